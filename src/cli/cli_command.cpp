@@ -1,0 +1,93 @@
+#include "cli/cli_command.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <iostream>
+
+#include "list/failure.h"
+#include "list/list_file.h"
+
+namespace pendara::cli {
+
+Arguments::Arguments(const std::vector<std::string>& words, const std::vector<OptionSpec>& options) {
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (optionsEnded || word == "-" || !word.starts_with("-")) {
+            plain_.push_back(word);
+            continue;
+        }
+        if (word == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const auto spec = std::find_if(options.begin(), options.end(),
+                                       [&](const OptionSpec& o) { return o.name == word; });
+        if (spec == options.end()) throw UsageError("unknown option " + word);
+        if (i + static_cast<std::size_t>(spec->values) >= words.size()) {
+            throw UsageError("option " + word + " needs " +
+                             (spec->values == 1 ? std::string("a value") : "two values"));
+        }
+        std::vector<std::string> values(words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                        words.begin() + static_cast<std::ptrdiff_t>(i) + 1 + spec->values);
+        options_[word] = std::move(values);
+        i += static_cast<std::size_t>(spec->values);
+    }
+}
+
+const std::vector<std::string>& Arguments::values(const std::string& option) const {
+    return options_.at(option);
+}
+
+std::int32_t ParseDecimal(const std::string& text, NumberRange range, const std::string& what) {
+    std::size_t at = (!text.empty() && (text[0] == '+' || text[0] == '-')) ? 1 : 0;
+    const bool digits = at < text.size() &&
+                        std::all_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
+                                    [](char c) { return c >= '0' && c <= '9'; });
+    if (!digits) throw UsageError(what + " takes a whole number, not '" + text + "'");
+    const std::optional<std::int32_t> value = ParseWholeNumber(text);
+    if (!value || (range.bounded() && (*value < range.minimum || *value > range.maximum))) {
+        throw UsageError(what + " must be from " + std::to_string(range.minimum) + " to " +
+                         std::to_string(range.maximum));
+    }
+    return *value;
+}
+
+std::int32_t Arguments::number(const std::string& option, NumberRange range, std::size_t index) const {
+    return ParseDecimal(values(option).at(index), range, option);
+}
+
+std::string Context::inputPath(std::size_t index) const {
+    return index < args.plain().size() ? args.plain()[index] : std::string();
+}
+
+LineList Context::readList(const std::string& path) const {
+    LineList list;
+    if (!path.empty() && path != "-") {
+        list.setText(ReadListFile(path));
+        return list;
+    }
+    std::string bytes;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) throw Failure("Cannot read standard input. " + SystemReason(errno));
+        if (got == 0) break;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    list.setText(DecodeListText(std::move(bytes)));
+    return list;
+}
+
+void Context::writeLines(const LineList& lines) const {
+    const std::string text = JoinLines(lines.lines(), args.has("--crlf") ? "\r\n" : "\n");
+    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) {
+        throw Failure("Stream write error");
+    }
+}
+
+}  // namespace pendara::cli

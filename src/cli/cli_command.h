@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "batch/number_box_rule.h"
+#include "list/line_list.h"
+
+namespace pendara::cli {
+
+// Wrong usage: printed with a usage hint, exit status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct OptionSpec {
+    std::string name;  // with its dashes, "--at"
+    int values;        // how many arguments follow it: 0, 1 or 2
+};
+
+// One parsed command line: the options seen (last one wins) and the plain arguments in order.
+class Arguments {
+public:
+    Arguments(const std::vector<std::string>& words, const std::vector<OptionSpec>& options);
+
+    bool has(const std::string& option) const { return options_.count(option) != 0; }
+    const std::vector<std::string>& values(const std::string& option) const;
+    const std::string& value(const std::string& option) const { return values(option).front(); }
+    // A whole decimal number, optionally signed, inside `range`; otherwise a usage error.
+    std::int32_t number(const std::string& option, NumberRange range, std::size_t index = 0) const;
+    const std::vector<std::string>& plain() const { return plain_; }
+
+private:
+    std::map<std::string, std::vector<std::string>> options_;
+    std::vector<std::string> plain_;
+};
+
+// What a command's run function gets: its arguments and the list-file conventions of the tool.
+class Context {
+public:
+    explicit Context(Arguments arguments) : args(std::move(arguments)) {}
+
+    Arguments args;
+
+    // The lines of `path`, or of standard input for "" or "-".
+    LineList readList(const std::string& path) const;
+    // Plain argument `index` when present, else "" (standard input).
+    std::string inputPath(std::size_t index) const;
+    // Each line followed by LF, or CR LF with --crlf.
+    void writeLines(const LineList& lines) const;
+};
+
+struct Command {
+    std::string name;
+    std::string usage;  // "sort [--crlf] [FILE]", shown after "pendara-cli "
+    std::string summary;
+    std::vector<OptionSpec> options;
+    std::size_t minPlain;  // plain arguments required (FILE excluded when optional)
+    std::size_t maxPlain;
+    void (*run)(Context& context);
+};
+
+// A whole decimal number, optionally signed; usage error when it is not one or lies outside.
+std::int32_t ParseDecimal(const std::string& text, NumberRange range, const std::string& what);
+
+// The command tables of each subsystem.
+std::vector<Command> ListCommands();
+
+}  // namespace pendara::cli

@@ -1,0 +1,84 @@
+// pendara-cli: the list rules of Pendara from a shell.
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <new>
+
+#include "cli/cli_command.h"
+#include "list/failure.h"
+
+namespace {
+
+using pendara::cli::Command;
+
+const char* const kVersion = "2016.8.0.7";
+
+std::vector<Command> AllCommands() {
+    std::vector<Command> all;
+    for (auto table : {pendara::cli::ListCommands}) {
+        for (Command& command : table()) all.push_back(std::move(command));
+    }
+    return all;
+}
+
+void PrintHelp(const std::vector<Command>& commands) {
+    std::printf("Usage: pendara-cli COMMAND [OPTIONS] [FILE]\n"
+                "       pendara-cli --help | --version\n"
+                "       pendara-cli COMMAND --help\n\n"
+                "Reads the list from FILE, or standard input when FILE is absent or '-'.\n"
+                "Writes each result line followed by LF (CR LF with --crlf).\n\nCommands:\n");
+    for (const Command& command : commands) {
+        std::printf("  %-14s %s\n", command.name.c_str(), command.summary.c_str());
+    }
+}
+
+int Usage(const std::string& message, const std::string& hint) {
+    std::fprintf(stderr, "pendara-cli: %s\nUsage: pendara-cli %s\n", message.c_str(), hint.c_str());
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    const std::vector<Command> commands = AllCommands();
+    if (words.empty()) return Usage("no command given", "COMMAND [OPTIONS] [FILE] (see --help)");
+    if (words[0] == "--help" || words[0] == "-h") {
+        PrintHelp(commands);
+        return 0;
+    }
+    if (words[0] == "--version") {
+        std::printf("pendara-cli %s\n", kVersion);
+        return 0;
+    }
+    const auto command = std::find_if(commands.begin(), commands.end(),
+                                      [&](const Command& c) { return c.name == words[0]; });
+    if (command == commands.end()) {
+        return Usage("unknown command '" + words[0] + "'", "COMMAND [OPTIONS] [FILE] (see --help)");
+    }
+    const std::vector<std::string> rest(words.begin() + 1, words.end());
+    if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
+        std::printf("Usage: pendara-cli %s\n%s\n", command->usage.c_str(), command->summary.c_str());
+        return 0;
+    }
+    try {
+        std::vector<pendara::cli::OptionSpec> options = command->options;
+        options.push_back({"--crlf", 0});
+        pendara::cli::Context context{pendara::cli::Arguments(rest, options)};
+        const std::size_t plain = context.args.plain().size();
+        if (plain < command->minPlain) throw pendara::cli::UsageError("missing argument");
+        if (plain > command->maxPlain) {
+            throw pendara::cli::UsageError("unexpected argument '" + context.args.plain().back() + "'");
+        }
+        command->run(context);
+        if (std::fflush(stdout) != 0) throw pendara::Failure("Stream write error");
+        return 0;
+    } catch (const pendara::cli::UsageError& error) {
+        return Usage(error.what(), command->usage);
+    } catch (const pendara::Failure& failure) {
+        std::fprintf(stderr, "pendara-cli: %s\n", failure.what());
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "pendara-cli: Out of memory\n");
+    }
+    return 1;
+}

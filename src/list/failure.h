@@ -1,0 +1,18 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace pendara {
+
+// A failure the user is told about: its message is the program's own text, shown as it stands
+// by the window layer's error box (which adds the closing full stop).
+class Failure : public std::runtime_error {
+public:
+    explicit Failure(const std::string& message) : std::runtime_error(message) {}
+};
+
+// Replaces the first "%s" or "%d" of `pattern` by each argument in turn.
+std::string FormatMessage(std::string pattern, std::initializer_list<std::string> args);
+
+}  // namespace pendara

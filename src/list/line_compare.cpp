@@ -1,0 +1,131 @@
+#include "list/line_compare.h"
+
+#include <unicode/ucol.h>
+#include <unicode/uloc.h>
+
+#include <algorithm>
+#include <cstring>
+#include <numeric>
+
+#include "list/failure.h"
+#include "list/utf8.h"
+
+namespace pendara {
+
+namespace {
+
+constexpr char16_t kStrayByteBase = 0xF700;
+
+const char* UserCollationLocale() {
+    const char* locale = uloc_getDefault();
+    // The C and POSIX locales map to en_US_POSIX, whose collation orders by code point and so
+    // tells capitals from small letters; the root collation is the neutral choice there.
+    if (locale == nullptr || std::strcmp(locale, "en_US_POSIX") == 0) return "";
+    return locale;
+}
+
+}  // namespace
+
+void DecodeForCollation(std::string_view text, std::u16string& out) {
+    out.clear();
+    out.reserve(text.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = p + text.size();
+    while (p < end) {
+        if (*p < 0x80) {
+            out.push_back(static_cast<char16_t>(*p++));
+            continue;
+        }
+        char32_t cp = 0;
+        const int len = DecodeUtf8(p, end, cp);
+        if (len == 0) {
+            out.push_back(static_cast<char16_t>(kStrayByteBase + *p++));
+            continue;
+        }
+        p += len;
+        if (cp < 0x10000) {
+            out.push_back(static_cast<char16_t>(cp));
+        } else {
+            cp -= 0x10000;
+            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+        }
+    }
+}
+
+LineCollator::LineCollator(const char* locale) {
+    UErrorCode status = U_ZERO_ERROR;
+    collator_ = ucol_open(locale, &status);
+    if (U_FAILURE(status)) {
+        status = U_ZERO_ERROR;
+        collator_ = ucol_open("", &status);
+    }
+    if (U_FAILURE(status) || collator_ == nullptr) throw Failure("Cannot open the line comparison");
+    ucol_setStrength(collator_, UCOL_SECONDARY);
+}
+
+LineCollator::~LineCollator() { ucol_close(collator_); }
+
+const LineCollator& LineCollator::forUserLocale() {
+    static const LineCollator collator(UserCollationLocale());
+    return collator;
+}
+
+void LineCollator::appendSortKey(std::string_view line, std::string& out) const {
+    DecodeForCollation(line, utf16_);
+    const auto* src = reinterpret_cast<const UChar*>(utf16_.data());
+    const auto srcLength = static_cast<int32_t>(utf16_.size());
+    const std::size_t start = out.size();
+    // Keys run about twice the text's length at secondary strength; grow once if that is short.
+    std::size_t room = utf16_.size() * 3 + 16;
+    out.resize(start + room);
+    int32_t needed = ucol_getSortKey(collator_, src, srcLength,
+                                     reinterpret_cast<uint8_t*>(out.data() + start),
+                                     static_cast<int32_t>(room));
+    if (static_cast<std::size_t>(needed) > room) {
+        room = static_cast<std::size_t>(needed);
+        out.resize(start + room);
+        needed = ucol_getSortKey(collator_, src, srcLength,
+                                 reinterpret_cast<uint8_t*>(out.data() + start),
+                                 static_cast<int32_t>(room));
+    }
+    out.resize(start + static_cast<std::size_t>(needed));
+}
+
+std::string LineCollator::sortKey(std::string_view line) const {
+    std::string key;
+    appendSortKey(line, key);
+    return key;
+}
+
+int LineCollator::compare(std::string_view a, std::string_view b) const {
+    return sortKey(a).compare(sortKey(b));
+}
+
+void SortLines(std::vector<std::string>& lines, const LineCollator& collator) {
+    // All keys live in one buffer; entries point into it by offset.
+    struct Entry {
+        std::size_t offset;
+        std::size_t length;
+        std::size_t line;
+    };
+    std::string keys;
+    keys.reserve(lines.size() * 48);
+    std::vector<Entry> entries(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::size_t offset = keys.size();
+        collator.appendSortKey(lines[i], keys);
+        entries[i] = {offset, keys.size() - offset, i};
+    }
+    const char* base = keys.data();
+    std::sort(entries.begin(), entries.end(), [base](const Entry& a, const Entry& b) {
+        return std::string_view(base + a.offset, a.length) <
+               std::string_view(base + b.offset, b.length);
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(lines.size());
+    for (const Entry& e : entries) sorted.push_back(std::move(lines[e.line]));
+    lines = std::move(sorted);
+}
+
+}  // namespace pendara

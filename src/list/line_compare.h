@@ -1,0 +1,48 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct UCollator;
+
+namespace pendara {
+
+// Compares lines the way the user's locale does, ignoring case but not accents (ICU collator at
+// secondary strength). Two lines are equal exactly when their sort keys are equal, so sets and
+// sorting can work on keys instead of pairwise comparisons.
+//
+// Bytes that are not UTF-8 are compared as distinct private characters, so two lines that differ
+// only in stray bytes never count as equal.
+class LineCollator {
+public:
+    // `locale` is an ICU locale name; "" is the root collation.
+    explicit LineCollator(const char* locale);
+    ~LineCollator();
+    LineCollator(const LineCollator&) = delete;
+    LineCollator& operator=(const LineCollator&) = delete;
+
+    // The collator for the locale named by the environment (LC_ALL, LC_COLLATE, LANG).
+    static const LineCollator& forUserLocale();
+
+    // Sort key of `line`: byte strings that compare like the lines, ending with a 0 byte.
+    std::string sortKey(std::string_view line) const;
+    // Appends the key to `out`; cheaper when many keys go into one buffer.
+    void appendSortKey(std::string_view line, std::string& out) const;
+
+    int compare(std::string_view a, std::string_view b) const;  // <0, 0, >0
+    bool equal(std::string_view a, std::string_view b) const { return compare(a, b) == 0; }
+
+private:
+    UCollator* collator_;
+    mutable std::u16string utf16_;
+};
+
+// Sorts `lines` ascending by `collator`; equal lines end in no fixed order.
+void SortLines(std::vector<std::string>& lines, const LineCollator& collator);
+
+// UTF-8 into UTF-16, each byte that is not part of a valid sequence becoming U+F700 + byte.
+void DecodeForCollation(std::string_view text, std::u16string& out);
+
+}  // namespace pendara

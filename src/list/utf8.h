@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace pendara {
+
+// The character model: a character is one valid UTF-8 sequence, or a single byte wherever the
+// bytes are not valid UTF-8. Plain ASCII and 8-bit single-byte text thus keep "one character,
+// one byte", and UTF-8 text is never cut inside a character.
+
+// Length of the valid UTF-8 sequence at `p` (2 to 4) with its code point in `cp`, or 0 when the
+// bytes at `p` do not start one. Rejects overlong forms, surrogates and values past U+10FFFF.
+int DecodeUtf8(const unsigned char* p, const unsigned char* end, char32_t& cp);
+
+// Byte length of the character that starts at byte `at` of `s` (at < s.size()).
+std::size_t CharLengthAt(std::string_view s, std::size_t at);
+
+// Number of characters in `s`.
+std::size_t CharCount(std::string_view s);
+
+// Byte offset where character number `index` (from 0) starts; s.size() when index >= count.
+std::size_t ByteOffsetOfChar(std::string_view s, std::size_t index);
+
+// True when byte `at` starts a character (or is s.size()).
+bool IsCharBoundary(std::string_view s, std::size_t at);
+
+}  // namespace pendara

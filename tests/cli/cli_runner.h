@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pendara::testing {
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs pendara-cli with `args`, feeding `input` to its standard input.
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "");
+
+// A file in a fresh temporary folder holding `bytes`; removed with the folder at exit.
+std::string TempFile(const std::string& name, const std::string& bytes);
+
+}  // namespace pendara::testing

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include "cli/cli_runner.h"
+
+namespace pendara::testing {
+namespace {
+
+TEST(CliConventions, ReadsAnyBreaksWritesLfOrCrLf) {
+    EXPECT_EQ(RunCli({"sort"}, "b\r\nA\rc\n").out, "A\nb\nc\n");
+    EXPECT_EQ(RunCli({"sort", "--crlf", "-"}, "b\na").out, "a\r\nb\r\n");
+    EXPECT_EQ(RunCli({"sort"}, "").out, "");
+    EXPECT_EQ(RunCli({"sort"}, std::string("b\na\0z\n", 6)).out, "a\nb\n");
+    EXPECT_EQ(RunCli({"sort"}, "\xEF\xBB\xBF" "b\na\n").out, "a\nb\n");
+}
+
+TEST(CliConventions, ErrorsAndUsage) {
+    const CliResult missing = RunCli({"count", "/no/such/file.txt"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "pendara-cli: Cannot open file \"/no/such/file.txt\". No such file or directory\n");
+
+    const CliResult unknown = RunCli({"frobnicate"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("pendara-cli: unknown command 'frobnicate'\n"), std::string::npos);
+
+    const CliResult badOption = RunCli({"sort", "--nope"});
+    EXPECT_EQ(badOption.status, 2);
+    EXPECT_NE(badOption.err.find("Usage: pendara-cli sort"), std::string::npos);
+
+    EXPECT_EQ(RunCli({"scramble", "--seed", "x1"}).status, 2);
+    EXPECT_EQ(RunCli({"scramble", "--seed"}).status, 2);
+    EXPECT_EQ(RunCli({"count", "a", "b"}).status, 2);
+    EXPECT_EQ(RunCli({"--version"}).status, 0);
+    EXPECT_EQ(RunCli({"sort", "--help"}).status, 0);
+}
+
+TEST(CliCount, CountsLines) {
+    EXPECT_EQ(RunCli({"count"}, "a\r\n\r\nb").out, "3\n");
+    EXPECT_EQ(RunCli({"count"}, "").out, "0\n");
+    EXPECT_EQ(RunCli({"count", TempFile("c.txt", "x\ny\n")}).out, "2\n");
+}
+
+TEST(CliScramble, SameSeedSameOrderAndNoLineLost) {
+    std::string input;
+    for (int i = 0; i < 50; ++i) input += std::to_string(i) + "\n";
+    const CliResult a = RunCli({"scramble", "--seed", "42"}, input);
+    const CliResult b = RunCli({"scramble", "--seed", "42"}, input);
+    EXPECT_EQ(a.out, b.out);
+    EXPECT_NE(a.out, input);
+    EXPECT_EQ(RunCli({"sort"}, a.out).out, RunCli({"sort"}, input).out);
+}
+
+}  // namespace
+}  // namespace pendara::testing

@@ -1,0 +1,119 @@
+#include "list/line_list.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "list/failure.h"
+#include "list/line_compare.h"
+
+namespace pendara {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::UnorderedElementsAre;
+
+std::vector<std::string> Lines(std::string_view text) { return SplitLines(text); }
+
+TEST(SetText, SplitsAtEveryKindOfBreak) {
+    EXPECT_THAT(Lines("a"), ElementsAre("a"));
+    EXPECT_THAT(Lines("a\r\n"), ElementsAre("a"));
+    EXPECT_THAT(Lines("a\r\n\r\n"), ElementsAre("a", ""));
+    EXPECT_THAT(Lines("a\n\rb"), ElementsAre("a", "", "b"));
+    EXPECT_THAT(Lines("a\rb\nc\r\nd"), ElementsAre("a", "b", "c", "d"));
+    EXPECT_THAT(Lines(""), ElementsAre());
+    EXPECT_THAT(Lines("\r\n"), ElementsAre(""));
+}
+
+TEST(SetText, EndsAtFirstNul) {
+    EXPECT_THAT(Lines(std::string_view("a\r\nb\0c\r\nd", 9)), ElementsAre("a", "b"));
+    EXPECT_THAT(Lines(std::string_view("\0abc", 4)), ElementsAre());
+}
+
+TEST(GetText, EveryLineEndsWithCrLf) {
+    LineList list;
+    EXPECT_EQ(list.getText(), "");
+    list.setText("a\nb");
+    EXPECT_EQ(list.getText(), "a\r\nb\r\n");
+    list.add("");
+    EXPECT_EQ(list.getText(), "a\r\nb\r\n\r\n");
+}
+
+TEST(LineList, IndexErrorsNameThePosition) {
+    LineList list(std::vector<std::string>{"a", "b"});
+    const auto message = [&](auto&& action) {
+        try {
+            action();
+        } catch (const Failure& failure) {
+            return std::string(failure.what());
+        }
+        return std::string("no failure");
+    };
+    EXPECT_EQ(message([&] { list.get(2); }), "List index out of bounds (2)");
+    EXPECT_EQ(message([&] { list.get(-1); }), "List index out of bounds (-1)");
+    EXPECT_EQ(message([&] { list.insert(3, "x"); }), "List index out of bounds (3)");
+    EXPECT_EQ(message([&] { list.exchange(0, 5); }), "List index out of bounds (5)");
+    EXPECT_EQ(message([&] { list.remove(2); }), "List index out of bounds (2)");
+    list.insert(2, "c");  // inserting at the end is allowed
+    EXPECT_THAT(list.lines(), ElementsAre("a", "b", "c"));
+}
+
+TEST(LineList, EditsKeepOrderAndDuplicates) {
+    LineList list;
+    EXPECT_EQ(list.add("b"), 0);
+    EXPECT_EQ(list.add("b"), 1);
+    list.insert(0, "a");
+    list.put(2, "c");
+    list.exchange(0, 2);
+    EXPECT_THAT(list.lines(), ElementsAre("c", "b", "a"));
+    list.remove(1);
+    EXPECT_THAT(list.lines(), ElementsAre("c", "a"));
+}
+
+TEST(IndexOf, IgnoresCaseAndFindsTheFirst) {
+    LineList list(std::vector<std::string>{"other", "WORD", "word", "Word"});
+    EXPECT_EQ(list.indexOf("word"), 1);
+    EXPECT_EQ(list.indexOf("missing"), -1);
+}
+
+TEST(LineCollator, IgnoresCaseButNotAccentsOrBlanks) {
+    const LineCollator collator("");
+    EXPECT_TRUE(collator.equal("Apple", "aPPLE"));
+    EXPECT_FALSE(collator.equal("apple", "apple "));
+    EXPECT_FALSE(collator.equal("resume", "r\xC3\xA9sum\xC3\xA9"));
+    EXPECT_TRUE(collator.equal("\xC3\x84PFEL", "\xC3\xA4pfel"));  // Unicode case folding
+    EXPECT_TRUE(collator.equal("", ""));
+}
+
+TEST(LineCollator, StrayBytesStayDistinct) {
+    // Guards against decoding every invalid byte to the same replacement character.
+    const LineCollator collator("");
+    EXPECT_FALSE(collator.equal("a\x80", "a\x81"));
+    EXPECT_TRUE(collator.equal("A\x80", "a\x80"));
+}
+
+TEST(LineCollator, CLocaleStillIgnoresCase) {
+    // The POSIX collation orders by code point; the program must not inherit that.
+    const LineCollator& collator = LineCollator::forUserLocale();
+    EXPECT_TRUE(collator.equal("ABC", "abc"));
+    EXPECT_LT(collator.compare("b", "C"), 0);
+}
+
+TEST(Sort, AscendingIgnoringCase) {
+    LineList list(std::vector<std::string>{"b", "B", "a"});
+    list.sort();
+    EXPECT_EQ(list.get(0), "a");
+    EXPECT_THAT(list.lines(), UnorderedElementsAre("a", "b", "B"));
+
+    LineList mixed(std::vector<std::string>{"zeta", "Alpha", "", "10", "2", "beta"});
+    mixed.sort();
+    EXPECT_THAT(mixed.lines(), ElementsAre("", "10", "2", "Alpha", "beta", "zeta"));
+}
+
+TEST(FormatMessage, FillsPlaceholdersInOrder) {
+    EXPECT_EQ(FormatMessage("Cannot open file \"%s\". %s", {"/a b", "No such file"}),
+              "Cannot open file \"/a b\". No such file");
+    EXPECT_EQ(FormatMessage("100% of %s", {"x"}), "100% of x");
+}
+
+}  // namespace
+}  // namespace pendara

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class QDialog;
+class QWidget;
+
+namespace pendara {
+
+// Every modal interaction of the program, the clipboard and the shell go through this interface.
+// The program passes the Qt implementation; widget tests pass a scripted one, so they can answer
+// a file dialog and see what the program tried to show or open, and never wait for a person.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    struct FileDialog {
+        QString title;           // empty: the platform's default title
+        QString filter;          // Qt form: "Text File (*.txt);;All Files (*)"
+        QString initialFolder;   // empty: the dialog's own choice
+        QString defaultSuffix;   // without the dot; empty for none
+    };
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<QString> openFile(QWidget* owner, const FileDialog& dialog) = 0;
+    // Asks before replacing an existing file.
+    virtual std::optional<QString> saveFile(QWidget* owner, const FileDialog& dialog) = 0;
+
+    // Caption "Pendara", error icon, OK. `text` is shown as given.
+    virtual void error(QWidget* owner, const QString& text) = 0;
+    // Caption "Pendara", no icon, OK.
+    virtual void message(QWidget* owner, const QString& text) = 0;
+    // Caption "Pendara", information icon, OK.
+    virtual void information(QWidget* owner, const QString& text) = 0;
+    // A small modal box with a prompt and a one-line box holding `text`, all of it selected;
+    // OK and Cancel only close it.
+    virtual void inputBox(QWidget* owner, const QString& title, const QString& prompt,
+                          const QString& text) = 0;
+    // Runs a dialog of the program's own modally (support, About) and returns its result.
+    virtual int runModal(QDialog& dialog) = 0;
+
+    // The shell's default action on a web address or folder; failures are ignored.
+    virtual void openWithShell(QWidget* owner, const QString& target) = 0;
+
+    // Clipboard as text bytes. Both fail with "Cannot open clipboard" when it cannot be used.
+    virtual std::string clipboardText() = 0;
+    virtual void setClipboardText(std::string_view text) = 0;
+
+    // The system beep for a refused key.
+    virtual void beep() = 0;
+};
+
+}  // namespace pendara

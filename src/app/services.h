@@ -1,0 +1,15 @@
+#pragma once
+
+namespace pendara {
+
+class Dialogs;
+class SystemStatus;
+
+// The operating-system services a main window works with. The program passes the real ones;
+// tests pass doubles. Not owned.
+struct Services {
+    Dialogs* dialogs = nullptr;
+    SystemStatus* systemStatus = nullptr;
+};
+
+}  // namespace pendara

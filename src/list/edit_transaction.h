@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+
+#include "list/line_list.h"
+
+namespace pendara {
+
+class MainList;
+
+enum class TransactionForm {
+    // The Main List receives the work list also when the edit fails, as far as it got.
+    Standard,
+    // The Main List receives the work list only when the edit completes.
+    SuccessOnly,
+};
+
+// Copies the Main List into `workList` with repainting suspended, runs `edit` on the work list,
+// and copies it back according to `form`. A failure of the edit is passed on to the caller.
+void RunEditTransaction(MainList& mainList, LineList& workList, TransactionForm form,
+                        const std::function<void(LineList&)>& edit);
+
+}  // namespace pendara

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "list/line_list.h"
+
+class QsciScintilla;
+
+namespace pendara {
+
+// The Main List: the user's working list, held by a Scintilla editor as bytes with CR LF line
+// ends, and handled as a line list whose lines live in the editor.
+//
+// Invariants: the editor's text only ever holds CR LF breaks when set through this class; the
+// update counter is back at zero after every operation.
+class MainList {
+public:
+    explicit MainList(QsciScintilla& editor);
+
+    // Lines of the text split at CR LF; a final break starts no extra line; "" has 0 lines.
+    int count() const;
+    // Every line, each as the editor holds it (whole lines, however long).
+    LineList lines() const;
+    // The editor's text exactly as held.
+    std::string text() const;
+
+    // Breaks become CR LF and the text ends at its first NUL; nothing happens when the result
+    // equals the current text. Fails with "Text exceeds memo capacity" when the editor cannot
+    // take it, leaving the old text.
+    void setText(std::string_view text);
+    // The text becomes every line followed by CR LF, repainted once.
+    void assign(const LineList& lines);
+    void clear();
+
+    // Nested: the first suspension stops repainting, the last resume repaints once.
+    void suspendUpdates();
+    void resumeUpdates();
+    int updateDepth() const { return suspended_; }
+
+    QsciScintilla& editor() { return editor_; }
+
+private:
+    void replaceText(const std::string& text);
+
+    QsciScintilla& editor_;
+    int suspended_ = 0;
+};
+
+// Every break (CR LF, lone CR, lone LF) as CR LF, the text cut at its first NUL.
+std::string NormalizeBreaks(std::string_view text);
+
+}  // namespace pendara

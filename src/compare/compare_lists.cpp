@@ -1,0 +1,159 @@
+#include "compare/compare_lists.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "list/line_compare.h"
+
+namespace pendara {
+
+namespace {
+
+std::uint64_t HashKey(std::string_view key) {
+    // FNV-1a over 8-byte words with a final mix: keys are short and this runs for every line.
+    std::uint64_t h = 0xcbf29ce484222325ull ^ key.size();
+    std::size_t i = 0;
+    for (; i + 8 <= key.size(); i += 8) {
+        std::uint64_t word = 0;
+        for (std::size_t b = 0; b < 8; ++b) {
+            word |= std::uint64_t(static_cast<std::uint8_t>(key[i + b])) << (8 * b);
+        }
+        h = (h ^ word) * 0x100000001b3ull;
+        h ^= h >> 29;
+    }
+    for (; i < key.size(); ++i) h = (h ^ static_cast<std::uint8_t>(key[i])) * 0x100000001b3ull;
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdull;
+    h ^= h >> 33;
+    return h;
+}
+
+// Groups the lines of both lists by sort key: every distinct key gets one entry, and every line
+// knows its entry. Equal keys are equal lines, so "does the other list hold an equal line" is a
+// flag on the entry instead of a scan.
+class KeyGroups {
+public:
+    enum Flag : std::uint8_t { kInFirst = 1, kInSecond = 2, kListed = 4 };
+
+    KeyGroups(const std::vector<std::string>& first, const std::vector<std::string>& second,
+              const LineCollator& collator) {
+        const std::size_t lines = first.size() + second.size();
+        std::size_t capacity = 16;
+        while (capacity < lines * 2) capacity *= 2;
+        slots_.assign(capacity, Slot{});
+        mask_ = capacity - 1;
+        groupOfLine_.reserve(lines);
+        add(first, kInFirst, collator);
+        add(second, kInSecond, collator);
+    }
+
+    // Flags of the group of line `i`, lines of the first list counted first.
+    std::uint8_t& flags(std::size_t line) { return flags_[groupOfLine_[line]]; }
+
+private:
+    struct Slot {
+        std::uint32_t tag = 0;  // high half of the key's hash; the low bits pick the slot
+        std::uint32_t group = kNone;
+    };
+    static constexpr std::uint32_t kNone = UINT32_MAX;
+
+    void add(const std::vector<std::string>& lines, std::uint8_t flag, const LineCollator& collator) {
+        // Lines go in batches: the keys of a batch are made first and their slots prefetched,
+        // so the table's cache misses overlap with the collation work instead of adding to it.
+        constexpr std::size_t kBatch = 32;
+        std::string keys;
+        std::size_t ends[kBatch];
+        std::uint64_t hashes[kBatch];
+        for (std::size_t start = 0; start < lines.size(); start += kBatch) {
+            const std::size_t count = std::min(kBatch, lines.size() - start);
+            keys.clear();
+            for (std::size_t k = 0; k < count; ++k) {
+                const std::size_t begin = keys.size();
+                collator.appendSortKey(lines[start + k], keys);
+                ends[k] = keys.size();
+                hashes[k] = HashKey(std::string_view(keys).substr(begin));
+                __builtin_prefetch(&slots_[hashes[k] & mask_]);
+            }
+            for (std::size_t k = 0; k < count; ++k) {
+                const std::size_t begin = k == 0 ? 0 : ends[k - 1];
+                const std::uint32_t group =
+                    find(std::string_view(keys).substr(begin, ends[k] - begin), hashes[k]);
+                flags_[group] |= flag;
+                groupOfLine_.push_back(group);
+            }
+        }
+    }
+
+    // The group of `key`, made when it is new.
+    std::uint32_t find(std::string_view key, std::uint64_t hash) {
+        const auto tag = static_cast<std::uint32_t>(hash >> 32);
+        for (std::size_t s = hash & mask_;; s = (s + 1) & mask_) {
+            Slot& slot = slots_[s];
+            if (slot.group == kNone) {
+                slot = {tag, static_cast<std::uint32_t>(flags_.size())};
+                keys_ += key;
+                keyEnds_.push_back(keys_.size());
+                flags_.push_back(0);
+                return slot.group;
+            }
+            if (slot.tag == tag && keyOf(slot.group) == key) return slot.group;
+        }
+    }
+
+    std::string_view keyOf(std::uint32_t group) const {
+        const std::size_t begin = group == 0 ? 0 : keyEnds_[group - 1];
+        return std::string_view(keys_).substr(begin, keyEnds_[group] - begin);
+    }
+
+    std::vector<Slot> slots_;
+    std::size_t mask_ = 0;
+    std::string keys_;                    // the distinct keys, one after another
+    std::vector<std::size_t> keyEnds_;    // per group
+    std::vector<std::uint8_t> flags_;     // per group
+    std::vector<std::uint32_t> groupOfLine_;
+};
+
+}  // namespace
+
+Comparison CompareLists(const LineList& first, const LineList& second,
+                        const LineCollator& collator) {
+    const std::vector<std::string>& f = first.lines();
+    const std::vector<std::string>& s = second.lines();
+    KeyGroups groups(f, s, collator);
+
+    Comparison result;
+    std::vector<std::string>& firstOnly = result.firstOnly.lines();
+    std::vector<std::string>& secondOnly = result.secondOnly.lines();
+    std::vector<std::string>& same = result.same.lines();
+
+    for (std::size_t i = 0; i < f.size(); ++i) {
+        if (groups.flags(i) & KeyGroups::kInSecond) {
+            same.push_back(f[i]);
+        } else {
+            firstOnly.push_back(f[i]);
+        }
+    }
+    // A second-only line is listed at its first occurrence only. The first-only lines have no
+    // equal in the second list, so only an earlier second-only line can repeat it.
+    for (std::size_t j = 0; j < s.size(); ++j) {
+        std::uint8_t& flags = groups.flags(f.size() + j);
+        if (flags & (KeyGroups::kInFirst | KeyGroups::kListed)) continue;
+        flags |= KeyGroups::kListed;
+        secondOnly.push_back(s[j]);
+    }
+
+    std::vector<std::string>& different = result.different.lines();
+    different.reserve(firstOnly.size() + secondOnly.size());
+    different.insert(different.end(), firstOnly.begin(), firstOnly.end());
+    different.insert(different.end(), secondOnly.begin(), secondOnly.end());
+    return result;
+}
+
+Comparison CompareLists(const LineList& first, const LineList& second) {
+    return CompareLists(first, second, LineCollator::forUserLocale());
+}
+
+}  // namespace pendara

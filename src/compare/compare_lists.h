@@ -1,0 +1,29 @@
+#pragma once
+
+#include "list/line_list.h"
+
+namespace pendara {
+
+class LineCollator;
+
+// The four results of comparing a first list F with a second list S, lines being equal when
+// the collator finds them equal (case ignored).
+struct Comparison {
+    LineList firstOnly;   // F's lines with no equal in S, in F's order, repeats kept
+    LineList secondOnly;  // S's lines with no equal in F, in S's order, first occurrence only
+    LineList same;        // F's lines with an equal in S, in F's order and F's letter case
+    LineList different;   // firstOnly followed by secondOnly
+
+    bool operator==(const Comparison&) const = default;
+};
+
+// Example: F {a, b, a, c}, S {b, d, d, B} gives first only {a, a, c}, second only {d},
+// same {b}, different {a, a, c, d}.
+// Work grows with the lists' total length: each line's sort key is made once and looked up
+// in a hash table.
+Comparison CompareLists(const LineList& first, const LineList& second,
+                        const LineCollator& collator);
+// With the collator of the user's locale.
+Comparison CompareLists(const LineList& first, const LineList& second);
+
+}  // namespace pendara

@@ -1,0 +1,124 @@
+#include "compare/compare_lists.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "list/line_compare.h"
+
+namespace pendara {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+LineList Lines(std::vector<std::string> lines) { return LineList(std::move(lines)); }
+
+const LineCollator& Root() {
+    static const LineCollator collator("");
+    return collator;
+}
+
+Comparison Compare(std::vector<std::string> first, std::vector<std::string> second) {
+    return CompareLists(Lines(std::move(first)), Lines(std::move(second)), Root());
+}
+
+TEST(CompareLists, OrdersRepeatsAndFirstOccurrences) {
+    const Comparison c = Compare({"a", "b", "a", "c"}, {"b", "d", "d", "B"});
+    EXPECT_THAT(c.firstOnly.lines(), ElementsAre("a", "a", "c"));
+    EXPECT_THAT(c.secondOnly.lines(), ElementsAre("d"));
+    EXPECT_THAT(c.same.lines(), ElementsAre("b"));
+    EXPECT_THAT(c.different.lines(), ElementsAre("a", "a", "c", "d"));
+}
+
+TEST(CompareLists, SecondOnlyKeepsFirstOccurrenceAndItsCase) {
+    const Comparison c = Compare({"x"}, {"Q", "p", "q", "P", "x", "r"});
+    EXPECT_THAT(c.secondOnly.lines(), ElementsAre("Q", "p", "r"));
+    EXPECT_THAT(c.different.lines(), ElementsAre("Q", "p", "r"));
+    EXPECT_THAT(c.same.lines(), ElementsAre("x"));
+}
+
+TEST(CompareLists, SameKeepsFirstListCaseAndRepeats) {
+    const Comparison c = Compare({"Apple", "APPLE", "pear", "apple"}, {"apple"});
+    EXPECT_THAT(c.same.lines(), ElementsAre("Apple", "APPLE", "apple"));
+    EXPECT_THAT(c.firstOnly.lines(), ElementsAre("pear"));
+    EXPECT_THAT(c.secondOnly.lines(), IsEmpty());
+}
+
+TEST(CompareLists, SameListOnBothSides) {
+    const std::vector<std::string> list = {"a", "b", "a", ""};
+    const Comparison c = Compare(list, list);
+    EXPECT_EQ(c.same.lines(), list);
+    EXPECT_THAT(c.firstOnly.lines(), IsEmpty());
+    EXPECT_THAT(c.secondOnly.lines(), IsEmpty());
+    EXPECT_THAT(c.different.lines(), IsEmpty());
+}
+
+TEST(CompareLists, EmptySides) {
+    const Comparison noFirst = Compare({}, {"x", "x", "y"});
+    EXPECT_THAT(noFirst.firstOnly.lines(), IsEmpty());
+    EXPECT_THAT(noFirst.same.lines(), IsEmpty());
+    EXPECT_THAT(noFirst.secondOnly.lines(), ElementsAre("x", "y"));
+    EXPECT_THAT(noFirst.different.lines(), ElementsAre("x", "y"));
+
+    const Comparison noSecond = Compare({"x", "x"}, {});
+    EXPECT_THAT(noSecond.firstOnly.lines(), ElementsAre("x", "x"));
+    EXPECT_THAT(noSecond.different.lines(), ElementsAre("x", "x"));
+    EXPECT_THAT(noSecond.secondOnly.lines(), IsEmpty());
+    EXPECT_THAT(noSecond.same.lines(), IsEmpty());
+
+    EXPECT_EQ(Compare({}, {}), Comparison{});
+}
+
+TEST(CompareLists, EmptyLineIsALineLikeAnyOther) {
+    const Comparison c = Compare({"", "a"}, {"", "", "b"});
+    EXPECT_THAT(c.same.lines(), ElementsAre(""));
+    EXPECT_THAT(c.secondOnly.lines(), ElementsAre("b"));
+}
+
+TEST(CompareLists, BlanksAccentsAndStrayBytesMakeLinesDifferent) {
+    const Comparison c = Compare({"a ", " a", "café", "x\xFF"}, {"a", "cafe", "x\xFE"});
+    EXPECT_THAT(c.same.lines(), IsEmpty());
+    EXPECT_THAT(c.firstOnly.lines(), ElementsAre("a ", " a", "café", "x\xFF"));
+    EXPECT_THAT(c.secondOnly.lines(), ElementsAre("a", "cafe", "x\xFE"));
+}
+
+TEST(CompareLists, LocaleEqualityBeyondAscii) {
+    // Case of accented and Greek letters, and a composed against a decomposed é.
+    const Comparison c =
+        Compare({"ÉCOLE", "ΣΟΦΙΑ", "caf\xC3\xA9"}, {"école", "σοφια", "cafe\xCC\x81"});
+    EXPECT_THAT(c.same.lines(), ElementsAre("ÉCOLE", "ΣΟΦΙΑ", "caf\xC3\xA9"));
+    EXPECT_THAT(c.different.lines(), IsEmpty());
+}
+
+TEST(CompareLists, AgreesWithPairwiseComparison) {
+    // The hashed lookup must give what a scan with the collator's equality gives.
+    const std::vector<std::string> f = {"One", "two", "", "THREE", "two ", "Ünï", "x\x80", "one"};
+    const std::vector<std::string> s = {"three", "ONE", "four", "FOUR", "ünÏ", "x\x80", "five"};
+    const auto holds = [](const std::vector<std::string>& list, const std::string& line) {
+        for (const std::string& other : list) {
+            if (Root().equal(line, other)) return true;
+        }
+        return false;
+    };
+    std::vector<std::string> firstOnly, same, secondOnly;
+    for (const std::string& line : f) (holds(s, line) ? same : firstOnly).push_back(line);
+    for (const std::string& line : s) {
+        if (!holds(f, line) && !holds(secondOnly, line)) secondOnly.push_back(line);
+    }
+    const Comparison c = Compare(f, s);
+    EXPECT_EQ(c.firstOnly.lines(), firstOnly);
+    EXPECT_EQ(c.same.lines(), same);
+    EXPECT_EQ(c.secondOnly.lines(), secondOnly);
+}
+
+TEST(CompareLists, LeavesInputsUnchanged) {
+    const LineList first = Lines({"b", "a"});
+    const LineList second = Lines({"A", "c"});
+    const Comparison c = CompareLists(first, second);
+    EXPECT_THAT(first.lines(), ElementsAre("b", "a"));
+    EXPECT_THAT(second.lines(), ElementsAre("A", "c"));
+    EXPECT_THAT(c.same.lines(), ElementsAre("a"));
+}
+
+}  // namespace
+}  // namespace pendara

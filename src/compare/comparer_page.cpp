@@ -1,9 +1,150 @@
 #include "compare/comparer_page.h"
 
+#include <QFile>
+#include <QKeyEvent>
+
+#include "app/dialogs.h"
+#include "app/handler_guard.h"
+#include "app/main_window.h"
+#include "compare/compare_lists.h"
+#include "compare/line_list_model.h"
+#include "list/list_file.h"
+#include "list/main_list.h"
+#include "merge/browse_for_list_file.h"
+#include "ui_comparer_page.h"
+
 namespace pendara {
 
-ComparerPage::ComparerPage(TPDFrm& window, QWidget* parent) : QWidget(parent), window_(window) {
+ComparerPage::ComparerPage(TPDFrm& window, QWidget* parent)
+    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::ComparerPage>()) {
+    ui_->setupUi(this);
     setObjectName(QStringLiteral("shtLComp"));
+
+    QListView* const views[] = {ui_->lstFirst, ui_->lstSecond, ui_->lstSame, ui_->lstDif};
+    for (std::size_t i = 0; i < results_.size(); ++i) {
+        results_[i] = new LineListModel(this);
+        views[i]->setModel(results_[i]);
+    }
+
+    connect(ui_->Button7, &QPushButton::clicked, this, &ComparerPage::Button7Click);
+    for (QPushButton* browse : {ui_->Button1, ui_->Button3}) {
+        connect(browse, &QPushButton::clicked, this, [this, browse] { Button1Click(browse); });
+    }
+    for (QRadioButton* source : {ui_->RadioButton1, ui_->RadioButton2, ui_->RadioButton3}) {
+        connect(source, &QRadioButton::toggled, this, &ComparerPage::RadioButton1Click);
+    }
+    for (QRadioButton* source : {ui_->RadioButton4, ui_->RadioButton5, ui_->RadioButton6}) {
+        connect(source, &QRadioButton::toggled, this, &ComparerPage::RadioButton4Click);
+    }
+    for (QPushButton* button : {ui_->btnFirst, ui_->btnSecond, ui_->btnSame, ui_->btnDif}) {
+        connect(button, &QPushButton::clicked, this, [this, button] { btnFirstClick(button); });
+    }
+    for (QPushButton* button : {ui_->clpFirst, ui_->clpSecond, ui_->clpSame, ui_->clpDif}) {
+        connect(button, &QPushButton::clicked, this, [this, button] { clpClipboard(button); });
+    }
+    ui_->txtFirst->installEventFilter(this);
+    ui_->txtSecond->installEventFilter(this);
+}
+
+ComparerPage::~ComparerPage() = default;
+
+const LineList& ComparerPage::result(int tag) const {
+    static const LineList kNone;
+    return tag >= 1 && tag <= 4 ? results_[static_cast<std::size_t>(tag - 1)]->lines() : kNone;
+}
+
+ComparerPage::ListSource ComparerPage::sourceOf(const QRadioButton& fromFile,
+                                                const QRadioButton& fromClipboard) {
+    if (fromFile.isChecked()) return ListSource::FromFile;
+    if (fromClipboard.isChecked()) return ListSource::FromClipboard;
+    return ListSource::FromMainList;
+}
+
+LineList ComparerPage::readSide(ListSource source, const QLineEdit& fileBox) {
+    switch (source) {
+        case ListSource::FromFile:
+            return LineList(
+                SplitLines(ReadListFile(QFile::encodeName(fileBox.text()).toStdString())));
+        case ListSource::FromClipboard:
+            return LineList(SplitLines(window_.dialogs().clipboardText()));
+        case ListSource::FromMainList:
+            return window_.mainList().lines();
+    }
+    return {};
+}
+
+void ComparerPage::Button7Click() {
+    RunGuarded(this, window_.dialogs(), [this] {
+        for (LineListModel* model : results_) model->clear();
+        const ListSource first = sourceOf(*ui_->RadioButton1, *ui_->RadioButton2);
+        const ListSource second = sourceOf(*ui_->RadioButton4, *ui_->RadioButton5);
+        if (first == ListSource::FromFile && ui_->txtFirst->text().isEmpty()) return;
+        if (second == ListSource::FromFile && ui_->txtSecond->text().isEmpty()) return;
+
+        const LineList firstLines = readSide(first, *ui_->txtFirst);
+        // Both sides from the Main List get the same lines; no need to read it twice.
+        const LineList secondLines = first == ListSource::FromMainList &&
+                                             second == ListSource::FromMainList
+                                         ? firstLines
+                                         : readSide(second, *ui_->txtSecond);
+        Comparison comparison = CompareLists(firstLines, secondLines);
+        results_[0]->setLines(std::move(comparison.firstOnly));
+        results_[1]->setLines(std::move(comparison.secondOnly));
+        results_[2]->setLines(std::move(comparison.same));
+        results_[3]->setLines(std::move(comparison.different));
+    });
+}
+
+void ComparerPage::Button1Click(QObject* sender) {
+    const int tag = sender != nullptr ? sender->property("tag").toInt() : -1;
+    QLineEdit* box = tag == 2 ? ui_->txtFirst : tag == 3 ? ui_->txtSecond : nullptr;
+    if (box == nullptr) return;
+    RunGuarded(this, window_.dialogs(), [&] { BrowseForListFile(*box, window_.dialogs(), this); });
+}
+
+void ComparerPage::RadioButton1Click() {
+    const bool fromFile = ui_->RadioButton1->isChecked();
+    ui_->txtFirst->setEnabled(fromFile);
+    ui_->Button1->setEnabled(fromFile);
+}
+
+void ComparerPage::RadioButton4Click() {
+    const bool fromFile = ui_->RadioButton4->isChecked();
+    ui_->txtSecond->setEnabled(fromFile);
+    ui_->Button3->setEnabled(fromFile);
+}
+
+LineListModel* ComparerPage::modelByTag(QObject* sender) const {
+    const int tag = sender != nullptr ? sender->property("tag").toInt() : 0;
+    return tag >= 1 && tag <= 4 ? results_[static_cast<std::size_t>(tag - 1)] : nullptr;
+}
+
+void ComparerPage::btnFirstClick(QObject* sender) {
+    LineListModel* model = modelByTag(sender);
+    if (model == nullptr) return;
+    // Into the Main List of the window this page belongs to, whichever window that is.
+    RunGuarded(this, window_.dialogs(), [&] { window_.mainList().assign(model->lines()); });
+}
+
+void ComparerPage::clpClipboard(QObject* sender) {
+    LineListModel* model = modelByTag(sender);
+    if (model == nullptr) return;
+    RunGuarded(this, window_.dialogs(), [&] {
+        window_.dialogs().setClipboardText(JoinLines(model->lines().lines(), "\r\n"));
+    });
+}
+
+bool ComparerPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+            EscClear(*box, static_cast<const QKeyEvent&>(*event));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ComparerPage::EscClear(QLineEdit& box, const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Escape) box.clear();
 }
 
 }  // namespace pendara

@@ -1,19 +1,65 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <memory>
+
+#include "list/line_list.h"
+
+class QKeyEvent;
+class QLineEdit;
+class QRadioButton;
+
+namespace Ui {
+class ComparerPage;
+}
 
 namespace pendara {
 
+class LineListModel;
 class TPDFrm;
 
-// Placeholder until this page is built.
+// The List Comparer page: compares two lists, each from a file, the clipboard or the Main List,
+// into four result boxes (first only, second only, same, different) that can be exported to the
+// Main List or copied to the clipboard.
 class ComparerPage : public QWidget {
     Q_OBJECT
 public:
     explicit ComparerPage(TPDFrm& window, QWidget* parent = nullptr);
+    ~ComparerPage() override;
+
+    // The result shown in a box, by Tag: 1 first only, 2 second only, 3 same, 4 different.
+    const LineList& result(int tag) const;
+
+public Q_SLOTS:
+    // COMPARE: empties the four boxes, reads both sides, compares them and fills the boxes.
+    void Button7Click();
+    // The two "..." buttons; the sender's Tag picks the box (2 first side, 3 second side).
+    void Button1Click(QObject* sender);
+    // Enables each side's file box and "..." button only while its "From File" is selected.
+    void RadioButton1Click();
+    void RadioButton4Click();
+    // "Export to Main List": the box picked by the sender's Tag replaces this window's Main List.
+    void btnFirstClick(QObject* sender);
+    // "Copy to Clipboard": the box picked by the sender's Tag, every line followed by CR LF.
+    void clpClipboard(QObject* sender);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    enum class ListSource { FromFile, FromClipboard, FromMainList };
+
+    // Esc empties the box; the key goes on as usual.
+    void EscClear(QLineEdit& box, const QKeyEvent& event);
+    LineList readSide(ListSource source, const QLineEdit& fileBox);
+    static ListSource sourceOf(const QRadioButton& fromFile, const QRadioButton& fromClipboard);
+    LineListModel* modelByTag(QObject* sender) const;
+
     TPDFrm& window_;
+    std::unique_ptr<Ui::ComparerPage> ui_;
+    // By Tag - 1: lstFirst, lstSecond, lstSame, lstDif.
+    std::array<LineListModel*, 4> results_{};
 };
 
 }  // namespace pendara

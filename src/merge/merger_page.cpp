@@ -1,9 +1,106 @@
 #include "merge/merger_page.h"
 
+#include <QFile>
+#include <QKeyEvent>
+
+#include "app/handler_guard.h"
+#include "app/main_window.h"
+#include "list/list_file.h"
+#include "list/main_list.h"
+#include "merge/browse_for_list_file.h"
+#include "merge/merge_lists.h"
+#include "ui_merger_page.h"
+
 namespace pendara {
 
-MergerPage::MergerPage(TPDFrm& window, QWidget* parent) : QWidget(parent), window_(window) {
+namespace {
+
+LineList ReadLines(const QString& path) {
+    return LineList(SplitLines(ReadListFile(QFile::encodeName(path).toStdString())));
+}
+
+}  // namespace
+
+MergerPage::MergerPage(TPDFrm& window, QWidget* parent)
+    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::MergerPage>()) {
+    ui_->setupUi(this);
     setObjectName(QStringLiteral("shtLMerge"));
+
+    connect(ui_->Button11, &QPushButton::clicked, this, &MergerPage::Button11Click);
+    connect(ui_->Button8, &QPushButton::clicked, this, [this] { Button8Click(ui_->Button8); });
+    connect(ui_->Button9, &QPushButton::clicked, this, [this] { Button8Click(ui_->Button9); });
+    connect(ui_->Button10, &QPushButton::clicked, this, &MergerPage::Button10Click);
+    for (QRadioButton* mode : {ui_->RadioButton7, ui_->RadioButton8}) {
+        // Selected by mouse, keyboard or program alike.
+        connect(mode, &QRadioButton::toggled, this, [this, mode](bool on) {
+            if (on) RadioButton7Click(mode);
+        });
+    }
+    for (QLineEdit* box :
+         {ui_->txtLeftUp, ui_->txtSeparator, ui_->txtRightDown, ui_->before, ui_->after}) {
+        box->installEventFilter(this);
+    }
+}
+
+MergerPage::~MergerPage() = default;
+
+void MergerPage::Button11Click() {
+    RunGuarded(this, window_.dialogs(), [this] {
+        const QString first = ui_->txtLeftUp->text();
+        const QString second = ui_->txtRightDown->text();
+        // A merge that cannot run leaves the Main List as it is.
+        if (first.isEmpty() || second.isEmpty()) return;
+        LineList left;
+        LineList right;
+        try {
+            left = ReadLines(first);
+            right = ReadLines(second);
+        } catch (...) {
+            window_.showListBuilder();
+            throw;
+        }
+        const MergeMode mode =
+            ui_->RadioButton7->isChecked() ? MergeMode::LeftRight : MergeMode::TopBottom;
+        LineList& work = window_.workList();
+        work = MergeLists(mode, left, right, ui_->before->text().toStdString(),
+                          ui_->txtSeparator->text().toStdString(), ui_->after->text().toStdString());
+        window_.mainList().assign(work);
+        window_.showListBuilder();
+    });
+}
+
+void MergerPage::Button8Click(QObject* sender) {
+    const int tag = sender != nullptr ? sender->property("tag").toInt() : -1;
+    QLineEdit* box = tag == 0 ? ui_->txtLeftUp : tag == 1 ? ui_->txtRightDown : nullptr;
+    if (box == nullptr) return;
+    RunGuarded(this, window_.dialogs(), [&] { BrowseForListFile(*box, window_.dialogs(), this); });
+}
+
+void MergerPage::Button10Click() {
+    const QString first = ui_->txtLeftUp->text();
+    ui_->txtLeftUp->setText(ui_->txtRightDown->text());
+    ui_->txtRightDown->setText(first);
+}
+
+void MergerPage::RadioButton7Click(QObject* sender) {
+    const bool topBottom = sender != nullptr && sender->property("tag").toInt() == 1;
+    ui_->Label32->setText(topBottom ? QStringLiteral("Top") : QStringLiteral("Left"));
+    ui_->Label38->setText(topBottom ? QStringLiteral("Bottom") : QStringLiteral("Right"));
+    ui_->Button10->setText(topBottom ? QStringLiteral("Top <=> Bottom")
+                                     : QStringLiteral("Left <=> Right"));
+}
+
+bool MergerPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+            EscClear2(*box, static_cast<const QKeyEvent&>(*event));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MergerPage::EscClear2(QLineEdit& box, const QKeyEvent& event) {
+    if (event.key() == Qt::Key_Escape) box.clear();
 }
 
 }  // namespace pendara

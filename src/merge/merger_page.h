@@ -1,19 +1,46 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
+
+class QKeyEvent;
+class QLineEdit;
+
+namespace Ui {
+class MergerPage;
+}
 
 namespace pendara {
 
 class TPDFrm;
 
-// Placeholder until this page is built.
+// The List Merger page: joins two list files into the Main List, line by line ("Left + Right")
+// or one after the other ("Top + Bottom"), with optional texts before, between and after.
 class MergerPage : public QWidget {
     Q_OBJECT
 public:
     explicit MergerPage(TPDFrm& window, QWidget* parent = nullptr);
+    ~MergerPage() override;
+
+public Q_SLOTS:
+    // MERGE: reads both files, merges them into the Main List and shows the List Builder.
+    void Button11Click();
+    // The two "..." buttons; the sender's Tag picks the box (0 first file, 1 second file).
+    void Button8Click(QObject* sender);
+    // Exchanges the two file boxes.
+    void Button10Click();
+    // Relabels the rows for the mode whose button (Tag 0 or 1) was selected.
+    void RadioButton7Click(QObject* sender);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Esc empties the box; the key goes on as usual.
+    void EscClear2(QLineEdit& box, const QKeyEvent& event);
+
     TPDFrm& window_;
+    std::unique_ptr<Ui::MergerPage> ui_;
 };
 
 }  // namespace pendara

@@ -1,5 +1,6 @@
 #include "cli/cli_command.h"
 #include "compare/compare_lists.h"
+#include "list/line_compare.h"
 #include "merge/merge_lists.h"
 
 namespace pendara::cli {
@@ -47,8 +48,9 @@ void Compare(Context& context) {
         throw UsageError("--result takes first-only, second-only, same or different, not '" +
                          which + "'");
     }
-    const auto [first, second] = ReadTwoLists(context);
-    const Comparison comparison = CompareLists(first, second);
+    auto [first, second] = ReadTwoLists(context);
+    const Comparison comparison =
+        CompareLists(std::move(first), std::move(second), LineCollator::forUserLocale());
     context.writeLines(comparison.*result);
 }
 

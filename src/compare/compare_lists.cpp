@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "list/line_compare.h"
@@ -118,11 +119,20 @@ private:
 
 }  // namespace
 
-Comparison CompareLists(const LineList& first, const LineList& second,
-                        const LineCollator& collator) {
-    const std::vector<std::string>& f = first.lines();
-    const std::vector<std::string>& s = second.lines();
+namespace {
+
+// The passes of the comparison. Lines of inputs that are not const move into the results
+// instead of being copied; "different" always gets copies.
+template <typename Lines>
+Comparison Compare(Lines& f, Lines& s, const LineCollator& collator) {
     KeyGroups groups(f, s, collator);
+    const auto pass = [](auto& line) -> std::string {
+        if constexpr (std::is_const_v<Lines>) {
+            return line;
+        } else {
+            return std::move(line);
+        }
+    };
 
     Comparison result;
     std::vector<std::string>& firstOnly = result.firstOnly.lines();
@@ -131,9 +141,9 @@ Comparison CompareLists(const LineList& first, const LineList& second,
 
     for (std::size_t i = 0; i < f.size(); ++i) {
         if (groups.flags(i) & KeyGroups::kInSecond) {
-            same.push_back(f[i]);
+            same.push_back(pass(f[i]));
         } else {
-            firstOnly.push_back(f[i]);
+            firstOnly.push_back(pass(f[i]));
         }
     }
     // A second-only line is listed at its first occurrence only. The first-only lines have no
@@ -142,7 +152,7 @@ Comparison CompareLists(const LineList& first, const LineList& second,
         std::uint8_t& flags = groups.flags(f.size() + j);
         if (flags & (KeyGroups::kInFirst | KeyGroups::kListed)) continue;
         flags |= KeyGroups::kListed;
-        secondOnly.push_back(s[j]);
+        secondOnly.push_back(pass(s[j]));
     }
 
     std::vector<std::string>& different = result.different.lines();
@@ -150,6 +160,17 @@ Comparison CompareLists(const LineList& first, const LineList& second,
     different.insert(different.end(), firstOnly.begin(), firstOnly.end());
     different.insert(different.end(), secondOnly.begin(), secondOnly.end());
     return result;
+}
+
+}  // namespace
+
+Comparison CompareLists(const LineList& first, const LineList& second,
+                        const LineCollator& collator) {
+    return Compare(first.lines(), second.lines(), collator);
+}
+
+Comparison CompareLists(LineList&& first, LineList&& second, const LineCollator& collator) {
+    return Compare(first.lines(), second.lines(), collator);
 }
 
 Comparison CompareLists(const LineList& first, const LineList& second) {

@@ -23,6 +23,8 @@ struct Comparison {
 // in a hash table.
 Comparison CompareLists(const LineList& first, const LineList& second,
                         const LineCollator& collator);
+// The same, moving the lines of the spent inputs into the results instead of copying them.
+Comparison CompareLists(LineList&& first, LineList&& second, const LineCollator& collator);
 // With the collator of the user's locale.
 Comparison CompareLists(const LineList& first, const LineList& second);
 

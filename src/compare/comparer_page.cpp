@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "compare/compare_lists.h"
 #include "compare/line_list_model.h"
+#include "list/line_compare.h"
 #include "list/list_file.h"
 #include "list/main_list.h"
 #include "merge/browse_for_list_file.h"
@@ -81,13 +82,14 @@ void ComparerPage::Button7Click() {
         if (first == ListSource::FromFile && ui_->txtFirst->text().isEmpty()) return;
         if (second == ListSource::FromFile && ui_->txtSecond->text().isEmpty()) return;
 
-        const LineList firstLines = readSide(first, *ui_->txtFirst);
+        LineList firstLines = readSide(first, *ui_->txtFirst);
         // Both sides from the Main List get the same lines; no need to read it twice.
-        const LineList secondLines = first == ListSource::FromMainList &&
-                                             second == ListSource::FromMainList
-                                         ? firstLines
-                                         : readSide(second, *ui_->txtSecond);
-        Comparison comparison = CompareLists(firstLines, secondLines);
+        LineList secondLines = first == ListSource::FromMainList &&
+                                       second == ListSource::FromMainList
+                                   ? firstLines
+                                   : readSide(second, *ui_->txtSecond);
+        Comparison comparison = CompareLists(std::move(firstLines), std::move(secondLines),
+                                             LineCollator::forUserLocale());
         results_[0]->setLines(std::move(comparison.firstOnly));
         results_[1]->setLines(std::move(comparison.secondOnly));
         results_[2]->setLines(std::move(comparison.same));

@@ -111,6 +111,12 @@ TEST(CompareLists, AgreesWithPairwiseComparison) {
     EXPECT_EQ(c.secondOnly.lines(), secondOnly);
 }
 
+TEST(CompareLists, SpentInputsGiveTheSameResults) {
+    const std::vector<std::string> f = {"a", "B", "a", "c", "long line beyond the short-string size"};
+    const std::vector<std::string> s = {"b", "d", "D", "LONG LINE BEYOND THE SHORT-STRING SIZE"};
+    EXPECT_EQ(CompareLists(Lines(f), Lines(s), Root()), Compare(f, s));
+}
+
 TEST(CompareLists, LeavesInputsUnchanged) {
     const LineList first = Lines({"b", "a"});
     const LineList second = Lines({"A", "c"});

@@ -42,6 +42,15 @@ void BM_CompareLists(benchmark::State& state) {
 }
 BENCHMARK(BM_CompareLists)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
+// Two versions of one list, one line in a hundred changed: the usual case of a comparison.
+void BM_CompareNearlyEqualLists(benchmark::State& state) {
+    const LineList first(bench::GeneratedLines(static_cast<std::size_t>(state.range(0))));
+    LineList second = first;
+    for (std::size_t i = 0; i < second.lines().size(); i += 100) second.lines()[i] += " changed";
+    for (auto _ : state) benchmark::DoNotOptimize(CompareLists(first, second));
+}
+BENCHMARK(BM_CompareNearlyEqualLists)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
 void BM_MergeLeftRight(benchmark::State& state) {
     const LineList left(bench::GeneratedLines(static_cast<std::size_t>(state.range(0))));
     const LineList right(bench::GeneratedLines(static_cast<std::size_t>(state.range(0)), 2));

@@ -32,21 +32,57 @@ std::uint64_t HashKey(std::string_view key) {
     return h;
 }
 
-// Groups the lines of both lists by sort key: every distinct key gets one entry, and every line
-// knows its entry. Equal keys are equal lines, so "does the other list hold an equal line" is a
-// flag on the entry instead of a scan.
+// An open-addressing table of 32-bit values keyed by 64-bit hashes; the caller tells whether a
+// stored value matches, so the keys themselves live elsewhere.
+class HashSlots {
+public:
+    static constexpr std::uint32_t kNone = UINT32_MAX;
+
+    explicit HashSlots(std::size_t entries) {
+        std::size_t capacity = 16;
+        while (capacity < entries * 2) capacity *= 2;
+        slots_.assign(capacity, Slot{});
+        mask_ = capacity - 1;
+    }
+
+    void prefetch(std::uint64_t hash) const { __builtin_prefetch(&slots_[hash & mask_]); }
+
+    // The stored value for which `matches` holds, or `value` after storing it.
+    template <typename Matches>
+    std::uint32_t findOrAdd(std::uint64_t hash, std::uint32_t value, Matches matches) {
+        const auto tag = static_cast<std::uint32_t>(hash >> 32);
+        for (std::size_t s = hash & mask_;; s = (s + 1) & mask_) {
+            Slot& slot = slots_[s];
+            if (slot.value == kNone) {
+                slot = {tag, value};
+                return value;
+            }
+            if (slot.tag == tag && matches(slot.value)) return slot.value;
+        }
+    }
+
+private:
+    struct Slot {
+        std::uint32_t tag = 0;  // high half of the hash; the low bits pick the slot
+        std::uint32_t value = kNone;
+    };
+    std::vector<Slot> slots_;
+    std::size_t mask_ = 0;
+};
+
+// Groups the lines of both lists by sort key: every distinct key gets one group, and every line
+// knows its group. Equal keys are equal lines, so "does the other list hold an equal line" is a
+// flag on the group instead of a scan. A line whose exact bytes came before takes that line's
+// group without a key being made: lists that are compared tend to share most of their lines.
 class KeyGroups {
 public:
     enum Flag : std::uint8_t { kInFirst = 1, kInSecond = 2, kListed = 4 };
 
     KeyGroups(const std::vector<std::string>& first, const std::vector<std::string>& second,
-              const LineCollator& collator) {
-        const std::size_t lines = first.size() + second.size();
-        std::size_t capacity = 16;
-        while (capacity < lines * 2) capacity *= 2;
-        slots_.assign(capacity, Slot{});
-        mask_ = capacity - 1;
-        groupOfLine_.reserve(lines);
+              const LineCollator& collator)
+        : first_(first), second_(second), byBytes_(first.size() + second.size()),
+          byKey_(first.size() + second.size()) {
+        groupOfLine_.reserve(first.size() + second.size());
         add(first, kInFirst, collator);
         add(second, kInSecond, collator);
     }
@@ -55,52 +91,58 @@ public:
     std::uint8_t& flags(std::size_t line) { return flags_[groupOfLine_[line]]; }
 
 private:
-    struct Slot {
-        std::uint32_t tag = 0;  // high half of the key's hash; the low bits pick the slot
-        std::uint32_t group = kNone;
-    };
-    static constexpr std::uint32_t kNone = UINT32_MAX;
+    const std::string& line(std::uint32_t i) const {
+        return i < first_.size() ? first_[i] : second_[i - first_.size()];
+    }
 
     void add(const std::vector<std::string>& lines, std::uint8_t flag, const LineCollator& collator) {
-        // Lines go in batches: the keys of a batch are made first and their slots prefetched,
-        // so the table's cache misses overlap with the collation work instead of adding to it.
+        // Lines go in batches: the hashes of a batch are made first and their slots prefetched,
+        // so the tables' cache misses overlap with the hashing and collation work.
         constexpr std::size_t kBatch = 32;
         std::string keys;
-        std::size_t ends[kBatch];
+        std::size_t keyEnds[kBatch];
         std::uint64_t hashes[kBatch];
+        std::uint32_t sameBytesAs[kBatch];
         for (std::size_t start = 0; start < lines.size(); start += kBatch) {
             const std::size_t count = std::min(kBatch, lines.size() - start);
+            const auto base = static_cast<std::uint32_t>(groupOfLine_.size());
+            for (std::size_t k = 0; k < count; ++k) {
+                hashes[k] = HashKey(lines[start + k]);
+                byBytes_.prefetch(hashes[k]);
+            }
             keys.clear();
             for (std::size_t k = 0; k < count; ++k) {
-                const std::size_t begin = keys.size();
-                collator.appendSortKey(lines[start + k], keys);
-                ends[k] = keys.size();
-                hashes[k] = HashKey(std::string_view(keys).substr(begin));
-                __builtin_prefetch(&slots_[hashes[k] & mask_]);
+                const std::string& text = lines[start + k];
+                const auto self = static_cast<std::uint32_t>(base + k);
+                sameBytesAs[k] = byBytes_.findOrAdd(hashes[k], self,
+                                                    [&](std::uint32_t other) { return line(other) == text; });
+                if (sameBytesAs[k] == self) {
+                    const std::size_t begin = keys.size();
+                    collator.appendSortKey(text, keys);
+                    hashes[k] = HashKey(std::string_view(keys).substr(begin));
+                    byKey_.prefetch(hashes[k]);
+                }
+                keyEnds[k] = keys.size();
             }
             for (std::size_t k = 0; k < count; ++k) {
-                const std::size_t begin = k == 0 ? 0 : ends[k - 1];
-                const std::uint32_t group =
-                    find(std::string_view(keys).substr(begin, ends[k] - begin), hashes[k]);
+                std::uint32_t group;
+                if (sameBytesAs[k] != base + k) {
+                    group = groupOfLine_[sameBytesAs[k]];  // an earlier line, already grouped
+                } else {
+                    const std::size_t begin = k == 0 ? 0 : keyEnds[k - 1];
+                    const std::string_view key = std::string_view(keys).substr(begin, keyEnds[k] - begin);
+                    const auto fresh = static_cast<std::uint32_t>(flags_.size());
+                    group = byKey_.findOrAdd(hashes[k], fresh,
+                                             [&](std::uint32_t other) { return keyOf(other) == key; });
+                    if (group == fresh) {
+                        keys_ += key;
+                        keyEnds_.push_back(keys_.size());
+                        flags_.push_back(0);
+                    }
+                }
                 flags_[group] |= flag;
                 groupOfLine_.push_back(group);
             }
-        }
-    }
-
-    // The group of `key`, made when it is new.
-    std::uint32_t find(std::string_view key, std::uint64_t hash) {
-        const auto tag = static_cast<std::uint32_t>(hash >> 32);
-        for (std::size_t s = hash & mask_;; s = (s + 1) & mask_) {
-            Slot& slot = slots_[s];
-            if (slot.group == kNone) {
-                slot = {tag, static_cast<std::uint32_t>(flags_.size())};
-                keys_ += key;
-                keyEnds_.push_back(keys_.size());
-                flags_.push_back(0);
-                return slot.group;
-            }
-            if (slot.tag == tag && keyOf(slot.group) == key) return slot.group;
         }
     }
 
@@ -109,8 +151,10 @@ private:
         return std::string_view(keys_).substr(begin, keyEnds_[group] - begin);
     }
 
-    std::vector<Slot> slots_;
-    std::size_t mask_ = 0;
+    const std::vector<std::string>& first_;
+    const std::vector<std::string>& second_;
+    HashSlots byBytes_;                   // lines by their exact bytes
+    HashSlots byKey_;                     // groups by sort key
     std::string keys_;                    // the distinct keys, one after another
     std::vector<std::size_t> keyEnds_;    // per group
     std::vector<std::uint8_t> flags_;     // per group

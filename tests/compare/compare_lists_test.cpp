@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "list/line_compare.h"
 
 namespace pendara {
@@ -90,25 +92,46 @@ TEST(CompareLists, LocaleEqualityBeyondAscii) {
     EXPECT_THAT(c.different.lines(), IsEmpty());
 }
 
-TEST(CompareLists, AgreesWithPairwiseComparison) {
-    // The hashed lookup must give what a scan with the collator's equality gives.
-    const std::vector<std::string> f = {"One", "two", "", "THREE", "two ", "Ünï", "x\x80", "one"};
-    const std::vector<std::string> s = {"three", "ONE", "four", "FOUR", "ünÏ", "x\x80", "five"};
+// The comparison as a plain scan with the collator's equality: slow, but plainly right.
+Comparison Scanned(const std::vector<std::string>& f, const std::vector<std::string>& s) {
     const auto holds = [](const std::vector<std::string>& list, const std::string& line) {
         for (const std::string& other : list) {
             if (Root().equal(line, other)) return true;
         }
         return false;
     };
-    std::vector<std::string> firstOnly, same, secondOnly;
-    for (const std::string& line : f) (holds(s, line) ? same : firstOnly).push_back(line);
+    Comparison c;
+    for (const std::string& line : f) (holds(s, line) ? c.same : c.firstOnly).add(line);
     for (const std::string& line : s) {
-        if (!holds(f, line) && !holds(secondOnly, line)) secondOnly.push_back(line);
+        if (!holds(f, line) && !holds(c.secondOnly.lines(), line)) c.secondOnly.add(line);
     }
-    const Comparison c = Compare(f, s);
-    EXPECT_EQ(c.firstOnly.lines(), firstOnly);
-    EXPECT_EQ(c.same.lines(), same);
-    EXPECT_EQ(c.secondOnly.lines(), secondOnly);
+    c.different.lines() = c.firstOnly.lines();
+    for (const std::string& line : c.secondOnly.lines()) c.different.add(line);
+    return c;
+}
+
+TEST(CompareLists, AgreesWithAScan) {
+    const std::vector<std::string> f = {"One", "two", "", "THREE", "two ", "Ünï", "x\x80", "one"};
+    const std::vector<std::string> s = {"three", "ONE", "four", "FOUR", "ünÏ", "x\x80", "five"};
+    EXPECT_EQ(Compare(f, s), Scanned(f, s));
+
+    // Long lists with exact repeats and case variants near and across the lookup's batches.
+    std::vector<std::string> longF, longS;
+    const char* const words[] = {"alpha", "Beta", "GAMMA", "delta", "ÉPSILON"};
+    for (int i = 0; i < 300; ++i) {
+        longF.push_back(std::string(words[i % 5]) + std::to_string(i % 37));
+        std::string line = std::string(words[(i * 3) % 5]) + std::to_string(i % 41 + 20);
+        if (i % 4 == 0) {
+            for (char& c : line) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+        longS.push_back(line);
+    }
+    const Comparison c = Compare(longF, longS);
+    EXPECT_EQ(c, Scanned(longF, longS));
+    EXPECT_GT(c.same.count(), 50);  // every path taken many times
+    EXPECT_GT(c.firstOnly.count(), 50);
+    EXPECT_GT(c.secondOnly.count(), 20);
+    EXPECT_EQ(Compare(longS, longF), Scanned(longS, longF));
 }
 
 TEST(CompareLists, SpentInputsGiveTheSameResults) {

@@ -3,6 +3,8 @@
 namespace pendara {
 
 class Dialogs;
+class MessageSource;
+class SettingsStore;
 class SystemStatus;
 
 // The operating-system services a main window works with. The program passes the real ones;
@@ -10,6 +12,10 @@ class SystemStatus;
 struct Services {
     Dialogs* dialogs = nullptr;
     SystemStatus* systemStatus = nullptr;
+    // The per-user settings and the shell folder key; without one nothing is recorded or read.
+    SettingsStore* settings = nullptr;
+    // The error message texts; without one the system's own are used.
+    MessageSource* messages = nullptr;
 };
 
 }  // namespace pendara

@@ -16,4 +16,7 @@ inline constexpr const char* kShareOnTwitter = "https://share.example.org/twitte
 inline constexpr const char* kBitcoinAddress = "bc1q-example-address-not-real";
 inline constexpr const char* kAboutFooter = "Pendara developers, 2016";
 
+// Where a Bitcoin wallet can be opened (the support dialog's "Click Here!" link).
+inline constexpr const char* kBitcoinWalletPage = "https://wallet.example.org/";
+
 }  // namespace pendara::maker

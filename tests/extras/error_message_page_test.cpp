@@ -81,9 +81,6 @@ private Q_SLOTS:
 
     void rangeEndsAndUnreadableBoxes() {
         Page p;
-        p.show(20000, 20000);
-        QCOMPARE(p.grid()->model()->rowCount(), 1);
-        QCOMPARE(p.cell(0, 0), QStringLiteral("20000"));
         p.show(0, 20000);
         QCOMPARE(p.grid()->model()->rowCount(), 20001);
         p.from()->findChild<QLineEdit*>()->setText(QStringLiteral("abc"));  // as pasted

@@ -62,6 +62,7 @@ TEST_F(SettingsStoreTest, WrittenTextsReadBackInCreationOrderWhateverTheirNames)
     WriteRegText(*store, "Software\\Brantor", odd, "line\nbreak \xFF");
     WriteRegText(*store, "Software\\Brantor", "", "default");
     WriteRegText(*store, "Software\\Brantor", "07", "/opt/pendara");  // keeps its place
+    WriteRegText(*store, "Software\\\xC3\x9C" "ber=[x]", "v", "w");
 
     auto again = open();
     std::vector<std::string> names;
@@ -70,6 +71,7 @@ TEST_F(SettingsStoreTest, WrittenTextsReadBackInCreationOrderWhateverTheirNames)
     EXPECT_EQ(ReadRegText(*again, kUser, "Software\\Brantor", "07"), "/opt/pendara");
     EXPECT_EQ(ReadRegText(*again, kUser, "Software\\Brantor", odd), "line\nbreak \xFF");
     EXPECT_EQ(ReadRegText(*again, kUser, "Software\\Brantor\\Support", "07"), "1");
+    EXPECT_EQ(ReadRegText(*again, kUser, "Software\\\xC3\x9C" "ber=[x]", "v"), "w");
     // The file stays readable text: one line per value.
     EXPECT_THAT(folder_.read("config/pendara/settings.ini"),
                 ::testing::HasSubstr("[Software\\Brantor]\n\"07\" = text \"/opt/pendara\"\n"));

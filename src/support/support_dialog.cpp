@@ -33,7 +33,7 @@ TfrmDonate::TfrmDonate(SettingsStore* settings, Dialogs& dialogs, QWidget* paren
     SetTarget(ui_->FB28, maker::kFanPage);
     SetTarget(ui_->Image2, maker::kShareOnFacebook);
     SetTarget(ui_->Image3, maker::kShareOnTwitter);
-    SetTarget(ui_->Label3, maker::kBitcoinWalletPage);
+    SetTarget(ui_->Label3, maker::kWalletService);
     SetTarget(ui_->Button2, maker::kSupportPage);
 
     connect(ui_->Button1, &QPushButton::clicked, this, &TfrmDonate::Button1Click);

@@ -10,14 +10,14 @@
 
 #include "list/failure.h"
 #include "platform/linux_settings_store.h"
-#include "platform/temp_folder.h"
+#include "platform/scratch_folder.h"
 
 namespace pendara {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using testing::TempFolder;
+using testing::ScratchFolder;
 
 constexpr SettingsRoot kUser = SettingsRoot::CurrentUser;
 constexpr SettingsRoot kMachine = SettingsRoot::LocalMachine;
@@ -42,7 +42,7 @@ protected:
     std::string file() const { return folder_ / "config/pendara/settings.ini"; }
     std::unique_ptr<SettingsStore> open() const { return MakeLinuxSettingsStore(file(), environment()); }
 
-    TempFolder folder_;
+    ScratchFolder folder_;
 };
 
 TEST_F(SettingsStoreTest, MissingKeysAndValuesReadEmpty) {

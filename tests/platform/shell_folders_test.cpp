@@ -4,7 +4,7 @@
 #include "extras/shell_folder_rows.h"
 #include "list/failure.h"
 #include "platform/linux_settings_store.h"
-#include "platform/temp_folder.h"
+#include "platform/scratch_folder.h"
 #include "platform/xdg_folders.h"
 
 namespace pendara {
@@ -12,7 +12,7 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::Pair;
-using testing::TempFolder;
+using testing::ScratchFolder;
 
 TEST(ParseUserDirs, ReadsTheUserDirsFormAndSkipsTheRest) {
     const NamedFolders entries = ParseUserDirs(
@@ -41,7 +41,7 @@ protected:
         return env;
     }
     std::string home(const std::string& relative) const { return folder_ / ("home/" + relative); }
-    TempFolder folder_;
+    ScratchFolder folder_;
 };
 
 TEST_F(ShellFoldersTest, UserRowsFromAScriptedLayout) {

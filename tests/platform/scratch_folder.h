@@ -8,20 +8,20 @@
 namespace pendara::testing {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
+class ScratchFolder {
 public:
-    TempFolder() {
+    ScratchFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "pendara-XXXXXX").string();
         if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
     }
-    ~TempFolder() {
+    ~ScratchFolder() {
         std::error_code ec;
         std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(path_, ec);
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
     std::string operator/(const std::string& relative) const { return (path_ / relative).string(); }

@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "app/qt_dialogs.h"
 #include "platform/system_status.h"
+#include "platform/temp_folder.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -18,6 +19,8 @@ int main(int argc, char* argv[]) {
     pendara::Services services;
     services.dialogs = &dialogs;
     services.systemStatus = status.get();
+    const std::unique_ptr<pendara::TempFolder> tempFolder = pendara::MakeLinuxTempFolder();
+    services.tempFolder = tempFolder.get();
 
     pendara::TPDFrm window(services);
     window.show();

@@ -31,18 +31,25 @@ std::vector<std::string> SplitAtCrLf(std::string_view text) {
 
 }  // namespace
 
-std::string NormalizeBreaks(std::string_view text) {
+std::string NormalizeBreaks(std::string text) {
     const std::size_t nul = text.find('\0');
-    if (nul != std::string_view::npos) text = text.substr(0, nul);
+    if (nul != std::string::npos) text.resize(nul);
+    std::size_t loneBreaks = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        } else if (text[i] == '\r' || text[i] == '\n') {
+            ++loneBreaks;
+        }
+    }
+    if (loneBreaks == 0) return text;
     std::string out;
-    out.reserve(text.size() + text.size() / 16);
+    out.reserve(text.size() + loneBreaks);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == '\r') {
+        if (c == '\r' || c == '\n') {
             out += "\r\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            out += "\r\n";
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
         } else {
             out += c;
         }
@@ -51,6 +58,12 @@ std::string NormalizeBreaks(std::string_view text) {
 }
 
 MainList::MainList(QsciScintilla& editor) : editor_(editor) {
+    // A document without style bytes: the list is never coloured, and on a long list the styles
+    // would cost as much memory as the text itself.
+    const long document = editor_.SendScintilla(QsciScintillaBase::SCI_CREATEDOCUMENT, 0UL,
+                                                static_cast<long>(QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE));
+    editor_.SendScintilla(QsciScintillaBase::SCI_SETDOCPOINTER, 0UL, document);
+    editor_.SendScintilla(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0UL, document);
     editor_.setUtf8(true);
     editor_.setEolMode(QsciScintilla::EolWindows);
     editor_.setWrapMode(QsciScintilla::WrapNone);
@@ -111,17 +124,22 @@ void MainList::replaceText(const std::string& text) {
         throw Failure("Text exceeds memo capacity");
     }
     editor_.SendScintilla(QsciScintillaBase::SCI_SETSTATUS, 0);
+    // A whole-list replacement is not kept for undo: on a long list the undo history would hold
+    // two more copies of the text.
+    editor_.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
     editor_.SendScintilla(QsciScintillaBase::SCI_SETTEXT, text.c_str());
+    editor_.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1UL);
+    editor_.SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     if (editor_.SendScintilla(QsciScintillaBase::SCI_GETSTATUS) == QsciScintillaBase::SC_STATUS_BADALLOC) {
         editor_.SendScintilla(QsciScintillaBase::SCI_SETSTATUS, 0);
         throw Failure("Text exceeds memo capacity");
     }
 }
 
-void MainList::setText(std::string_view text) {
+void MainList::setText(std::string text) {
     std::string normalized;
     try {
-        normalized = NormalizeBreaks(text);
+        normalized = NormalizeBreaks(std::move(text));
     } catch (const std::bad_alloc&) {
         throw Failure("Text exceeds memo capacity");
     }
@@ -160,7 +178,7 @@ void MainList::assign(const LineList& lines) {
     resumeUpdates();
 }
 
-void MainList::clear() { editor_.SendScintilla(QsciScintillaBase::SCI_CLEARALL); }
+void MainList::clear() { replaceText(std::string()); }
 
 void MainList::suspendUpdates() {
     if (suspended_++ == 0) editor_.setUpdatesEnabled(false);

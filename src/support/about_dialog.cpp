@@ -16,9 +16,9 @@ TfrmPDAbout::TfrmPDAbout(Dialogs& dialogs, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     ui_->Image1->setPixmap(ApplicationIcon().pixmap(64, 64));
-    ui_->Label7->setText(QString::fromUtf8(maker::kHomePage));
-    ui_->Label9->setText(QString::fromUtf8(maker::kFanPage));
-    ui_->Label5->setText(QString::fromUtf8(maker::kForum));
+    ui_->Label7->setText(QString::fromUtf8(maker::kHomeAddress));
+    ui_->Label9->setText(QString::fromUtf8(maker::kFanAddress));
+    ui_->Label5->setText(QString::fromUtf8(maker::kForumAddress));
     ui_->Label3->setText(QString::fromUtf8(maker::kAboutFooter));
     ui_->Image2->setIcon(BitcoinPicture(QSize(76, 27)));
     ui_->Image2->setIconSize(QSize(76, 27));

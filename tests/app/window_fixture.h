@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/scripted_dialogs.h"
 #include "app/services.h"
+#include "platform/temp_folder.h"
 
 namespace pendara::testing {
 
@@ -17,11 +18,13 @@ struct WindowFixture {
     FakeSystemStatus status;
     Services services;
     QTemporaryDir folder;
+    std::unique_ptr<TempFolder> tempFolder = MakeLinuxTempFolder(path(QStringLiteral("temp")).toStdString());
     std::unique_ptr<TPDFrm> window;
 
     WindowFixture() {
         services.dialogs = &dialogs;
         services.systemStatus = &status;
+        services.tempFolder = tempFolder.get();
     }
     TPDFrm& make() {
         window = std::make_unique<TPDFrm>(services);

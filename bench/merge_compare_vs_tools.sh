@@ -14,8 +14,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../build}" && pwd)
 lines=${2:-1000000}
 runs=${3:-5}
-[ -x "$build/src/cli/pendara-cli" ] || { echo "no pendara-cli in $build; build it first" >&2; exit 1; }
-PATH="$build/src/cli:$PATH"
+[ -x "$build/pendara-cli" ] || { echo "no pendara-cli in $build; build it first" >&2; exit 1; }
+PATH="$build:$PATH"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT INT TERM

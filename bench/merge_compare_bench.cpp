@@ -125,9 +125,10 @@ void BM_CompareClickToFilledBoxes(benchmark::State& state) {
         page.repaint();
         QApplication::processEvents();
     }
-    if (!w.dialogs.errors.isEmpty()) state.SkipWithError(w.dialogs.errors.front().toStdString().c_str());
-    state.counters["different"] =
-        static_cast<double>(w.window->comparerPage().result(4).count());
+    if (!w.dialogs.errors.isEmpty()) {
+        state.SkipWithError(w.dialogs.errors.front().toStdString().c_str());
+    }
+    state.counters["different"] = static_cast<double>(w.window->comparerPage().result(4).count());
 }
 BENCHMARK(BM_CompareClickToFilledBoxes)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -143,10 +144,15 @@ void BM_MergeClickToFilledMainList(benchmark::State& state) {
         w.window->repaint();
         QApplication::processEvents();
     }
-    if (!w.dialogs.errors.isEmpty()) state.SkipWithError(w.dialogs.errors.front().toStdString().c_str());
+    if (!w.dialogs.errors.isEmpty()) {
+        state.SkipWithError(w.dialogs.errors.front().toStdString().c_str());
+    }
     state.counters["lines"] = static_cast<double>(w.window->mainList().count());
 }
-BENCHMARK(BM_MergeClickToFilledMainList)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_MergeClickToFilledMainList)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace pendara

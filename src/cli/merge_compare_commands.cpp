@@ -12,7 +12,9 @@ std::pair<LineList, LineList> ReadTwoLists(const Context& context) {
     const std::string& first = context.args.plain()[0];
     const std::string& second = context.args.plain()[1];
     if (first.empty() || second.empty()) throw UsageError("a file name is empty");
-    if (first == "-" && second == "-") throw UsageError("only one list can come from standard input");
+    if (first == "-" && second == "-") {
+        throw UsageError("only one list can come from standard input");
+    }
     LineList a = context.readList(first);
     LineList b = context.readList(second);
     return {std::move(a), std::move(b)};
@@ -24,7 +26,8 @@ std::string TextOption(const Context& context, const std::string& option) {
 
 void Merge(Context& context) {
     // Options are checked before any file is read, so wrong usage never waits on a pipe.
-    const MergeMode mode = context.args.has("--top-bottom") ? MergeMode::TopBottom : MergeMode::LeftRight;
+    const MergeMode mode =
+        context.args.has("--top-bottom") ? MergeMode::TopBottom : MergeMode::LeftRight;
     const std::string before = TextOption(context, "--before");
     const std::string separator = TextOption(context, "--separator");
     const std::string after = TextOption(context, "--after");

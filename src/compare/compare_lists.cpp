@@ -80,7 +80,9 @@ public:
 
     KeyGroups(const std::vector<std::string>& first, const std::vector<std::string>& second,
               const LineCollator& collator)
-        : first_(first), second_(second), byBytes_(first.size() + second.size()),
+        : first_(first),
+          second_(second),
+          byBytes_(first.size() + second.size()),
           byKey_(first.size() + second.size()) {
         groupOfLine_.reserve(first.size() + second.size());
         add(first, kInFirst, collator);
@@ -95,7 +97,8 @@ private:
         return i < first_.size() ? first_[i] : second_[i - first_.size()];
     }
 
-    void add(const std::vector<std::string>& lines, std::uint8_t flag, const LineCollator& collator) {
+    void add(const std::vector<std::string>& lines, std::uint8_t flag,
+             const LineCollator& collator) {
         // Lines go in batches: the hashes of a batch are made first and their slots prefetched,
         // so the tables' cache misses overlap with the hashing and collation work.
         constexpr std::size_t kBatch = 32;
@@ -114,8 +117,8 @@ private:
             for (std::size_t k = 0; k < count; ++k) {
                 const std::string& text = lines[start + k];
                 const auto self = static_cast<std::uint32_t>(base + k);
-                sameBytesAs[k] = byBytes_.findOrAdd(hashes[k], self,
-                                                    [&](std::uint32_t other) { return line(other) == text; });
+                sameBytesAs[k] = byBytes_.findOrAdd(
+                    hashes[k], self, [&](std::uint32_t other) { return line(other) == text; });
                 if (sameBytesAs[k] == self) {
                     const std::size_t begin = keys.size();
                     collator.appendSortKey(text, keys);
@@ -130,10 +133,11 @@ private:
                     group = groupOfLine_[sameBytesAs[k]];  // an earlier line, already grouped
                 } else {
                     const std::size_t begin = k == 0 ? 0 : keyEnds[k - 1];
-                    const std::string_view key = std::string_view(keys).substr(begin, keyEnds[k] - begin);
+                    const std::string_view key =
+                        std::string_view(keys).substr(begin, keyEnds[k] - begin);
                     const auto fresh = static_cast<std::uint32_t>(flags_.size());
-                    group = byKey_.findOrAdd(hashes[k], fresh,
-                                             [&](std::uint32_t other) { return keyOf(other) == key; });
+                    group = byKey_.findOrAdd(
+                        hashes[k], fresh, [&](std::uint32_t other) { return keyOf(other) == key; });
                     if (group == fresh) {
                         keys_ += key;
                         keyEnds_.push_back(keys_.size());
@@ -153,11 +157,11 @@ private:
 
     const std::vector<std::string>& first_;
     const std::vector<std::string>& second_;
-    HashSlots byBytes_;                   // lines by their exact bytes
-    HashSlots byKey_;                     // groups by sort key
-    std::string keys_;                    // the distinct keys, one after another
-    std::vector<std::size_t> keyEnds_;    // per group
-    std::vector<std::uint8_t> flags_;     // per group
+    HashSlots byBytes_;                 // lines by their exact bytes
+    HashSlots byKey_;                   // groups by sort key
+    std::string keys_;                  // the distinct keys, one after another
+    std::vector<std::size_t> keyEnds_;  // per group
+    std::vector<std::uint8_t> flags_;   // per group
     std::vector<std::uint32_t> groupOfLine_;
 };
 

@@ -84,10 +84,10 @@ void ComparerPage::Button7Click() {
 
         LineList firstLines = readSide(first, *ui_->txtFirst);
         // Both sides from the Main List get the same lines; no need to read it twice.
-        LineList secondLines = first == ListSource::FromMainList &&
-                                       second == ListSource::FromMainList
-                                   ? firstLines
-                                   : readSide(second, *ui_->txtSecond);
+        LineList secondLines =
+            first == ListSource::FromMainList && second == ListSource::FromMainList
+                ? firstLines
+                : readSide(second, *ui_->txtSecond);
         Comparison comparison = CompareLists(std::move(firstLines), std::move(secondLines),
                                              LineCollator::forUserLocale());
         results_[0]->setLines(std::move(comparison.firstOnly));

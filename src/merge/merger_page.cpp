@@ -62,8 +62,9 @@ void MergerPage::Button11Click() {
         const MergeMode mode =
             ui_->RadioButton7->isChecked() ? MergeMode::LeftRight : MergeMode::TopBottom;
         LineList& work = window_.workList();
-        work = MergeLists(mode, left, right, ui_->before->text().toStdString(),
-                          ui_->txtSeparator->text().toStdString(), ui_->after->text().toStdString());
+        work =
+            MergeLists(mode, left, right, ui_->before->text().toStdString(),
+                       ui_->txtSeparator->text().toStdString(), ui_->after->text().toStdString());
         window_.mainList().assign(work);
         window_.showListBuilder();
     });

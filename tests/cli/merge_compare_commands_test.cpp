@@ -8,8 +8,9 @@ namespace {
 TEST(CliMerge, LeftRightAndTopBottom) {
     const std::string left = TempFile("left.txt", "a1\r\na2\r\na3\r\n");
     const std::string right = TempFile("right.txt", "b1");
-    EXPECT_EQ(RunCli({"merge", "--before", "[", "--separator", "|", "--after", "]", left, right}).out,
-              "[a1|b1]\n[a2|]\n[a3|]\n");
+    EXPECT_EQ(
+        RunCli({"merge", "--before", "[", "--separator", "|", "--after", "]", left, right}).out,
+        "[a1|b1]\n[a2|]\n[a3|]\n");
     EXPECT_EQ(RunCli({"merge", "--top-bottom", "--separator", "   ", left, right}).out,
               "a1\na2\na3\n   \nb1\n");
     EXPECT_EQ(RunCli({"merge", "--top-bottom", "--crlf", left, right}).out,
@@ -68,9 +69,10 @@ TEST(CliCompare, SameFileStandardInputAndEmptySides) {
 }
 
 TEST(CliCompare, InvalidUtf8AndNulsCompareByTheirBytes) {
-    const std::string first = TempFile("bytes1.txt", std::string("\xFF" "a\nk\0z\n", 6));
-    const std::string second = TempFile("bytes2.txt", "\xFE" "a\nK\n");
-    EXPECT_EQ(RunCli({"compare", "--result", "first-only", first, second}).out, "\xFF" "a\n");
+    const std::string stray = "\xFF";
+    const std::string first = TempFile("bytes1.txt", stray + std::string("a\nk\0z\n", 6));
+    const std::string second = TempFile("bytes2.txt", "\xFE" + std::string("a\nK\n"));
+    EXPECT_EQ(RunCli({"compare", "--result", "first-only", first, second}).out, stray + "a\n");
     EXPECT_EQ(RunCli({"compare", "--result", "same", first, second}).out, "k\n");
 }
 

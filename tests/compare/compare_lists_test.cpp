@@ -135,7 +135,8 @@ TEST(CompareLists, AgreesWithAScan) {
 }
 
 TEST(CompareLists, SpentInputsGiveTheSameResults) {
-    const std::vector<std::string> f = {"a", "B", "a", "c", "long line beyond the short-string size"};
+    const std::vector<std::string> f = {"a", "B", "a", "c",
+                                        "long line beyond the short-string size"};
     const std::vector<std::string> s = {"b", "d", "D", "LONG LINE BEYOND THE SHORT-STRING SIZE"};
     EXPECT_EQ(CompareLists(Lines(f), Lines(s), Root()), Compare(f, s));
 }

@@ -1,3 +1,5 @@
+#include "compare/comparer_page.h"
+
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,7 +9,6 @@
 #include <QTest>
 
 #include "app/window_fixture.h"
-#include "compare/comparer_page.h"
 #include "list/main_list.h"
 
 using namespace pendara;
@@ -58,7 +59,9 @@ char* toString(const Results& r) {
     QString text;
     for (const Lines* lines : {&r.first, &r.second, &r.same, &r.dif}) {
         text += QLatin1Char('{');
-        for (const std::string& line : *lines) text += QString::fromStdString(line) + QLatin1Char(',');
+        for (const std::string& line : *lines) {
+            text += QString::fromStdString(line) + QLatin1Char(',');
+        }
         text += QLatin1Char('}');
     }
     return qstrdup(text.toUtf8().constData());
@@ -74,7 +77,8 @@ private Q_SLOTS:
         TPDFrm& window = f.make();
         QVERIFY(Find<QRadioButton>(window, "RadioButton1")->isChecked());
         QVERIFY(Find<QRadioButton>(window, "RadioButton4")->isChecked());
-        QCOMPARE(Find<QRadioButton>(window, "RadioButton3")->text(), QStringLiteral("From \"Main List\""));
+        QCOMPARE(Find<QRadioButton>(window, "RadioButton3")->text(),
+                 QStringLiteral("From \"Main List\""));
         QCOMPARE(Find<QLabel>(window, "Label34")->text(), QStringLiteral("First List (Only) :"));
         QCOMPARE(Find<QLabel>(window, "Label37")->text(), QStringLiteral("Different :"));
         QCOMPARE(Find(window, "Button1")->property("tag").toInt(), 2);
@@ -95,14 +99,16 @@ private Q_SLOTS:
         TPDFrm& window = f.make();
         QWidget* page = &window.comparerPage();
         QStringList order;
-        for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w); w = w->nextInFocusChain()) {
+        for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w);
+             w = w->nextInFocusChain()) {
             if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
         }
-        QCOMPARE(order.join(QLatin1Char(' ')),
-                 QStringLiteral("lstFirst lstSecond lstSame lstDif Button7 btnFirst btnSecond btnSame "
-                                "btnDif clpFirst clpSecond clpSame clpDif RadioButton1 RadioButton2 "
-                                "RadioButton3 txtFirst Button1 RadioButton4 RadioButton5 RadioButton6 "
-                                "txtSecond Button3"));
+        QCOMPARE(
+            order.join(QLatin1Char(' ')),
+            QStringLiteral("lstFirst lstSecond lstSame lstDif Button7 btnFirst btnSecond btnSame "
+                           "btnDif clpFirst clpSecond clpSame clpDif RadioButton1 RadioButton2 "
+                           "RadioButton3 txtFirst Button1 RadioButton4 RadioButton5 RadioButton6 "
+                           "txtSecond Button3"));
     }
 
     void compareFilesFillsTheFourBoxes() {
@@ -188,7 +194,8 @@ private Q_SLOTS:
         f.dialogs.clipboardBusy = true;
         Click(window, "Button7");
         QCOMPARE(f.dialogs.errors,
-                 QStringList{QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(missing)});
+                 QStringList{QStringLiteral("Cannot open file \"%1\". No such file or directory.")
+                                 .arg(missing)});
         QCOMPARE(AllShown(window), kNoResults);
 
         Find<QRadioButton>(window, "RadioButton3")->click();
@@ -278,7 +285,8 @@ private Q_SLOTS:
         Click(window, "Button3");
         QCOMPARE(f.dialogs.openRequests.back().initialFolder, QStringLiteral("/data/old"));
         QCOMPARE(f.dialogs.openRequests.back().title, QStringLiteral("Browse"));
-        QCOMPARE(Find<QLineEdit>(window, "txtSecond")->text(), f.path(QStringLiteral("chosen.txt")));
+        QCOMPARE(Find<QLineEdit>(window, "txtSecond")->text(),
+                 f.path(QStringLiteral("chosen.txt")));
         QCOMPARE(Find<QLineEdit>(window, "txtFirst")->text(), QString());
         Click(window, "Button1");  // cancelled
         QCOMPARE(Find<QLineEdit>(window, "txtFirst")->text(), QString());

@@ -18,8 +18,9 @@ TEST(MergeLeftRight, PadsTheShorterSideWithEmptyLines) {
                 ElementsAre("[a1|b1]", "[a2|]", "[a3|]"));
     EXPECT_THAT(MergeLists(MergeMode::LeftRight, b, a, "", "", "").lines(),
                 ElementsAre("b1a1", "a2", "a3"));
-    EXPECT_THAT(MergeLists(MergeMode::LeftRight, Lines({}), Lines({"x", "y"}), "<", "-", ">").lines(),
-                ElementsAre("<-x>", "<-y>"));
+    EXPECT_THAT(
+        MergeLists(MergeMode::LeftRight, Lines({}), Lines({"x", "y"}), "<", "-", ">").lines(),
+        ElementsAre("<-x>", "<-y>"));
 }
 
 TEST(MergeLeftRight, KeepsTextsExactlyAndEmptyLinesInPlace) {

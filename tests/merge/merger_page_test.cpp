@@ -1,3 +1,5 @@
+#include "merge/merger_page.h"
+
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,7 +11,6 @@
 #include "app/window_fixture.h"
 #include "list/list_builder_page.h"
 #include "list/main_list.h"
-#include "merge/merger_page.h"
 
 using namespace pendara;
 using pendara::testing::WindowFixture;
@@ -64,7 +65,8 @@ private Q_SLOTS:
         QCOMPARE(Find<QLabel>(window, "Label32")->text(), QStringLiteral("Left"));
         QCOMPARE(Find<QLabel>(window, "Label38")->text(), QStringLiteral("Right"));
         QCOMPARE(Find<QPushButton>(window, "Button10")->text(), QStringLiteral("Left <=> Right"));
-        QCOMPARE(Find<QPushButton>(window, "Button11")->text(), QStringLiteral("MERGE to \"Main List\""));
+        QCOMPARE(Find<QPushButton>(window, "Button11")->text(),
+                 QStringLiteral("MERGE to \"Main List\""));
         for (const char* name : {"before", "txtLeftUp", "txtSeparator", "txtRightDown", "after"}) {
             QCOMPARE(Box(window, name)->text(), QString());
         }
@@ -77,7 +79,8 @@ private Q_SLOTS:
         TPDFrm& window = f.make();
         QWidget* page = &window.mergerPage();
         QStringList order;
-        for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w); w = w->nextInFocusChain()) {
+        for (QWidget* w = page->nextInFocusChain(); page->isAncestorOf(w);
+             w = w->nextInFocusChain()) {
             if (w->focusPolicy() & Qt::TabFocus) order << w->objectName();
         }
         QCOMPARE(order, (QStringList{QStringLiteral("Button11"), QStringLiteral("RadioButton7"),
@@ -142,7 +145,8 @@ private Q_SLOTS:
         Click(s.window, "Button11");
         QCOMPARE(s.window.mainList().text(), std::string("keep me"));
         QCOMPARE(s.f.dialogs.errors,
-                 QStringList{QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(missing)});
+                 QStringList{QStringLiteral("Cannot open file \"%1\". No such file or directory.")
+                                 .arg(missing)});
         QCOMPARE(s.activePage(), static_cast<QWidget*>(&s.window.listBuilderPage()));
         QCOMPARE(s.window.mainList().updateDepth(), 0);
 

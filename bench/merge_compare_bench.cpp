@@ -13,6 +13,7 @@
 #include "bench_lists.h"
 #include "compare/compare_lists.h"
 #include "compare/comparer_page.h"
+#include "list/line_compare.h"
 #include "list/main_list.h"
 #include "merge/merge_lists.h"
 #include "merge/merger_page.h"
@@ -41,6 +42,21 @@ void BM_CompareLists(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(CompareLists(first, second));
 }
 BENCHMARK(BM_CompareLists)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// As the comparer page and pendara-cli run it: the lines move into the results.
+void BM_CompareSpentLists(benchmark::State& state) {
+    const LineList first(bench::GeneratedLines(static_cast<std::size_t>(state.range(0))));
+    const LineList second = SecondList(first.lines());
+    const LineCollator& collator = LineCollator::forUserLocale();
+    for (auto _ : state) {
+        state.PauseTiming();
+        LineList f = first;
+        LineList s = second;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(CompareLists(std::move(f), std::move(s), collator));
+    }
+}
+BENCHMARK(BM_CompareSpentLists)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 // Two versions of one list, one line in a hundred changed: the usual case of a comparison.
 void BM_CompareNearlyEqualLists(benchmark::State& state) {

@@ -1,4 +1,3 @@
-#include "list/file_descriptor.h"
 #include "list/list_file.h"
 
 #include <fcntl.h>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "list/failure.h"
+#include "list/file_descriptor.h"
 
 namespace pendara {
 

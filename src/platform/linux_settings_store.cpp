@@ -1,4 +1,3 @@
-#include "list/file_descriptor.h"
 #include "platform/linux_settings_store.h"
 
 #include <fcntl.h>
@@ -12,6 +11,7 @@
 #include <utility>
 
 #include "platform/settings_file.h"
+#include "list/file_descriptor.h"
 
 namespace pendara {
 

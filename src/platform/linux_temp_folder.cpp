@@ -8,10 +8,10 @@
 #include <random>
 #include <utility>
 
-#include "list/file_descriptor.h"
 #include "list/failure.h"
 #include "list/list_file.h"
 #include "platform/temp_folder.h"
+#include "list/file_descriptor.h"
 
 namespace pendara {
 

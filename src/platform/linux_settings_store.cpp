@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/settings_file.h"
+#include "list/file_descriptor.h"
 
 namespace pendara {
 
@@ -21,21 +22,6 @@ namespace fs = std::filesystem;
 [[noreturn]] void Fail(const std::string& what, int error) {
     throw StoreError(what + ": " + std::strerror(error));
 }
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
 
 // True when `key` is the shell folder key or one of the keys above it.
 bool IsShellFolderKeyOrParent(std::string_view key) {
@@ -117,7 +103,7 @@ private:
     // The file as it stands; a missing file holds no keys. Throws StoreError when it cannot be
     // read or is not in the format.
     SettingsFile read() const {
-        Descriptor fd(::open(file_.c_str(), O_RDONLY | O_CLOEXEC));
+        FileDescriptor fd(::open(file_.c_str(), O_RDONLY | O_CLOEXEC));
         if (fd.get() < 0) {
             if (errno == ENOENT) return SettingsFile();
             Fail("cannot open " + file_, errno);
@@ -162,7 +148,7 @@ private:
         }
         // One writer at a time; the lock file outlives the renames of the settings file.
         const std::string lockPath = file_ + ".lock";
-        Descriptor lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+        FileDescriptor lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
         if (lock.get() < 0) Fail("cannot open " + lockPath, errno);
         while (::flock(lock.get(), LOCK_EX) != 0) {
             if (errno != EINTR) Fail("cannot lock " + lockPath, errno);
@@ -179,7 +165,7 @@ private:
         fs::path target = fs::weakly_canonical(file_, ec);
         if (ec) target = file_;
         std::string temp = target.string() + ".XXXXXX";
-        Descriptor fd(::mkstemp(temp.data()));
+        FileDescriptor fd(::mkstemp(temp.data()));
         if (fd.get() < 0) Fail("cannot create a file beside " + target.string(), errno);
         const auto discard = [&] { ::unlink(temp.c_str()); };
         ::fchmod(fd.get(), 0600);

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <type_traits>
 #include <vector>
 
@@ -70,98 +72,110 @@ private:
     std::size_t mask_ = 0;
 };
 
+// The sort keys of one list's lines, one after another, with their hashes.
+struct ListKeys {
+    std::string keys;
+    std::vector<std::size_t> ends;
+    std::vector<std::uint64_t> hashes;
+
+    std::string_view key(std::size_t i) const {
+        const std::size_t begin = i == 0 ? 0 : ends[i - 1];
+        return std::string_view(keys).substr(begin, ends[i] - begin);
+    }
+};
+
+ListKeys MakeKeys(const std::vector<std::string>& lines, const LineCollator& collator) {
+    ListKeys out;
+    std::size_t textSize = 0;
+    for (const std::string& line : lines) textSize += line.size();
+    out.keys.reserve(textSize + textSize / 4 + lines.size() * 8);
+    out.ends.reserve(lines.size());
+    out.hashes.reserve(lines.size());
+    for (const std::string& line : lines) {
+        const std::size_t begin = out.keys.size();
+        collator.appendSortKey(line, out.keys);
+        out.ends.push_back(out.keys.size());
+        out.hashes.push_back(HashKey(std::string_view(out.keys).substr(begin)));
+    }
+    return out;
+}
+
+// Keys for both lists. Making them is most of the work, so for long lists a second core makes
+// the second list's keys with a collator of its own (a collator must not be shared between
+// threads).
+std::pair<ListKeys, ListKeys> MakeKeys(const std::vector<std::string>& first,
+                                       const std::vector<std::string>& second,
+                                       const LineCollator& collator) {
+    const bool helped = first.size() + second.size() >= 200000 && !first.empty() &&
+                        !second.empty() && std::thread::hardware_concurrency() > 1;
+    if (!helped) return {MakeKeys(first, collator), MakeKeys(second, collator)};
+    ListKeys secondKeys;
+    std::exception_ptr failure;
+    std::thread helper([&] {
+        try {
+            const LineCollator own(collator.locale().c_str());
+            secondKeys = MakeKeys(second, own);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    ListKeys firstKeys;
+    try {
+        firstKeys = MakeKeys(first, collator);
+    } catch (...) {
+        helper.join();
+        throw;
+    }
+    helper.join();
+    if (failure) std::rethrow_exception(failure);
+    return {std::move(firstKeys), std::move(secondKeys)};
+}
+
 // Groups the lines of both lists by sort key: every distinct key gets one group, and every line
 // knows its group. Equal keys are equal lines, so "does the other list hold an equal line" is a
-// flag on the group instead of a scan. A line whose exact bytes came before takes that line's
-// group without a key being made: lists that are compared tend to share most of their lines.
+// flag on the group instead of a scan.
 class KeyGroups {
 public:
     enum Flag : std::uint8_t { kInFirst = 1, kInSecond = 2, kListed = 4 };
 
     KeyGroups(const std::vector<std::string>& first, const std::vector<std::string>& second,
               const LineCollator& collator)
-        : first_(first),
-          second_(second),
-          byBytes_(first.size() + second.size()),
-          byKey_(first.size() + second.size()) {
+        : keys_(MakeKeys(first, second, collator)), byKey_(first.size() + second.size()) {
         groupOfLine_.reserve(first.size() + second.size());
-        add(first, kInFirst, collator);
-        add(second, kInSecond, collator);
+        add(keys_.first, kInFirst);
+        add(keys_.second, kInSecond);
     }
 
     // Flags of the group of line `i`, lines of the first list counted first.
     std::uint8_t& flags(std::size_t line) { return flags_[groupOfLine_[line]]; }
 
 private:
-    const std::string& line(std::uint32_t i) const {
-        return i < first_.size() ? first_[i] : second_[i - first_.size()];
-    }
-
-    void add(const std::vector<std::string>& lines, std::uint8_t flag,
-             const LineCollator& collator) {
-        // Lines go in batches: the hashes of a batch are made first and their slots prefetched,
-        // so the tables' cache misses overlap with the hashing and collation work.
-        constexpr std::size_t kBatch = 32;
-        std::string keys;
-        std::size_t keyEnds[kBatch];
-        std::uint64_t hashes[kBatch];
-        std::uint32_t sameBytesAs[kBatch];
-        for (std::size_t start = 0; start < lines.size(); start += kBatch) {
-            const std::size_t count = std::min(kBatch, lines.size() - start);
-            const auto base = static_cast<std::uint32_t>(groupOfLine_.size());
-            for (std::size_t k = 0; k < count; ++k) {
-                hashes[k] = HashKey(lines[start + k]);
-                byBytes_.prefetch(hashes[k]);
+    void add(const ListKeys& list, std::uint8_t flag) {
+        // The slot of a key some lines ahead is fetched early, so the table's cache misses
+        // overlap instead of adding up.
+        constexpr std::size_t kAhead = 16;
+        const std::size_t count = list.hashes.size();
+        for (std::size_t i = 0; i < std::min(kAhead, count); ++i) byKey_.prefetch(list.hashes[i]);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i + kAhead < count) byKey_.prefetch(list.hashes[i + kAhead]);
+            const std::string_view key = list.key(i);
+            const auto fresh = static_cast<std::uint32_t>(groupKeys_.size());
+            const std::uint32_t group =
+                byKey_.findOrAdd(list.hashes[i], fresh,
+                                 [&](std::uint32_t other) { return groupKeys_[other] == key; });
+            if (group == fresh) {
+                groupKeys_.push_back(key);
+                flags_.push_back(0);
             }
-            keys.clear();
-            for (std::size_t k = 0; k < count; ++k) {
-                const std::string& text = lines[start + k];
-                const auto self = static_cast<std::uint32_t>(base + k);
-                sameBytesAs[k] = byBytes_.findOrAdd(
-                    hashes[k], self, [&](std::uint32_t other) { return line(other) == text; });
-                if (sameBytesAs[k] == self) {
-                    const std::size_t begin = keys.size();
-                    collator.appendSortKey(text, keys);
-                    hashes[k] = HashKey(std::string_view(keys).substr(begin));
-                    byKey_.prefetch(hashes[k]);
-                }
-                keyEnds[k] = keys.size();
-            }
-            for (std::size_t k = 0; k < count; ++k) {
-                std::uint32_t group;
-                if (sameBytesAs[k] != base + k) {
-                    group = groupOfLine_[sameBytesAs[k]];  // an earlier line, already grouped
-                } else {
-                    const std::size_t begin = k == 0 ? 0 : keyEnds[k - 1];
-                    const std::string_view key =
-                        std::string_view(keys).substr(begin, keyEnds[k] - begin);
-                    const auto fresh = static_cast<std::uint32_t>(flags_.size());
-                    group = byKey_.findOrAdd(
-                        hashes[k], fresh, [&](std::uint32_t other) { return keyOf(other) == key; });
-                    if (group == fresh) {
-                        keys_ += key;
-                        keyEnds_.push_back(keys_.size());
-                        flags_.push_back(0);
-                    }
-                }
-                flags_[group] |= flag;
-                groupOfLine_.push_back(group);
-            }
+            flags_[group] |= flag;
+            groupOfLine_.push_back(group);
         }
     }
 
-    std::string_view keyOf(std::uint32_t group) const {
-        const std::size_t begin = group == 0 ? 0 : keyEnds_[group - 1];
-        return std::string_view(keys_).substr(begin, keyEnds_[group] - begin);
-    }
-
-    const std::vector<std::string>& first_;
-    const std::vector<std::string>& second_;
-    HashSlots byBytes_;                 // lines by their exact bytes
-    HashSlots byKey_;                   // groups by sort key
-    std::string keys_;                  // the distinct keys, one after another
-    std::vector<std::size_t> keyEnds_;  // per group
-    std::vector<std::uint8_t> flags_;   // per group
+    std::pair<ListKeys, ListKeys> keys_;
+    HashSlots byKey_;                         // groups by sort key
+    std::vector<std::string_view> groupKeys_;  // per group, into keys_
+    std::vector<std::uint8_t> flags_;         // per group
     std::vector<std::uint32_t> groupOfLine_;
 };
 

@@ -19,8 +19,8 @@ struct Comparison {
 
 // Example: F {a, b, a, c}, S {b, d, d, B} gives first only {a, a, c}, second only {d},
 // same {b}, different {a, a, c, d}.
-// Work grows with the lists' total length: each line's sort key is made at most once and
-// looked up in a hash table.
+// Work grows with the lists' total length: each line's sort key is made once and looked up
+// in a hash table; long lists have their keys made on two cores.
 Comparison CompareLists(const LineList& first, const LineList& second,
                         const LineCollator& collator);
 // The same, moving the lines of the spent inputs into the results instead of copying them.

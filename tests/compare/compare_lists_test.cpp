@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <set>
 
 #include "list/line_compare.h"
 
@@ -132,6 +133,37 @@ TEST(CompareLists, AgreesWithAScan) {
     EXPECT_GT(c.firstOnly.count(), 50);
     EXPECT_GT(c.secondOnly.count(), 20);
     EXPECT_EQ(Compare(longS, longF), Scanned(longS, longF));
+}
+
+TEST(CompareLists, LongListsSplitOverTwoCoresGiveTheSameResults) {
+    // Long enough for the keys to be made on two threads; ASCII letters, digits and blanks,
+    // so case-folded equality is the collator's equality and serves as the check.
+    std::vector<std::string> f, s;
+    for (int i = 0; i < 150000; ++i) {
+        f.push_back("Line " + std::to_string(i % 90000));
+        s.push_back((i % 3 == 0 ? "LINE " : "line ") + std::to_string(60000 + i % 70000));
+    }
+    const auto folded = [](std::string line) {
+        for (char& c : line) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return line;
+    };
+    std::set<std::string> inF, inS, listed;
+    for (const std::string& line : f) inF.insert(folded(line));
+    for (const std::string& line : s) inS.insert(folded(line));
+    Comparison expected;
+    for (const std::string& line : f) {
+        (inS.count(folded(line)) ? expected.same : expected.firstOnly).add(line);
+    }
+    for (const std::string& line : s) {
+        if (!inF.count(folded(line)) && listed.insert(folded(line)).second) {
+            expected.secondOnly.add(line);
+        }
+    }
+    expected.different.lines() = expected.firstOnly.lines();
+    for (const std::string& line : expected.secondOnly.lines()) expected.different.add(line);
+
+    EXPECT_EQ(CompareLists(Lines(f), Lines(s), Root()), expected);
+    EXPECT_EQ(CompareLists(LineList(f), LineList(s)), expected);
 }
 
 TEST(CompareLists, SpentInputsGiveTheSameResults) {

@@ -69,5 +69,6 @@ std::int32_t ParseDecimal(const std::string& text, NumberRange range, const std:
 
 // The command tables of each subsystem.
 std::vector<Command> ListCommands();
+std::vector<Command> BatchCommands();
 
 }  // namespace pendara::cli

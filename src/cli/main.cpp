@@ -15,7 +15,7 @@ const char* const kVersion = "2016.8.0.7";
 
 std::vector<Command> AllCommands() {
     std::vector<Command> all;
-    for (auto table : {pendara::cli::ListCommands}) {
+    for (auto table : {pendara::cli::ListCommands, pendara::cli::BatchCommands}) {
         for (Command& command : table()) all.push_back(std::move(command));
     }
     return all;

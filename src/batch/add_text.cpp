@@ -14,7 +14,7 @@ void AddText(LineList& lines, std::string_view text, bool backwards, bool indexM
             const CharIndex chars(line);
             at = chars.offset(backwards ? chars.length() - index + 1 : index - 1);
         } else {
-            const std::size_t found = FindWhole(line, search);
+            const std::size_t found = FindWholeFast(line, search);
             if (found == std::string::npos) continue;
             at = backwards ? found : found + search.size();
         }

@@ -114,8 +114,7 @@ std::vector<Command> BatchCommands() {
          Replace},
         {"filter",
          "filter [--include WORDS] [--any] [--exclude WORDS] [--exclude-all] [--match-case] [FILE]",
-         "keep the lines with all (--any: any) include words, then drop those with any "
-         "(--exclude-all: all) exclude words",
+         "keep the lines holding the include words, then drop those holding the exclude words",
          {{"--include", 1}, {"--any", 0}, {"--exclude", 1}, {"--exclude-all", 0},
           {"--match-case", 0}},
          0, 1, Filter},

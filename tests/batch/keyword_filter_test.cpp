@@ -75,6 +75,22 @@ TEST(FilterByKeywords, CaseFoldsOnlyAsciiLetters) {
     EXPECT_THAT(umlaut("\x84"), ElementsAre());
 }
 
+TEST(FilterByKeywords, FoldingTouchesNothingButCapitals) {
+    // Long enough to be folded a word at a time; '@' '[' and the top-bit bytes sit next to the
+    // capitals and must not turn into '`' '{' or other letters.
+    const auto kept = [](const std::string& keyword) {
+        return After({"0123456789@[\xC1\xDAQ0123456789"},
+                     [&](LineList& l) { FilterByKeywords(l, keyword, true, "", false, false); })
+            .size();
+    };
+    EXPECT_EQ(kept("q"), 1u);
+    EXPECT_EQ(kept("@["), 1u);
+    EXPECT_EQ(kept("`"), 0u);
+    EXPECT_EQ(kept("{"), 0u);
+    EXPECT_EQ(kept("\xE1"), 0u);
+    EXPECT_EQ(kept("\xFA"), 0u);
+}
+
 TEST(FilterByKeywords, KeepsOrderOverManyLines) {
     std::vector<std::string> lines;
     std::vector<std::string> expected;

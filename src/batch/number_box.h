@@ -24,6 +24,8 @@ public:
     std::int32_t value() const;
     // Writes the value in decimal.
     void setValue(std::int32_t value);
+    // Puts any text into the box, as typing or pasting would (text() reads it back).
+    void setText(const QString& text);
     // Where the refusal beep goes; without one, QApplication::beep().
     void setDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
 

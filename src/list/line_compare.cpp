@@ -5,7 +5,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <numeric>
+#include <exception>
+#include <thread>
 
 #include "list/failure.h"
 #include "list/utf8.h"
@@ -53,7 +54,7 @@ void DecodeForCollation(std::string_view text, std::u16string& out) {
     }
 }
 
-LineCollator::LineCollator(const char* locale) {
+LineCollator::LineCollator(const char* locale) : locale_(locale) {
     UErrorCode status = U_ZERO_ERROR;
     collator_ = ucol_open(locale, &status);
     if (U_FAILURE(status)) {
@@ -102,29 +103,73 @@ int LineCollator::compare(std::string_view a, std::string_view b) const {
     return sortKey(a).compare(sortKey(b));
 }
 
-void SortLines(std::vector<std::string>& lines, const LineCollator& collator) {
-    // All keys live in one buffer; entries point into it by offset.
-    struct Entry {
-        std::size_t offset;
-        std::size_t length;
-        std::size_t line;
-    };
-    std::string keys;
-    keys.reserve(lines.size() * 48);
-    std::vector<Entry> entries(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::size_t offset = keys.size();
+namespace {
+
+struct KeyedLine {
+    std::uint64_t prefix;  // the key's first eight bytes, so most comparisons are one compare
+    const char* key;
+    std::uint32_t length;
+    std::uint32_t line;
+};
+
+// Keys for lines [first, last), appended to `keys`; pointers are taken once it stops growing.
+void MakeKeys(const std::vector<std::string>& lines, std::size_t first, std::size_t last,
+              const LineCollator& collator, std::string& keys, std::vector<KeyedLine>& out) {
+    std::vector<std::size_t> offsets(last - first);
+    for (std::size_t i = first; i < last; ++i) {
+        offsets[i - first] = keys.size();
         collator.appendSortKey(lines[i], keys);
-        entries[i] = {offset, keys.size() - offset, i};
     }
-    const char* base = keys.data();
-    std::sort(entries.begin(), entries.end(), [base](const Entry& a, const Entry& b) {
-        return std::string_view(base + a.offset, a.length) <
-               std::string_view(base + b.offset, b.length);
+    for (std::size_t i = first; i < last; ++i) {
+        const std::size_t offset = offsets[i - first];
+        const std::size_t length = (i + 1 < last ? offsets[i + 1 - first] : keys.size()) - offset;
+        std::uint64_t prefix = 0;
+        for (std::size_t b = 0; b < 8; ++b) {
+            prefix = (prefix << 8) | (b < length ? static_cast<unsigned char>(keys[offset + b]) : 0u);
+        }
+        out[i] = {prefix, nullptr, static_cast<std::uint32_t>(length), static_cast<std::uint32_t>(i)};
+    }
+    for (std::size_t i = first; i < last; ++i) out[i].key = keys.data() + offsets[i - first];
+}
+
+}  // namespace
+
+void SortLines(std::vector<std::string>& lines, const LineCollator& collator) {
+    std::vector<KeyedLine> entries(lines.size());
+    // Making the keys is most of the work; on a long list a second core makes half of them
+    // with a collator of its own (a collator must not be shared between threads).
+    const std::size_t half = lines.size() >= 200000 && std::thread::hardware_concurrency() > 1
+                                 ? lines.size() / 2
+                                 : lines.size();
+    std::string keysA, keysB;
+    if (half < lines.size()) {
+        std::exception_ptr failure;
+        std::thread helper([&] {
+            try {
+                const LineCollator second(collator.locale().c_str());
+                MakeKeys(lines, half, lines.size(), second, keysB, entries);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+        try {
+            MakeKeys(lines, 0, half, collator, keysA, entries);
+        } catch (...) {
+            helper.join();
+            throw;
+        }
+        helper.join();
+        if (failure) std::rethrow_exception(failure);
+    } else {
+        MakeKeys(lines, 0, lines.size(), collator, keysA, entries);
+    }
+    std::sort(entries.begin(), entries.end(), [](const KeyedLine& a, const KeyedLine& b) {
+        if (a.prefix != b.prefix) return a.prefix < b.prefix;
+        return std::string_view(a.key, a.length) < std::string_view(b.key, b.length);
     });
     std::vector<std::string> sorted;
     sorted.reserve(lines.size());
-    for (const Entry& e : entries) sorted.push_back(std::move(lines[e.line]));
+    for (const KeyedLine& e : entries) sorted.push_back(std::move(lines[e.line]));
     lines = std::move(sorted);
 }
 

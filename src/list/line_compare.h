@@ -34,7 +34,10 @@ public:
     int compare(std::string_view a, std::string_view b) const;  // <0, 0, >0
     bool equal(std::string_view a, std::string_view b) const { return compare(a, b) == 0; }
 
+    const std::string& locale() const { return locale_; }
+
 private:
+    std::string locale_;
     UCollator* collator_;
     mutable std::u16string utf16_;
 };

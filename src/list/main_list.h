@@ -28,7 +28,7 @@ public:
     // Breaks become CR LF and the text ends at its first NUL; nothing happens when the result
     // equals the current text. Fails with "Text exceeds memo capacity" when the editor cannot
     // take it, leaving the old text.
-    void setText(std::string_view text);
+    void setText(std::string text);
     // The text becomes every line followed by CR LF, repainted once.
     void assign(const LineList& lines);
     void clear();
@@ -47,7 +47,8 @@ private:
     int suspended_ = 0;
 };
 
-// Every break (CR LF, lone CR, lone LF) as CR LF, the text cut at its first NUL.
-std::string NormalizeBreaks(std::string_view text);
+// Every break (CR LF, lone CR, lone LF) as CR LF, the text cut at its first NUL. A text that
+// needs no change is returned as it came, without a copy.
+std::string NormalizeBreaks(std::string text);
 
 }  // namespace pendara

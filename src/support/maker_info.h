@@ -10,10 +10,34 @@ inline constexpr const char* kCopyright = "Copyright \xC2\xA9 2016 Pendara devel
 inline constexpr const char* kHomePage = "https://pendara.example.org/";
 inline constexpr const char* kSupportPage = "https://pendara.example.org/support";
 inline constexpr const char* kFanPage = "https://social.example.org/pendara";
-inline constexpr const char* kForum = "https://forum.pendara.example.org/";
 inline constexpr const char* kShareOnFacebook = "https://share.example.org/facebook?u=pendara.example.org";
 inline constexpr const char* kShareOnTwitter = "https://share.example.org/twitter?u=pendara.example.org";
 inline constexpr const char* kBitcoinAddress = "bc1q-example-address-not-real";
+// Short forms the About dialog shows; each opens exactly as shown.
+inline constexpr const char* kHomeAddress = "pendara.example.org";
+inline constexpr const char* kFanAddress = "social.example.org/pendara";
+inline constexpr const char* kForumAddress = "forum.example.org/pendara";
 inline constexpr const char* kAboutFooter = "Pendara developers, 2016";
+
+// Support page targets.
+inline constexpr const char* kLitecoinAddress = "ltc1q-example-address-not-real";
+inline constexpr const char* kDogecoinAddress = "D-example-address-not-real";
+inline constexpr const char* kWalletService = "https://wallet.example.org/";
+inline constexpr const char* kDirectorySearch = "https://directory.example.org/search?q=pendara";
+// Donation addresses are prefix + amount + suffix.
+inline constexpr const char* kCoinPaymentsPrefix = "https://coinpayments.example.org/donate?to=pendara&amount=";
+inline constexpr const char* kCoinPaymentsSuffix = "&currency=USD";
+inline constexpr const char* kCoinPaymentsSignUp = "https://coinpayments.example.org/register";
+inline constexpr const char* kPayeerPrefix = "https://payeer.example.org/donate?to=pendara&amount=";
+inline constexpr const char* kPayeerSuffix = "&currency=USD";
+inline constexpr const char* kPayeerSignUp = "https://payeer.example.org/register";
+inline constexpr const char* kSkrillPrefix = "https://skrill.example.org/pay?to=pendara&amount=";
+inline constexpr const char* kSkrillSuffix = "&currency=USD";
+inline constexpr const char* kSkrillSignUp = "https://skrill.example.org/register";
+inline constexpr const char* kMobileNumber = "+00 000 0000 0000";
+inline constexpr const char* kMobilePrompt =
+    "If you live where mobile credit can be sent from phone to phone, you can support Pendara "
+    "through your mobile operator: send any amount of credit to the number below.\n\n"
+    "Select the number and copy it, then send the credit from your phone. Thank you!";
 
 }  // namespace pendara::maker

@@ -1,11 +1,142 @@
 #include "support/more_page.h"
 
+#include <QFile>
+#include <QLabel>
+
+#include "app/dialogs.h"
+#include "app/error_text.h"
+#include "app/handler_guard.h"
+#include "app/main_window.h"
+#include "app/services.h"
+#include "batch/number_box_rule.h"
+#include "list/failure.h"
+#include "list/line_list.h"
+#include "platform/temp_folder.h"
+#include "support/maker_info.h"
+#include "support/support_resources.h"
+#include "support/table_text.h"
+#include "ui_more_page.h"
+
 namespace pendara {
 
-MorePage::MorePage(TPDFrm& window, QWidget* parent) : QWidget(parent), window_(window) {
-    setObjectName(QStringLiteral("shtMore"));
+namespace {
+
+enum Column { kName, kVersion, kDescription, kRating, kDownloadLink, kId, kShareLink, kColumns };
+
+// The catalogue is reloaded at every activation of the window, and the error box itself
+// activates the window again: report a failed reload once per run, not in an endless round.
+bool catalogueFailureReported = false;
+
+QString Escaped(const QString& text) {
+    return QString::fromStdString(EscapeMnemonics(text.toStdString()));
 }
 
-void MorePage::reloadCatalogue() {}
+}  // namespace
+
+MorePage::MorePage(TPDFrm& window, QWidget* parent)
+    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::MorePage>()) {
+    LoadSupportResources();
+    ui_->setupUi(this);
+    using Sort = TableGrid::SortType;
+    ui_->nxMore->setColumns({{QStringLiteral("Program Name"), 170, true, Sort::TextIgnoreCase, {}},
+                             {QStringLiteral("Version"), 70, true, Sort::Text, {}},
+                             {QStringLiteral("Description"), 370, true, Sort::Text, {}},
+                             {QStringLiteral("Rating"), 100, true, Sort::Numeric, QStringLiteral("0")},
+                             {QStringLiteral("Download Link"), 120, false, Sort::Text, {}},
+                             {QStringLiteral("ID"), 0, false, Sort::Text, {}},
+                             {QStringLiteral("Share Link"), 0, false, Sort::Text, {}}});
+    ui_->nxMore->setStarColumn(kRating);
+
+    QFile source(QStringLiteral(":/tables/more.tsv"));
+    if (source.open(QIODevice::ReadOnly)) lstMore_ = SplitLines(source.readAll().toStdString());
+    // The icons in the order of their IDs.
+    for (int id = 0;; ++id) {
+        const QString path = QStringLiteral(":/icons/more/%1.png").arg(id, 2, 10, QLatin1Char('0'));
+        if (!QFile::exists(path)) break;
+        imgMore_.emplace_back(path);
+    }
+
+    for (QWidget* detail : {static_cast<QWidget*>(ui_->imgPIcon), static_cast<QWidget*>(ui_->lblPName),
+                            static_cast<QWidget*>(ui_->lblPDetails), static_cast<QWidget*>(ui_->msDownload),
+                            static_cast<QWidget*>(ui_->chkShare)}) {
+        detail->hide();
+    }
+    connect(ui_->nxMore, &TableGrid::selectCell, this, &MorePage::nxMoreSelectCell);
+    connect(ui_->msDownload, &QAbstractButton::clicked, this, &MorePage::msDownloadClick);
+    connect(ui_->chkShare, &QAbstractButton::clicked, this, &MorePage::chkShareClick);
+}
+
+MorePage::~MorePage() = default;
+
+void MorePage::guard(const std::function<void()>& handler) { RunGuarded(this, window_.dialogs(), handler); }
+
+void MorePage::reloadCatalogue() {
+    std::vector<TableRow> rows;
+    try {
+        TempFolder* folder = window_.services().tempFolder;
+        if (folder == nullptr) throw Failure("No temporary folder");
+        folder->writeFile("more.txt", TableFileBytes(lstMore_));
+        rows = ParseTableText(folder->readFile("more.txt"), TableTextFormat{kColumns, '\t', 0, '|'});
+    } catch (const Failure& failure) {
+        if (catalogueFailureReported) return;
+        catalogueFailureReported = true;
+        const std::string message = failure.what();
+        guard([&] { throw Failure(message); });
+        return;
+    }
+
+    // Of several entries named like this program, the one nearest the end goes.
+    const QLabel* title = window_.findChild<QLabel*>(QStringLiteral("title"));
+    const std::string ownName =
+        title != nullptr ? title->text().toStdString() : std::string(maker::kProductName);
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
+        if (!row->empty() && row->front() == ownName) {
+            rows.erase(std::next(row).base());
+            break;
+        }
+    }
+    ui_->nxMore->setRows(rows);
+    ui_->nxMore->sortRows(kVersion, Qt::DescendingOrder);
+}
+
+void MorePage::nxMoreSelectCell() {
+    guard([&] {
+        ui_->imgPIcon->clear();
+        const TableGrid& grid = *ui_->nxMore;
+        const int row = grid.selectedRow();
+        for (QWidget* detail : {static_cast<QWidget*>(ui_->imgPIcon), static_cast<QWidget*>(ui_->lblPName),
+                                static_cast<QWidget*>(ui_->lblPDetails), static_cast<QWidget*>(ui_->msDownload)}) {
+            detail->setVisible(row >= 0);
+        }
+        if (row < 0) return;
+
+        ui_->lblPName->setText(Escaped(grid.cell(kName, row)) + QLatin1Char(' ') + grid.cell(kVersion, row));
+        ui_->lblPDetails->setText(Escaped(grid.cell(kDescription, row)));
+        ui_->msDownload->setProperty("helpKeyword", grid.cell(kDownloadLink, row));
+
+        const QString idText = grid.cell(kId, row);
+        const std::optional<std::int32_t> id = ParseWholeNumber(idText.toStdString());
+        if (!id) throw Failure(FormatMessage("'%s' is not a valid integer value", {idText.toStdString()}));
+        // The icon index is kept in 8 bits.
+        const std::size_t index = static_cast<std::uint8_t>(*id);
+        if (index < imgMore_.size()) ui_->imgPIcon->setPixmap(imgMore_[index]);
+
+        ui_->chkShare->setVisible(!grid.cell(kShareLink, row).isEmpty());
+    });
+}
+
+void MorePage::msDownloadClick() {
+    guard([&] {
+        const TableGrid& grid = *ui_->nxMore;
+        const int row = grid.selectedRow();
+        if (row < 0) return;
+        const bool share = !ui_->chkShare->isHidden() && ui_->chkShare->isChecked();
+        window_.dialogs().openWithShell(&window_, grid.cell(share ? kShareLink : kDownloadLink, row));
+    });
+}
+
+void MorePage::chkShareClick() {
+    ui_->chkShare->setText(ui_->chkShare->isChecked() ? QStringLiteral("Share :)") : QStringLiteral("Share :("));
+}
 
 }  // namespace pendara

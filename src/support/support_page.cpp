@@ -1,9 +1,170 @@
 #include "support/support_page.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "app/dialogs.h"
+#include "app/handler_guard.h"
+#include "app/main_window.h"
+#include "batch/number_box_rule.h"
+#include "support/contributor_page.h"
+#include "support/maker_info.h"
+#include "support/support_resources.h"
+#include "ui_support_page.h"
+
 namespace pendara {
 
-SupportPage::SupportPage(TPDFrm& window, QWidget* parent) : QWidget(parent), window_(window) {
-    setObjectName(QStringLiteral("shtSU"));
+namespace {
+
+const char* const kHelpKeyword = "helpKeyword";
+
+QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Amount boxes take digits, signs, backspace and Enter; other typed characters are refused.
+// Keys that type nothing (arrows, Delete) and shortcuts (copy, paste) are not typing.
+bool RefusedAmountKey(const QKeyEvent& key) {
+    const QString text = key.text();
+    if (text.isEmpty() || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        return false;
+    }
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return false;
+    const QChar c = text.front();
+    const bool accepted = text.size() == 1 && ((c >= u'0' && c <= u'9') || c == u'+' || c == u'-' ||
+                                               c == u'\b' || c == u'\r' || c == u'\n');
+    return !accepted;
+}
+
+}  // namespace
+
+QString AmountLinkTarget(QLineEdit& box, const QString& prefix, const QString& suffix) {
+    if (ParseWholeNumber(box.text().toStdString()).value_or(0) == 0) {
+        box.setText(QStringLiteral("5"));
+    }
+    return prefix + box.text() + suffix;
+}
+
+SupportPage::SupportPage(TPDFrm& window, QWidget* parent)
+    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::SupportPage>()) {
+    LoadSupportResources();
+    ui_->setupUi(this);
+
+    const auto target = [](QWidget* control, const QString& address) {
+        control->setProperty(kHelpKeyword, address);
+    };
+    target(ui_->Image1, Text(maker::kShareOnFacebook));
+    target(ui_->Image4, Text(maker::kShareOnTwitter));
+    target(ui_->Image3, Text(maker::kDirectorySearch));
+    target(ui_->Image2, Text(maker::kFanPage));
+    target(ui_->Label23, Text(maker::kWalletService));
+    target(ui_->Label24, Text(maker::kCoinPaymentsSignUp));
+    target(ui_->Label25, Text(maker::kPayeerSignUp));
+    target(ui_->Label29, Text(maker::kSkrillSignUp));
+    const std::pair<QAbstractButton*, int> amounts[] = {{ui_->don5, 5},      {ui_->don10, 10},
+                                                        {ui_->sBitBtn2, 15}, {ui_->sBitBtn3, 20},
+                                                        {ui_->sBitBtn4, 30}, {ui_->sBitBtn5, 50},
+                                                        {ui_->sBitBtn6, 100}};
+    for (const auto& [button, amount] : amounts) {
+        target(button, Text(maker::kPayeerPrefix) + QString::number(amount) + Text(maker::kPayeerSuffix));
+        connect(button, &QAbstractButton::clicked, this, &SupportPage::VisitURL);
+    }
+    ui_->suBTC->setText(Text(maker::kBitcoinAddress));
+    ui_->suLTC->setText(Text(maker::kLitecoinAddress));
+    ui_->suDOGE->setText(Text(maker::kDogecoinAddress));
+
+    for (QAbstractButton* button : {ui_->Image1, ui_->Image4, ui_->Image2}) {
+        connect(button, &QAbstractButton::clicked, this, &SupportPage::VisitURL3);
+    }
+    connect(ui_->Image3, &QAbstractButton::clicked, this, &SupportPage::BClick2222);
+    for (LinkLabel* label : {ui_->Label23, ui_->Label24, ui_->Label25, ui_->Label29}) {
+        connect(label, &LinkLabel::clicked, this, &SupportPage::VisitURL3);
+    }
+    connect(ui_->subBTC, &QAbstractButton::clicked, this, &SupportPage::subBTCClick22);
+    connect(ui_->subLTC, &QAbstractButton::clicked, this, &SupportPage::subLTCClick22);
+    connect(ui_->subDOGE, &QAbstractButton::clicked, this, &SupportPage::subDOGEClick22);
+    connect(ui_->imgCP, &QAbstractButton::clicked, this, &SupportPage::imgCPClick);
+    connect(ui_->btnSkrill, &QAbstractButton::clicked, this, &SupportPage::btnSkrillClick);
+    connect(ui_->btnDInfo, &QAbstractButton::clicked, this, &SupportPage::btnDInfoClick);
+    connect(ui_->Image6, &QAbstractButton::clicked, this, &SupportPage::DonateTri);
+    connect(ui_->sBitBtn1, &QAbstractButton::clicked, this, &SupportPage::sBitBtn1Click);
+    ui_->amCP->installEventFilter(this);
+    ui_->amSkrill->installEventFilter(this);
+}
+
+SupportPage::~SupportPage() = default;
+
+void SupportPage::guard(const std::function<void()>& handler) { RunGuarded(this, window_.dialogs(), handler); }
+
+void SupportPage::openSenderTarget() {
+    const QObject* control = sender();
+    if (control == nullptr) return;
+    const QString target = control->property(kHelpKeyword).toString();
+    guard([&] { window_.dialogs().openWithShell(&window_, target); });
+}
+
+void SupportPage::VisitURL() { openSenderTarget(); }
+void SupportPage::VisitURL3() { openSenderTarget(); }
+void SupportPage::BClick2222() { openSenderTarget(); }
+
+void SupportPage::copyToClipboard(const QLineEdit& box) {
+    guard([&] { window_.dialogs().setClipboardText(box.text().toStdString()); });
+}
+
+void SupportPage::subBTCClick22() { copyToClipboard(*ui_->suBTC); }
+void SupportPage::subLTCClick22() { copyToClipboard(*ui_->suLTC); }
+void SupportPage::subDOGEClick22() { copyToClipboard(*ui_->suDOGE); }
+
+void SupportPage::imgCPClick() {
+    guard([&] {
+        window_.dialogs().openWithShell(&window_, AmountLinkTarget(*ui_->amCP, Text(maker::kCoinPaymentsPrefix),
+                                                                   Text(maker::kCoinPaymentsSuffix)));
+    });
+}
+
+void SupportPage::btnSkrillClick() {
+    guard([&] {
+        window_.dialogs().openWithShell(&window_, AmountLinkTarget(*ui_->amSkrill, Text(maker::kSkrillPrefix),
+                                                                   Text(maker::kSkrillSuffix)));
+    });
+}
+
+void SupportPage::btnDInfoClick() {
+    guard([&] {
+        window_.dialogs().information(
+            &window_, QStringLiteral("Your Donation will be used to :\n"
+                                     "\n"
+                                     "1. Keep our Software Development going\n"
+                                     "\n"
+                                     "2. Buy our own Domain & Web Hosting\n"
+                                     "( Currently We still using Subdomain & Free Webhosting\n"
+                                     "which can be Suspended anytime )\n"
+                                     "\n"
+                                     "3. Save our Virtual Company from Collapsed\n"
+                                     "( Our funds was limited, and our Virtual Company maybe will be Collapsed\n"
+                                     "when We run out of Money, Sooner or Later )"));
+    });
+}
+
+void SupportPage::DonateTri() {
+    guard([&] {
+        window_.dialogs().inputBox(&window_, QStringLiteral("Support Us"), Text(maker::kMobilePrompt),
+                                   Text(maker::kMobileNumber));
+    });
+}
+
+void SupportPage::sBitBtn1Click() {
+    guard([&] {
+        window_.showPage(&window_.contributorPage());
+        window_.contributorPage().loadContributors();
+    });
+}
+
+bool SupportPage::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == ui_->amCP || watched == ui_->amSkrill) && event->type() == QEvent::KeyPress &&
+        RefusedAmountKey(*static_cast<QKeyEvent*>(event))) {
+        guard([&] { window_.dialogs().beep(); });
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace pendara

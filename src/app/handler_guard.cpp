@@ -1,0 +1,27 @@
+#include "app/handler_guard.h"
+
+#include <QString>
+#include <new>
+
+#include "app/dialogs.h"
+#include "app/error_text.h"
+#include "list/failure.h"
+
+namespace pendara {
+
+void RunGuarded(QWidget* owner, Dialogs& dialogs, const std::function<void()>& handler) {
+    std::string message;
+    try {
+        handler();
+        return;
+    } catch (const Failure& failure) {
+        message = failure.what();
+    } catch (const std::bad_alloc&) {
+        message = "Out of memory";
+    } catch (const std::exception& error) {
+        message = error.what();
+    }
+    dialogs.error(owner, QString::fromStdString(WithClosingFullStop(message)));
+}
+
+}  // namespace pendara

@@ -1,0 +1,28 @@
+// Pendara: builds and reworks plain-text lists, one item per line.
+#include <QApplication>
+
+#include "app/glyphs.h"
+#include "app/main_window.h"
+#include "app/qt_dialogs.h"
+#include "platform/system_status.h"
+#include "platform/temp_folder.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pendara"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Pendara"));
+    QApplication::setApplicationVersion(QStringLiteral("2016.8.0.7"));
+    QApplication::setWindowIcon(pendara::ApplicationIcon());
+
+    pendara::QtDialogs dialogs;
+    const std::unique_ptr<pendara::SystemStatus> status = pendara::MakeLinuxSystemStatus();
+    pendara::Services services;
+    services.dialogs = &dialogs;
+    services.systemStatus = status.get();
+    const std::unique_ptr<pendara::TempFolder> tempFolder = pendara::MakeLinuxTempFolder();
+    services.tempFolder = tempFolder.get();
+
+    pendara::TPDFrm window(services);
+    window.show();
+    return QApplication::exec();
+}

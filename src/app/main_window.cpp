@@ -1,0 +1,277 @@
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <exception>
+
+#include "app/dialogs.h"
+#include "app/glyphs.h"
+#include "app/handler_guard.h"
+#include "app/page_control.h"
+#include "app/status_texts.h"
+#include "batch/batch_panel.h"
+#include "compare/comparer_page.h"
+#include "extras/error_message_page.h"
+#include "extras/shell_folder_page.h"
+#include "list/list_builder_page.h"
+#include "list/main_list.h"
+#include "merge/merger_page.h"
+#include "platform/system_status.h"
+#include "support/about_dialog.h"
+#include "support/contributor_page.h"
+#include "support/maker_info.h"
+#include "support/more_page.h"
+#include "support/startup_steps.h"
+#include "support/support_page.h"
+#include "ui_pd_main.h"
+
+namespace pendara {
+
+namespace {
+
+TPDFrm* gMainWindow = nullptr;
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+TPDFrm* TPDFrm::PDFrm() { return gMainWindow; }
+
+TPDFrm::TPDFrm(const Services& services, QWidget* owner)
+    : QWidget(owner, Qt::Window), services_(services), ui_(std::make_unique<Ui::TPDFrm>()) {
+    if (gMainWindow == nullptr) gMainWindow = this;
+    ui_->setupUi(this);
+    setFixedSize(933, 588);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(ApplicationIcon());
+    ui_->Icon->setPixmap(ApplicationIcon().pixmap(32, 32));
+    ui_->btnHome->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
+    ui_->btnAbout->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    ui_->btnHome->setProperty("helpKeyword", QString::fromUtf8(maker::kHomePage));
+    ui_->sBitBtn7->setProperty("helpKeyword", QString::fromUtf8(maker::kSupportPage));
+
+    // Pages in page order, which is the order visible tabs appear in.
+    listBuilder_ = new ListBuilderPage(*this);
+    errorMessage_ = new ErrorMessagePage(*this);
+    shellFolder_ = new ShellFolderPage(*this);
+    contributor_ = new ContributorPage(*this);
+    support_ = new SupportPage(*this);
+    more_ = new MorePage(*this);
+    merger_ = new MergerPage(*this);
+    comparer_ = new ComparerPage(*this);
+    const std::pair<QWidget*, const char*> pages[] = {
+        {listBuilder_, "List Builder"},  {errorMessage_, "Error Message"},
+        {shellFolder_, "Shell Folder"},  {contributor_, "Contributor List"},
+        {support_, "Support Us!"},       {more_, "MORE Software"},
+        {merger_, "List Merger"},        {comparer_, "List Comparer"}};
+    for (const auto& [pageWidget, caption] : pages) ui_->Page->addPage(pageWidget, QString::fromUtf8(caption));
+
+    for (QToolButton* button : {ui_->SpeedButton1, ui_->spdLM, ui_->spdLS, ui_->spdLE, ui_->spdTools, ui_->sbMore}) {
+        connect(button, &QToolButton::clicked, this, &TPDFrm::MenuSelection);
+    }
+    ui_->SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));
+    ui_->spdLM->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
+    ui_->spdLS->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
+    ui_->spdLE->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    ui_->spdTools->setIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
+    ui_->sbMore->setIcon(style()->standardIcon(QStyle::SP_DesktopIcon));
+    ui_->spdLM->setChecked(true);
+
+    connect(ui_->btnHome, &QToolButton::clicked, this, &TPDFrm::btnHomeClick);
+    connect(ui_->sBitBtn7, &QPushButton::clicked, this, &TPDFrm::btnHomeClick);
+    connect(ui_->btnAbout, &QToolButton::clicked, this, &TPDFrm::AboutClick);
+    ui_->Icon->installEventFilter(this);
+    ui_->Label6->installEventFilter(this);
+
+    // The status bar: three live readings and the home page address.
+    auto* panels = new QWidget(ui_->SB);
+    auto* row = new QHBoxLayout(panels);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    const std::pair<const char*, int> designTexts[] = {{"Memory Usage : 100%", 140},
+                                                       {"Power : 100%", 85},
+                                                       {"System Uptime : -", 400},
+                                                       {maker::kHomePage, 0}};
+    int index = 0;
+    for (const auto& [text, width] : designTexts) {
+        auto* panel = new QLabel(QString::fromUtf8(text), panels);
+        panel->setObjectName(QStringLiteral("SBPanel%1").arg(index++));
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setFrameShape(QFrame::StyledPanel);
+        panel->setFrameShadow(QFrame::Sunken);
+        if (width > 0) panel->setFixedWidth(width);
+        row->addWidget(panel, width > 0 ? 0 : 1);
+    }
+    ui_->SB->addWidget(panels, 1);
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(1000);
+    connect(timer1_, &QTimer::timeout, this, &TPDFrm::Timer1Timer);
+    timer1_->start();
+
+    // Centred on the desktop when created.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    FormCreate();
+}
+
+TPDFrm::~TPDFrm() {
+    if (gMainWindow == this) gMainWindow = nullptr;
+}
+
+MainList& TPDFrm::mainList() { return listBuilder_->mainList(); }
+
+PageControl& TPDFrm::page() { return *ui_->Page; }
+
+void TPDFrm::guard(const std::function<void()>& handler) { RunGuarded(this, dialogs(), handler); }
+
+void TPDFrm::FormCreate() {
+    workList_.clear();
+    std::exception_ptr early;
+    try {
+        for (QWidget* pageWidget : {static_cast<QWidget*>(listBuilder_), static_cast<QWidget*>(merger_),
+                                    static_cast<QWidget*>(comparer_), static_cast<QWidget*>(errorMessage_),
+                                    static_cast<QWidget*>(shellFolder_), static_cast<QWidget*>(support_),
+                                    static_cast<QWidget*>(more_), static_cast<QWidget*>(contributor_)}) {
+            ui_->Page->setTabVisible(pageWidget, false);
+        }
+        ui_->Page->setActivePage(listBuilder_);
+    } catch (...) {
+        early = std::current_exception();
+    }
+    // Runs whatever happened above; a failed path record skips the captions and the support check.
+    bool recorded = false;
+    guard([&] {
+        RecordExecutablePath(*this);
+        recorded = true;
+    });
+    if (recorded) {
+        ui_->title->setText(QString::fromUtf8(maker::kProductName));
+        ui_->cpr->setText(QString::fromUtf8(maker::kCopyright));
+        guard([&] { RunStartupSupportCheck(*this); });
+    }
+    if (early) guard([&] { std::rethrow_exception(early); });
+}
+
+void TPDFrm::MenuSelection() {
+    auto* button = qobject_cast<QAbstractButton*>(sender());
+    if (button == nullptr) return;
+    selectByTag(button->property("tag").toInt());
+}
+
+void TPDFrm::selectByTag(int tag) {
+    PageControl& pages = *ui_->Page;
+    pages.hide();
+    guard([&] {
+        struct Reshow {
+            PageControl& pages;
+            ~Reshow() { pages.show(); }
+        } reshow{pages};
+        for (int i = 0; i < pages.pageCount(); ++i) pages.setTabVisible(pages.pageAt(i), false);
+        switch (tag) {
+        case 1: pages.setActivePage(listBuilder_); break;
+        case 2: pages.setActivePage(merger_); break;
+        case 3: pages.setActivePage(comparer_); break;
+        case 4: {
+            pages.setTabVisible(errorMessage_, true);
+            pages.setTabVisible(shellFolder_, true);
+            pages.setActivePage(errorMessage_);
+            // The Tag of the shell folder grid SL marks its first fill.
+            QObject* grid = shellFolder_->findChild<QObject*>(QStringLiteral("SL"));
+            QObject& loaded = grid != nullptr ? *grid : *shellFolder_;
+            if (loaded.property("tag").toInt() == 0) {
+                shellFolder_->ReadSF();
+                loaded.setProperty("tag", 1);
+            }
+            break;
+        }
+        case 6: pages.setActivePage(support_); break;
+        case 11: pages.setActivePage(more_); break;
+        default: break;
+        }
+    });
+}
+
+void TPDFrm::showListBuilder() {
+    ui_->spdLM->setChecked(true);
+    selectByTag(1);
+}
+
+void TPDFrm::showPage(QWidget* pageWidget) {
+    for (int i = 0; i < ui_->Page->pageCount(); ++i) ui_->Page->setTabVisible(ui_->Page->pageAt(i), false);
+    ui_->Page->setActivePage(pageWidget);
+}
+
+void TPDFrm::btnHomeClick() {
+    if (QObject* control = sender()) dialogs().openWithShell(this, control->property("helpKeyword").toString());
+}
+
+void TPDFrm::Label6DblClick() {
+    // The folder that holds the running executable, up to and including the last separator.
+    dialogs().openWithShell(this, QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/')));
+}
+
+void TPDFrm::IconDblClick() {
+    auto* window = new TPDFrm(services_, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
+void TPDFrm::AboutClick() {
+    TfrmPDAbout about(dialogs(), this);
+    dialogs().runModal(about);
+}
+
+void TPDFrm::Timer1Timer() {
+    if (services_.systemStatus == nullptr) return;
+    SystemStatus& status = *services_.systemStatus;
+    const int battery = status.batteryPercent();
+    const int memory = status.memoryLoad();
+    findChild<QLabel*>(QStringLiteral("SBPanel0"))->setText(Text(MemoryPanelText(memory)));
+    findChild<QLabel*>(QStringLiteral("SBPanel1"))->setText(Text(PowerPanelText(battery)));
+    findChild<QLabel*>(QStringLiteral("SBPanel2"))->setText(Text(UptimePanelText(status.millisecondsSinceBoot())));
+}
+
+bool TPDFrm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        if (watched == ui_->Icon) {
+            IconDblClick();
+            return true;
+        }
+        if (watched == ui_->Label6) {
+            Label6DblClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TPDFrm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TPDFrm::FormActivate() {
+    ui_->sBitBtn7->setToolTip(QStringLiteral("Click here if you want to \"Support Us\"\n") +
+                              QString(15, QLatin1Char(' ')) + QStringLiteral("with a \"Donation\""));
+    guard([this] { more_->reloadCatalogue(); });
+}
+
+void TPDFrm::closeEvent(QCloseEvent* event) {
+    workList_.clear();
+    event->accept();
+    // Closing the program's main window ends the program, additional windows included.
+    if (gMainWindow == this) QCoreApplication::quit();
+}
+
+}  // namespace pendara

@@ -1,0 +1,105 @@
+#include "app/qt_dialogs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QUrl>
+
+#include "list/failure.h"
+
+namespace pendara {
+
+namespace {
+
+// Raw bytes travel under this type too, so text that is not UTF-8 survives a copy and paste
+// within the program; other programs read the ordinary text form.
+const QString kUtf8Type = QStringLiteral("text/plain;charset=utf-8");
+
+QString Caption() { return QApplication::applicationDisplayName(); }
+
+std::optional<QString> RunFileDialog(QWidget* owner, const Dialogs::FileDialog& spec,
+                                     QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(owner, spec.title, spec.initialFolder, spec.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(QFileDialog::AnyFile);  // an open dialog need not name an existing file
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!spec.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(spec.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+}
+
+}  // namespace
+
+std::optional<QString> QtDialogs::openFile(QWidget* owner, const FileDialog& dialog) {
+    return RunFileDialog(owner, dialog, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtDialogs::saveFile(QWidget* owner, const FileDialog& dialog) {
+    return RunFileDialog(owner, dialog, QFileDialog::AcceptSave);
+}
+
+void QtDialogs::error(QWidget* owner, const QString& text) {
+    QMessageBox::critical(owner, Caption(), text, QMessageBox::Ok);
+}
+
+void QtDialogs::message(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, Caption(), text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+void QtDialogs::information(QWidget* owner, const QString& text) {
+    QMessageBox::information(owner, Caption(), text, QMessageBox::Ok);
+}
+
+void QtDialogs::inputBox(QWidget* owner, const QString& title, const QString& prompt,
+                         const QString& text) {
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(text);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.exec();
+}
+
+int QtDialogs::runModal(QDialog& dialog) { return dialog.exec(); }
+
+void QtDialogs::openWithShell(QWidget*, const QString& target) {
+    if (target.isEmpty()) return;
+    const QUrl url = QUrl::fromUserInput(target, QString(), QUrl::AssumeLocalFile);
+    QDesktopServices::openUrl(url);  // a target that cannot be opened is ignored
+}
+
+std::string QtDialogs::clipboardText() {
+    const QClipboard* clipboard = QApplication::clipboard();
+    if (clipboard == nullptr) throw Failure("Cannot open clipboard");
+    const QMimeData* data = clipboard->mimeData();
+    if (data == nullptr) return {};
+    if (data->hasFormat(kUtf8Type)) {
+        const QByteArray bytes = data->data(kUtf8Type);
+        return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    }
+    if (!data->hasText()) return {};
+    const QByteArray bytes = data->text().toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void QtDialogs::setClipboardText(std::string_view text) {
+    QClipboard* clipboard = QApplication::clipboard();
+    if (clipboard == nullptr) throw Failure("Cannot open clipboard");
+    auto* data = new QMimeData;
+    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    data->setText(QString::fromUtf8(bytes));
+    data->setData(kUtf8Type, bytes);
+    clipboard->setMimeData(data);
+}
+
+void QtDialogs::beep() { QApplication::beep(); }
+
+}  // namespace pendara

@@ -1,0 +1,42 @@
+#include "list/edit_transaction.h"
+
+#include "list/main_list.h"
+
+namespace pendara {
+
+void RunEditTransaction(MainList& mainList, LineList& workList, TransactionForm form,
+                        const std::function<void(LineList&)>& edit) {
+    mainList.suspendUpdates();
+    bool copiedIn = false;
+    try {
+        workList = mainList.lines();
+        copiedIn = true;
+        edit(workList);
+    } catch (...) {
+        // The standard form hands back what the edit got through; the success-only form keeps
+        // the Main List as it was. A failed copy-in hands back nothing: the work list would be
+        // stale.
+        if (form == TransactionForm::Standard && copiedIn) {
+            try {
+                mainList.assign(workList);
+            } catch (...) {
+            }
+        }
+        mainList.resumeUpdates();
+        throw;
+    }
+    if (form == TransactionForm::Standard) {
+        try {
+            mainList.assign(workList);
+        } catch (...) {
+            mainList.resumeUpdates();
+            throw;
+        }
+        mainList.resumeUpdates();
+    } else {
+        mainList.resumeUpdates();
+        mainList.assign(workList);
+    }
+}
+
+}  // namespace pendara

@@ -1,0 +1,117 @@
+#include "list/list_builder_page.h"
+
+#include <QFile>
+#include <QMouseEvent>
+#include <QStyle>
+
+#include "app/dialogs.h"
+#include "app/handler_guard.h"
+#include "app/main_window.h"
+#include "batch/batch_panel.h"
+#include "list/edit_transaction.h"
+#include "list/list_file.h"
+#include "list/main_list.h"
+#include "list/scramble.h"
+#include "ui_list_builder_page.h"
+
+namespace pendara {
+
+namespace {
+
+std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+}  // namespace
+
+ListBuilderPage::ListBuilderPage(TPDFrm& window, QWidget* parent)
+    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::ListBuilderPage>()) {
+    ui_->setupUi(this);
+    setObjectName(QStringLiteral("shtLMaker"));
+    mainList_ = std::make_unique<MainList>(*ui_->List2);
+    ui_->ScrollBox1->setWidget(new BatchPanel(window_, ui_->ScrollBox1));
+
+    QStyle* look = style();
+    ui_->Load1->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
+    ui_->Save1->setIcon(look->standardIcon(QStyle::SP_DialogSaveButton));
+    ui_->Sort->setIcon(look->standardIcon(QStyle::SP_ArrowDown));
+    ui_->btnScramble->setIcon(look->standardIcon(QStyle::SP_BrowserReload));
+    ui_->RemAll->setIcon(look->standardIcon(QStyle::SP_TrashIcon));
+    ui_->Button4->setIcon(look->standardIcon(QStyle::SP_FileDialogDetailedView));
+    ui_->Button5->setIcon(look->standardIcon(QStyle::SP_FileDialogContentsView));
+
+    connect(ui_->Load1, &QPushButton::clicked, this, &ListBuilderPage::Load1Click);
+    connect(ui_->Save1, &QPushButton::clicked, this, &ListBuilderPage::Save1Click);
+    connect(ui_->Sort, &QPushButton::clicked, this, &ListBuilderPage::SortClick);
+    connect(ui_->btnScramble, &QPushButton::clicked, this, &ListBuilderPage::btnScrambleClick);
+    connect(ui_->RemAll, &QToolButton::clicked, this, &ListBuilderPage::RemAllClick);
+    connect(ui_->Button4, &QPushButton::clicked, this, &ListBuilderPage::Button4Click);
+    connect(ui_->Button5, &QPushButton::clicked, this, &ListBuilderPage::Button5Click);
+    ui_->Label1->installEventFilter(this);
+}
+
+ListBuilderPage::~ListBuilderPage() = default;
+
+void ListBuilderPage::guard(const std::function<void()>& handler) {
+    RunGuarded(&window_, window_.dialogs(), handler);
+}
+
+bool ListBuilderPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_->Label1 && event->type() == QEvent::MouseButtonDblClick) {
+        Label1DblClick();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ListBuilderPage::Load1Click() {
+    guard([this] {
+        const auto path = window_.dialogs().openFile(
+            &window_, {QString(), QStringLiteral("Text File (*.txt);;All Files (*)"), QString(), QString()});
+        if (!path) return;
+        mainList_->setText(ReadListFile(LocalPath(*path)));
+    });
+}
+
+void ListBuilderPage::Save1Click() {
+    guard([this] {
+        const auto path = window_.dialogs().saveFile(
+            &window_, {QString(), QStringLiteral("Text File (*.txt)"), QString(), QStringLiteral("txt")});
+        if (!path) return;
+        WriteListFile(LocalPath(*path), mainList_->text());
+    });
+}
+
+void ListBuilderPage::SortClick() {
+    guard([this] {
+        LineList sorted = mainList_->lines();
+        sorted.sort();
+        mainList_->assign(sorted);
+    });
+}
+
+void ListBuilderPage::btnScrambleClick() {
+    guard([this] {
+        const std::uint64_t seed = ClockSeed();
+        RunEditTransaction(*mainList_, window_.workList(), TransactionForm::Standard,
+                           [seed](LineList& lines) { ScrambleLines(lines.lines(), seed); });
+    });
+}
+
+void ListBuilderPage::RemAllClick() {
+    mainList_->clear();
+    ui_->List2->setFocus();
+}
+
+void ListBuilderPage::Button4Click() {
+    guard([this] { window_.dialogs().setClipboardText(mainList_->text()); });
+}
+
+void ListBuilderPage::Button5Click() {
+    guard([this] { mainList_->setText(window_.dialogs().clipboardText()); });
+}
+
+void ListBuilderPage::Label1DblClick() {
+    window_.dialogs().message(
+        &window_, QStringLiteral("Number of Lines : %1").arg(window_.workList().count()));
+}
+
+}  // namespace pendara

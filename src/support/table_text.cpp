@@ -1,0 +1,183 @@
+#include "support/table_text.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "list/failure.h"
+#include "list/line_list.h"
+#include "list/list_file.h"
+#include "list/utf8.h"
+
+namespace pendara {
+
+namespace {
+
+// Valid UTF-8 as it is; every other byte as the Latin-1 character with its code.
+std::string EightBitToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* end = p + bytes.size();
+    while (p < end) {
+        if (*p < 0x80) {
+            out.push_back(static_cast<char>(*p++));
+            continue;
+        }
+        char32_t cp = 0;
+        const int length = DecodeUtf8(p, end, cp);
+        if (length > 0) {
+            out.append(reinterpret_cast<const char*>(p), static_cast<std::size_t>(length));
+            p += length;
+        } else {
+            out.push_back(static_cast<char>(0xC0 | (*p >> 6)));
+            out.push_back(static_cast<char>(0x80 | (*p & 0x3F)));
+            ++p;
+        }
+    }
+    return out;
+}
+
+void AppendUtf16Unit(std::string& out, char32_t unit) {
+    out.push_back(static_cast<char>(unit & 0xFF));
+    out.push_back(static_cast<char>((unit >> 8) & 0xFF));
+}
+
+void AppendUtf16(std::string& out, char32_t cp) {
+    if (cp >= 0x10000) {
+        cp -= 0x10000;
+        AppendUtf16Unit(out, 0xD800 + (cp >> 10));
+        AppendUtf16Unit(out, 0xDC00 + (cp & 0x3FF));
+    } else {
+        AppendUtf16Unit(out, cp);
+    }
+}
+
+// Builds the rows as the scanner meets field ends.
+class RowBuilder {
+public:
+    RowBuilder(const TableTextFormat& format, std::vector<TableRow>& rows)
+        : format_(format), rows_(rows) {}
+
+    void endField(std::string&& field) {
+        if (column_ == 0) {
+            keep_ = line_ >= format_.skip;
+            if (keep_) rows_.emplace_back();
+        }
+        if (keep_ && column_ < format_.columns) rows_.back().push_back(std::move(field));
+        ++column_;
+    }
+
+    void endLine() {
+        ++line_;
+        column_ = 0;
+    }
+
+private:
+    const TableTextFormat& format_;
+    std::vector<TableRow>& rows_;
+    long long line_ = 0;
+    long long column_ = 0;
+    bool keep_ = false;
+};
+
+}  // namespace
+
+std::vector<TableRow> ParseTableText(std::string_view bytes, const TableTextFormat& format) {
+    const std::string text = bytes.size() > 1 && bytes.starts_with("\xFF\xFE")
+                                 ? Utf16ToUtf8(bytes.substr(2), false)
+                                 : EightBitToUtf8(bytes);
+    std::vector<TableRow> rows;
+    RowBuilder builder(format, rows);
+    std::string field;
+    int quotes = 0;
+    const auto endField = [&] {
+        builder.endField(std::move(field));
+        field.clear();
+        quotes = 0;
+    };
+    // Every character the scanner looks for is ASCII, and no byte of a multi-byte UTF-8
+    // sequence is, so scanning bytes is scanning characters.
+    bool special[256] = {};
+    for (const char c : {format.separator, format.lineBreak, '"', '\r', '\n'}) {
+        special[static_cast<unsigned char>(c)] = true;
+    }
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end) {
+        const char* run = p;
+        while (run < end && !special[static_cast<unsigned char>(*run)]) ++run;
+        field.append(p, run);
+        if (run == end) break;
+        p = run + 1;
+        const char c = *run;
+        if (c == format.separator) {
+            if (quotes % 2 == 1) {
+                field.push_back(c);
+            } else {
+                endField();
+            }
+        } else if (c == format.lineBreak) {
+            field += "\r\n";
+        } else if (c == '"') {
+            ++quotes;
+            if (quotes % 2 == 1 && (!field.empty() || quotes == 3)) field.push_back(c);
+        } else if (c == '\n') {
+            endField();
+            builder.endLine();
+        }
+        // A carriage return is dropped.
+    }
+    // A last line without a line break still gives its own row.
+    if (!field.empty()) endField();
+    return rows;
+}
+
+std::vector<TableRow> LoadTableText(const std::string& path, const TableTextFormat& format) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const auto fail = [&](int error) {
+        throw Failure(
+            FormatMessage("Cannot open file \"%s\". %s", {FullPath(path), SystemReason(error)}));
+    };
+    if (fd < 0) fail(errno);
+    std::string bytes;
+    char chunk[1 << 16];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            fail(error);
+        }
+        if (got == 0) break;
+        bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return ParseTableText(bytes, format);
+}
+
+std::string TableFileBytes(const std::vector<std::string>& lines) {
+    return JoinLines(lines, "\r\n");
+}
+
+std::string Utf16TableFileBytes(const std::vector<std::string>& lines) {
+    std::string out = "\xFF\xFE";
+    for (const std::string& line : lines) {
+        const std::string text = EightBitToUtf8(line);
+        const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+        const auto* end = p + text.size();
+        while (p < end) {
+            char32_t cp = *p;
+            const int length = *p < 0x80 ? 1 : DecodeUtf8(p, end, cp);
+            p += length;
+            AppendUtf16(out, cp);
+        }
+        AppendUtf16(out, U'\r');
+        AppendUtf16(out, U'\n');
+    }
+    return out;
+}
+
+}  // namespace pendara

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/fake_system_status.h"
+#include "app/main_window.h"
+#include "app/scripted_dialogs.h"
+#include "app/services.h"
+#include "platform/temp_folder.h"
+
+namespace pendara::testing {
+
+// A main window wired to scripted dialogs and a fake status, with a temporary folder for files.
+// Later services join through `services` before the window is made.
+struct WindowFixture {
+    ScriptedDialogs dialogs;
+    FakeSystemStatus status;
+    Services services;
+    QTemporaryDir folder;
+    std::unique_ptr<TempFolder> tempFolder = MakeLinuxTempFolder(path(QStringLiteral("temp")).toStdString());
+    std::unique_ptr<TPDFrm> window;
+
+    WindowFixture() {
+        services.dialogs = &dialogs;
+        services.systemStatus = &status;
+        services.tempFolder = tempFolder.get();
+    }
+    TPDFrm& make() {
+        window = std::make_unique<TPDFrm>(services);
+        return *window;
+    }
+    QString path(const QString& name) const { return folder.filePath(name); }
+};
+
+}  // namespace pendara::testing

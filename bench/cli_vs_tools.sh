@@ -2,11 +2,11 @@
 # Times pendara-cli against the nearest standard tool doing the same work, side by side, on a
 # generated list of 1,000,000 lines of about 30 characters (written to a temporary folder).
 #   bench/cli_vs_tools.sh [PENDARA_CLI] [RUNS]
-# PENDARA_CLI defaults to build/src/cli/pendara-cli; each figure is the median of RUNS runs
+# PENDARA_CLI defaults to build/pendara-cli; each figure is the median of RUNS runs
 # (default 5), in seconds of wall-clock time, output to a file (grep stops at the first match
 # when its output is /dev/null).
 set -euo pipefail
-cli=$(realpath "${1:-build/src/cli/pendara-cli}")
+cli=$(realpath "${1:-build/pendara-cli}")
 runs=${2:-5}
 [ -x "$cli" ] || { echo "cli_vs_tools: no pendara-cli at $cli" >&2; exit 2; }
 export LC_ALL=C.UTF-8

@@ -1,5 +1,8 @@
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <functional>
 
 #include "batch/add_text.h"
@@ -7,8 +10,12 @@
 #include "batch/line_cleanup.h"
 #include "batch/remove_chars.h"
 #include "batch/replace_text.h"
+#include "app/main_window.h"
+#include "app/qt_dialogs.h"
 #include "bench_lists.h"
 #include "list/line_list.h"
+#include "list/main_list.h"
+#include "platform/system_status.h"
 
 namespace pendara {
 namespace {
@@ -74,7 +81,47 @@ BENCHMARK(BM_RemoveEmptyLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TrimLines)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RemoveLinesByLength)->Unit(benchmark::kMillisecond);
 
+// End to end: a button press on an offscreen window whose Main List holds the generated list,
+// the copy into the work list and back into the editor included.
+void PressBatchButton(benchmark::State& state, const char* button,
+                      std::initializer_list<std::pair<const char*, const char*>> texts) {
+    static QtDialogs dialogs;
+    static const std::unique_ptr<SystemStatus> status = MakeLinuxSystemStatus();
+    // Never destroyed: widgets must not outlive the application object at exit.
+    static TPDFrm& window = *new TPDFrm(Services{&dialogs, status.get()});
+    const std::string text = bench::GeneratedText(static_cast<std::size_t>(state.range(0)));
+    for (const auto& [box, value] : texts) {
+        window.findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromUtf8(value));
+    }
+    auto* press = window.findChild<QPushButton*>(QString::fromLatin1(button));
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.mainList().setText(text);
+        state.ResumeTiming();
+        press->click();
+    }
+    for (const auto& [box, value] : texts) window.findChild<QLineEdit*>(QString::fromLatin1(box))->clear();
+}
+
+void BM_AddButton(benchmark::State& state) { PressBatchButton(state, "BtnAdd", {{"MAdd", "#"}}); }
+void BM_ReplaceButton(benchmark::State& state) {
+    PressBatchButton(state, "BtnRep", {{"MRep", "apple"}, {"RWith", "pear"}});
+}
+void BM_FilterButton(benchmark::State& state) {
+    PressBatchButton(state, "BtnFilter", {{"IncText", "apple"}});
+}
+BENCHMARK(BM_AddButton)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReplaceButton)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FilterButton)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace
 }  // namespace pendara
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,5 +1,6 @@
 #include "batch/batch_panel.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -37,6 +38,12 @@ BatchPanel::BatchPanel(TPDFrm& window, QWidget* parent)
         box->setRange(minimum, kMaximum);
         box->setValue(1);
         box->setDialogs(&window_.dialogs());
+    }
+
+    // The captions were laid out for a narrower font than the one that may stand in for it here:
+    // a label grows to its text rather than cutting it off ("to" would show as "t").
+    for (QLabel* label : {ui_->Label4, ui_->Label14, ui_->Label15, ui_->Label16}) {
+        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
     }
 
     connect(ui_->BtnAdd, &QPushButton::clicked, this, &BatchPanel::BtnAddClick);

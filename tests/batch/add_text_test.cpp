@@ -65,5 +65,21 @@ TEST(AddText, NeverSplitsAMultiByteCharacter) {
     EXPECT_EQ(AddNextTo("\xE2\x82\xAC" "5", "#", "5", true), "\xE2\x82\xAC#5");
 }
 
+TEST(AddText, LongMultiByteLineAtLargeIndexes) {
+    std::string line;
+    for (int i = 0; i < 500000; ++i) line += "\xE2\x82\xAC\xFF";  // euro sign, stray byte
+    // Where "-" lands, in bytes (the line itself has no "-"): 1,000,000 characters in 2 MB.
+    const auto dash = [&](std::int64_t index, bool backwards) {
+        const std::string result = AddAtIndex(line, "-", index, backwards);
+        EXPECT_EQ(result.size(), line.size() + 1);
+        return result.find('-');
+    };
+    EXPECT_EQ(dash(10000000, false), line.size());
+    EXPECT_EQ(dash(10000000, true), 0u);
+    EXPECT_EQ(dash(999999, false), line.size() - 4);  // before the last euro sign and stray byte
+    EXPECT_EQ(dash(3, true), line.size() - 4);
+    EXPECT_EQ(dash(2, false), 3u);  // after the first euro sign
+}
+
 }  // namespace
 }  // namespace pendara::testing

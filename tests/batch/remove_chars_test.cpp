@@ -81,5 +81,20 @@ TEST(RemoveChars, CountsWholeCharacters) {
     EXPECT_EQ(RemoveAt("\xFF\xC3\xA4\xFE", 1, 2, false), "\xFF\xFE");
 }
 
+TEST(RemoveChars, LongMultiByteLinesAndLargeNumbers) {
+    // A 1 MB line of two-byte characters, counts far past its end: the run must still start and
+    // end on whole characters. Compared by size and ends, so a failure prints no megabyte.
+    std::string line;
+    for (int i = 0; i < 500000; ++i) line += "\xC3\xA4";
+    const std::string tail = RemoveAt(line, 10000000, 499999, false);
+    EXPECT_EQ(tail.size(), 2u * 499998);
+    const std::string head = RemoveAt(line, 10000000, 499999, true);
+    EXPECT_EQ(head.size(), 2u * 499998);
+    EXPECT_EQ(RemoveAt(line, 10000000, 10000000, false).size(), line.size());
+    const std::string around = RemoveNextTo(line + "x" + line, 3, "x", true);
+    EXPECT_EQ(around.size(), 2 * line.size() + 1 - 6);
+    EXPECT_EQ(around.substr(around.size() - line.size() - 3, 3), "\xC3\xA4x");
+}
+
 }  // namespace
 }  // namespace pendara::testing

@@ -2,6 +2,7 @@
 
 #include "batch/line_edit.h"
 #include "batch/text_primitives.h"
+#include "list/utf8.h"
 
 namespace pendara {
 
@@ -10,9 +11,12 @@ void AddText(LineList& lines, std::string_view text, bool backwards, bool indexM
     if (text.empty()) return;
     for (std::string& line : lines.lines()) {
         std::size_t at;
-        if (indexMode) {
+        if (indexMode && backwards) {
             const CharIndex chars(line);
-            at = chars.offset(backwards ? chars.length() - index + 1 : index - 1);
+            at = chars.offset(chars.length() - index + 1);
+        } else if (indexMode) {
+            // Forwards only the characters before the index need walking, not the whole line.
+            at = index <= 1 ? 0 : ByteOffsetOfChar(line, static_cast<std::size_t>(index - 1));
         } else {
             const std::size_t found = FindWholeFast(line, search);
             if (found == std::string::npos) continue;

@@ -48,19 +48,20 @@ void FoldCaseInto(std::string& out, std::string_view in) {
     }
 }
 
-// The keywords of one box, case-folded as the comparison wants; `active` is false for a box of
-// blanks only, whose pass does not run at all.
+// The keywords of one box, case-folded as the comparison wants.
 struct KeywordSet {
-    bool active;
     bool all;
     std::vector<std::string> keywords;
 
     KeywordSet(std::string_view boxText, bool matchAll, bool matchCase)
-        : active(!TrimBlanks(boxText).empty()), all(matchAll), keywords(SplitKeywords(boxText)) {
+        : all(matchAll), keywords(SplitKeywords(boxText)) {
         if (!matchCase) {
             for (std::string& keyword : keywords) keyword = LowerAscii(keyword);
         }
     }
+
+    // A box of blanks only has no keywords, and its pass does not run at all.
+    bool active() const { return !keywords.empty(); }
 
     // True when the line holds all (or any) of the keywords.
     bool hit(std::string_view line) const {
@@ -78,7 +79,7 @@ void FilterByKeywords(LineList& lines, std::string_view includeText, bool includ
                       std::string_view excludeText, bool excludeAll, bool matchCase) {
     const KeywordSet include(includeText, includeAll, matchCase);
     const KeywordSet exclude(excludeText, excludeAll, matchCase);
-    if (!include.active && !exclude.active) return;
+    if (!include.active() && !exclude.active()) return;
 
     // The exclude pass only ever sees the lines the include pass kept, and each line's fate
     // depends on that line alone, so both passes are judged in one visit: half the trips
@@ -90,8 +91,8 @@ void FilterByKeywords(LineList& lines, std::string_view includeText, bool includ
             FoldCaseInto(folded, line);
             text = folded;
         }
-        if (include.active && !include.hit(text)) return false;
-        return !(exclude.active && exclude.hit(text));
+        if (include.active() && !include.hit(text)) return false;
+        return !(exclude.active() && exclude.hit(text));
     });
 }
 

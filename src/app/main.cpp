@@ -4,6 +4,8 @@
 #include "app/glyphs.h"
 #include "app/main_window.h"
 #include "app/qt_dialogs.h"
+#include "platform/linux_settings_store.h"
+#include "platform/system_messages.h"
 #include "platform/system_status.h"
 #include "platform/temp_folder.h"
 
@@ -21,6 +23,10 @@ int main(int argc, char* argv[]) {
     services.systemStatus = status.get();
     const std::unique_ptr<pendara::TempFolder> tempFolder = pendara::MakeLinuxTempFolder();
     services.tempFolder = tempFolder.get();
+    const std::unique_ptr<pendara::SettingsStore> settings = pendara::MakeLinuxSettingsStore();
+    services.settings = settings.get();
+    const std::unique_ptr<pendara::MessageSource> messages = pendara::MakeSystemMessageSource();
+    services.messages = messages.get();
 
     pendara::TPDFrm window(services);
     window.show();

@@ -1,11 +1,81 @@
 #include "extras/shell_folder_page.h"
 
+#include <QStyle>
+
+#include "app/dialogs.h"
+#include "app/handler_guard.h"
+#include "app/main_window.h"
+#include "extras/error_rows.h"
+#include "extras/key_value_model.h"
+#include "extras/shell_folder_rows.h"
+#include "ui_shell_folder_page.h"
+
 namespace pendara {
 
-ShellFolderPage::ShellFolderPage(TPDFrm& window, QWidget* parent) : QWidget(parent), window_(window) {
+ShellFolderPage::ShellFolderPage(TPDFrm& window, QWidget* parent)
+    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::ShellFolderPage>()) {
+    ui_->setupUi(this);
     setObjectName(QStringLiteral("shtSFolder"));
+    ui_->Button6->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    ui_->Open->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+
+    model_ = new KeyValueModel(QStringLiteral("Name"), QStringLiteral("Location"), this);
+    model_->setRows({std::string()});
+    SetUpKeyValueGrid(*ui_->SL, *model_, 150, 589);
+    SetCurrentRow(*ui_->SL, 0);
+
+    // Choosing an entry reloads, even the entry already chosen.
+    connect(ui_->SF, &QComboBox::activated, this, &ShellFolderPage::SFChange);
+    connect(ui_->SL, &QTableView::doubleClicked, this, &ShellFolderPage::OpenClick);
+    connect(ui_->Open, &QPushButton::clicked, this, &ShellFolderPage::OpenClick);
+    connect(ui_->Button6, &QPushButton::clicked, this, &ShellFolderPage::Button6Click);
 }
 
-void ShellFolderPage::ReadSF() {}
+ShellFolderPage::~ShellFolderPage() = default;
+
+QTableView& ShellFolderPage::SL() {
+    return *ui_->SL;
+}
+
+void ShellFolderPage::guard(const std::function<void()>& handler) {
+    RunGuarded(this, window_.dialogs(), handler);
+}
+
+void ShellFolderPage::ReadSF() {
+    const SettingsRoot root = ui_->SF->currentIndex() == 1 ? SettingsRoot::LocalMachine
+                                                            : SettingsRoot::CurrentUser;
+    std::vector<std::string> rows;
+    // Whatever happens, the grid shows the rows read so far.
+    struct ShowRows {
+        ShellFolderPage& page;
+        std::vector<std::string>& rows;
+        ~ShowRows() {
+            page.model_->setRows(std::move(rows));
+            SetCurrentRow(*page.ui_->SL, 0);
+        }
+    } show{*this, rows};
+    if (SettingsStore* store = window_.services().settings) ShellFolderRows(*store, root, rows);
+}
+
+void ShellFolderPage::SFChange() {
+    guard([this] { ReadSF(); });
+}
+
+std::string ShellFolderPage::currentLocation() const {
+    return std::string(RowValue(model_->row(CurrentRow(*ui_->SL))));
+}
+
+void ShellFolderPage::OpenClick() {
+    guard([this] {
+        const std::string location = currentLocation();
+        if (location.empty()) return;
+        window_.dialogs().openWithShell(&window_, QString::fromUtf8(location.data(),
+                                                                    static_cast<qsizetype>(location.size())));
+    });
+}
+
+void ShellFolderPage::Button6Click() {
+    guard([this] { window_.dialogs().setClipboardText(currentLocation()); });
+}
 
 }  // namespace pendara

@@ -11,25 +11,11 @@
 #include <vector>
 
 #include "list/failure.h"
+#include "list/file_descriptor.h"
 
 namespace pendara {
 
 namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
 
 [[noreturn]] void FailOpen(const std::string& path, int error) {
     throw Failure(FormatMessage("Cannot open file \"%s\". %s", {FullPath(path), SystemReason(error)}));

@@ -11,31 +11,11 @@
 #include "list/failure.h"
 #include "list/list_file.h"
 #include "platform/temp_folder.h"
+#include "list/file_descriptor.h"
 
 namespace pendara {
 
 namespace {
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd = -1) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(Descriptor&& other) noexcept : fd_(other.release()) {}
-    Descriptor& operator=(Descriptor&& other) noexcept {
-        if (this != &other) {
-            if (fd_ >= 0) ::close(fd_);
-            fd_ = other.release();
-        }
-        return *this;
-    }
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
 
 // Carries an errno value out of the folder checks.
 struct SystemError {
@@ -58,9 +38,9 @@ void CreateFolders(const std::string& path) {
 
 // Opens `folder` as the user's own private folder: a real folder (not a link), owned by this
 // user, which nobody else may enter. A folder of ours with wider permissions is narrowed.
-Descriptor OpenPrivateFolder(const std::string& folder, bool create) {
+FileDescriptor OpenPrivateFolder(const std::string& folder, bool create) {
     if (create) CreateFolders(folder);
-    Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (fd.get() < 0) throw SystemError{errno};
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) throw SystemError{errno};
@@ -89,12 +69,12 @@ public:
             throw Failure(FormatMessage("Cannot create file \"%s\". %s", {full, SystemReason(error)}));
         };
         try {
-            const Descriptor folder = OpenPrivateFolder(folder_, true);
+            const FileDescriptor folder = OpenPrivateFolder(folder_, true);
             std::string temp;
-            Descriptor file;
+            FileDescriptor file;
             for (int attempt = 0; file.get() < 0; ++attempt) {
                 temp = name + RandomSuffix();
-                file = Descriptor(::openat(folder.get(), temp.c_str(),
+                file = FileDescriptor(::openat(folder.get(), temp.c_str(),
                                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
                 if (file.get() < 0 && (errno != EEXIST || attempt == 100)) throw SystemError{errno};
             }
@@ -118,8 +98,8 @@ public:
 
     std::string readFile(const std::string& name) const override {
         try {
-            const Descriptor folder = OpenPrivateFolder(folder_, false);
-            const Descriptor file(::openat(folder.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+            const FileDescriptor folder = OpenPrivateFolder(folder_, false);
+            const FileDescriptor file(::openat(folder.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
             if (file.get() < 0) throw SystemError{errno};
             std::string bytes;
             char chunk[1 << 16];

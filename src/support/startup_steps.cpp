@@ -1,9 +1,39 @@
 #include "support/startup_steps.h"
 
+#include <QCoreApplication>
+#include <QFile>
+
+#include "app/dialogs.h"
+#include "app/main_window.h"
+#include "platform/settings_store.h"
+#include "support/maker_info.h"
+#include "support/support_dialog.h"
+#include "support/support_flag.h"
+
 namespace pendara {
 
-// Placeholders until the settings store exists.
-void RecordExecutablePath(TPDFrm&) {}
-void RunStartupSupportCheck(TPDFrm&) {}
+void RecordExecutablePath(TPDFrm& window) {
+    SettingsStore* store = window.services().settings;
+    if (store == nullptr) return;
+    // The path as the file system spells it, not re-encoded.
+    const QByteArray path = QFile::encodeName(QCoreApplication::applicationFilePath());
+    SetRegText(*store, SettingsRoot::CurrentUser, kMakerKey, SupportValueName(kProgramNumber),
+               path.toStdString());
+}
+
+void RunStartupSupportCheck(TPDFrm& window) {
+    SettingsStore* store = window.services().settings;
+    if (store == nullptr) return;
+    const std::string flag = ReadRegText(*store, SettingsRoot::CurrentUser, kSupportKey,
+                                         SupportValueName(kProgramNumber));
+    if (ShouldShowSupportDialog(flag)) DonateClick(window);
+}
+
+void DonateClick(TPDFrm& window) {
+    TfrmDonate dialog(window.services().settings, window.dialogs(), &window);
+    dialog.setProperty("helpKeyword", QString::fromUtf8(maker::kProductName));
+    dialog.setProperty("tag", kProgramNumber);
+    window.dialogs().runModal(dialog);
+}
 
 }  // namespace pendara

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <string>
+#include <vector>
+
+class QTableView;
+
+namespace pendara {
+
+// The rows of a two-column key/value grid: texts "name=value" shown split at the first "=".
+// Rows are kept as the program's byte texts and turned into display text only when painted, so
+// tens of thousands of rows fill at once.
+class KeyValueModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    KeyValueModel(QString nameTitle, QString valueTitle, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    const std::vector<std::string>& rows() const { return rows_; }
+    // The row text, or "" for a row that does not exist.
+    std::string row(int index) const;
+    void setRows(std::vector<std::string> rows);
+    void appendRow(std::string row);
+
+private:
+    QString titles_[2];
+    std::vector<std::string> rows_;
+};
+
+// Sets up a read-only grid over `model` that selects whole rows and has fixed row heights.
+void SetUpKeyValueGrid(QTableView& grid, KeyValueModel& model, int nameWidth, int valueWidth);
+
+// The grid's current row, or -1.
+int CurrentRow(const QTableView& grid);
+// Makes `row` current without selecting anything else; nothing for a row that does not exist.
+void SetCurrentRow(QTableView& grid, int row);
+
+}  // namespace pendara

@@ -1,0 +1,126 @@
+#include "support/support_dialog.h"
+
+#include <QShowEvent>
+
+#include "app/dialogs.h"
+#include "app/handler_guard.h"
+#include "list/failure.h"
+#include "platform/settings_store.h"
+#include "support/maker_info.h"
+#include "support/support_flag.h"
+#include "ui_donate_main.h"
+
+namespace pendara {
+
+namespace {
+
+void SetTarget(QWidget* control, const char* target) {
+    control->setProperty("helpKeyword", QString::fromUtf8(target));
+}
+
+}  // namespace
+
+TfrmDonate::TfrmDonate(SettingsStore* settings, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), settings_(settings), dialogs_(dialogs), ui_(std::make_unique<Ui::TfrmDonate>()) {
+    ui_->setupUi(this);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(422, 288);
+    captionTemplate_ = windowTitle();
+    label1Template_ = ui_->Label1->text();
+    checkTemplate_ = ui_->chkShow->text();
+
+    SetTarget(ui_->FB28, maker::kFanPage);
+    SetTarget(ui_->Image2, maker::kShareOnFacebook);
+    SetTarget(ui_->Image3, maker::kShareOnTwitter);
+    SetTarget(ui_->Label3, maker::kWalletService);
+    SetTarget(ui_->Button2, maker::kSupportPage);
+
+    connect(ui_->Button1, &QPushButton::clicked, this, &TfrmDonate::Button1Click);
+    connect(ui_->Button2, &QPushButton::clicked, this, &TfrmDonate::Button2Click);
+    connect(ui_->FB28, &QPushButton::clicked, this, &TfrmDonate::BClick);
+    connect(ui_->Label3, &QPushButton::clicked, this, &TfrmDonate::BClick);
+    connect(ui_->Image2, &QPushButton::clicked, this, &TfrmDonate::imgPaypalClick);
+    connect(ui_->Image3, &QPushButton::clicked, this, &TfrmDonate::imgPaypalClick);
+    connect(ui_->Image4, &QPushButton::clicked, this, &TfrmDonate::Image4Click);
+}
+
+TfrmDonate::~TfrmDonate() = default;
+
+void TfrmDonate::guard(const std::function<void()>& handler) {
+    RunGuarded(this, dialogs_, handler);
+}
+
+void TfrmDonate::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    closing_ = false;
+    guard([this] { FormShow(); });
+}
+
+void TfrmDonate::FormShow() {
+    const QString name = property("helpKeyword").toString();
+    // Check boxes take "&" for the mnemonic mark, so the name goes in with its "&" doubled; the
+    // caption and the labels show text as it stands and get the name unchanged.
+    QString escaped = name;
+    escaped.replace(QStringLiteral("&"), QStringLiteral("&&"));
+    const QString placeholder = QStringLiteral("%s");
+    setWindowTitle(QString(captionTemplate_).replace(placeholder, name));
+    ui_->Label1->setText(QString(label1Template_).replace(placeholder, name));
+    ui_->chkShow->setText(QString(checkTemplate_).replace(placeholder, escaped));
+
+    if (settings_ == nullptr) return;
+    const std::string flag = ReadRegText(*settings_, SettingsRoot::CurrentUser, kSupportKey,
+                                         SupportValueName(property("tag").toInt()));
+    ui_->chkShow->setChecked(ShouldShowSupportDialog(flag));
+}
+
+void TfrmDonate::done(int result) {
+    // Runs once, however the dialog closes; a flag that cannot be stored is reported and the
+    // dialog closes all the same.
+    if (!closing_) {
+        closing_ = true;
+        guard([this] { FormClose(); });
+    }
+    QDialog::done(result);
+}
+
+void TfrmDonate::FormClose() {
+    const int tag = property("tag").toInt();
+    if (tag == 0 || settings_ == nullptr) return;
+    EnsureRegKey(*settings_, SettingsRoot::CurrentUser, kMakerKey);
+    EnsureRegKey(*settings_, SettingsRoot::CurrentUser, kSupportKey);
+    WriteRegText(*settings_, kSupportKey, SupportValueName(tag),
+                 ui_->chkShow->isChecked() ? "1" : "0");
+}
+
+void TfrmDonate::Button1Click() {
+    close();
+}
+
+void TfrmDonate::openSenderTarget() {
+    if (QObject* control = sender()) {
+        dialogs_.openWithShell(this, control->property("helpKeyword").toString());
+    }
+}
+
+void TfrmDonate::Button2Click() {
+    openSenderTarget();
+}
+
+void TfrmDonate::imgPaypalClick() {
+    openSenderTarget();
+}
+
+void TfrmDonate::BClick() {
+    openSenderTarget();
+}
+
+void TfrmDonate::Image4Click() {
+    dialogs_.inputBox(this, QStringLiteral("Support Us"),
+                      QStringLiteral("If you want to Support Our Software Development, you can Send "
+                                     "a Donation to Our BitCoin Address\n\nThanks!"),
+                      QString::fromUtf8(maker::kBitcoinAddress));
+}
+
+}  // namespace pendara

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+namespace Ui {
+class TfrmDonate;
+}
+
+namespace pendara {
+
+class Dialogs;
+class SettingsStore;
+
+// The support dialog shown at start-up until the user clears "Show this dialog when ... starts".
+// Before it is shown the caller sets two dynamic properties: "helpKeyword", the product name put
+// in place of "%s" in its texts, and "tag", the program's number under which the flag is stored
+// (0 stores nothing). The flag is written whichever way the dialog closes.
+class TfrmDonate : public QDialog {
+    Q_OBJECT
+public:
+    // `settings` may be null: the dialog then reads and stores nothing.
+    TfrmDonate(SettingsStore* settings, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~TfrmDonate() override;
+
+    void done(int result) override;
+
+public Q_SLOTS:
+    void Button1Click();
+    void Button2Click();
+    void imgPaypalClick();
+    void BClick();
+    void Image4Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+    void FormClose();
+    void openSenderTarget();
+    void guard(const std::function<void()>& handler);
+
+    SettingsStore* settings_;
+    Dialogs& dialogs_;
+    std::unique_ptr<Ui::TfrmDonate> ui_;
+    QString captionTemplate_;
+    QString label1Template_;
+    QString checkTemplate_;
+    bool closing_ = false;
+};
+
+}  // namespace pendara

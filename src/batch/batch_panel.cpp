@@ -1,9 +1,148 @@
 #include "batch/batch_panel.h"
 
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "app/dialogs.h"
+#include "app/handler_guard.h"
+#include "app/main_window.h"
+#include "batch/add_text.h"
+#include "batch/keyword_filter.h"
+#include "batch/line_cleanup.h"
+#include "batch/remove_chars.h"
+#include "batch/replace_text.h"
+#include "list/main_list.h"
+#include "ui_batch_panel.h"
+
 namespace pendara {
 
-BatchPanel::BatchPanel(TPDFrm& window, QWidget* parent) : QWidget(parent), window_(window) {
-    setObjectName(QStringLiteral("GroupBox1"));
+namespace {
+
+constexpr std::int32_t kMaximum = 10000000;
+
+std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
+
+}  // namespace
+
+BatchPanel::BatchPanel(TPDFrm& window, QWidget* parent)
+    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::BatchPanel>()) {
+    ui_->setupUi(this);
+
+    const struct {
+        NumberBox* box;
+        std::int32_t minimum;
+    } boxes[] = {{ui_->AAI, 1}, {ui_->MRem, 1}, {ui_->RAI, 1},  {ui_->RL1, 0},
+                 {ui_->RL2, 1}, {ui_->RL3, 0},  {ui_->RLB1, 0}, {ui_->RLB2, 0}};
+    for (const auto& [box, minimum] : boxes) {
+        box->setRange(minimum, kMaximum);
+        box->setValue(1);
+        box->setDialogs(&window_.dialogs());
+    }
+
+    // The captions were laid out for a narrower font than the one that may stand in for it here:
+    // a label grows to its text rather than cutting it off ("to" would show as "t").
+    for (QLabel* label : {ui_->Label4, ui_->Label14, ui_->Label15, ui_->Label16}) {
+        label->resize(std::max(label->width(), label->sizeHint().width()), label->height());
+    }
+
+    connect(ui_->BtnAdd, &QPushButton::clicked, this, &BatchPanel::BtnAddClick);
+    connect(ui_->BtnRemove, &QPushButton::clicked, this, &BatchPanel::BtnRemoveClick);
+    connect(ui_->BtnRep, &QPushButton::clicked, this, &BatchPanel::BtnRepClick);
+    connect(ui_->BtnFilter, &QPushButton::clicked, this, &BatchPanel::BtnFilterClick);
+    connect(ui_->RemELine, &QPushButton::clicked, this, &BatchPanel::RemELineClick);
+    connect(ui_->btnTrim, &QPushButton::clicked, this, &BatchPanel::btnTrimClick);
+    connect(ui_->Button14, &QPushButton::clicked, this, &BatchPanel::Button14Click);
+    for (QToolButton* toggle : {ui_->IncMethod, ui_->ExcMethod, ui_->MCase}) {
+        connect(toggle, &QToolButton::clicked, this, &BatchPanel::IncMethodClick);
+    }
+}
+
+BatchPanel::~BatchPanel() = default;
+
+void BatchPanel::runEdit(QAbstractButton* button, TransactionForm form,
+                         const std::function<void(LineList&)>& edit) {
+    // Taking the focus makes a number box that is being edited bring its text into range
+    // before the edit reads it, also when the button is pressed from the keyboard or in code.
+    button->setFocus(Qt::OtherFocusReason);
+    RunGuarded(&window_, window_.dialogs(), [&] {
+        RunEditTransaction(window_.mainList(), window_.workList(), form, edit);
+    });
+}
+
+void BatchPanel::BtnAddClick() {
+    runEdit(ui_->BtnAdd, TransactionForm::Standard, [this](LineList& lines) {
+        AddText(lines, Text(ui_->MAdd), ui_->CBackA->isChecked(), ui_->AR1->isChecked(),
+                ui_->AAI->value(), Text(ui_->TxtAddPos));
+    });
+}
+
+void BatchPanel::BtnRemoveClick() {
+    runEdit(ui_->BtnRemove, TransactionForm::Standard, [this](LineList& lines) {
+        RemoveChars(lines, ui_->MRem->value(), ui_->CBackR->isChecked(), ui_->R1->isChecked(),
+                    ui_->RAI->value(), Text(ui_->TxtPos));
+    });
+}
+
+void BatchPanel::BtnRepClick() {
+    runEdit(ui_->BtnRep, TransactionForm::SuccessOnly, [this](LineList& lines) {
+        ReplaceText(lines, Text(ui_->MRep), Text(ui_->RWith));
+    });
+}
+
+void BatchPanel::BtnFilterClick() {
+    runEdit(ui_->BtnFilter, TransactionForm::Standard, [this](LineList& lines) {
+        FilterByKeywords(lines, Text(ui_->IncText), ui_->IncMethod->isChecked(),
+                         Text(ui_->ExcText), ui_->ExcMethod->isChecked(),
+                         ui_->MCase->isChecked());
+    });
+}
+
+void BatchPanel::RemELineClick() {
+    runEdit(ui_->RemELine, TransactionForm::Standard, [this](LineList& lines) {
+        RemoveEmptyLines(lines, ui_->IgnSpace->isChecked());
+    });
+}
+
+void BatchPanel::btnTrimClick() {
+    runEdit(ui_->btnTrim, TransactionForm::Standard, [this](LineList& lines) {
+        TrimLines(lines, ui_->LeftTrim->isChecked(), ui_->RightTrim->isChecked());
+    });
+}
+
+void BatchPanel::Button14Click() {
+    runEdit(ui_->Button14, TransactionForm::Standard, [this](LineList& lines) {
+        if (lines.empty()) return;  // the range boxes are left as they are, too
+        std::optional<LengthOption> option;
+        if (ui_->RLO1->isChecked()) option = LengthOption::Equal;
+        else if (ui_->RLO2->isChecked()) option = LengthOption::Less;
+        else if (ui_->RLO3->isChecked()) option = LengthOption::More;
+        if (option) {
+            RemoveLinesByLength(lines, *option, ui_->RL1->value(), ui_->RL2->value(),
+                                ui_->RL3->value(), 0, 0);
+        }
+        // Whatever the option, the range boxes end up in order.
+        const std::int32_t low = ui_->RLB1->value();
+        const std::int32_t high = ui_->RLB2->value();
+        if (low > high) {
+            ui_->RLB1->setValue(high);
+            ui_->RLB2->setValue(low);
+        }
+        if (ui_->RLO4->isChecked()) {
+            RemoveLinesByLength(lines, LengthOption::Range, 0, 0, 0, ui_->RLB1->value(),
+                                ui_->RLB2->value());
+        }
+    });
+}
+
+void BatchPanel::IncMethodClick() {
+    auto* toggle = qobject_cast<QAbstractButton*>(sender());
+    if (toggle == nullptr) return;
+    if (toggle->text() == QStringLiteral("A")) {
+        toggle->setText(QStringLiteral("O"));
+    } else if (toggle->text() == QStringLiteral("O")) {
+        toggle->setText(QStringLiteral("A"));
+    }
 }
 
 }  // namespace pendara

@@ -1,19 +1,48 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "list/edit_transaction.h"
+
+class QAbstractButton;
+
+namespace Ui {
+class BatchPanel;
+}
 
 namespace pendara {
 
 class TPDFrm;
 
-// Placeholder until this page is built.
+// The List Builder's " Batch Processing " box (GroupBox1) and the room around it that the scroll
+// box scrolls over. Each button's handler reads its controls at the moment it runs and applies its
+// rule to the window's work list inside an edit transaction; nothing is remembered between runs.
 class BatchPanel : public QWidget {
     Q_OBJECT
 public:
     explicit BatchPanel(TPDFrm& window, QWidget* parent = nullptr);
+    ~BatchPanel() override;
+
+public Q_SLOTS:
+    void BtnAddClick();
+    void BtnRemoveClick();
+    void BtnRepClick();
+    void BtnFilterClick();
+    void RemELineClick();
+    void btnTrimClick();
+    void Button14Click();
+    // Shared by the three filter toggles: after a click has toggled the button, "A" and "O"
+    // swap so that "A" (And) shows on a button that is down; "MC" stays.
+    void IncMethodClick();
 
 private:
+    void runEdit(QAbstractButton* button, TransactionForm form,
+                 const std::function<void(LineList&)>& edit);
+
     TPDFrm& window_;
+    std::unique_ptr<Ui::BatchPanel> ui_;
 };
 
 }  // namespace pendara

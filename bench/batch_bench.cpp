@@ -1,0 +1,133 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cstdlib>
+#include <functional>
+
+#include "batch/add_text.h"
+#include "batch/keyword_filter.h"
+#include "batch/line_cleanup.h"
+#include "batch/remove_chars.h"
+#include "batch/replace_text.h"
+#include "app/main_window.h"
+#include "app/qt_dialogs.h"
+#include "bench_lists.h"
+#include "list/line_list.h"
+#include "list/main_list.h"
+#include "platform/system_status.h"
+
+namespace pendara {
+namespace {
+
+constexpr std::size_t kLines = 1000000;
+
+// Times one rule on a fresh copy of the generated list; the copy itself is not timed.
+void RunRule(benchmark::State& state, const std::function<void(LineList&)>& rule) {
+    static const LineList source(bench::GeneratedLines(kLines));
+    for (auto _ : state) {
+        state.PauseTiming();
+        LineList list = source;
+        state.ResumeTiming();
+        rule(list);
+        benchmark::DoNotOptimize(list.lines().data());
+        state.PauseTiming();
+        list = LineList();  // freeing the copy is not the rule's work either
+        state.ResumeTiming();
+    }
+}
+
+void BM_AddAtIndex(benchmark::State& state) {
+    RunRule(state, [](LineList& l) { AddText(l, "#", false, true, 5, ""); });
+}
+void BM_AddBackwardsNextTo(benchmark::State& state) {
+    RunRule(state, [](LineList& l) { AddText(l, "#", true, false, 1, "="); });
+}
+void BM_RemoveAtIndex(benchmark::State& state) {
+    RunRule(state, [](LineList& l) { RemoveChars(l, 3, false, true, 2, ""); });
+}
+void BM_RemoveBackwardsNextTo(benchmark::State& state) {
+    RunRule(state, [](LineList& l) { RemoveChars(l, 2, true, false, 1, "-"); });
+}
+void BM_Replace(benchmark::State& state) {
+    RunRule(state, [](LineList& l) { ReplaceText(l, "apple", "pear"); });
+}
+void BM_FilterIncludeExclude(benchmark::State& state) {
+    RunRule(state, [](LineList& l) { FilterByKeywords(l, "red apple", false, "car", false, false); });
+}
+void BM_FilterMatchCase(benchmark::State& state) {
+    RunRule(state, [](LineList& l) { FilterByKeywords(l, "Green", true, "", false, true); });
+}
+void BM_RemoveEmptyLines(benchmark::State& state) {
+    RunRule(state, [](LineList& l) { RemoveEmptyLines(l, true); });
+}
+void BM_TrimLines(benchmark::State& state) {
+    RunRule(state, [](LineList& l) { TrimLines(l, true, true); });
+}
+void BM_RemoveLinesByLength(benchmark::State& state) {
+    RunRule(state, [](LineList& l) {
+        RemoveLinesByLength(l, LengthOption::Range, 0, 1, 0, 20, 30);
+    });
+}
+
+BENCHMARK(BM_AddAtIndex)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AddBackwardsNextTo)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RemoveAtIndex)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RemoveBackwardsNextTo)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Replace)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterIncludeExclude)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FilterMatchCase)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RemoveEmptyLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TrimLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RemoveLinesByLength)->Unit(benchmark::kMillisecond);
+
+// End to end: a button press on an offscreen window whose Main List holds the generated list,
+// the copy into the work list and back into the editor included.
+void PressBatchButton(benchmark::State& state, const char* button,
+                      std::initializer_list<std::pair<const char*, const char*>> texts) {
+    // Made on first use, so that the rule timings above run before Qt starts its threads
+    // (malloc takes a slower path in a process with more than one thread).
+    static int argc = 1;
+    static char name[] = "batch_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+    static QtDialogs dialogs;
+    static const std::unique_ptr<SystemStatus> status = MakeLinuxSystemStatus();
+    // Never destroyed: widgets must not outlive the application object at exit.
+    static TPDFrm& window = *new TPDFrm(Services{&dialogs, status.get()});
+    const std::string text = bench::GeneratedText(static_cast<std::size_t>(state.range(0)));
+    for (const auto& [box, value] : texts) {
+        window.findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromUtf8(value));
+    }
+    auto* press = window.findChild<QPushButton*>(QString::fromLatin1(button));
+    for (auto _ : state) {
+        state.PauseTiming();
+        window.mainList().setText(text);
+        state.ResumeTiming();
+        press->click();
+    }
+    for (const auto& [box, value] : texts) window.findChild<QLineEdit*>(QString::fromLatin1(box))->clear();
+}
+
+void BM_AddButton(benchmark::State& state) { PressBatchButton(state, "BtnAdd", {{"MAdd", "#"}}); }
+void BM_ReplaceButton(benchmark::State& state) {
+    PressBatchButton(state, "BtnRep", {{"MRep", "apple"}, {"RWith", "pear"}});
+}
+void BM_FilterButton(benchmark::State& state) {
+    PressBatchButton(state, "BtnFilter", {{"IncText", "apple"}});
+}
+BENCHMARK(BM_AddButton)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReplaceButton)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FilterButton)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace pendara
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::_Exit(0);  // the window outlives main on purpose; skip tearing Qt down behind it
+}

@@ -1,0 +1,99 @@
+#include "batch/keyword_filter.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+#include "batch/line_edit.h"
+#include "batch/text_primitives.h"
+
+namespace pendara {
+
+std::vector<std::string> SplitKeywords(std::string_view text) {
+    text = TrimBlanks(text);
+    std::vector<std::string> keywords;
+    if (text.empty()) return keywords;
+    std::size_t start = 0;
+    for (std::size_t at = 0;; ++at) {
+        if (at < text.size() && text[at] != ' ' && text[at] != '\r' && text[at] != '\n') continue;
+        keywords.emplace_back(text.substr(start, at - start));
+        if (at == text.size()) break;
+        // A space counts as a carriage return, so a space or CR followed by LF is one break.
+        if (text[at] != '\n' && at + 1 < text.size() && text[at + 1] == '\n') ++at;
+        start = at + 1;
+    }
+    return keywords;
+}
+
+namespace {
+
+// LowerAscii into a reused buffer, eight bytes at a time: folding every line of a long list byte
+// by byte, with a fresh string each, would cost more than the searches themselves.
+void FoldCaseInto(std::string& out, std::string_view in) {
+    out.resize(in.size());
+    constexpr std::uint64_t ones = 0x0101010101010101ULL;
+    std::size_t at = 0;
+    for (std::uint64_t word; at + 8 <= in.size(); at += 8) {
+        std::memcpy(&word, in.data() + at, 8);
+        const std::uint64_t low7 = word & (0x7F * ones);
+        const std::uint64_t atLeastA = low7 + (0x80 - 'A') * ones;  // top bit: byte >= 'A'
+        const std::uint64_t aboveZ = low7 + (0x7F - 'Z') * ones;    // top bit: byte > 'Z'
+        const std::uint64_t upper = atLeastA & ~aboveZ & ~word & (0x80 * ones);
+        word ^= upper >> 2;  // 0x80 >> 2 is the 0x20 between capital and small letters
+        std::memcpy(out.data() + at, &word, 8);
+    }
+    for (; at < in.size(); ++at) {
+        const char c = in[at];
+        out[at] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+    }
+}
+
+// The keywords of one box, case-folded as the comparison wants.
+struct KeywordSet {
+    bool all;
+    std::vector<std::string> keywords;
+
+    KeywordSet(std::string_view boxText, bool matchAll, bool matchCase)
+        : all(matchAll), keywords(SplitKeywords(boxText)) {
+        if (!matchCase) {
+            for (std::string& keyword : keywords) keyword = LowerAscii(keyword);
+        }
+    }
+
+    // A box of blanks only has no keywords, and its pass does not run at all.
+    bool active() const { return !keywords.empty(); }
+
+    // True when the line holds all (or any) of the keywords.
+    bool hit(std::string_view line) const {
+        const auto found = [&](const std::string& keyword) {
+            return FindWholeFast(line, keyword) != std::string_view::npos;
+        };
+        return all ? std::all_of(keywords.begin(), keywords.end(), found)
+                   : std::any_of(keywords.begin(), keywords.end(), found);
+    }
+};
+
+}  // namespace
+
+void FilterByKeywords(LineList& lines, std::string_view includeText, bool includeAll,
+                      std::string_view excludeText, bool excludeAll, bool matchCase) {
+    const KeywordSet include(includeText, includeAll, matchCase);
+    const KeywordSet exclude(excludeText, excludeAll, matchCase);
+    if (!include.active() && !exclude.active()) return;
+
+    // The exclude pass only ever sees the lines the include pass kept, and each line's fate
+    // depends on that line alone, so both passes are judged in one visit: half the trips
+    // through a long list's memory, and each line folded once.
+    std::string folded;  // reused for every line, so folding allocates only once
+    KeepLinesFromLast(lines.lines(), [&](const std::string& line) {
+        std::string_view text = line;
+        if (!matchCase) {
+            FoldCaseInto(folded, line);
+            text = folded;
+        }
+        if (include.active() && !include.hit(text)) return false;
+        return !(exclude.active() && exclude.hit(text));
+    });
+}
+
+}  // namespace pendara

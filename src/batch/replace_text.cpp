@@ -1,0 +1,17 @@
+#include "batch/replace_text.h"
+
+#include "batch/line_edit.h"
+#include "batch/text_primitives.h"
+
+namespace pendara {
+
+void ReplaceText(LineList& lines, std::string_view find, std::string_view replacement) {
+    if (find.empty()) return;
+    for (std::string& line : lines.lines()) {
+        // Most lines hold no occurrence: leave them without building a copy.
+        if (FindWholeFast(line, find) == std::string::npos) continue;
+        line = ReplaceEvery(line, find, replacement);
+    }
+}
+
+}  // namespace pendara

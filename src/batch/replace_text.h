@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+#include "list/line_list.h"
+
+namespace pendara {
+
+// Replaces every occurrence of `find` by `replacement` in every line, left to right, without
+// overlaps and case-sensitive; inserted text is never searched again ("aaaa", "aa" -> "a" gives
+// "aa"). An empty `find` changes nothing. The number and order of lines never change.
+void ReplaceText(LineList& lines, std::string_view find, std::string_view replacement);
+
+}  // namespace pendara

@@ -1,0 +1,134 @@
+#include "batch/add_text.h"
+#include "batch/keyword_filter.h"
+#include "batch/line_cleanup.h"
+#include "batch/remove_chars.h"
+#include "batch/replace_text.h"
+#include "cli/cli_command.h"
+
+namespace pendara::cli {
+
+namespace {
+
+// The ranges of the batch panel's number boxes.
+constexpr NumberRange kPositive{1, 10000000};
+constexpr NumberRange kLength{0, 10000000};
+
+void RejectBoth(const Context& context, const std::string& a, const std::string& b) {
+    if (context.args.has(a) && context.args.has(b)) {
+        throw UsageError("use either " + a + " or " + b + ", not both");
+    }
+}
+
+void Add(Context& context) {
+    const Arguments& args = context.args;
+    RejectBoth(context, "--at", "--next-to");
+    const bool indexMode = !args.has("--next-to");
+    const std::int32_t index = args.has("--at") ? args.number("--at", kPositive) : 1;
+    LineList list = context.readList(context.inputPath(1));
+    AddText(list, args.plain()[0], args.has("--backwards"), indexMode, index,
+            indexMode ? std::string() : args.value("--next-to"));
+    context.writeLines(list);
+}
+
+void Remove(Context& context) {
+    const Arguments& args = context.args;
+    RejectBoth(context, "--at", "--next-to");
+    const bool startMode = !args.has("--next-to");
+    const std::int32_t count = args.has("--count") ? args.number("--count", kPositive) : 1;
+    const std::int32_t start = args.has("--at") ? args.number("--at", kPositive) : 1;
+    LineList list = context.readList(context.inputPath(0));
+    RemoveChars(list, count, args.has("--backwards"), startMode, start,
+                startMode ? std::string() : args.value("--next-to"));
+    context.writeLines(list);
+}
+
+void Replace(Context& context) {
+    const std::vector<std::string>& plain = context.args.plain();
+    LineList list = context.readList(context.inputPath(2));
+    ReplaceText(list, plain[0], plain.size() > 1 ? plain[1] : std::string());
+    context.writeLines(list);
+}
+
+void Filter(Context& context) {
+    const Arguments& args = context.args;
+    const auto text = [&](const std::string& option) {
+        return args.has(option) ? args.value(option) : std::string();
+    };
+    LineList list = context.readList(context.inputPath(0));
+    FilterByKeywords(list, text("--include"), !args.has("--any"), text("--exclude"),
+                     args.has("--exclude-all"), args.has("--match-case"));
+    context.writeLines(list);
+}
+
+void RemoveEmpty(Context& context) {
+    LineList list = context.readList(context.inputPath(0));
+    RemoveEmptyLines(list, context.args.has("--ignore-space"));
+    context.writeLines(list);
+}
+
+void Trim(Context& context) {
+    const bool left = context.args.has("--left");
+    const bool right = context.args.has("--right");
+    LineList list = context.readList(context.inputPath(0));
+    TrimLines(list, left || !right, right || !left);
+    context.writeLines(list);
+}
+
+void RemoveLength(Context& context) {
+    const Arguments& args = context.args;
+    int chosen = 0;
+    for (const char* option : {"--equal", "--less", "--more", "--range"}) chosen += args.has(option);
+    if (chosen != 1) throw UsageError("give exactly one of --equal, --less, --more, --range");
+    std::int32_t equal = 0, less = 1, more = 0, low = 0, high = 0;
+    LengthOption option = LengthOption::Range;
+    if (args.has("--equal")) {
+        option = LengthOption::Equal;
+        equal = args.number("--equal", kLength);
+    } else if (args.has("--less")) {
+        option = LengthOption::Less;
+        less = args.number("--less", kPositive);
+    } else if (args.has("--more")) {
+        option = LengthOption::More;
+        more = args.number("--more", kLength);
+    } else {
+        low = args.number("--range", kLength, 0);
+        high = args.number("--range", kLength, 1);
+    }
+    LineList list = context.readList(context.inputPath(0));
+    RemoveLinesByLength(list, option, equal, less, more, low, high);
+    context.writeLines(list);
+}
+
+}  // namespace
+
+std::vector<Command> BatchCommands() {
+    return {
+        {"add", "add TEXT [--at N | --next-to T] [--backwards] [FILE]",
+         "insert TEXT into every line at an index (default 1) or next to a text",
+         {{"--at", 1}, {"--next-to", 1}, {"--backwards", 0}}, 1, 2, Add},
+        {"remove", "remove [--count N] [--at K | --next-to T] [--backwards] [FILE]",
+         "remove N characters (default 1) of every line from a position or next to a text",
+         {{"--count", 1}, {"--at", 1}, {"--next-to", 1}, {"--backwards", 0}}, 0, 1, Remove},
+        {"replace", "replace FIND [WITH] [FILE]",
+         "replace every FIND by WITH (default empty) in every line, case-sensitive", {}, 1, 3,
+         Replace},
+        {"filter",
+         "filter [--include WORDS] [--any] [--exclude WORDS] [--exclude-all] [--match-case] [FILE]",
+         "keep the lines holding the include words, then drop those holding the exclude words",
+         {{"--include", 1}, {"--any", 0}, {"--exclude", 1}, {"--exclude-all", 0},
+          {"--match-case", 0}},
+         0, 1, Filter},
+        {"remove-empty", "remove-empty [--ignore-space] [FILE]",
+         "remove the empty lines (--ignore-space: also those of blanks only)",
+         {{"--ignore-space", 0}}, 0, 1, RemoveEmpty},
+        {"trim", "trim [--left] [--right] [FILE]",
+         "strip blanks from the ends of every line (both ends unless one is named)",
+         {{"--left", 0}, {"--right", 0}}, 0, 1, Trim},
+        {"remove-length",
+         "remove-length (--equal N | --less N | --more N | --range LOW HIGH) [FILE]",
+         "remove the lines of a given length in characters",
+         {{"--equal", 1}, {"--less", 1}, {"--more", 1}, {"--range", 2}}, 0, 1, RemoveLength},
+    };
+}
+
+}  // namespace pendara::cli

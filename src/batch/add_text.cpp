@@ -18,7 +18,7 @@ void AddText(LineList& lines, std::string_view text, bool backwards, bool indexM
             // Forwards only the characters before the index need walking, not the whole line.
             at = index <= 1 ? 0 : ByteOffsetOfChar(line, static_cast<std::size_t>(index - 1));
         } else {
-            const std::size_t found = FindWholeFast(line, search);
+            const std::size_t found = FindWhole(line, search);
             if (found == std::string::npos) continue;
             at = backwards ? found : found + search.size();
         }

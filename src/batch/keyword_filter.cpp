@@ -66,7 +66,7 @@ struct KeywordSet {
     // True when the line holds all (or any) of the keywords.
     bool hit(std::string_view line) const {
         const auto found = [&](const std::string& keyword) {
-            return FindWholeFast(line, keyword) != std::string_view::npos;
+            return FindWhole(line, keyword) != std::string_view::npos;
         };
         return all ? std::all_of(keywords.begin(), keywords.end(), found)
                    : std::any_of(keywords.begin(), keywords.end(), found);

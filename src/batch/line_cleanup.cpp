@@ -27,7 +27,7 @@ void RemoveLinesByLength(LineList& lines, LengthOption option, std::int64_t equa
                          std::int64_t rangeHigh) {
     if (rangeLow > rangeHigh) std::swap(rangeLow, rangeHigh);
     KeepLinesFromLast(lines.lines(), [&](const std::string& line) {
-        const auto length = static_cast<std::int64_t>(CountChars(line));
+        const auto length = static_cast<std::int64_t>(CharCount(line));
         switch (option) {
         case LengthOption::Equal: return length != equal;
         case LengthOption::Less: return length >= less;

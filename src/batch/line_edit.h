@@ -1,9 +1,7 @@
 #pragma once
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -13,61 +11,12 @@
 
 namespace pendara {
 
-// CharCount, with plain ASCII (nearly every line) counted eight bytes at a time: the rules count
-// the characters of a million lines, and a byte-by-byte loop alone would eat their time budget.
-inline std::size_t CountChars(std::string_view s) {
-    std::size_t at = 0;
-    for (std::uint64_t word; at + 8 <= s.size(); at += 8) {
-        std::memcpy(&word, s.data() + at, 8);
-        if ((word & 0x8080808080808080ULL) != 0) break;
-    }
-    while (at < s.size() && static_cast<unsigned char>(s[at]) < 0x80) ++at;
-    // Only ASCII lies before `at`, so decoding can start there.
-    return at + CharCount(s.substr(at));
-}
-
-// FindWhole for the short lines of long lists. Eight candidate positions are tested at once by
-// their first and last byte (two word compares); only positions where both match go on to
-// memcmp. On lines of a few dozen bytes this is several times faster than a byte-by-byte
-// search, and than memchr or memmem, whose per-call set-up dominates there.
-inline std::size_t FindWholeFast(std::string_view s, std::string_view needle) {
-    constexpr std::size_t npos = std::string_view::npos;
-    const std::size_t m = needle.size();
-    if (m == 0 || m > s.size()) return npos;
-    const auto matchesAt = [&](std::size_t at) {
-        return s[at] == needle[0] && s[at + m - 1] == needle[m - 1] &&
-               std::memcmp(s.data() + at + 1, needle.data() + 1, m > 2 ? m - 2 : 0) == 0 &&
-               IsCharBoundary(s, at) && IsCharBoundary(s, at + m);
-    };
-    std::size_t at = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        constexpr std::uint64_t ones = 0x0101010101010101ULL, low7 = 0x7F * ones;
-        // 0x80 in every byte of x that is zero, exactly (no borrow between bytes).
-        const auto zeroBytes = [](std::uint64_t x) { return ~(((x & low7) + low7) | x | low7); };
-        const std::uint64_t first = static_cast<unsigned char>(needle[0]) * ones;
-        const std::uint64_t last = static_cast<unsigned char>(needle[m - 1]) * ones;
-        for (std::uint64_t a, b; at + m - 1 + 8 <= s.size(); at += 8) {
-            std::memcpy(&a, s.data() + at, 8);
-            std::memcpy(&b, s.data() + at + m - 1, 8);
-            for (std::uint64_t hits = zeroBytes(a ^ first) & zeroBytes(b ^ last); hits != 0;
-                 hits &= hits - 1) {
-                const std::size_t candidate = at + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
-                if (matchesAt(candidate)) return candidate;
-            }
-        }
-    }
-    for (; at + m <= s.size(); ++at) {
-        if (matchesAt(at)) return at;
-    }
-    return npos;
-}
-
 // Character length and byte offsets of one line. When every character is one byte (plain ASCII,
 // nearly every line) offsets are the character indexes themselves and nothing is decoded twice.
 class CharIndex {
 public:
     explicit CharIndex(std::string_view s)
-        : s_(s), length_(static_cast<std::int64_t>(CountChars(s))) {}
+        : s_(s), length_(static_cast<std::int64_t>(CharCount(s))) {}
 
     std::int64_t length() const { return length_; }
 

@@ -31,7 +31,7 @@ void RemoveChars(LineList& lines, std::int64_t count, bool backwards, bool start
             EraseChars(line, chars, first, first + count - 1);
             continue;
         }
-        const std::size_t found = FindWholeFast(line, search);
+        const std::size_t found = FindWhole(line, search);
         if (found == std::string::npos) continue;
         if (backwards) {
             const CharIndex before(std::string_view(line).substr(0, found));

@@ -9,7 +9,7 @@ void ReplaceText(LineList& lines, std::string_view find, std::string_view replac
     if (find.empty()) return;
     for (std::string& line : lines.lines()) {
         // Most lines hold no occurrence: leave them without building a copy.
-        if (FindWholeFast(line, find) == std::string::npos) continue;
+        if (FindWhole(line, find) == std::string::npos) continue;
         line = ReplaceEvery(line, find, replacement);
     }
 }

@@ -1,5 +1,8 @@
 #include "list/utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace pendara {
 
 int DecodeUtf8(const unsigned char* p, const unsigned char* end, char32_t& cp) {
@@ -33,8 +36,15 @@ std::size_t CharLengthAt(std::string_view s, std::size_t at) {
 }
 
 std::size_t CharCount(std::string_view s) {
-    std::size_t count = 0;
-    for (std::size_t at = 0; at < s.size(); ++count) {
+    // Plain ASCII (nearly every line) is skipped eight bytes at a time: the batch rules count the
+    // characters of a million lines, and a byte-by-byte loop alone would eat their time budget.
+    std::size_t ascii = 0;
+    for (std::uint64_t word; ascii + 8 <= s.size(); ascii += 8) {
+        std::memcpy(&word, s.data() + ascii, 8);
+        if ((word & 0x8080808080808080ULL) != 0) break;
+    }
+    std::size_t count = ascii;
+    for (std::size_t at = ascii; at < s.size(); ++count) {
         at += static_cast<unsigned char>(s[at]) < 0x80 ? 1 : CharLengthAt(s, at);
     }
     return count;

@@ -1,5 +1,6 @@
 // Pendara: builds and reworks plain-text lists, one item per line.
 #include <QApplication>
+#include <QFont>
 
 #include "app/glyphs.h"
 #include "app/main_window.h"
@@ -15,6 +16,14 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Pendara"));
     QApplication::setApplicationVersion(QStringLiteral("2016.8.0.7"));
     QApplication::setWindowIcon(pendara::ApplicationIcon());
+    // The forms name the classic Windows faces; elsewhere use metric-compatible ones, since the
+    // usual fallback is much wider and would cut captions short.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS")});
 
     pendara::QtDialogs dialogs;
     const std::unique_ptr<pendara::SystemStatus> status = pendara::MakeLinuxSystemStatus();

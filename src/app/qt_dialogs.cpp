@@ -24,13 +24,13 @@ const QString kUtf8Type = QStringLiteral("text/plain;charset=utf-8");
 
 QString Caption() { return QApplication::applicationDisplayName(); }
 
-std::optional<QString> RunFileDialog(QWidget* owner, const Dialogs::FileDialog& spec,
+std::optional<QString> RunFileDialog(QWidget* owner, const Dialogs::FileDialog& request,
                                      QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(owner, spec.title, spec.initialFolder, spec.filter);
+    QFileDialog dialog(owner, request.title, request.initialFolder, request.filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(QFileDialog::AnyFile);  // an open dialog need not name an existing file
     dialog.setOption(QFileDialog::ReadOnly, false);
-    if (!spec.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(spec.defaultSuffix);
+    if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
 }

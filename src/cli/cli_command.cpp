@@ -24,17 +24,17 @@ Arguments::Arguments(const std::vector<std::string>& words, const std::vector<Op
             optionsEnded = true;
             continue;
         }
-        const auto spec = std::find_if(options.begin(), options.end(),
+        const auto option = std::find_if(options.begin(), options.end(),
                                        [&](const OptionSpec& o) { return o.name == word; });
-        if (spec == options.end()) throw UsageError("unknown option " + word);
-        if (i + static_cast<std::size_t>(spec->values) >= words.size()) {
+        if (option == options.end()) throw UsageError("unknown option " + word);
+        if (i + static_cast<std::size_t>(option->values) >= words.size()) {
             throw UsageError("option " + word + " needs " +
-                             (spec->values == 1 ? std::string("a value") : "two values"));
+                             (option->values == 1 ? std::string("a value") : "two values"));
         }
         std::vector<std::string> values(words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                                        words.begin() + static_cast<std::ptrdiff_t>(i) + 1 + spec->values);
+                                        words.begin() + static_cast<std::ptrdiff_t>(i) + 1 + option->values);
         options_[word] = std::move(values);
-        i += static_cast<std::size_t>(spec->values);
+        i += static_cast<std::size_t>(option->values);
     }
 }
 

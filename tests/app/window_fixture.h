@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -10,6 +11,22 @@
 #include "platform/temp_folder.h"
 
 namespace pendara::testing {
+
+// Writes `bytes` to `path`, replacing what it held.
+inline void Spit(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        qFatal("cannot write %s", qPrintable(path));
+    }
+}
+
+// The control called `name` below `root`; a test that names a missing control stops at once.
+template <typename T = QWidget>
+T* Child(const QObject& root, const char* name) {
+    T* found = root.findChild<T*>(QString::fromLatin1(name));
+    if (found == nullptr) qFatal("no control %s", name);
+    return found;
+}
 
 // A main window wired to scripted dialogs and a fake status, with a temporary folder for files.
 // Later services join through `services` before the window is made.

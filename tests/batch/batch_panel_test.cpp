@@ -26,9 +26,7 @@ struct Panel {
 
     template <typename T = QWidget>
     T* get(const char* name) {
-        T* control = window.findChild<T*>(QString::fromLatin1(name));
-        if (control == nullptr) qFatal("no control %s", name);
-        return control;
+        return pendara::testing::Child<T>(window, name);
     }
     void type(const char* box, const QString& text) { get<QLineEdit>(box)->setText(text); }
     void number(const char* box, const QString& text) { get<NumberBox>(box)->setText(text); }

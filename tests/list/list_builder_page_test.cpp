@@ -12,6 +12,7 @@
 #include "list/scintilla.h"
 
 using namespace pendara;
+using pendara::testing::Spit;
 using pendara::testing::WindowFixture;
 
 namespace {
@@ -20,12 +21,6 @@ QByteArray Slurp(const QString& path) {
     QFile file(path);
     file.open(QIODevice::ReadOnly);
     return file.readAll();
-}
-
-void Spit(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
 }
 
 void Click(TPDFrm& window, const char* name) {

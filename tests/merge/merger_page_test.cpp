@@ -13,21 +13,14 @@
 #include "list/main_list.h"
 
 using namespace pendara;
+using pendara::testing::Spit;
 using pendara::testing::WindowFixture;
 
 namespace {
 
-void Spit(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 template <typename T = QWidget>
 T* Find(TPDFrm& window, const char* name) {
-    T* widget = window.mergerPage().findChild<T*>(QString::fromLatin1(name));
-    if (widget == nullptr) qFatal("no widget %s", name);
-    return widget;
+    return pendara::testing::Child<T>(window.mergerPage(), name);
 }
 
 QLineEdit* Box(TPDFrm& window, const char* name) { return Find<QLineEdit>(window, name); }

@@ -47,9 +47,7 @@ struct SupportFixture : WindowFixture {
 
     template <typename T>
     T* child(const char* name) {
-        T* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (found == nullptr) qFatal("no control %s", name);
-        return found;
+        return Child<T>(*window, name);
     }
 };
 

@@ -24,10 +24,10 @@ void Add(Context& context) {
     RejectBoth(context, "--at", "--next-to");
     const bool indexMode = !args.has("--next-to");
     const std::int32_t index = args.has("--at") ? args.number("--at", kPositive) : 1;
-    LineList list = context.readList(context.inputPath(1));
-    AddText(list, args.plain()[0], args.has("--backwards"), indexMode, index,
-            indexMode ? std::string() : args.value("--next-to"));
-    context.writeLines(list);
+    context.editLines(context.inputPath(1), [&](LineList& list) {
+        AddText(list, args.plain()[0], args.has("--backwards"), indexMode, index,
+                indexMode ? std::string() : args.value("--next-to"));
+    });
 }
 
 void Remove(Context& context) {
@@ -36,17 +36,17 @@ void Remove(Context& context) {
     const bool startMode = !args.has("--next-to");
     const std::int32_t count = args.has("--count") ? args.number("--count", kPositive) : 1;
     const std::int32_t start = args.has("--at") ? args.number("--at", kPositive) : 1;
-    LineList list = context.readList(context.inputPath(0));
-    RemoveChars(list, count, args.has("--backwards"), startMode, start,
-                startMode ? std::string() : args.value("--next-to"));
-    context.writeLines(list);
+    context.editLines(context.inputPath(0), [&](LineList& list) {
+        RemoveChars(list, count, args.has("--backwards"), startMode, start,
+                    startMode ? std::string() : args.value("--next-to"));
+    });
 }
 
 void Replace(Context& context) {
     const std::vector<std::string>& plain = context.args.plain();
-    LineList list = context.readList(context.inputPath(2));
-    ReplaceText(list, plain[0], plain.size() > 1 ? plain[1] : std::string());
-    context.writeLines(list);
+    context.editLines(context.inputPath(2), [&](LineList& list) {
+        ReplaceText(list, plain[0], plain.size() > 1 ? plain[1] : std::string());
+    });
 }
 
 void Filter(Context& context) {
@@ -54,24 +54,24 @@ void Filter(Context& context) {
     const auto text = [&](const std::string& option) {
         return args.has(option) ? args.value(option) : std::string();
     };
-    LineList list = context.readList(context.inputPath(0));
-    FilterByKeywords(list, text("--include"), !args.has("--any"), text("--exclude"),
-                     args.has("--exclude-all"), args.has("--match-case"));
-    context.writeLines(list);
+    context.editLines(context.inputPath(0), [&](LineList& list) {
+        FilterByKeywords(list, text("--include"), !args.has("--any"), text("--exclude"),
+                         args.has("--exclude-all"), args.has("--match-case"));
+    });
 }
 
 void RemoveEmpty(Context& context) {
-    LineList list = context.readList(context.inputPath(0));
-    RemoveEmptyLines(list, context.args.has("--ignore-space"));
-    context.writeLines(list);
+    context.editLines(context.inputPath(0), [&](LineList& list) {
+        RemoveEmptyLines(list, context.args.has("--ignore-space"));
+    });
 }
 
 void Trim(Context& context) {
     const bool left = context.args.has("--left");
     const bool right = context.args.has("--right");
-    LineList list = context.readList(context.inputPath(0));
-    TrimLines(list, left || !right, right || !left);
-    context.writeLines(list);
+    context.editLines(context.inputPath(0), [&](LineList& list) {
+        TrimLines(list, left || !right, right || !left);
+    });
 }
 
 void RemoveLength(Context& context) {
@@ -94,9 +94,9 @@ void RemoveLength(Context& context) {
         low = args.number("--range", kLength, 0);
         high = args.number("--range", kLength, 1);
     }
-    LineList list = context.readList(context.inputPath(0));
-    RemoveLinesByLength(list, option, equal, less, more, low, high);
-    context.writeLines(list);
+    context.editLines(context.inputPath(0), [&](LineList& list) {
+        RemoveLinesByLength(list, option, equal, less, more, low, high);
+    });
 }
 
 }  // namespace

@@ -64,12 +64,11 @@ std::string Context::inputPath(std::size_t index) const {
     return index < args.plain().size() ? args.plain()[index] : std::string();
 }
 
-LineList Context::readList(const std::string& path) const {
-    LineList list;
-    if (!path.empty() && path != "-") {
-        list.setText(ReadListFile(path));
-        return list;
-    }
+namespace {
+
+// The text of `path`, or of standard input for "" or "-", by the list-file reading rule.
+std::string ReadInput(const std::string& path) {
+    if (!path.empty() && path != "-") return ReadListFile(path);
     std::string bytes;
     char buffer[1 << 16];
     for (;;) {
@@ -79,15 +78,55 @@ LineList Context::readList(const std::string& path) const {
         if (got == 0) break;
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
-    list.setText(DecodeListText(std::move(bytes)));
-    return list;
+    return DecodeListText(std::move(bytes));
 }
 
-void Context::writeLines(const LineList& lines) const {
-    const std::string text = JoinLines(lines.lines(), args.has("--crlf") ? "\r\n" : "\n");
+void WriteOut(std::string_view text) {
     if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) {
         throw Failure("Stream write error");
     }
+}
+
+}  // namespace
+
+LineList Context::readList(const std::string& path) const {
+    LineList list;
+    list.setText(ReadInput(path));
+    return list;
+}
+
+void Context::editLines(const std::string& path, const std::function<void(LineList&)>& rule) const {
+    constexpr std::size_t kChunk = 4096;
+    const std::string text = ReadInput(path);
+    const std::string_view lineEnd = args.has("--crlf") ? "\r\n" : "\n";
+    LineCursor cursor(text);
+    LineList chunk;
+    std::string out;
+    out.reserve(1 << 20);
+    for (bool more = true; more;) {
+        // The chunk's strings keep their room from one chunk to the next.
+        std::vector<std::string>& lines = chunk.lines();
+        lines.resize(kChunk);
+        std::size_t filled = 0;
+        std::string_view line;
+        while (filled < kChunk && (more = cursor.next(line))) lines[filled++].assign(line);
+        lines.resize(filled);
+        if (filled == 0) break;
+        rule(chunk);
+        for (const std::string& kept : chunk.lines()) {
+            out.append(kept);
+            out.append(lineEnd);
+        }
+        if (out.size() >= (1 << 20)) {
+            WriteOut(out);
+            out.clear();
+        }
+    }
+    WriteOut(out);
+}
+
+void Context::writeLines(const LineList& lines) const {
+    WriteOut(JoinLines(lines.lines(), args.has("--crlf") ? "\r\n" : "\n"));
 }
 
 }  // namespace pendara::cli

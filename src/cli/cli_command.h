@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -48,6 +49,10 @@ public:
 
     // The lines of `path`, or of standard input for "" or "-".
     LineList readList(const std::string& path) const;
+    // Reads `path` like readList and writes the lines `rule` leaves, a few thousand lines at a
+    // time, so a long list never lives as a million separate strings. Only for rules that treat
+    // each line on its own (the result of a line depends on that line and the rule alone).
+    void editLines(const std::string& path, const std::function<void(LineList&)>& rule) const;
     // Plain argument `index` when present, else "" (standard input).
     std::string inputPath(std::size_t index) const;
     // Each line followed by LF, or CR LF with --crlf.

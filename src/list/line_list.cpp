@@ -1,6 +1,7 @@
 #include "list/line_list.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "list/failure.h"
@@ -63,23 +64,33 @@ void LineList::setText(std::string_view text) { lines_ = SplitLines(text); }
 
 std::string LineList::getText() const { return JoinLines(lines_); }
 
-std::vector<std::string> SplitLines(std::string_view text) {
-    const std::size_t nul = text.find('\0');
-    if (nul != std::string_view::npos) text = text.substr(0, nul);
+LineCursor::LineCursor(std::string_view text) : rest_(text.substr(0, text.find('\0'))) {}
 
-    std::vector<std::string> lines;
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    while (p < end) {
-        const char* brk = p;
-        while (brk < end && *brk != '\r' && *brk != '\n') {
-            // memchr-free scan; lines are short and both breaks must be found.
-            ++brk;
-        }
-        lines.emplace_back(p, brk);
-        if (brk == end) break;
-        p = brk + ((*brk == '\r' && brk + 1 < end && brk[1] == '\n') ? 2 : 1);
+bool LineCursor::next(std::string_view& line) {
+    if (rest_.empty()) return false;
+    // Eight bytes at a time up to the word that holds a break: lines of a few dozen bytes make
+    // a per-byte loop the larger part of reading a long list.
+    constexpr std::uint64_t ones = 0x0101010101010101ULL, low7 = 0x7F * ones;
+    const auto zeroBytes = [](std::uint64_t x) { return ~(((x & low7) + low7) | x | low7); };
+    std::size_t brk = 0;
+    for (std::uint64_t word; brk + 8 <= rest_.size(); brk += 8) {
+        std::memcpy(&word, rest_.data() + brk, 8);
+        if ((zeroBytes(word ^ ('\r' * ones)) | zeroBytes(word ^ ('\n' * ones))) != 0) break;
     }
+    while (brk < rest_.size() && rest_[brk] != '\r' && rest_[brk] != '\n') ++brk;
+    line = rest_.substr(0, brk);
+    if (brk == rest_.size()) {
+        rest_ = {};
+    } else {
+        rest_.remove_prefix(brk + ((rest_[brk] == '\r' && brk + 1 < rest_.size() && rest_[brk + 1] == '\n') ? 2 : 1));
+    }
+    return true;
+}
+
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    LineCursor cursor(text);
+    for (std::string_view line; cursor.next(line);) lines.emplace_back(line);
     return lines;
 }
 

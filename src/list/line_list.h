@@ -52,6 +52,18 @@ private:
     std::vector<std::string> lines_;
 };
 
+// Walks the lines of a text by the set-text rule without copying them: the text ends at its first
+// NUL, breaks are CR LF, lone CR or lone LF, and a break at the very end adds no empty line.
+class LineCursor {
+public:
+    explicit LineCursor(std::string_view text);
+    // The next line, or false when there is none left.
+    bool next(std::string_view& line);
+
+private:
+    std::string_view rest_;
+};
+
 // The set-text rule as a function, for callers that want the lines without a list around them.
 std::vector<std::string> SplitLines(std::string_view text);
 

@@ -22,6 +22,9 @@ TEST(SetText, SplitsAtEveryKindOfBreak) {
     EXPECT_THAT(Lines("a\rb\nc\r\nd"), ElementsAre("a", "b", "c", "d"));
     EXPECT_THAT(Lines(""), ElementsAre());
     EXPECT_THAT(Lines("\r\n"), ElementsAre(""));
+    // Breaks before, at and after the eight-byte words the scan reads.
+    EXPECT_THAT(Lines("0123456789abcdef\r\n01234567\n\r0123456\rx"),
+                ElementsAre("0123456789abcdef", "01234567", "", "0123456", "x"));
 }
 
 TEST(SetText, EndsAtFirstNul) {

@@ -104,3 +104,23 @@ TEST(CliBatch, LimitsAndOddBytesAreSafe) {
 
 }  // namespace
 }  // namespace pendara::testing
+
+namespace pendara::testing {
+namespace {
+
+// The commands work through long input a few thousand lines at a time; no line may be lost,
+// doubled or joined where one piece of work ends and the next begins.
+TEST(CliBatchCommands, LongInputKeepsEveryLineAcrossPieces) {
+    std::string input, kept, prefixed;
+    for (int i = 0; i < 10000; ++i) {
+        const std::string line = i % 3 == 0 ? std::string() : "line " + std::to_string(i);
+        input += line + (i % 2 ? "\r\n" : "\n");
+        if (!line.empty()) kept += line + "\n";
+        prefixed += "#" + line + "\n";
+    }
+    EXPECT_EQ(RunCli({"remove-empty"}, input).out, kept);
+    EXPECT_EQ(RunCli({"add", "#"}, input).out, prefixed);
+}
+
+}  // namespace
+}  // namespace pendara::testing

@@ -119,52 +119,60 @@ std::string ReadListFile(const std::string& path) {
     return DecodeListText(std::move(bytes));
 }
 
-void WriteListFile(const std::string& path, std::string_view text) {
+FileReplacement ReplaceFileContents(const std::string& path, std::string_view text, int mode) {
+    FileReplacement result;
     std::error_code ec;
-    // Write through a link to the file it names, so the link itself survives the save.
-    std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
-    if (ec) target = path;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
+    result.target = ec ? path : target.string();
+    const auto fail = [&](FileReplacement::Step step, int error) {
+        result.failedAt = step;
+        result.error = error;
+        return result;
+    };
 
     struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode)) FailCreate(path, EISDIR);
+    const bool exists = ::stat(result.target.c_str(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode)) return fail(FileReplacement::Create, EISDIR);
 
-    std::string temp = target.string() + ".XXXXXX";
+    std::string temp = result.target + ".XXXXXX";
     FileDescriptor fd(::mkstemp(temp.data()));
-    if (fd.get() < 0) FailCreate(path, errno);
-
-    const auto discard = [&] { ::unlink(temp.c_str()); };
-    // A new file gets the usual permissions; an existing one keeps its own.
-    mode_t mode = 0666;
-    if (exists) {
-        mode = old.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
+    if (fd.get() < 0) return fail(FileReplacement::Create, errno);
+    const auto discard = [&](FileReplacement::Step step, int error) {
+        ::unlink(temp.c_str());
+        return fail(step, error);
+    };
+    if (mode < 0) {
+        if (exists) {
+            mode = static_cast<int>(old.st_mode & 07777);
+        } else {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = static_cast<int>(0666 & ~mask);
+        }
     }
-    ::fchmod(fd.get(), mode);
+    ::fchmod(fd.get(), static_cast<mode_t>(mode));
 
     const char* p = text.data();
     std::size_t left = text.size();
     while (left > 0) {
         const ssize_t put = ::write(fd.get(), p, left);
         if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) {
-            discard();
-            throw Failure("Stream write error");
-        }
+        if (put <= 0) return discard(FileReplacement::Write, put < 0 ? errno : ENOSPC);
         p += put;
         left -= static_cast<std::size_t>(put);
     }
-    if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) {
-        discard();
-        throw Failure("Stream write error");
-    }
-    if (::rename(temp.c_str(), target.c_str()) != 0) {
-        const int error = errno;
-        discard();
-        FailCreate(path, error);
+    if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) return discard(FileReplacement::Write, errno);
+    if (::rename(temp.c_str(), result.target.c_str()) != 0) return discard(FileReplacement::Rename, errno);
+    return result;
+}
+
+void WriteListFile(const std::string& path, std::string_view text) {
+    const FileReplacement written = ReplaceFileContents(path, text);
+    switch (written.failedAt) {
+    case FileReplacement::Done: return;
+    case FileReplacement::Write: throw Failure("Stream write error");
+    case FileReplacement::Create:
+    case FileReplacement::Rename: FailCreate(path, written.error);
     }
 }
 

@@ -123,6 +123,12 @@ void MainList::replaceText(const std::string& text) {
     if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
         throw Failure("Text exceeds memo capacity");
     }
+    // Repainted once, after the whole text is in, whatever happens on the way.
+    struct Suspension {
+        MainList& list;
+        explicit Suspension(MainList& l) : list(l) { list.suspendUpdates(); }
+        ~Suspension() { list.resumeUpdates(); }
+    } suspension(*this);
     editor_.SendScintilla(QsciScintillaBase::SCI_SETSTATUS, 0);
     // A whole-list replacement is not kept for undo: on a long list the undo history would hold
     // two more copies of the text.
@@ -151,14 +157,7 @@ void MainList::setText(std::string text) {
             editor_.SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
         if (std::memcmp(data, normalized.data(), length) == 0) return;
     }
-    suspendUpdates();
-    try {
-        replaceText(normalized);
-    } catch (...) {
-        resumeUpdates();
-        throw;
-    }
-    resumeUpdates();
+    replaceText(normalized);
 }
 
 void MainList::assign(const LineList& lines) {
@@ -168,14 +167,7 @@ void MainList::assign(const LineList& lines) {
     } catch (const std::bad_alloc&) {
         throw Failure("Text exceeds memo capacity");
     }
-    suspendUpdates();
-    try {
-        replaceText(text);
-    } catch (...) {
-        resumeUpdates();
-        throw;
-    }
-    resumeUpdates();
+    replaceText(text);
 }
 
 void MainList::clear() { replaceText(std::string()); }

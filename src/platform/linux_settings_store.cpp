@@ -12,6 +12,7 @@
 
 #include "platform/settings_file.h"
 #include "list/file_descriptor.h"
+#include "list/list_file.h"
 
 namespace pendara {
 
@@ -160,37 +161,13 @@ private:
     }
 
     void replaceFile(const std::string& text) const {
-        // Write through a link to the file it names, so the link survives.
-        std::error_code ec;
-        fs::path target = fs::weakly_canonical(file_, ec);
-        if (ec) target = file_;
-        std::string temp = target.string() + ".XXXXXX";
-        FileDescriptor fd(::mkstemp(temp.data()));
-        if (fd.get() < 0) Fail("cannot create a file beside " + target.string(), errno);
-        const auto discard = [&] { ::unlink(temp.c_str()); };
-        ::fchmod(fd.get(), 0600);
-        const char* p = text.data();
-        std::size_t left = text.size();
-        while (left > 0) {
-            const ssize_t put = ::write(fd.get(), p, left);
-            if (put < 0 && errno == EINTR) continue;
-            if (put <= 0) {
-                const int error = put < 0 ? errno : ENOSPC;
-                discard();
-                Fail("cannot write " + temp, error);
-            }
-            p += put;
-            left -= static_cast<std::size_t>(put);
-        }
-        if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) {
-            const int error = errno;
-            discard();
-            Fail("cannot write " + temp, error);
-        }
-        if (::rename(temp.c_str(), target.c_str()) != 0) {
-            const int error = errno;
-            discard();
-            Fail("cannot replace " + target.string(), error);
+        // Owner-only, written beside the store and renamed over it; a link is followed.
+        const FileReplacement written = ReplaceFileContents(file_, text, 0600);
+        switch (written.failedAt) {
+        case FileReplacement::Done: return;
+        case FileReplacement::Create: Fail("cannot create a file beside " + written.target, written.error);
+        case FileReplacement::Write: Fail("cannot write a file beside " + written.target, written.error);
+        case FileReplacement::Rename: Fail("cannot replace " + written.target, written.error);
         }
     }
 

@@ -7,7 +7,7 @@ install_missing_packages
 build_pendara
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   cat >&2 <<'TXT'
-Pendara is built (build/pendara), but this session has no display to show its window on.
+Pendara is built (build/pendara), but no display is available to show its window on.
 Start it on a virtual display:      xvfb-run -a build/pendara     (package xvfb)
 or without any window system:      QT_QPA_PLATFORM=offscreen build/pendara
 TXT

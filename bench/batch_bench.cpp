@@ -1,8 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <cstdlib>
 #include <functional>
 
@@ -11,12 +9,10 @@
 #include "batch/line_cleanup.h"
 #include "batch/remove_chars.h"
 #include "batch/replace_text.h"
-#include "app/main_window.h"
-#include "app/qt_dialogs.h"
 #include "bench_lists.h"
+#include "bench_window.h"
 #include "list/line_list.h"
 #include "list/main_list.h"
-#include "platform/system_status.h"
 
 namespace pendara {
 namespace {
@@ -86,27 +82,11 @@ BENCHMARK(BM_RemoveLinesByLength)->Unit(benchmark::kMillisecond);
 // the copy into the work list and back into the editor included.
 void PressBatchButton(benchmark::State& state, const char* button,
                       std::initializer_list<std::pair<const char*, const char*>> texts) {
-    // Made on first use, so that the rule timings above run before Qt starts its threads
-    // (malloc takes a slower path in a process with more than one thread).
-    static int argc = 1;
-    static char name[] = "batch_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    static QtDialogs dialogs;
-    static const std::unique_ptr<SystemStatus> status = MakeLinuxSystemStatus();
-    // Never destroyed: widgets must not outlive the application object at exit.
-    static TPDFrm& window = *new TPDFrm(Services{&dialogs, status.get()});
-    const std::string text = bench::GeneratedText(static_cast<std::size_t>(state.range(0)));
+    TPDFrm& window = bench::BenchWindow();
     for (const auto& [box, value] : texts) {
         window.findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromUtf8(value));
     }
-    auto* press = window.findChild<QPushButton*>(QString::fromLatin1(button));
-    for (auto _ : state) {
-        state.PauseTiming();
-        window.mainList().setText(text);
-        state.ResumeTiming();
-        press->click();
-    }
+    bench::TimePresses(state, button, bench::GeneratedText(static_cast<std::size_t>(state.range(0))));
     for (const auto& [box, value] : texts) window.findChild<QLineEdit*>(QString::fromLatin1(box))->clear();
 }
 

@@ -2,32 +2,16 @@
 // commands, run on an offscreen window exactly as a button press runs them.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <fstream>
 
-#include "app/main_window.h"
-#include "app/qt_dialogs.h"
 #include "bench_lists.h"
+#include "bench_window.h"
 #include "list/list_file.h"
 #include "list/main_list.h"
-#include "platform/system_status.h"
 
 namespace pendara {
 namespace {
-
-struct Window {
-    QtDialogs dialogs;
-    std::unique_ptr<SystemStatus> status = MakeLinuxSystemStatus();
-    Services services{&dialogs, status.get()};
-    TPDFrm window{services};
-};
-
-Window& SharedWindow() {
-    static Window window;
-    return window;
-}
 
 // PENDARA_BENCH_FILE names an existing list to load instead, so that a memory reading of the
 // process is not inflated by generating the list first.
@@ -46,7 +30,7 @@ const std::string& GeneratedFile(std::size_t lines) {
 }
 
 void BM_LoadFileIntoMainList(benchmark::State& state) {
-    MainList& list = SharedWindow().window.mainList();
+    MainList& list = bench::BenchWindow().mainList();
     const std::string& path = GeneratedFile(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
@@ -58,15 +42,7 @@ void BM_LoadFileIntoMainList(benchmark::State& state) {
 BENCHMARK(BM_LoadFileIntoMainList)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void PressOnLoadedList(benchmark::State& state, const char* button) {
-    TPDFrm& window = SharedWindow().window;
-    const std::string text = bench::GeneratedText(static_cast<std::size_t>(state.range(0)), 7);
-    auto* press = window.findChild<QPushButton*>(QString::fromLatin1(button));
-    for (auto _ : state) {
-        state.PauseTiming();
-        window.mainList().setText(text);
-        state.ResumeTiming();
-        press->click();
-    }
+    bench::TimePresses(state, button, bench::GeneratedText(static_cast<std::size_t>(state.range(0)), 7));
 }
 
 void BM_SortListButton(benchmark::State& state) { PressOnLoadedList(state, "Sort"); }
@@ -79,8 +55,7 @@ BENCHMARK(BM_ScrambleListButton)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMi
 }  // namespace pendara
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
+    pendara::bench::BenchWindow();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

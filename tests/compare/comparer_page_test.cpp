@@ -24,6 +24,13 @@ T* Find(TPDFrm& window, const char* name) {
 
 void Click(TPDFrm& window, const char* name) { Find<QAbstractButton>(window, name)->click(); }
 
+// Both sides from the Main List, then COMPARE.
+void CompareMainListWithItself(TPDFrm& window) {
+    Find<QRadioButton>(window, "RadioButton3")->click();
+    Find<QRadioButton>(window, "RadioButton6")->click();
+    Click(window, "Button7");
+}
+
 using Lines = std::vector<std::string>;
 
 // What a result box shows, as the bytes of its lines.
@@ -157,9 +164,7 @@ private Q_SLOTS:
         WindowFixture f;
         TPDFrm& window = f.make();
         window.mainList().setText("m\r\n");
-        Find<QRadioButton>(window, "RadioButton3")->click();
-        Find<QRadioButton>(window, "RadioButton6")->click();
-        Click(window, "Button7");
+        CompareMainListWithItself(window);
         QCOMPARE(AllShown(window).same, Lines{"m"});
 
         Spit(f.path(QStringLiteral("1.txt")), "a\r\n");
@@ -175,9 +180,7 @@ private Q_SLOTS:
         WindowFixture f;
         TPDFrm& window = f.make();
         window.mainList().setText("m\r\n");
-        Find<QRadioButton>(window, "RadioButton3")->click();
-        Find<QRadioButton>(window, "RadioButton6")->click();
-        Click(window, "Button7");
+        CompareMainListWithItself(window);
 
         // The first side fails, so the second (a busy clipboard) is never read.
         const QString missing = f.path(QStringLiteral("missing.txt"));
@@ -245,9 +248,7 @@ private Q_SLOTS:
         WindowFixture f;
         TPDFrm& window = f.make();
         window.mainList().setText("p\r\nq\r\n\xC3\xA9\xFF\r\n");
-        Find<QRadioButton>(window, "RadioButton3")->click();
-        Find<QRadioButton>(window, "RadioButton6")->click();
-        Click(window, "Button7");
+        CompareMainListWithItself(window);
         Click(window, "clpSame");
         QCOMPARE(f.dialogs.clipboard, std::string("p\r\nq\r\n\xC3\xA9\xFF\r\n"));  // bytes kept
         Click(window, "clpDif");

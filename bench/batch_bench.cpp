@@ -50,7 +50,8 @@ void BM_Replace(benchmark::State& state) {
     RunRule(state, [](LineList& l) { ReplaceText(l, "apple", "pear"); });
 }
 void BM_FilterIncludeExclude(benchmark::State& state) {
-    RunRule(state, [](LineList& l) { FilterByKeywords(l, "red apple", false, "car", false, false); });
+    RunRule(state,
+            [](LineList& l) { FilterByKeywords(l, "red apple", false, "car", false, false); });
 }
 void BM_FilterMatchCase(benchmark::State& state) {
     RunRule(state, [](LineList& l) { FilterByKeywords(l, "Green", true, "", false, true); });
@@ -62,9 +63,8 @@ void BM_TrimLines(benchmark::State& state) {
     RunRule(state, [](LineList& l) { TrimLines(l, true, true); });
 }
 void BM_RemoveLinesByLength(benchmark::State& state) {
-    RunRule(state, [](LineList& l) {
-        RemoveLinesByLength(l, LengthOption::Range, 0, 1, 0, 20, 30);
-    });
+    RunRule(state,
+            [](LineList& l) { RemoveLinesByLength(l, LengthOption::Range, 0, 1, 0, 20, 30); });
 }
 
 BENCHMARK(BM_AddAtIndex)->Unit(benchmark::kMillisecond);
@@ -86,8 +86,10 @@ void PressBatchButton(benchmark::State& state, const char* button,
     for (const auto& [box, value] : texts) {
         window.findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromUtf8(value));
     }
-    bench::TimePresses(state, button, bench::GeneratedText(static_cast<std::size_t>(state.range(0))));
-    for (const auto& [box, value] : texts) window.findChild<QLineEdit*>(QString::fromLatin1(box))->clear();
+    bench::TimePresses(state, button,
+                       bench::GeneratedText(static_cast<std::size_t>(state.range(0))));
+    for (const auto& [box, value] : texts)
+        window.findChild<QLineEdit*>(QString::fromLatin1(box))->clear();
 }
 
 void BM_AddButton(benchmark::State& state) { PressBatchButton(state, "BtnAdd", {{"MAdd", "#"}}); }
@@ -98,7 +100,11 @@ void BM_FilterButton(benchmark::State& state) {
     PressBatchButton(state, "BtnFilter", {{"IncText", "apple"}});
 }
 BENCHMARK(BM_AddButton)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ReplaceButton)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReplaceButton)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(BM_FilterButton)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -10,8 +10,9 @@ namespace pendara::bench {
 // A generated list like the ones users rework: about 30 characters a line, words from a small
 // vocabulary so that repeats and case variants occur, some lines with spaces at the ends.
 inline std::vector<std::string> GeneratedLines(std::size_t count, std::uint64_t seed = 1) {
-    static const char* const words[] = {"red", "Green", "blue", "apple", "CAR", "house", "key",
-                                        "value", "list", "word", "Mail", "item", "stock", "north"};
+    static const char* const words[] = {"red",   "Green", "blue",  "apple", "CAR",
+                                        "house", "key",   "value", "list",  "word",
+                                        "Mail",  "item",  "stock", "north"};
     std::mt19937_64 random(seed);
     std::uniform_int_distribution<int> pick(0, 13), number(0, 99999);
     std::vector<std::string> lines;

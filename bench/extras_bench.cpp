@@ -25,7 +25,8 @@ void BM_StartupStoreRoundTrip(benchmark::State& state) {
     std::filesystem::remove_all(folder);
     auto store = MakeLinuxSettingsStore((folder / "settings.ini").string(), XdgEnvironment{});
     for (auto _ : state) {
-        SetRegText(*store, SettingsRoot::CurrentUser, "Software\\Brantor", "07", "/usr/bin/pendara");
+        SetRegText(*store, SettingsRoot::CurrentUser, "Software\\Brantor", "07",
+                   "/usr/bin/pendara");
         benchmark::DoNotOptimize(
             ReadRegText(*store, SettingsRoot::CurrentUser, "Software\\Brantor\\Support", "07"));
         EnsureRegKey(*store, SettingsRoot::CurrentUser, "Software\\Brantor\\Support");

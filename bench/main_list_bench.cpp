@@ -39,17 +39,30 @@ void BM_LoadFileIntoMainList(benchmark::State& state) {
         list.setText(ReadListFile(path));
     }
 }
-BENCHMARK(BM_LoadFileIntoMainList)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LoadFileIntoMainList)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void PressOnLoadedList(benchmark::State& state, const char* button) {
-    bench::TimePresses(state, button, bench::GeneratedText(static_cast<std::size_t>(state.range(0)), 7));
+    bench::TimePresses(state, button,
+                       bench::GeneratedText(static_cast<std::size_t>(state.range(0)), 7));
 }
 
 void BM_SortListButton(benchmark::State& state) { PressOnLoadedList(state, "Sort"); }
-BENCHMARK(BM_SortListButton)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SortListButton)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_ScrambleListButton(benchmark::State& state) { PressOnLoadedList(state, "btnScramble"); }
-BENCHMARK(BM_ScrambleListButton)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ScrambleListButton)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace pendara

@@ -27,7 +27,8 @@ void BM_ParseTableText(benchmark::State& state) {
 BENCHMARK(BM_ParseTableText)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void BM_ParseUtf16TableText(benchmark::State& state) {
-    const std::string bytes = Utf16TableFileBytes(TableLines(static_cast<std::size_t>(state.range(0))));
+    const std::string bytes =
+        Utf16TableFileBytes(TableLines(static_cast<std::size_t>(state.range(0))));
     for (auto _ : state) benchmark::DoNotOptimize(ParseTableText(bytes, TableTextFormat{7}));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
 }

@@ -18,10 +18,10 @@ public:
     virtual ~Dialogs() = default;
 
     struct FileDialog {
-        QString title;           // empty: the platform's default title
-        QString filter;          // Qt form: "Text File (*.txt);;All Files (*)"
-        QString initialFolder;   // empty: the dialog's own choice
-        QString defaultSuffix;   // without the dot; empty for none
+        QString title;          // empty: the platform's default title
+        QString filter;         // Qt form: "Text File (*.txt);;All Files (*)"
+        QString initialFolder;  // empty: the dialog's own choice
+        QString defaultSuffix;  // without the dot; empty for none
     };
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> openFile(QWidget* owner, const FileDialog& dialog) = 0;

@@ -19,11 +19,13 @@ int main(int argc, char* argv[]) {
     // The forms name the classic Windows faces; elsewhere use metric-compatible ones, since the
     // usual fallback is much wider and would cut captions short.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("Arial")});
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                                QStringLiteral("Arial")});
     QFont::insertSubstitutions(QStringLiteral("Tahoma"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"), QStringLiteral("Arial")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"),
-                               {QStringLiteral("Liberation Mono"), QStringLiteral("Nimbus Mono PS")});
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Nimbus Sans"),
+                                QStringLiteral("Arial")});
+    QFont::insertSubstitutions(QStringLiteral("Courier New"), {QStringLiteral("Liberation Mono"),
+                                                               QStringLiteral("Nimbus Mono PS")});
 
     pendara::QtDialogs dialogs;
     const std::unique_ptr<pendara::SystemStatus> status = pendara::MakeLinuxSystemStatus();

@@ -69,13 +69,15 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
     merger_ = new MergerPage(*this);
     comparer_ = new ComparerPage(*this);
     const std::pair<QWidget*, const char*> pages[] = {
-        {listBuilder_, "List Builder"},  {errorMessage_, "Error Message"},
-        {shellFolder_, "Shell Folder"},  {contributor_, "Contributor List"},
-        {support_, "Support Us!"},       {more_, "MORE Software"},
-        {merger_, "List Merger"},        {comparer_, "List Comparer"}};
-    for (const auto& [pageWidget, caption] : pages) ui_->Page->addPage(pageWidget, QString::fromUtf8(caption));
+        {listBuilder_, "List Builder"}, {errorMessage_, "Error Message"},
+        {shellFolder_, "Shell Folder"}, {contributor_, "Contributor List"},
+        {support_, "Support Us!"},      {more_, "MORE Software"},
+        {merger_, "List Merger"},       {comparer_, "List Comparer"}};
+    for (const auto& [pageWidget, caption] : pages)
+        ui_->Page->addPage(pageWidget, QString::fromUtf8(caption));
 
-    for (QToolButton* button : {ui_->SpeedButton1, ui_->spdLM, ui_->spdLS, ui_->spdLE, ui_->spdTools, ui_->sbMore}) {
+    for (QToolButton* button :
+         {ui_->SpeedButton1, ui_->spdLM, ui_->spdLS, ui_->spdLE, ui_->spdTools, ui_->sbMore}) {
         connect(button, &QToolButton::clicked, this, &TPDFrm::MenuSelection);
     }
     ui_->SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));
@@ -139,10 +141,11 @@ void TPDFrm::FormCreate() {
     workList_.clear();
     std::exception_ptr early;
     try {
-        for (QWidget* pageWidget : {static_cast<QWidget*>(listBuilder_), static_cast<QWidget*>(merger_),
-                                    static_cast<QWidget*>(comparer_), static_cast<QWidget*>(errorMessage_),
-                                    static_cast<QWidget*>(shellFolder_), static_cast<QWidget*>(support_),
-                                    static_cast<QWidget*>(more_), static_cast<QWidget*>(contributor_)}) {
+        for (QWidget* pageWidget :
+             {static_cast<QWidget*>(listBuilder_), static_cast<QWidget*>(merger_),
+              static_cast<QWidget*>(comparer_), static_cast<QWidget*>(errorMessage_),
+              static_cast<QWidget*>(shellFolder_), static_cast<QWidget*>(support_),
+              static_cast<QWidget*>(more_), static_cast<QWidget*>(contributor_)}) {
             ui_->Page->setTabVisible(pageWidget, false);
         }
         ui_->Page->setActivePage(listBuilder_);
@@ -179,25 +182,36 @@ void TPDFrm::selectByTag(int tag) {
         } reshow{pages};
         for (int i = 0; i < pages.pageCount(); ++i) pages.setTabVisible(pages.pageAt(i), false);
         switch (tag) {
-        case 1: pages.setActivePage(listBuilder_); break;
-        case 2: pages.setActivePage(merger_); break;
-        case 3: pages.setActivePage(comparer_); break;
-        case 4: {
-            pages.setTabVisible(errorMessage_, true);
-            pages.setTabVisible(shellFolder_, true);
-            pages.setActivePage(errorMessage_);
-            // The Tag of the shell folder grid SL marks its first fill.
-            QObject* grid = shellFolder_->findChild<QObject*>(QStringLiteral("SL"));
-            QObject& loaded = grid != nullptr ? *grid : *shellFolder_;
-            if (loaded.property("tag").toInt() == 0) {
-                shellFolder_->ReadSF();
-                loaded.setProperty("tag", 1);
+            case 1:
+                pages.setActivePage(listBuilder_);
+                break;
+            case 2:
+                pages.setActivePage(merger_);
+                break;
+            case 3:
+                pages.setActivePage(comparer_);
+                break;
+            case 4: {
+                pages.setTabVisible(errorMessage_, true);
+                pages.setTabVisible(shellFolder_, true);
+                pages.setActivePage(errorMessage_);
+                // The Tag of the shell folder grid SL marks its first fill.
+                QObject* grid = shellFolder_->findChild<QObject*>(QStringLiteral("SL"));
+                QObject& loaded = grid != nullptr ? *grid : *shellFolder_;
+                if (loaded.property("tag").toInt() == 0) {
+                    shellFolder_->ReadSF();
+                    loaded.setProperty("tag", 1);
+                }
+                break;
             }
-            break;
-        }
-        case 6: pages.setActivePage(support_); break;
-        case 11: pages.setActivePage(more_); break;
-        default: break;
+            case 6:
+                pages.setActivePage(support_);
+                break;
+            case 11:
+                pages.setActivePage(more_);
+                break;
+            default:
+                break;
         }
     });
 }
@@ -208,17 +222,20 @@ void TPDFrm::showListBuilder() {
 }
 
 void TPDFrm::showPage(QWidget* pageWidget) {
-    for (int i = 0; i < ui_->Page->pageCount(); ++i) ui_->Page->setTabVisible(ui_->Page->pageAt(i), false);
+    for (int i = 0; i < ui_->Page->pageCount(); ++i)
+        ui_->Page->setTabVisible(ui_->Page->pageAt(i), false);
     ui_->Page->setActivePage(pageWidget);
 }
 
 void TPDFrm::btnHomeClick() {
-    if (QObject* control = sender()) dialogs().openWithShell(this, control->property("helpKeyword").toString());
+    if (QObject* control = sender())
+        dialogs().openWithShell(this, control->property("helpKeyword").toString());
 }
 
 void TPDFrm::Label6DblClick() {
     // The folder that holds the running executable, up to and including the last separator.
-    dialogs().openWithShell(this, QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/')));
+    dialogs().openWithShell(
+        this, QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/')));
 }
 
 void TPDFrm::IconDblClick() {
@@ -239,7 +256,8 @@ void TPDFrm::Timer1Timer() {
     const int memory = status.memoryLoad();
     findChild<QLabel*>(QStringLiteral("SBPanel0"))->setText(Text(MemoryPanelText(memory)));
     findChild<QLabel*>(QStringLiteral("SBPanel1"))->setText(Text(PowerPanelText(battery)));
-    findChild<QLabel*>(QStringLiteral("SBPanel2"))->setText(Text(UptimePanelText(status.millisecondsSinceBoot())));
+    findChild<QLabel*>(QStringLiteral("SBPanel2"))
+        ->setText(Text(UptimePanelText(status.millisecondsSinceBoot())));
 }
 
 bool TPDFrm::eventFilter(QObject* watched, QEvent* event) {
@@ -263,7 +281,8 @@ void TPDFrm::changeEvent(QEvent* event) {
 
 void TPDFrm::FormActivate() {
     ui_->sBitBtn7->setToolTip(QStringLiteral("Click here if you want to \"Support Us\"\n") +
-                              QString(15, QLatin1Char(' ')) + QStringLiteral("with a \"Donation\""));
+                              QString(15, QLatin1Char(' ')) +
+                              QStringLiteral("with a \"Donation\""));
     guard([this] { more_->reloadCatalogue(); });
 }
 

@@ -65,9 +65,8 @@ void BatchPanel::runEdit(QAbstractButton* button, TransactionForm form,
     // Taking the focus makes a number box that is being edited bring its text into range
     // before the edit reads it, also when the button is pressed from the keyboard or in code.
     button->setFocus(Qt::OtherFocusReason);
-    RunGuarded(&window_, window_.dialogs(), [&] {
-        RunEditTransaction(window_.mainList(), window_.workList(), form, edit);
-    });
+    RunGuarded(&window_, window_.dialogs(),
+               [&] { RunEditTransaction(window_.mainList(), window_.workList(), form, edit); });
 }
 
 void BatchPanel::BtnAddClick() {
@@ -85,23 +84,20 @@ void BatchPanel::BtnRemoveClick() {
 }
 
 void BatchPanel::BtnRepClick() {
-    runEdit(ui_->BtnRep, TransactionForm::SuccessOnly, [this](LineList& lines) {
-        ReplaceText(lines, Text(ui_->MRep), Text(ui_->RWith));
-    });
+    runEdit(ui_->BtnRep, TransactionForm::SuccessOnly,
+            [this](LineList& lines) { ReplaceText(lines, Text(ui_->MRep), Text(ui_->RWith)); });
 }
 
 void BatchPanel::BtnFilterClick() {
     runEdit(ui_->BtnFilter, TransactionForm::Standard, [this](LineList& lines) {
-        FilterByKeywords(lines, Text(ui_->IncText), ui_->IncMethod->isChecked(),
-                         Text(ui_->ExcText), ui_->ExcMethod->isChecked(),
-                         ui_->MCase->isChecked());
+        FilterByKeywords(lines, Text(ui_->IncText), ui_->IncMethod->isChecked(), Text(ui_->ExcText),
+                         ui_->ExcMethod->isChecked(), ui_->MCase->isChecked());
     });
 }
 
 void BatchPanel::RemELineClick() {
-    runEdit(ui_->RemELine, TransactionForm::Standard, [this](LineList& lines) {
-        RemoveEmptyLines(lines, ui_->IgnSpace->isChecked());
-    });
+    runEdit(ui_->RemELine, TransactionForm::Standard,
+            [this](LineList& lines) { RemoveEmptyLines(lines, ui_->IgnSpace->isChecked()); });
 }
 
 void BatchPanel::btnTrimClick() {
@@ -114,9 +110,12 @@ void BatchPanel::Button14Click() {
     runEdit(ui_->Button14, TransactionForm::Standard, [this](LineList& lines) {
         if (lines.empty()) return;  // the range boxes are left as they are, too
         std::optional<LengthOption> option;
-        if (ui_->RLO1->isChecked()) option = LengthOption::Equal;
-        else if (ui_->RLO2->isChecked()) option = LengthOption::Less;
-        else if (ui_->RLO3->isChecked()) option = LengthOption::More;
+        if (ui_->RLO1->isChecked())
+            option = LengthOption::Equal;
+        else if (ui_->RLO2->isChecked())
+            option = LengthOption::Less;
+        else if (ui_->RLO3->isChecked())
+            option = LengthOption::More;
         if (option) {
             RemoveLinesByLength(lines, *option, ui_->RL1->value(), ui_->RL2->value(),
                                 ui_->RL3->value(), 0, 0);

@@ -29,10 +29,14 @@ void RemoveLinesByLength(LineList& lines, LengthOption option, std::int64_t equa
     KeepLinesFromLast(lines.lines(), [&](const std::string& line) {
         const auto length = static_cast<std::int64_t>(CharCount(line));
         switch (option) {
-        case LengthOption::Equal: return length != equal;
-        case LengthOption::Less: return length >= less;
-        case LengthOption::More: return length <= more;
-        case LengthOption::Range: return length < rangeLow || length > rangeHigh;
+            case LengthOption::Equal:
+                return length != equal;
+            case LengthOption::Less:
+                return length >= less;
+            case LengthOption::More:
+                return length <= more;
+            case LengthOption::Range:
+                return length < rangeLow || length > rangeHigh;
         }
         return true;
     });

@@ -23,7 +23,8 @@ public:
     // Byte offset where character `chars` (from 0) starts, `chars` clamped to 0..length().
     std::size_t offset(std::int64_t chars) const {
         const std::int64_t clamped = std::clamp<std::int64_t>(chars, 0, length_);
-        if (length_ == static_cast<std::int64_t>(s_.size())) return static_cast<std::size_t>(clamped);
+        if (length_ == static_cast<std::int64_t>(s_.size()))
+            return static_cast<std::size_t>(clamped);
         return ByteOffsetOfChar(s_, static_cast<std::size_t>(clamped));
     }
 

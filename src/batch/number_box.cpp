@@ -22,7 +22,8 @@ void NumberBox::setRange(std::int32_t minimum, std::int32_t maximum) {
 
 std::int32_t NumberBox::value() const {
     const QByteArray text = lineEdit()->text().toUtf8();
-    return ReadNumberBox(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), range_);
+    return ReadNumberBox(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+                         range_);
 }
 
 void NumberBox::setValue(std::int32_t value) { lineEdit()->setText(QString::number(value)); }
@@ -31,8 +32,8 @@ void NumberBox::setText(const QString& text) { lineEdit()->setText(text); }
 
 void NumberBox::stepBy(int steps) {
     const QByteArray text = lineEdit()->text().toUtf8();
-    setValue(NumberBoxValueAfterStep(std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-                                     range_, steps));
+    setValue(NumberBoxValueAfterStep(
+        std::string_view(text.constData(), static_cast<std::size_t>(text.size())), range_, steps));
     lineEdit()->selectAll();
 }
 
@@ -45,13 +46,15 @@ void NumberBox::fixup(QString&) const {}
 
 void NumberBox::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+    if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+        key == Qt::Key_PageDown) {
         QAbstractSpinBox::keyPressEvent(event);
         return;
     }
     const QString text = event->text();
-    const bool typed = !text.isEmpty() && !text.at(0).isNull() &&
-                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool typed =
+        !text.isEmpty() && !text.at(0).isNull() &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (typed && text.size() == 1) {
         const QChar c = text.at(0);
         const bool control = c.unicode() < 32 || c.unicode() == 127;
@@ -61,12 +64,18 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
                              c == QLocale().decimalPoint().front() || (control && !enter);
         if (!allowed) {
             event->accept();
-            if (dialogs_ != nullptr) dialogs_->beep(); else QApplication::beep();
+            if (dialogs_ != nullptr)
+                dialogs_->beep();
+            else
+                QApplication::beep();
             return;
         }
         if (enter) {
             event->accept();
-            if (dialogs_ != nullptr) dialogs_->beep(); else QApplication::beep();
+            if (dialogs_ != nullptr)
+                dialogs_->beep();
+            else
+                QApplication::beep();
             return;
         }
     }

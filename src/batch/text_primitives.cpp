@@ -48,8 +48,10 @@ std::size_t FindWhole(std::string_view s, std::string_view needle, std::size_t f
         for (std::uint64_t a, b; at + m - 1 + 8 <= s.size(); at += 8) {
             std::memcpy(&a, s.data() + at, 8);
             std::memcpy(&b, s.data() + at + m - 1, 8);
-            for (std::uint64_t hits = zeroBytes(a ^ first) & zeroBytes(b ^ last); hits != 0; hits &= hits - 1) {
-                const std::size_t candidate = at + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+            for (std::uint64_t hits = zeroBytes(a ^ first) & zeroBytes(b ^ last); hits != 0;
+                 hits &= hits - 1) {
+                const std::size_t candidate =
+                    at + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
                 if (matchesAt(candidate)) return candidate;
             }
         }

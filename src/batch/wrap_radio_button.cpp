@@ -20,7 +20,8 @@ void WrapRadioButton::paintEvent(QPaintEvent*) {
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = painter.fontMetrics().boundingRect(textRect, flags, text()).intersected(textRect);
+        focus.rect =
+            painter.fontMetrics().boundingRect(textRect, flags, text()).intersected(textRect);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }

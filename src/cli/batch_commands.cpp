@@ -69,15 +69,15 @@ void RemoveEmpty(Context& context) {
 void Trim(Context& context) {
     const bool left = context.args.has("--left");
     const bool right = context.args.has("--right");
-    context.editLines(context.inputPath(0), [&](LineList& list) {
-        TrimLines(list, left || !right, right || !left);
-    });
+    context.editLines(context.inputPath(0),
+                      [&](LineList& list) { TrimLines(list, left || !right, right || !left); });
 }
 
 void RemoveLength(Context& context) {
     const Arguments& args = context.args;
     int chosen = 0;
-    for (const char* option : {"--equal", "--less", "--more", "--range"}) chosen += args.has(option);
+    for (const char* option : {"--equal", "--less", "--more", "--range"})
+        chosen += args.has(option);
     if (chosen != 1) throw UsageError("give exactly one of --equal, --less, --more, --range");
     std::int32_t equal = 0, less = 1, more = 0, low = 0, high = 0;
     LengthOption option = LengthOption::Range;
@@ -103,31 +103,59 @@ void RemoveLength(Context& context) {
 
 std::vector<Command> BatchCommands() {
     return {
-        {"add", "add TEXT [--at N | --next-to T] [--backwards] [FILE]",
+        {"add",
+         "add TEXT [--at N | --next-to T] [--backwards] [FILE]",
          "insert TEXT into every line at an index (default 1) or next to a text",
-         {{"--at", 1}, {"--next-to", 1}, {"--backwards", 0}}, 1, 2, Add},
-        {"remove", "remove [--count N] [--at K | --next-to T] [--backwards] [FILE]",
+         {{"--at", 1}, {"--next-to", 1}, {"--backwards", 0}},
+         1,
+         2,
+         Add},
+        {"remove",
+         "remove [--count N] [--at K | --next-to T] [--backwards] [FILE]",
          "remove N characters (default 1) of every line from a position or next to a text",
-         {{"--count", 1}, {"--at", 1}, {"--next-to", 1}, {"--backwards", 0}}, 0, 1, Remove},
-        {"replace", "replace FIND [WITH] [FILE]",
-         "replace every FIND by WITH (default empty) in every line, case-sensitive", {}, 1, 3,
+         {{"--count", 1}, {"--at", 1}, {"--next-to", 1}, {"--backwards", 0}},
+         0,
+         1,
+         Remove},
+        {"replace",
+         "replace FIND [WITH] [FILE]",
+         "replace every FIND by WITH (default empty) in every line, case-sensitive",
+         {},
+         1,
+         3,
          Replace},
         {"filter",
          "filter [--include WORDS] [--any] [--exclude WORDS] [--exclude-all] [--match-case] [FILE]",
          "keep the lines holding the include words, then drop those holding the exclude words",
-         {{"--include", 1}, {"--any", 0}, {"--exclude", 1}, {"--exclude-all", 0},
+         {{"--include", 1},
+          {"--any", 0},
+          {"--exclude", 1},
+          {"--exclude-all", 0},
           {"--match-case", 0}},
-         0, 1, Filter},
-        {"remove-empty", "remove-empty [--ignore-space] [FILE]",
+         0,
+         1,
+         Filter},
+        {"remove-empty",
+         "remove-empty [--ignore-space] [FILE]",
          "remove the empty lines (--ignore-space: also those of blanks only)",
-         {{"--ignore-space", 0}}, 0, 1, RemoveEmpty},
-        {"trim", "trim [--left] [--right] [FILE]",
+         {{"--ignore-space", 0}},
+         0,
+         1,
+         RemoveEmpty},
+        {"trim",
+         "trim [--left] [--right] [FILE]",
          "strip blanks from the ends of every line (both ends unless one is named)",
-         {{"--left", 0}, {"--right", 0}}, 0, 1, Trim},
+         {{"--left", 0}, {"--right", 0}},
+         0,
+         1,
+         Trim},
         {"remove-length",
          "remove-length (--equal N | --less N | --more N | --range LOW HIGH) [FILE]",
          "remove the lines of a given length in characters",
-         {{"--equal", 1}, {"--less", 1}, {"--more", 1}, {"--range", 2}}, 0, 1, RemoveLength},
+         {{"--equal", 1}, {"--less", 1}, {"--more", 1}, {"--range", 2}},
+         0,
+         1,
+         RemoveLength},
     };
 }
 

@@ -12,7 +12,8 @@
 
 namespace pendara::cli {
 
-Arguments::Arguments(const std::vector<std::string>& words, const std::vector<OptionSpec>& options) {
+Arguments::Arguments(const std::vector<std::string>& words,
+                     const std::vector<OptionSpec>& options) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -25,14 +26,15 @@ Arguments::Arguments(const std::vector<std::string>& words, const std::vector<Op
             continue;
         }
         const auto option = std::find_if(options.begin(), options.end(),
-                                       [&](const OptionSpec& o) { return o.name == word; });
+                                         [&](const OptionSpec& o) { return o.name == word; });
         if (option == options.end()) throw UsageError("unknown option " + word);
         if (i + static_cast<std::size_t>(option->values) >= words.size()) {
             throw UsageError("option " + word + " needs " +
                              (option->values == 1 ? std::string("a value") : "two values"));
         }
-        std::vector<std::string> values(words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                                        words.begin() + static_cast<std::ptrdiff_t>(i) + 1 + option->values);
+        std::vector<std::string> values(
+            words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+            words.begin() + static_cast<std::ptrdiff_t>(i) + 1 + option->values);
         options_[word] = std::move(values);
         i += static_cast<std::size_t>(option->values);
     }
@@ -44,9 +46,9 @@ const std::vector<std::string>& Arguments::values(const std::string& option) con
 
 std::int32_t ParseDecimal(const std::string& text, NumberRange range, const std::string& what) {
     std::size_t at = (!text.empty() && (text[0] == '+' || text[0] == '-')) ? 1 : 0;
-    const bool digits = at < text.size() &&
-                        std::all_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
-                                    [](char c) { return c >= '0' && c <= '9'; });
+    const bool digits =
+        at < text.size() && std::all_of(text.begin() + static_cast<std::ptrdiff_t>(at), text.end(),
+                                        [](char c) { return c >= '0' && c <= '9'; });
     if (!digits) throw UsageError(what + " takes a whole number, not '" + text + "'");
     const std::optional<std::int32_t> value = ParseWholeNumber(text);
     if (!value || (range.bounded() && (*value < range.minimum || *value > range.maximum))) {
@@ -56,7 +58,8 @@ std::int32_t ParseDecimal(const std::string& text, NumberRange range, const std:
     return *value;
 }
 
-std::int32_t Arguments::number(const std::string& option, NumberRange range, std::size_t index) const {
+std::int32_t Arguments::number(const std::string& option, NumberRange range,
+                               std::size_t index) const {
     return ParseDecimal(values(option).at(index), range, option);
 }
 

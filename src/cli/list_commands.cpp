@@ -32,9 +32,20 @@ void Count(Context& context) {
 
 std::vector<Command> ListCommands() {
     return {
-        {"sort", "sort [FILE]", "sort the lines, ignoring case, by the user's locale", {}, 0, 1, Sort},
-        {"scramble", "scramble [--seed N] [FILE]", "put the lines in random order",
-         {{"--seed", 1}}, 0, 1, Scramble},
+        {"sort",
+         "sort [FILE]",
+         "sort the lines, ignoring case, by the user's locale",
+         {},
+         0,
+         1,
+         Sort},
+        {"scramble",
+         "scramble [--seed N] [FILE]",
+         "put the lines in random order",
+         {{"--seed", 1}},
+         0,
+         1,
+         Scramble},
         {"count", "count [FILE]", "print the number of lines", {}, 0, 1, Count},
     };
 }

@@ -23,11 +23,12 @@ std::vector<Command> AllCommands() {
 }
 
 void PrintHelp(const std::vector<Command>& commands) {
-    std::printf("Usage: pendara-cli COMMAND [OPTIONS] [FILE]\n"
-                "       pendara-cli --help | --version\n"
-                "       pendara-cli COMMAND --help\n\n"
-                "Reads the list from FILE, or standard input when FILE is absent or '-'.\n"
-                "Writes each result line followed by LF (CR LF with --crlf).\n\nCommands:\n");
+    std::printf(
+        "Usage: pendara-cli COMMAND [OPTIONS] [FILE]\n"
+        "       pendara-cli --help | --version\n"
+        "       pendara-cli COMMAND --help\n\n"
+        "Reads the list from FILE, or standard input when FILE is absent or '-'.\n"
+        "Writes each result line followed by LF (CR LF with --crlf).\n\nCommands:\n");
     for (const Command& command : commands) {
         std::printf("  %-14s %s\n", command.name.c_str(), command.summary.c_str());
     }
@@ -59,7 +60,8 @@ int main(int argc, char** argv) {
     }
     const std::vector<std::string> rest(words.begin() + 1, words.end());
     if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
-        std::printf("Usage: pendara-cli %s\n%s\n", command->usage.c_str(), command->summary.c_str());
+        std::printf("Usage: pendara-cli %s\n%s\n", command->usage.c_str(),
+                    command->summary.c_str());
         return 0;
     }
     try {
@@ -69,7 +71,8 @@ int main(int argc, char** argv) {
         const std::size_t plain = context.args.plain().size();
         if (plain < command->minPlain) throw pendara::cli::UsageError("missing argument");
         if (plain > command->maxPlain) {
-            throw pendara::cli::UsageError("unexpected argument '" + context.args.plain().back() + "'");
+            throw pendara::cli::UsageError("unexpected argument '" + context.args.plain().back() +
+                                           "'");
         }
         command->run(context);
         if (std::fflush(stdout) != 0) throw pendara::Failure("Stream write error");

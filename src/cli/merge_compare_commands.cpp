@@ -65,7 +65,9 @@ std::vector<Command> MergeCommands() {
          "merge [--top-bottom] [--before T] [--separator T] [--after T] LEFT RIGHT",
          "join two lists line by line, or one after the other with --top-bottom",
          {{"--top-bottom", 0}, {"--before", 1}, {"--separator", 1}, {"--after", 1}},
-         2, 2, Merge},
+         2,
+         2,
+         Merge},
     };
 }
 
@@ -75,7 +77,9 @@ std::vector<Command> CompareCommands() {
          "compare --result first-only|second-only|same|different FIRST SECOND",
          "compare two lists, ignoring case, and print one of the four results",
          {{"--result", 1}},
-         2, 2, Compare},
+         2,
+         2,
+         Compare},
     };
 }
 

@@ -173,9 +173,9 @@ private:
     }
 
     std::pair<ListKeys, ListKeys> keys_;
-    HashSlots byKey_;                         // groups by sort key
+    HashSlots byKey_;                          // groups by sort key
     std::vector<std::string_view> groupKeys_;  // per group, into keys_
-    std::vector<std::uint8_t> flags_;         // per group
+    std::vector<std::uint8_t> flags_;          // per group
     std::vector<std::uint32_t> groupOfLine_;
 };
 

@@ -29,10 +29,9 @@ ErrorMessagePage::ErrorMessagePage(TPDFrm& window, QWidget* parent)
 
     connect(ui_->btnShow, &QPushButton::clicked, this, &ErrorMessagePage::btnShowClick);
     connect(ui_->EList, &QTableView::clicked, this, &ErrorMessagePage::EListClick);
-    connect(ui_->EList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this] {
-                if (!showing_) EListClick();
-            });
+    connect(ui_->EList->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (!showing_) EListClick();
+    });
 }
 
 ErrorMessagePage::~ErrorMessagePage() = default;

@@ -20,9 +20,7 @@ ErrorRange ErrorRangeRows(int from, int to, MessageSource& source) {
     return range;
 }
 
-std::string_view RowName(std::string_view row) {
-    return row.substr(0, row.find('='));
-}
+std::string_view RowName(std::string_view row) { return row.substr(0, row.find('=')); }
 
 std::string_view RowValue(std::string_view row) {
     const std::size_t at = row.find('=');

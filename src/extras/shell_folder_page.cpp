@@ -33,17 +33,15 @@ ShellFolderPage::ShellFolderPage(TPDFrm& window, QWidget* parent)
 
 ShellFolderPage::~ShellFolderPage() = default;
 
-QTableView& ShellFolderPage::SL() {
-    return *ui_->SL;
-}
+QTableView& ShellFolderPage::SL() { return *ui_->SL; }
 
 void ShellFolderPage::guard(const std::function<void()>& handler) {
     RunGuarded(this, window_.dialogs(), handler);
 }
 
 void ShellFolderPage::ReadSF() {
-    const SettingsRoot root = ui_->SF->currentIndex() == 1 ? SettingsRoot::LocalMachine
-                                                            : SettingsRoot::CurrentUser;
+    const SettingsRoot root =
+        ui_->SF->currentIndex() == 1 ? SettingsRoot::LocalMachine : SettingsRoot::CurrentUser;
     std::vector<std::string> rows;
     // Whatever happens, the grid shows the rows read so far.
     struct ShowRows {
@@ -69,8 +67,8 @@ void ShellFolderPage::OpenClick() {
     guard([this] {
         const std::string location = currentLocation();
         if (location.empty()) return;
-        window_.dialogs().openWithShell(&window_, QString::fromUtf8(location.data(),
-                                                                    static_cast<qsizetype>(location.size())));
+        window_.dialogs().openWithShell(
+            &window_, QString::fromUtf8(location.data(), static_cast<qsizetype>(location.size())));
     });
 }
 

@@ -19,8 +19,7 @@ void RunEditTransaction(MainList& mainList, LineList& workList, TransactionForm 
         if (form == TransactionForm::Standard && copiedIn) {
             try {
                 mainList.assign(workList);
-            } catch (...) {
-            }
+            } catch (...) {}
         }
         mainList.resumeUpdates();
         throw;

@@ -80,9 +80,9 @@ void LineCollator::appendSortKey(std::string_view line, std::string& out) const 
     // Keys run about twice the text's length at secondary strength; grow once if that is short.
     std::size_t room = utf16_.size() * 3 + 16;
     out.resize(start + room);
-    int32_t needed = ucol_getSortKey(collator_, src, srcLength,
-                                     reinterpret_cast<uint8_t*>(out.data() + start),
-                                     static_cast<int32_t>(room));
+    int32_t needed =
+        ucol_getSortKey(collator_, src, srcLength, reinterpret_cast<uint8_t*>(out.data() + start),
+                        static_cast<int32_t>(room));
     if (static_cast<std::size_t>(needed) > room) {
         room = static_cast<std::size_t>(needed);
         out.resize(start + room);
@@ -125,9 +125,11 @@ void MakeKeys(const std::vector<std::string>& lines, std::size_t first, std::siz
         const std::size_t length = (i + 1 < last ? offsets[i + 1 - first] : keys.size()) - offset;
         std::uint64_t prefix = 0;
         for (std::size_t b = 0; b < 8; ++b) {
-            prefix = (prefix << 8) | (b < length ? static_cast<unsigned char>(keys[offset + b]) : 0u);
+            prefix =
+                (prefix << 8) | (b < length ? static_cast<unsigned char>(keys[offset + b]) : 0u);
         }
-        out[i] = {prefix, nullptr, static_cast<std::uint32_t>(length), static_cast<std::uint32_t>(i)};
+        out[i] = {prefix, nullptr, static_cast<std::uint32_t>(length),
+                  static_cast<std::uint32_t>(i)};
     }
     for (std::size_t i = first; i < last; ++i) out[i].key = keys.data() + offsets[i - first];
 }

@@ -82,7 +82,9 @@ bool LineCursor::next(std::string_view& line) {
     if (brk == rest_.size()) {
         rest_ = {};
     } else {
-        rest_.remove_prefix(brk + ((rest_[brk] == '\r' && brk + 1 < rest_.size() && rest_[brk + 1] == '\n') ? 2 : 1));
+        rest_.remove_prefix(
+            brk +
+            ((rest_[brk] == '\r' && brk + 1 < rest_.size() && rest_[brk + 1] == '\n') ? 2 : 1));
     }
     return true;
 }

@@ -65,7 +65,8 @@ bool ListBuilderPage::eventFilter(QObject* watched, QEvent* event) {
 void ListBuilderPage::Load1Click() {
     guard([this] {
         const auto path = window_.dialogs().openFile(
-            &window_, {QString(), QStringLiteral("Text File (*.txt);;All Files (*)"), QString(), QString()});
+            &window_,
+            {QString(), QStringLiteral("Text File (*.txt);;All Files (*)"), QString(), QString()});
         if (!path) return;
         mainList_->setText(ReadListFile(LocalPath(*path)));
     });
@@ -74,7 +75,8 @@ void ListBuilderPage::Load1Click() {
 void ListBuilderPage::Save1Click() {
     guard([this] {
         const auto path = window_.dialogs().saveFile(
-            &window_, {QString(), QStringLiteral("Text File (*.txt)"), QString(), QStringLiteral("txt")});
+            &window_,
+            {QString(), QStringLiteral("Text File (*.txt)"), QString(), QStringLiteral("txt")});
         if (!path) return;
         WriteListFile(LocalPath(*path), mainList_->text());
     });

@@ -18,7 +18,8 @@ namespace pendara {
 namespace {
 
 [[noreturn]] void FailOpen(const std::string& path, int error) {
-    throw Failure(FormatMessage("Cannot open file \"%s\". %s", {FullPath(path), SystemReason(error)}));
+    throw Failure(
+        FormatMessage("Cannot open file \"%s\". %s", {FullPath(path), SystemReason(error)}));
 }
 
 [[noreturn]] void FailCreate(const std::string& path, int error) {
@@ -161,18 +162,23 @@ FileReplacement ReplaceFileContents(const std::string& path, std::string_view te
         p += put;
         left -= static_cast<std::size_t>(put);
     }
-    if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) return discard(FileReplacement::Write, errno);
-    if (::rename(temp.c_str(), result.target.c_str()) != 0) return discard(FileReplacement::Rename, errno);
+    if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0)
+        return discard(FileReplacement::Write, errno);
+    if (::rename(temp.c_str(), result.target.c_str()) != 0)
+        return discard(FileReplacement::Rename, errno);
     return result;
 }
 
 void WriteListFile(const std::string& path, std::string_view text) {
     const FileReplacement written = ReplaceFileContents(path, text);
     switch (written.failedAt) {
-    case FileReplacement::Done: return;
-    case FileReplacement::Write: throw Failure("Stream write error");
-    case FileReplacement::Create:
-    case FileReplacement::Rename: FailCreate(path, written.error);
+        case FileReplacement::Done:
+            return;
+        case FileReplacement::Write:
+            throw Failure("Stream write error");
+        case FileReplacement::Create:
+        case FileReplacement::Rename:
+            FailCreate(path, written.error);
     }
 }
 

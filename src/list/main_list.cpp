@@ -60,8 +60,9 @@ std::string NormalizeBreaks(std::string text) {
 MainList::MainList(QsciScintilla& editor) : editor_(editor) {
     // A document without style bytes: the list is never coloured, and on a long list the styles
     // would cost as much memory as the text itself.
-    const long document = editor_.SendScintilla(QsciScintillaBase::SCI_CREATEDOCUMENT, 0UL,
-                                                static_cast<long>(QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE));
+    const long document =
+        editor_.SendScintilla(QsciScintillaBase::SCI_CREATEDOCUMENT, 0UL,
+                              static_cast<long>(QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE));
     editor_.SendScintilla(QsciScintillaBase::SCI_SETDOCPOINTER, 0UL, document);
     editor_.SendScintilla(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0UL, document);
     editor_.setUtf8(true);
@@ -87,8 +88,8 @@ MainList::MainList(QsciScintilla& editor) : editor_(editor) {
 }
 
 std::string MainList::text() const {
-    const auto length = static_cast<std::size_t>(
-        editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    const auto length =
+        static_cast<std::size_t>(editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
     if (length == 0) return {};
     // The character pointer gives the whole text without a copy inside the editor.
     const auto* data = reinterpret_cast<const char*>(
@@ -97,22 +98,23 @@ std::string MainList::text() const {
 }
 
 int MainList::count() const {
-    const auto length = static_cast<std::size_t>(
-        editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    const auto length =
+        static_cast<std::size_t>(editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
     if (length == 0) return 0;
     const auto* data = reinterpret_cast<const char*>(
         editor_.SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
     const std::string_view text(data, length);
     int breaks = 0;
-    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos; at = text.find("\r\n", at + 2)) {
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
+         at = text.find("\r\n", at + 2)) {
         ++breaks;
     }
     return breaks + (text.ends_with("\r\n") ? 0 : 1);
 }
 
 LineList MainList::lines() const {
-    const auto length = static_cast<std::size_t>(
-        editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    const auto length =
+        static_cast<std::size_t>(editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
     if (length == 0) return {};
     const auto* data = reinterpret_cast<const char*>(
         editor_.SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
@@ -136,7 +138,8 @@ void MainList::replaceText(const std::string& text) {
     editor_.SendScintilla(QsciScintillaBase::SCI_SETTEXT, text.c_str());
     editor_.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 1UL);
     editor_.SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
-    if (editor_.SendScintilla(QsciScintillaBase::SCI_GETSTATUS) == QsciScintillaBase::SC_STATUS_BADALLOC) {
+    if (editor_.SendScintilla(QsciScintillaBase::SCI_GETSTATUS) ==
+        QsciScintillaBase::SC_STATUS_BADALLOC) {
         editor_.SendScintilla(QsciScintillaBase::SCI_SETSTATUS, 0);
         throw Failure("Text exceeds memo capacity");
     }
@@ -149,8 +152,8 @@ void MainList::setText(std::string text) {
     } catch (const std::bad_alloc&) {
         throw Failure("Text exceeds memo capacity");
     }
-    const auto length = static_cast<std::size_t>(
-        editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    const auto length =
+        static_cast<std::size_t>(editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
     if (length == normalized.size()) {
         if (length == 0) return;
         const auto* data = reinterpret_cast<const char*>(

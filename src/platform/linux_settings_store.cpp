@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <utility>
 
-#include "platform/settings_file.h"
 #include "list/file_descriptor.h"
 #include "list/list_file.h"
+#include "platform/settings_file.h"
 
 namespace pendara {
 
@@ -28,7 +28,8 @@ namespace fs = std::filesystem;
 bool IsShellFolderKeyOrParent(std::string_view key) {
     if (key.size() > kShellFoldersKey.size()) return false;
     if (!SameName(key, kShellFoldersKey.substr(0, key.size()))) return false;
-    return key.empty() || key.size() == kShellFoldersKey.size() || kShellFoldersKey[key.size()] == '\\';
+    return key.empty() || key.size() == kShellFoldersKey.size() ||
+           kShellFoldersKey[key.size()] == '\\';
 }
 
 class LinuxSettingsStore final : public SettingsStore {
@@ -164,10 +165,14 @@ private:
         // Owner-only, written beside the store and renamed over it; a link is followed.
         const FileReplacement written = ReplaceFileContents(file_, text, 0600);
         switch (written.failedAt) {
-        case FileReplacement::Done: return;
-        case FileReplacement::Create: Fail("cannot create a file beside " + written.target, written.error);
-        case FileReplacement::Write: Fail("cannot write a file beside " + written.target, written.error);
-        case FileReplacement::Rename: Fail("cannot replace " + written.target, written.error);
+            case FileReplacement::Done:
+                return;
+            case FileReplacement::Create:
+                Fail("cannot create a file beside " + written.target, written.error);
+            case FileReplacement::Write:
+                Fail("cannot write a file beside " + written.target, written.error);
+            case FileReplacement::Rename:
+                Fail("cannot replace " + written.target, written.error);
         }
     }
 
@@ -177,7 +182,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<SettingsStore> MakeLinuxSettingsStore(std::string file, XdgEnvironment environment) {
+std::unique_ptr<SettingsStore> MakeLinuxSettingsStore(std::string file,
+                                                      XdgEnvironment environment) {
     return std::make_unique<LinuxSettingsStore>(std::move(file), std::move(environment));
 }
 

@@ -9,9 +9,9 @@
 #include <utility>
 
 #include "list/failure.h"
+#include "list/file_descriptor.h"
 #include "list/list_file.h"
 #include "platform/temp_folder.h"
-#include "list/file_descriptor.h"
 
 namespace pendara {
 
@@ -59,14 +59,16 @@ std::string RandomSuffix() {
 
 class LinuxTempFolder final : public TempFolder {
 public:
-    explicit LinuxTempFolder(std::string folder) : folder_(WithoutTrailingSlashes(std::move(folder))) {}
+    explicit LinuxTempFolder(std::string folder)
+        : folder_(WithoutTrailingSlashes(std::move(folder))) {}
 
     std::string path() const override { return folder_ == "/" ? folder_ : folder_ + "/"; }
 
     void writeFile(const std::string& name, std::string_view bytes) override {
         const std::string full = FullPath(path() + name);
         const auto fail = [&](int error) {
-            throw Failure(FormatMessage("Cannot create file \"%s\". %s", {full, SystemReason(error)}));
+            throw Failure(
+                FormatMessage("Cannot create file \"%s\". %s", {full, SystemReason(error)}));
         };
         try {
             const FileDescriptor folder = OpenPrivateFolder(folder_, true);
@@ -75,7 +77,8 @@ public:
             for (int attempt = 0; file.get() < 0; ++attempt) {
                 temp = name + RandomSuffix();
                 file = FileDescriptor(::openat(folder.get(), temp.c_str(),
-                                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+                                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                               0600));
                 if (file.get() < 0 && (errno != EEXIST || attempt == 100)) throw SystemError{errno};
             }
             const auto discard = [&](int error) {
@@ -90,7 +93,8 @@ public:
             }
             if (::close(file.release()) != 0) discard(errno);
             // The rename replaces a link of that name itself, never the file it points to.
-            if (::renameat(folder.get(), temp.c_str(), folder.get(), name.c_str()) != 0) discard(errno);
+            if (::renameat(folder.get(), temp.c_str(), folder.get(), name.c_str()) != 0)
+                discard(errno);
         } catch (const SystemError& e) {
             fail(e.error);
         }
@@ -99,7 +103,8 @@ public:
     std::string readFile(const std::string& name) const override {
         try {
             const FileDescriptor folder = OpenPrivateFolder(folder_, false);
-            const FileDescriptor file(::openat(folder.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+            const FileDescriptor file(
+                ::openat(folder.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
             if (file.get() < 0) throw SystemError{errno};
             std::string bytes;
             char chunk[1 << 16];
@@ -137,7 +142,8 @@ std::string DefaultTempFolderPath() {
     }
     std::string home = AbsoluteVariable("HOME");
     if (home.empty()) {
-        if (const passwd* user = ::getpwuid(::getuid()); user != nullptr && user->pw_dir != nullptr) {
+        if (const passwd* user = ::getpwuid(::getuid());
+            user != nullptr && user->pw_dir != nullptr) {
             home = user->pw_dir;
         }
     }

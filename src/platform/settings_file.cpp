@@ -8,13 +8,9 @@ namespace pendara {
 
 namespace {
 
-char FoldAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool IsControl(unsigned char c) {
-    return c < 0x20 || c == 0x7F;
-}
+bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
 const char kHex[] = "0123456789abcdef";
 
@@ -47,11 +43,21 @@ std::string Quote(std::string_view text) {
             }
         }
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '"': out += "\\\""; break;
-            case '\t': out += "\\t"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
             default:
                 if (IsControl(c) || c >= 0x80) {
                     out += "\\x";
@@ -102,11 +108,21 @@ public:
             if (atEnd()) fail("unterminated quote");
             const char e = line_[at_++];
             switch (e) {
-                case '\\': out += '\\'; break;
-                case '"': out += '"'; break;
-                case 't': out += '\t'; break;
-                case 'n': out += '\n'; break;
-                case 'r': out += '\r'; break;
+                case '\\':
+                    out += '\\';
+                    break;
+                case '"':
+                    out += '"';
+                    break;
+                case 't':
+                    out += '\t';
+                    break;
+                case 'n':
+                    out += '\n';
+                    break;
+                case 'r':
+                    out += '\r';
+                    break;
                 case 'x': {
                     const int high = at_ < line_.size() ? HexDigit(line_[at_]) : -1;
                     const int low = at_ + 1 < line_.size() ? HexDigit(line_[at_ + 1]) : -1;
@@ -115,14 +131,16 @@ public:
                     at_ += 2;
                     break;
                 }
-                default: fail(std::string("unknown escape \\") + e);
+                default:
+                    fail(std::string("unknown escape \\") + e);
             }
         }
     }
     std::string hex() {
         skipBlanks();
         std::string out;
-        while (at_ + 1 < line_.size() && HexDigit(line_[at_]) >= 0 && HexDigit(line_[at_ + 1]) >= 0) {
+        while (at_ + 1 < line_.size() && HexDigit(line_[at_]) >= 0 &&
+               HexDigit(line_[at_ + 1]) >= 0) {
             out += static_cast<char>(HexDigit(line_[at_]) * 16 + HexDigit(line_[at_ + 1]));
             at_ += 2;
         }
@@ -150,9 +168,9 @@ std::string_view TrimLine(std::string_view line) {
 }  // namespace
 
 bool SameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return FoldAscii(x) == FoldAscii(y);
+           });
 }
 
 bool IsValidKeyPath(std::string_view path) {
@@ -199,7 +217,8 @@ SettingsFile SettingsFile::Parse(std::string_view text) {
         const std::string type = parser.word();
         StoredValue value;
         if (type == "text" || type == "expandable") {
-            value.type = type == "text" ? StoredValue::Type::Text : StoredValue::Type::ExpandableText;
+            value.type =
+                type == "text" ? StoredValue::Type::Text : StoredValue::Type::ExpandableText;
             value.data = parser.quoted();
         } else if (type == "binary") {
             value.type = StoredValue::Type::Binary;
@@ -209,7 +228,8 @@ SettingsFile SettingsFile::Parse(std::string_view text) {
         }
         parser.expectEnd();
         for (const auto& [existing, ignored] : current->values) {
-            if (SameName(existing, name)) parser.fail("the value " + Quote(name) + " is given twice");
+            if (SameName(existing, name))
+                parser.fail("the value " + Quote(name) + " is given twice");
         }
         current->values.emplace_back(std::move(name), std::move(value));
     }
@@ -228,7 +248,9 @@ std::string SettingsFile::serialize() const {
         for (const auto& [name, value] : key.values) {
             out += Quote(name);
             switch (value.type) {
-                case StoredValue::Type::Text: out += " = text " + Quote(value.data); break;
+                case StoredValue::Type::Text:
+                    out += " = text " + Quote(value.data);
+                    break;
                 case StoredValue::Type::ExpandableText:
                     out += " = expandable " + Quote(value.data);
                     break;
@@ -264,7 +286,8 @@ bool SettingsFile::createKey(std::string_view path) {
     return true;
 }
 
-bool SettingsFile::setValue(std::string_view path, std::string_view name, const StoredValue& value) {
+bool SettingsFile::setValue(std::string_view path, std::string_view name,
+                            const StoredValue& value) {
     bool changed = createKey(path);
     Key& key = *findKey(path);
     for (auto& [existing, stored] : key.values) {

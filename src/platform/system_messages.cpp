@@ -21,8 +21,7 @@ std::string SystemMessageText(int code) {
     const char* found = ::strerror_r(code, buffer, sizeof buffer);
     if (found == nullptr || std::strlen(found) >= sizeof buffer) return {};
     std::string text = found;
-    while (!text.empty() &&
-           (static_cast<unsigned char>(text.back()) <= 32 || text.back() == '.')) {
+    while (!text.empty() && (static_cast<unsigned char>(text.back()) <= 32 || text.back() == '.')) {
         text.pop_back();
     }
     return text;

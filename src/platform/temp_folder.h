@@ -30,6 +30,7 @@ public:
 std::string DefaultTempFolderPath();
 
 // A temporary folder at `folder` (created on first write).
-std::unique_ptr<TempFolder> MakeLinuxTempFolder(const std::string& folder = DefaultTempFolderPath());
+std::unique_ptr<TempFolder> MakeLinuxTempFolder(
+    const std::string& folder = DefaultTempFolderPath());
 
 }  // namespace pendara

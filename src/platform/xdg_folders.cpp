@@ -54,10 +54,14 @@ struct UserDir {
 };
 
 const UserDir kUserDirs[] = {
-    {"XDG_DESKTOP_DIR", "Desktop", "Desktop"},       {"XDG_DOCUMENTS_DIR", "Documents", "Documents"},
-    {"XDG_DOWNLOAD_DIR", "Downloads", "Downloads"},  {"XDG_MUSIC_DIR", "Music", "Music"},
-    {"XDG_PICTURES_DIR", "Pictures", "Pictures"},    {"XDG_VIDEOS_DIR", "Videos", "Videos"},
-    {"XDG_TEMPLATES_DIR", "Templates", "Templates"}, {"XDG_PUBLICSHARE_DIR", "Public", "Public"},
+    {"XDG_DESKTOP_DIR", "Desktop", "Desktop"},
+    {"XDG_DOCUMENTS_DIR", "Documents", "Documents"},
+    {"XDG_DOWNLOAD_DIR", "Downloads", "Downloads"},
+    {"XDG_MUSIC_DIR", "Music", "Music"},
+    {"XDG_PICTURES_DIR", "Pictures", "Pictures"},
+    {"XDG_VIDEOS_DIR", "Videos", "Videos"},
+    {"XDG_TEMPLATES_DIR", "Templates", "Templates"},
+    {"XDG_PUBLICSHARE_DIR", "Public", "Public"},
 };
 
 // HOME as the shell sets it, else the home folder of the account.
@@ -109,8 +113,10 @@ NamedFolders ParseUserDirs(std::string_view text, const std::string& home) {
         if (end == std::string_view::npos) end = text.size();
         std::string_view line = text.substr(start, end - start);
         start = end + 1;
-        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
-        while (!line.empty() && (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) {
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t'))
+            line.remove_prefix(1);
+        while (!line.empty() &&
+               (line.back() == ' ' || line.back() == '\t' || line.back() == '\r')) {
             line.remove_suffix(1);
         }
         // Only the form the user-dirs tools write: NAME="value", value absolute or "$HOME/...".
@@ -118,7 +124,8 @@ NamedFolders ParseUserDirs(std::string_view text, const std::string& home) {
         if (line.empty() || line.front() == '#' || equals == std::string_view::npos) continue;
         const std::string_view variable = line.substr(0, equals);
         std::string_view quoted = line.substr(equals + 1);
-        if (variable.empty() || quoted.size() < 2 || quoted.front() != '"' || quoted.back() != '"') {
+        if (variable.empty() || quoted.size() < 2 || quoted.front() != '"' ||
+            quoted.back() != '"') {
             continue;
         }
         quoted = quoted.substr(1, quoted.size() - 2);

@@ -63,10 +63,11 @@ void TfrmPDAbout::BClick2() {
 void TfrmPDAbout::Label5Click(const QLabel& label) { dialogs_.openWithShell(this, label.text()); }
 
 void TfrmPDAbout::Image2Click2() {
-    dialogs_.inputBox(this, QStringLiteral("Support Us"),
-                      QStringLiteral("If you want to support our Software Development, you can send "
-                                     "a Donation to Our BitCoin Address\n\nThanks!"),
-                      QString::fromUtf8(maker::kBitcoinAddress));
+    dialogs_.inputBox(
+        this, QStringLiteral("Support Us"),
+        QStringLiteral("If you want to support our Software Development, you can send "
+                       "a Donation to Our BitCoin Address\n\nThanks!"),
+        QString::fromUtf8(maker::kBitcoinAddress));
 }
 
 void TfrmPDAbout::Button1Click() { accept(); }

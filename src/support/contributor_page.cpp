@@ -35,13 +35,15 @@ ContributorPage::ContributorPage(TPDFrm& window, QWidget* parent)
                                     {QStringLiteral("Google Plus"), 135, true, Sort::Text, {}},
                                     {QStringLiteral("Contribution"), 110, false, Sort::Text, {}}});
     QFile source(QStringLiteral(":/tables/contributors.tsv"));
-    if (source.open(QIODevice::ReadOnly)) mContributor_ = SplitLines(source.readAll().toStdString());
+    if (source.open(QIODevice::ReadOnly))
+        mContributor_ = SplitLines(source.readAll().toStdString());
 
     for (QAbstractButton* button : {ui_->cHome, ui_->cFB, ui_->cTwitter, ui_->cGPlus}) {
         button->setProperty(kHelpKeyword, QStringLiteral("-"));
         connect(button, &QAbstractButton::clicked, this, &ContributorPage::VisitURL2);
     }
-    connect(ui_->nxContributor, &TableGrid::selectCell, this, &ContributorPage::nxContributorSelectCell);
+    connect(ui_->nxContributor, &TableGrid::selectCell, this,
+            &ContributorPage::nxContributorSelectCell);
     connect(ui_->btnHTSU, &QAbstractButton::clicked, this, &ContributorPage::btnHTSUClick);
 }
 
@@ -56,8 +58,8 @@ void ContributorPage::loadContributors() {
     TempFolder* folder = window_.services().tempFolder;
     if (folder == nullptr) throw Failure("No temporary folder");
     folder->writeFile("Contributor.txt", Utf16TableFileBytes(mContributor_));
-    ui_->nxContributor->setRows(
-        ParseTableText(folder->readFile("Contributor.txt"), TableTextFormat{kColumns, '\t', 0, '|'}));
+    ui_->nxContributor->setRows(ParseTableText(folder->readFile("Contributor.txt"),
+                                               TableTextFormat{kColumns, '\t', 0, '|'}));
 }
 
 void ContributorPage::nxContributorSelectCell() {
@@ -77,11 +79,13 @@ void ContributorPage::nxContributorSelectCell() {
         const TableGrid& grid = *ui_->nxContributor;
         if (const int row = grid.selectedRow(); row >= 0) {
             ui_->lblCName->setText(grid.cell(kName, row));
-            for (const Link& link : links) link.button->setProperty(kHelpKeyword, grid.cell(link.column, row));
+            for (const Link& link : links)
+                link.button->setProperty(kHelpKeyword, grid.cell(link.column, row));
             ui_->mContribution->setPlainText(grid.cell(kContribution, row));
         }
         for (const Link& link : links) {
-            link.button->setEnabled(link.button->property(kHelpKeyword).toString() != QStringLiteral("-"));
+            link.button->setEnabled(link.button->property(kHelpKeyword).toString() !=
+                                    QStringLiteral("-"));
         }
     });
 }

@@ -10,8 +10,10 @@ inline constexpr const char* kCopyright = "Copyright \xC2\xA9 2016 Pendara devel
 inline constexpr const char* kHomePage = "https://pendara.example.org/";
 inline constexpr const char* kSupportPage = "https://pendara.example.org/support";
 inline constexpr const char* kFanPage = "https://social.example.org/pendara";
-inline constexpr const char* kShareOnFacebook = "https://share.example.org/facebook?u=pendara.example.org";
-inline constexpr const char* kShareOnTwitter = "https://share.example.org/twitter?u=pendara.example.org";
+inline constexpr const char* kShareOnFacebook =
+    "https://share.example.org/facebook?u=pendara.example.org";
+inline constexpr const char* kShareOnTwitter =
+    "https://share.example.org/twitter?u=pendara.example.org";
 inline constexpr const char* kBitcoinAddress = "bc1q-example-address-not-real";
 // Short forms the About dialog shows; each opens exactly as shown.
 inline constexpr const char* kHomeAddress = "pendara.example.org";
@@ -25,7 +27,8 @@ inline constexpr const char* kDogecoinAddress = "D-example-address-not-real";
 inline constexpr const char* kWalletService = "https://wallet.example.org/";
 inline constexpr const char* kDirectorySearch = "https://directory.example.org/search?q=pendara";
 // Donation addresses are prefix + amount + suffix.
-inline constexpr const char* kCoinPaymentsPrefix = "https://coinpayments.example.org/donate?to=pendara&amount=";
+inline constexpr const char* kCoinPaymentsPrefix =
+    "https://coinpayments.example.org/donate?to=pendara&amount=";
 inline constexpr const char* kCoinPaymentsSuffix = "&currency=USD";
 inline constexpr const char* kCoinPaymentsSignUp = "https://coinpayments.example.org/register";
 inline constexpr const char* kPayeerPrefix = "https://payeer.example.org/donate?to=pendara&amount=";

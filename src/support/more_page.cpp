@@ -38,13 +38,14 @@ MorePage::MorePage(TPDFrm& window, QWidget* parent)
     LoadSupportResources();
     ui_->setupUi(this);
     using Sort = TableGrid::SortType;
-    ui_->nxMore->setColumns({{QStringLiteral("Program Name"), 170, true, Sort::TextIgnoreCase, {}},
-                             {QStringLiteral("Version"), 70, true, Sort::Text, {}},
-                             {QStringLiteral("Description"), 370, true, Sort::Text, {}},
-                             {QStringLiteral("Rating"), 100, true, Sort::Numeric, QStringLiteral("0")},
-                             {QStringLiteral("Download Link"), 120, false, Sort::Text, {}},
-                             {QStringLiteral("ID"), 0, false, Sort::Text, {}},
-                             {QStringLiteral("Share Link"), 0, false, Sort::Text, {}}});
+    ui_->nxMore->setColumns(
+        {{QStringLiteral("Program Name"), 170, true, Sort::TextIgnoreCase, {}},
+         {QStringLiteral("Version"), 70, true, Sort::Text, {}},
+         {QStringLiteral("Description"), 370, true, Sort::Text, {}},
+         {QStringLiteral("Rating"), 100, true, Sort::Numeric, QStringLiteral("0")},
+         {QStringLiteral("Download Link"), 120, false, Sort::Text, {}},
+         {QStringLiteral("ID"), 0, false, Sort::Text, {}},
+         {QStringLiteral("Share Link"), 0, false, Sort::Text, {}}});
     ui_->nxMore->setStarColumn(kRating);
 
     QFile source(QStringLiteral(":/tables/more.tsv"));
@@ -56,9 +57,10 @@ MorePage::MorePage(TPDFrm& window, QWidget* parent)
         imgMore_.emplace_back(path);
     }
 
-    for (QWidget* detail : {static_cast<QWidget*>(ui_->imgPIcon), static_cast<QWidget*>(ui_->lblPName),
-                            static_cast<QWidget*>(ui_->lblPDetails), static_cast<QWidget*>(ui_->msDownload),
-                            static_cast<QWidget*>(ui_->chkShare)}) {
+    for (QWidget* detail :
+         {static_cast<QWidget*>(ui_->imgPIcon), static_cast<QWidget*>(ui_->lblPName),
+          static_cast<QWidget*>(ui_->lblPDetails), static_cast<QWidget*>(ui_->msDownload),
+          static_cast<QWidget*>(ui_->chkShare)}) {
         detail->hide();
     }
     connect(ui_->nxMore, &TableGrid::selectCell, this, &MorePage::nxMoreSelectCell);
@@ -68,7 +70,9 @@ MorePage::MorePage(TPDFrm& window, QWidget* parent)
 
 MorePage::~MorePage() = default;
 
-void MorePage::guard(const std::function<void()>& handler) { RunGuarded(this, window_.dialogs(), handler); }
+void MorePage::guard(const std::function<void()>& handler) {
+    RunGuarded(this, window_.dialogs(), handler);
+}
 
 void MorePage::reloadCatalogue() {
     std::vector<TableRow> rows;
@@ -76,7 +80,8 @@ void MorePage::reloadCatalogue() {
         TempFolder* folder = window_.services().tempFolder;
         if (folder == nullptr) throw Failure("No temporary folder");
         folder->writeFile("more.txt", TableFileBytes(lstMore_));
-        rows = ParseTableText(folder->readFile("more.txt"), TableTextFormat{kColumns, '\t', 0, '|'});
+        rows =
+            ParseTableText(folder->readFile("more.txt"), TableTextFormat{kColumns, '\t', 0, '|'});
     } catch (const Failure& failure) {
         if (catalogueFailureReported) return;
         catalogueFailureReported = true;
@@ -104,19 +109,23 @@ void MorePage::nxMoreSelectCell() {
         ui_->imgPIcon->clear();
         const TableGrid& grid = *ui_->nxMore;
         const int row = grid.selectedRow();
-        for (QWidget* detail : {static_cast<QWidget*>(ui_->imgPIcon), static_cast<QWidget*>(ui_->lblPName),
-                                static_cast<QWidget*>(ui_->lblPDetails), static_cast<QWidget*>(ui_->msDownload)}) {
+        for (QWidget* detail :
+             {static_cast<QWidget*>(ui_->imgPIcon), static_cast<QWidget*>(ui_->lblPName),
+              static_cast<QWidget*>(ui_->lblPDetails), static_cast<QWidget*>(ui_->msDownload)}) {
             detail->setVisible(row >= 0);
         }
         if (row < 0) return;
 
-        ui_->lblPName->setText(Escaped(grid.cell(kName, row)) + QLatin1Char(' ') + grid.cell(kVersion, row));
+        ui_->lblPName->setText(Escaped(grid.cell(kName, row)) + QLatin1Char(' ') +
+                               grid.cell(kVersion, row));
         ui_->lblPDetails->setText(Escaped(grid.cell(kDescription, row)));
         ui_->msDownload->setProperty("helpKeyword", grid.cell(kDownloadLink, row));
 
         const QString idText = grid.cell(kId, row);
         const std::optional<std::int32_t> id = ParseWholeNumber(idText.toStdString());
-        if (!id) throw Failure(FormatMessage("'%s' is not a valid integer value", {idText.toStdString()}));
+        if (!id)
+            throw Failure(
+                FormatMessage("'%s' is not a valid integer value", {idText.toStdString()}));
         // The icon index is kept in 8 bits.
         const std::size_t index = static_cast<std::uint8_t>(*id);
         if (index < imgMore_.size()) ui_->imgPIcon->setPixmap(imgMore_[index]);
@@ -131,12 +140,14 @@ void MorePage::msDownloadClick() {
         const int row = grid.selectedRow();
         if (row < 0) return;
         const bool share = !ui_->chkShare->isHidden() && ui_->chkShare->isChecked();
-        window_.dialogs().openWithShell(&window_, grid.cell(share ? kShareLink : kDownloadLink, row));
+        window_.dialogs().openWithShell(&window_,
+                                        grid.cell(share ? kShareLink : kDownloadLink, row));
     });
 }
 
 void MorePage::chkShareClick() {
-    ui_->chkShare->setText(ui_->chkShare->isChecked() ? QStringLiteral("Share :)") : QStringLiteral("Share :("));
+    ui_->chkShare->setText(ui_->chkShare->isChecked() ? QStringLiteral("Share :)")
+                                                      : QStringLiteral("Share :("));
 }
 
 }  // namespace pendara

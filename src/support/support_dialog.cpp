@@ -21,7 +21,10 @@ void SetTarget(QWidget* control, const char* target) {
 }  // namespace
 
 TfrmDonate::TfrmDonate(SettingsStore* settings, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), settings_(settings), dialogs_(dialogs), ui_(std::make_unique<Ui::TfrmDonate>()) {
+    : QDialog(parent),
+      settings_(settings),
+      dialogs_(dialogs),
+      ui_(std::make_unique<Ui::TfrmDonate>()) {
     ui_->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
@@ -94,9 +97,7 @@ void TfrmDonate::FormClose() {
                  ui_->chkShow->isChecked() ? "1" : "0");
 }
 
-void TfrmDonate::Button1Click() {
-    close();
-}
+void TfrmDonate::Button1Click() { close(); }
 
 void TfrmDonate::openSenderTarget() {
     if (QObject* control = sender()) {
@@ -104,23 +105,18 @@ void TfrmDonate::openSenderTarget() {
     }
 }
 
-void TfrmDonate::Button2Click() {
-    openSenderTarget();
-}
+void TfrmDonate::Button2Click() { openSenderTarget(); }
 
-void TfrmDonate::imgPaypalClick() {
-    openSenderTarget();
-}
+void TfrmDonate::imgPaypalClick() { openSenderTarget(); }
 
-void TfrmDonate::BClick() {
-    openSenderTarget();
-}
+void TfrmDonate::BClick() { openSenderTarget(); }
 
 void TfrmDonate::Image4Click() {
-    dialogs_.inputBox(this, QStringLiteral("Support Us"),
-                      QStringLiteral("If you want to Support Our Software Development, you can Send "
-                                     "a Donation to Our BitCoin Address\n\nThanks!"),
-                      QString::fromUtf8(maker::kBitcoinAddress));
+    dialogs_.inputBox(
+        this, QStringLiteral("Support Us"),
+        QStringLiteral("If you want to Support Our Software Development, you can Send "
+                       "a Donation to Our BitCoin Address\n\nThanks!"),
+        QString::fromUtf8(maker::kBitcoinAddress));
 }
 
 }  // namespace pendara

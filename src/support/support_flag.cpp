@@ -2,9 +2,7 @@
 
 namespace pendara {
 
-bool ShouldShowSupportDialog(std::string_view flag) {
-    return flag.empty() || flag == "1";
-}
+bool ShouldShowSupportDialog(std::string_view flag) { return flag.empty() || flag == "1"; }
 
 std::string SupportValueName(int tag) {
     std::string name(tag >= 0 && tag < 10 ? "0" : "");

@@ -24,7 +24,8 @@ QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 // Keys that type nothing (arrows, Delete) and shortcuts (copy, paste) are not typing.
 bool RefusedAmountKey(const QKeyEvent& key) {
     const QString text = key.text();
-    if (text.isEmpty() || (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    if (text.isEmpty() ||
+        (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         return false;
     }
     if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return false;
@@ -59,12 +60,12 @@ SupportPage::SupportPage(TPDFrm& window, QWidget* parent)
     target(ui_->Label24, Text(maker::kCoinPaymentsSignUp));
     target(ui_->Label25, Text(maker::kPayeerSignUp));
     target(ui_->Label29, Text(maker::kSkrillSignUp));
-    const std::pair<QAbstractButton*, int> amounts[] = {{ui_->don5, 5},      {ui_->don10, 10},
-                                                        {ui_->sBitBtn2, 15}, {ui_->sBitBtn3, 20},
-                                                        {ui_->sBitBtn4, 30}, {ui_->sBitBtn5, 50},
-                                                        {ui_->sBitBtn6, 100}};
+    const std::pair<QAbstractButton*, int> amounts[] = {
+        {ui_->don5, 5},      {ui_->don10, 10},    {ui_->sBitBtn2, 15}, {ui_->sBitBtn3, 20},
+        {ui_->sBitBtn4, 30}, {ui_->sBitBtn5, 50}, {ui_->sBitBtn6, 100}};
     for (const auto& [button, amount] : amounts) {
-        target(button, Text(maker::kPayeerPrefix) + QString::number(amount) + Text(maker::kPayeerSuffix));
+        target(button,
+               Text(maker::kPayeerPrefix) + QString::number(amount) + Text(maker::kPayeerSuffix));
         connect(button, &QAbstractButton::clicked, this, &SupportPage::VisitURL);
     }
     ui_->suBTC->setText(Text(maker::kBitcoinAddress));
@@ -92,7 +93,9 @@ SupportPage::SupportPage(TPDFrm& window, QWidget* parent)
 
 SupportPage::~SupportPage() = default;
 
-void SupportPage::guard(const std::function<void()>& handler) { RunGuarded(this, window_.dialogs(), handler); }
+void SupportPage::guard(const std::function<void()>& handler) {
+    RunGuarded(this, window_.dialogs(), handler);
+}
 
 void SupportPage::openSenderTarget() {
     const QObject* control = sender();
@@ -115,39 +118,43 @@ void SupportPage::subDOGEClick22() { copyToClipboard(*ui_->suDOGE); }
 
 void SupportPage::imgCPClick() {
     guard([&] {
-        window_.dialogs().openWithShell(&window_, AmountLinkTarget(*ui_->amCP, Text(maker::kCoinPaymentsPrefix),
-                                                                   Text(maker::kCoinPaymentsSuffix)));
+        window_.dialogs().openWithShell(
+            &window_, AmountLinkTarget(*ui_->amCP, Text(maker::kCoinPaymentsPrefix),
+                                       Text(maker::kCoinPaymentsSuffix)));
     });
 }
 
 void SupportPage::btnSkrillClick() {
     guard([&] {
-        window_.dialogs().openWithShell(&window_, AmountLinkTarget(*ui_->amSkrill, Text(maker::kSkrillPrefix),
-                                                                   Text(maker::kSkrillSuffix)));
+        window_.dialogs().openWithShell(&window_,
+                                        AmountLinkTarget(*ui_->amSkrill, Text(maker::kSkrillPrefix),
+                                                         Text(maker::kSkrillSuffix)));
     });
 }
 
 void SupportPage::btnDInfoClick() {
     guard([&] {
         window_.dialogs().information(
-            &window_, QStringLiteral("Your Donation will be used to :\n"
-                                     "\n"
-                                     "1. Keep our Software Development going\n"
-                                     "\n"
-                                     "2. Buy our own Domain & Web Hosting\n"
-                                     "( Currently We still using Subdomain & Free Webhosting\n"
-                                     "which can be Suspended anytime )\n"
-                                     "\n"
-                                     "3. Save our Virtual Company from Collapsed\n"
-                                     "( Our funds was limited, and our Virtual Company maybe will be Collapsed\n"
-                                     "when We run out of Money, Sooner or Later )"));
+            &window_,
+            QStringLiteral(
+                "Your Donation will be used to :\n"
+                "\n"
+                "1. Keep our Software Development going\n"
+                "\n"
+                "2. Buy our own Domain & Web Hosting\n"
+                "( Currently We still using Subdomain & Free Webhosting\n"
+                "which can be Suspended anytime )\n"
+                "\n"
+                "3. Save our Virtual Company from Collapsed\n"
+                "( Our funds was limited, and our Virtual Company maybe will be Collapsed\n"
+                "when We run out of Money, Sooner or Later )"));
     });
 }
 
 void SupportPage::DonateTri() {
     guard([&] {
-        window_.dialogs().inputBox(&window_, QStringLiteral("Support Us"), Text(maker::kMobilePrompt),
-                                   Text(maker::kMobileNumber));
+        window_.dialogs().inputBox(&window_, QStringLiteral("Support Us"),
+                                   Text(maker::kMobilePrompt), Text(maker::kMobileNumber));
     });
 }
 

@@ -26,7 +26,8 @@ public:
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
-        return rows[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
+        return rows[static_cast<std::size_t>(index.row())]
+                   [static_cast<std::size_t>(index.column())];
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
@@ -120,17 +121,19 @@ public:
         background.text.clear();
         const QWidget* widget = option.widget;
         QStyle* style = widget != nullptr ? widget->style() : nullptr;
-        if (style != nullptr) style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
+        if (style != nullptr)
+            style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
 
         const int rating = std::clamp(index.data().toString().toInt(), 0, 5);
-        const qreal size = std::min<qreal>(option.rect.height() - 4, (option.rect.width() - 4) / 5.0);
+        const qreal size =
+            std::min<qreal>(option.rect.height() - 4, (option.rect.width() - 4) / 5.0);
         if (size <= 2) return;
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing);
         const QPointF origin(option.rect.left() + 2, option.rect.center().y() - size / 2);
         for (int i = 0; i < 5; ++i) {
-            const QPainterPath star = Star(QPointF(origin.x() + size * (i + 0.5), origin.y() + size / 2),
-                                           size / 2);
+            const QPainterPath star =
+                Star(QPointF(origin.x() + size * (i + 0.5), origin.y() + size / 2), size / 2);
             painter->setPen(QPen(QColor(150, 110, 0), 1));
             painter->setBrush(i < rating ? QBrush(QColor(255, 190, 0)) : QBrush(Qt::NoBrush));
             painter->drawPath(star);
@@ -225,6 +228,8 @@ int TableGrid::selectedRow() const {
     return first;
 }
 
-void TableGrid::setStarColumn(int column) { setItemDelegateForColumn(column, new StarDelegate(this)); }
+void TableGrid::setStarColumn(int column) {
+    setItemDelegateForColumn(column, new StarDelegate(this));
+}
 
 }  // namespace pendara

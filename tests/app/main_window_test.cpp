@@ -35,9 +35,11 @@ private Q_SLOTS:
     void menuShowsThePageOfItsTag() {
         WindowFixture f;
         TPDFrm& window = f.make();
-        const std::pair<const char*, const char*> expected[] = {
-            {"spdLS", "shtLMerge"}, {"spdLE", "shtLComp"}, {"SpeedButton1", "shtSU"},
-            {"sbMore", "shtMore"},  {"spdLM", "shtLMaker"}};
+        const std::pair<const char*, const char*> expected[] = {{"spdLS", "shtLMerge"},
+                                                                {"spdLE", "shtLComp"},
+                                                                {"SpeedButton1", "shtSU"},
+                                                                {"sbMore", "shtMore"},
+                                                                {"spdLM", "shtLMaker"}};
         for (const auto& [button, pageName] : expected) {
             menu(window, button)->click();
             QCOMPARE(window.page().activePage()->objectName(), QString::fromLatin1(pageName));
@@ -67,7 +69,8 @@ private Q_SLOTS:
         window.Timer1Timer();
         QCOMPARE(panel(window, 0), QStringLiteral("Memory Usage : 57%"));
         QCOMPARE(panel(window, 1), QStringLiteral("Power : 100%"));
-        QCOMPARE(panel(window, 2), QStringLiteral("System Uptime : 1 Day(s) 1 Hour(s) 1 Minute(s) 1 Second(s)"));
+        QCOMPARE(panel(window, 2),
+                 QStringLiteral("System Uptime : 1 Day(s) 1 Hour(s) 1 Minute(s) 1 Second(s)"));
         f.status.battery = 0;
         window.Timer1Timer();
         QCOMPARE(panel(window, 1), QStringLiteral("Power : 0%"));
@@ -122,8 +125,9 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs.opened.value(0), shownHome);
         QVERIFY(f.dialogs.opened.value(1).contains(QStringLiteral("facebook")));
         QCOMPARE(f.dialogs.inputBoxes.size(), 1);
-        QVERIFY(f.dialogs.inputBoxes[0].startsWith(QStringLiteral(
-            "Support Us|If you want to support our Software Development, you can send a Donation")));
+        QVERIFY(f.dialogs.inputBoxes[0].startsWith(
+            QStringLiteral("Support Us|If you want to support our Software Development, you can "
+                           "send a Donation")));
     }
 };
 

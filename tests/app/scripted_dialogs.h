@@ -25,7 +25,7 @@ public:
     QStringList informations;
     QStringList inputBoxes;  // "title|prompt|text"
     QStringList opened;
-    QStringList modalDialogs;  // objectName of each dialog run
+    QStringList modalDialogs;               // objectName of each dialog run
     std::function<void(QDialog&)> onModal;  // runs while the dialog "shows"; may click in it
     std::string clipboard;
     bool clipboardBusy = false;
@@ -42,7 +42,8 @@ public:
     void error(QWidget*, const QString& text) override { errors << text; }
     void message(QWidget*, const QString& text) override { messages << text; }
     void information(QWidget*, const QString& text) override { informations << text; }
-    void inputBox(QWidget*, const QString& title, const QString& prompt, const QString& text) override {
+    void inputBox(QWidget*, const QString& title, const QString& prompt,
+                  const QString& text) override {
         inputBoxes << title + QLatin1Char('|') + prompt + QLatin1Char('|') + text;
     }
     int runModal(QDialog& dialog) override {

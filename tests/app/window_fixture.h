@@ -35,7 +35,8 @@ struct WindowFixture {
     FakeSystemStatus status;
     Services services;
     QTemporaryDir folder;
-    std::unique_ptr<TempFolder> tempFolder = MakeLinuxTempFolder(path(QStringLiteral("temp")).toStdString());
+    std::unique_ptr<TempFolder> tempFolder =
+        MakeLinuxTempFolder(path(QStringLiteral("temp")).toStdString());
     std::unique_ptr<TPDFrm> window;
 
     WindowFixture() {

@@ -47,8 +47,7 @@ TEST(AddText, SearchUsesTheFirstOccurrenceCaseSensitively) {
 TEST(AddText, EmptyTextOrEmptyListChangesNothing) {
     EXPECT_THAT(After({"abc", ""}, [](LineList& l) { AddText(l, "", false, true, 2, ""); }),
                 ElementsAre("abc", ""));
-    EXPECT_THAT(After({}, [](LineList& l) { AddText(l, "x", false, true, 1, ""); }),
-                ElementsAre());
+    EXPECT_THAT(After({}, [](LineList& l) { AddText(l, "x", false, true, 1, ""); }), ElementsAre());
 }
 
 TEST(AddText, EveryLineInOrder) {
@@ -62,7 +61,10 @@ TEST(AddText, NeverSplitsAMultiByteCharacter) {
     EXPECT_EQ(AddAtIndex("\xC3\xA4\xC3\xB6\xC3\xBC", "-", 2, true), "\xC3\xA4\xC3\xB6-\xC3\xBC");
     // Stray Latin-1 bytes count one character each.
     EXPECT_EQ(AddAtIndex("\xE4\xF6x", "-", 3, false), "\xE4\xF6-x");
-    EXPECT_EQ(AddNextTo("\xE2\x82\xAC" "5", "#", "5", true), "\xE2\x82\xAC#5");
+    EXPECT_EQ(AddNextTo("\xE2\x82\xAC"
+                        "5",
+                        "#", "5", true),
+              "\xE2\x82\xAC#5");
 }
 
 TEST(AddText, LongMultiByteLineAtLargeIndexes) {

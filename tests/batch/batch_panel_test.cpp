@@ -240,17 +240,20 @@ private Q_SLOTS:
         for (const char* on : {"AR1", "R1", "RLO4", "LeftTrim", "RightTrim"}) {
             QVERIFY2(p.get<QAbstractButton>(on)->isChecked(), on);
         }
-        for (const char* off : {"AR2", "R2", "RLO1", "RLO2", "RLO3", "CBackA", "CBackR", "IgnSpace"}) {
+        for (const char* off :
+             {"AR2", "R2", "RLO1", "RLO2", "RLO3", "CBackA", "CBackR", "IgnSpace"}) {
             QVERIFY2(!p.get<QAbstractButton>(off)->isChecked(), off);
         }
     }
 
     void tabOrderRunsTopToBottom() {
         Panel p("");
-        const QStringList expected = QStringLiteral(
-            "BtnAdd MAdd AR1 AAI AR2 TxtAddPos CBackA BtnRemove MRem R1 RAI R2 TxtPos CBackR "
-            "RemELine IgnSpace btnTrim LeftTrim RightTrim BtnRep MRep RWith Button14 RLO1 RL1 "
-            "RLO2 RL2 RLO3 RL3 RLO4 RLB1 RLB2 IncText ExcText BtnFilter").split(QLatin1Char(' '));
+        const QStringList expected =
+            QStringLiteral(
+                "BtnAdd MAdd AR1 AAI AR2 TxtAddPos CBackA BtnRemove MRem R1 RAI R2 TxtPos CBackR "
+                "RemELine IgnSpace btnTrim LeftTrim RightTrim BtnRep MRep RWith Button14 RLO1 RL1 "
+                "RLO2 RL2 RLO3 RL3 RLO4 RLB1 RLB2 IncText ExcText BtnFilter")
+                .split(QLatin1Char(' '));
         QStringList order;
         QWidget* first = p.get("BtnAdd");
         QWidget* w = first;

@@ -98,8 +98,9 @@ TEST(FilterByKeywords, KeepsOrderOverManyLines) {
         lines.push_back((i % 3 == 0 ? "keep " : "drop ") + std::to_string(i));
         if (i % 3 == 0) expected.push_back(lines.back());
     }
-    EXPECT_EQ(After(lines, [](LineList& l) { FilterByKeywords(l, "KEEP", true, "", false, false); }),
-              expected);
+    EXPECT_EQ(
+        After(lines, [](LineList& l) { FilterByKeywords(l, "KEEP", true, "", false, false); }),
+        expected);
 }
 
 }  // namespace

@@ -53,9 +53,9 @@ TEST(RemoveLinesByLength, EachOption) {
 
 TEST(RemoveLinesByLength, LengthCountsCharacters) {
     // "äöü" is three characters in six bytes; a stray byte is one.
-    EXPECT_THAT(ByLength({"\xC3\xA4\xC3\xB6\xC3\xBC", "abcdef", "\xFF\xFE\xFD"},
-                         LengthOption::Equal, 3),
-                ElementsAre("abcdef"));
+    EXPECT_THAT(
+        ByLength({"\xC3\xA4\xC3\xB6\xC3\xBC", "abcdef", "\xFF\xFE\xFD"}, LengthOption::Equal, 3),
+        ElementsAre("abcdef"));
 }
 
 TEST(KeepLinesFromLast, FailureLosesNoLine) {

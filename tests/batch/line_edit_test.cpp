@@ -30,8 +30,9 @@ std::size_t ReferenceCount(std::string_view s) {
 // every length around the eight-byte word size, needles of one to three pieces, from an alphabet
 // with multi-byte characters, their stray tails and bytes next to 'A', 'Z' and the top bit.
 TEST(FastSearchAndCount, AgreeWithPlainReferences) {
-    const std::string alphabet[] = {"a", "b", "A", "Z", "@", "[", "\xC3\xA4", "\xA4", "\xC3",
-                                    "\xE2\x82\xAC", "\x80", "\xFF", " "};
+    const std::string alphabet[] = {"a",    "b",        "A",    "Z",    "@",
+                                    "[",    "\xC3\xA4", "\xA4", "\xC3", "\xE2\x82\xAC",
+                                    "\x80", "\xFF",     " "};
     std::mt19937 random(7);
     std::uniform_int_distribution<int> piece(0, std::size(alphabet) - 1);
     const auto text = [&](int pieces) {
@@ -42,8 +43,10 @@ TEST(FastSearchAndCount, AgreeWithPlainReferences) {
     for (int round = 0; round < 20000; ++round) {
         const std::string line = text(round % 40);
         const std::string needle = text(1 + round % 3);
-        const std::size_t from = line.empty() ? 0 : static_cast<std::size_t>(round) % (line.size() + 1);
-        ASSERT_EQ(FindWhole(line, needle, from), ReferenceFind(line, needle, from)) << line << " / " << needle;
+        const std::size_t from =
+            line.empty() ? 0 : static_cast<std::size_t>(round) % (line.size() + 1);
+        ASSERT_EQ(FindWhole(line, needle, from), ReferenceFind(line, needle, from))
+            << line << " / " << needle;
         ASSERT_EQ(CharCount(line), ReferenceCount(line)) << line;
     }
     EXPECT_EQ(FindWhole("abc", ""), std::string_view::npos);

@@ -8,7 +8,8 @@ namespace {
 constexpr NumberRange kFromOne{1, 10000000};
 
 TEST(ReadNumberBox, UnreadableTextGivesTheMinimum) {
-    for (const char* text : {"", "12abc", "12 ", "1.5", "99999999999", "-", "+", "$", "0x", "1e3"}) {
+    for (const char* text :
+         {"", "12abc", "12 ", "1.5", "99999999999", "-", "+", "$", "0x", "1e3"}) {
         EXPECT_EQ(ReadNumberBox(text, kFromOne), 1) << '"' << text << '"';
     }
 }

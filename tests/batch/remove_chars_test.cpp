@@ -12,7 +12,8 @@ using ::testing::ElementsAre;
 
 std::string RemoveAt(const std::string& line, std::int64_t count, std::int64_t start,
                      bool backwards) {
-    return After({line}, [&](LineList& l) { RemoveChars(l, count, backwards, true, start, ""); })[0];
+    return After({line},
+                 [&](LineList& l) { RemoveChars(l, count, backwards, true, start, ""); })[0];
 }
 
 std::string RemoveNextTo(const std::string& line, std::int64_t count, const std::string& search,
@@ -66,9 +67,9 @@ TEST(RemoveChars, CountBelowOneRemovesNothing) {
 }
 
 TEST(RemoveChars, KeepsLineCountAndOrder) {
-    EXPECT_THAT(After({"ab", "", "c", "de"},
-                      [](LineList& l) { RemoveChars(l, 1, false, true, 1, ""); }),
-                ElementsAre("b", "", "", "e"));
+    EXPECT_THAT(
+        After({"ab", "", "c", "de"}, [](LineList& l) { RemoveChars(l, 1, false, true, 1, ""); }),
+        ElementsAre("b", "", "", "e"));
 }
 
 TEST(RemoveChars, CountsWholeCharacters) {

@@ -70,7 +70,10 @@ TEST(Trim, OnlyBytesUpToSpaceAreBlanks) {
 }
 
 TEST(LowerAscii, TouchesOnlyAToZ) {
-    EXPECT_EQ(LowerAscii("\xC3\x84" "BC"), "\xC3\x84" "bc");
+    EXPECT_EQ(LowerAscii("\xC3\x84"
+                         "BC"),
+              "\xC3\x84"
+              "bc");
     EXPECT_EQ(LowerAscii("AZ@[az"), "az@[az");
     EXPECT_EQ(ApplyCaseMode("AbC", 0), "AbC");
     EXPECT_EQ(ApplyCaseMode("AbC", 1), "abc");

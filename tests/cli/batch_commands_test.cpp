@@ -31,7 +31,8 @@ TEST(CliAdd, IndexOrSearchEitherDirection) {
 TEST(CliRemove, CountFromPositionOrNextToText) {
     EXPECT_EQ(Out({"remove"}, "abc\n\n"), "bc\n\n");
     EXPECT_EQ(Out({"remove", "--count", "2", "--at", "2"}, "abcdefgh\n"), "adefgh\n");
-    EXPECT_EQ(Out({"remove", "--count", "2", "--at", "2", "--backwards"}, "abcdefgh\n"), "abcdeh\n");
+    EXPECT_EQ(Out({"remove", "--count", "2", "--at", "2", "--backwards"}, "abcdefgh\n"),
+              "abcdeh\n");
     EXPECT_EQ(Out({"remove", "--next-to", ":"}, "name: value\n"), "name:value\n");
     EXPECT_EQ(Out({"remove", "--next-to", ":", "--backwards"}, "name: value\n"), "nam: value\n");
 }

@@ -19,7 +19,8 @@ std::string Slurp(const std::string& path) {
 
 const std::filesystem::path& Folder() {
     static const std::filesystem::path folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pendara-cli-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "pendara-cli-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
         std::filesystem::path made(pattern);
         std::atexit([] { std::filesystem::remove_all(Folder()); });

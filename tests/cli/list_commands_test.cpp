@@ -10,13 +10,18 @@ TEST(CliConventions, ReadsAnyBreaksWritesLfOrCrLf) {
     EXPECT_EQ(RunCli({"sort", "--crlf", "-"}, "b\na").out, "a\r\nb\r\n");
     EXPECT_EQ(RunCli({"sort"}, "").out, "");
     EXPECT_EQ(RunCli({"sort"}, std::string("b\na\0z\n", 6)).out, "a\nb\n");
-    EXPECT_EQ(RunCli({"sort"}, "\xEF\xBB\xBF" "b\na\n").out, "a\nb\n");
+    EXPECT_EQ(RunCli({"sort"},
+                     "\xEF\xBB\xBF"
+                     "b\na\n")
+                  .out,
+              "a\nb\n");
 }
 
 TEST(CliConventions, ErrorsAndUsage) {
     const CliResult missing = RunCli({"count", "/no/such/file.txt"});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "pendara-cli: Cannot open file \"/no/such/file.txt\". No such file or directory\n");
+    EXPECT_EQ(missing.err,
+              "pendara-cli: Cannot open file \"/no/such/file.txt\". No such file or directory\n");
 
     const CliResult unknown = RunCli({"frobnicate"});
     EXPECT_EQ(unknown.status, 2);

@@ -71,7 +71,8 @@ TEST(CliCompare, SameFileStandardInputAndEmptySides) {
 TEST(CliCompare, InvalidUtf8AndNulsCompareByTheirBytes) {
     const std::string stray = "\xFF";
     const std::string first = TempFile("bytes1.txt", stray + std::string("a\nk\0z\n", 6));
-    const std::string second = TempFile("bytes2.txt", std::string("\xFE" "a\nK\n"));
+    const std::string second = TempFile("bytes2.txt", std::string("\xFE"
+                                                                  "a\nK\n"));
     EXPECT_EQ(RunCli({"compare", "--result", "first-only", first, second}).out, stray + "a\n");
     EXPECT_EQ(RunCli({"compare", "--result", "same", first, second}).out, "k\n");
 }

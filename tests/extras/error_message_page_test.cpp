@@ -35,7 +35,9 @@ struct Page {
         page = &f.make().errorMessagePage();
     }
     template <typename T>
-    T* get(const char* name) { return page->findChild<T*>(QString::fromLatin1(name)); }
+    T* get(const char* name) {
+        return page->findChild<T*>(QString::fromLatin1(name));
+    }
     NumberBox* from() { return get<NumberBox>("spnFrom"); }
     NumberBox* to() { return get<NumberBox>("spnTo"); }
     QTableView* grid() { return get<QTableView>("EList"); }
@@ -45,7 +47,9 @@ struct Page {
         to()->setValue(toCode);
         get<QPushButton>("btnShow")->click();
     }
-    QString cell(int row, int column) { return grid()->model()->index(row, column).data().toString(); }
+    QString cell(int row, int column) {
+        return grid()->model()->index(row, column).data().toString();
+    }
 };
 
 }  // namespace
@@ -60,8 +64,10 @@ private Q_SLOTS:
         QCOMPARE(p.from()->value(), 0);
         QCOMPARE(p.to()->value(), 5000);
         QCOMPARE(p.grid()->model()->rowCount(), 1);
-        QCOMPARE(p.grid()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Error Code"));
-        QCOMPARE(p.grid()->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Error Message"));
+        QCOMPARE(p.grid()->model()->headerData(0, Qt::Horizontal).toString(),
+                 QStringLiteral("Error Code"));
+        QCOMPARE(p.grid()->model()->headerData(1, Qt::Horizontal).toString(),
+                 QStringLiteral("Error Message"));
         p.get<QLineEdit>("Edit1")->setText(QStringLiteral("old"));
         p.page->EListClick();
         QCOMPARE(p.message(), QString());

@@ -73,7 +73,8 @@ private Q_SLOTS:
         p.store.setBinary(kUser, kShellFoldersKey, "Broken");
         p.store.setText(kUser, kShellFoldersKey, "After", "/a");
         p.visitExtras();
-        QCOMPARE(p.f.dialogs.errors, QStringList({QStringLiteral("Invalid data type for 'Broken'")}));
+        QCOMPARE(p.f.dialogs.errors,
+                 QStringList({QStringLiteral("Invalid data type for 'Broken'")}));
         QCOMPARE(p.grid()->property("tag").toInt(), 0);
         QCOMPARE(p.rows().size(), 2);  // the rows before the failure stay
         p.store.setText(kUser, kShellFoldersKey, "Broken", "/b");
@@ -107,8 +108,8 @@ private Q_SLOTS:
         p.page->findChild<QPushButton*>(QStringLiteral("Open"))->click();
         p.select(0);
         Q_EMIT p.grid()->doubleClicked(p.grid()->model()->index(0, 0));
-        QCOMPARE(p.f.dialogs.opened,
-                 QStringList({QStringLiteral("Music=/home/u/Music"), QStringLiteral("/home/u/Desktop")}));
+        QCOMPARE(p.f.dialogs.opened, QStringList({QStringLiteral("Music=/home/u/Music"),
+                                                  QStringLiteral("/home/u/Desktop")}));
         p.page->findChild<QPushButton*>(QStringLiteral("Button6"))->click();
         QCOMPARE(p.f.dialogs.clipboard, std::string("/home/u/Desktop"));
         p.f.dialogs.clipboardBusy = true;

@@ -43,7 +43,8 @@ private Q_SLOTS:
         Click(window, "Save1");
         QCOMPARE(f.dialogs.errors, QStringList());
         QCOMPARE(Slurp(f.path(QStringLiteral("out.txt"))), bytes);
-        QCOMPARE(f.dialogs.openRequests.at(0).filter, QStringLiteral("Text File (*.txt);;All Files (*)"));
+        QCOMPARE(f.dialogs.openRequests.at(0).filter,
+                 QStringLiteral("Text File (*.txt);;All Files (*)"));
         QCOMPARE(f.dialogs.saveRequests.at(0).defaultSuffix, QStringLiteral("txt"));
     }
 
@@ -89,13 +90,15 @@ private Q_SLOTS:
         const QString missing = f.path(QStringLiteral("missing.txt"));
         f.dialogs.openAnswers.push_back(missing);
         Click(window, "Load1");
-        QCOMPARE(f.dialogs.errors.value(0),
-                 QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(missing));
+        QCOMPARE(
+            f.dialogs.errors.value(0),
+            QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(missing));
         const QString badTarget = f.path(QStringLiteral("no/folder/out.txt"));
         f.dialogs.saveAnswers.push_back(badTarget);
         Click(window, "Save1");
-        QCOMPARE(f.dialogs.errors.value(1),
-                 QStringLiteral("Cannot create file \"%1\". No such file or directory.").arg(badTarget));
+        QCOMPARE(
+            f.dialogs.errors.value(1),
+            QStringLiteral("Cannot create file \"%1\". No such file or directory.").arg(badTarget));
         f.dialogs.clipboardBusy = true;
         Click(window, "Button5");
         QCOMPARE(f.dialogs.errors.value(2), QStringLiteral("Cannot open clipboard."));
@@ -192,8 +195,9 @@ private Q_SLOTS:
             lines.put(0, "changed");
             throw Failure("broken");
         };
-        QVERIFY_THROWS_EXCEPTION(Failure, RunEditTransaction(window.mainList(), window.workList(),
-                                                             TransactionForm::SuccessOnly, failing));
+        QVERIFY_THROWS_EXCEPTION(Failure,
+                                 RunEditTransaction(window.mainList(), window.workList(),
+                                                    TransactionForm::SuccessOnly, failing));
         QCOMPARE(window.mainList().text(), std::string("a\r\nb"));
         QCOMPARE(window.mainList().updateDepth(), 0);
         QVERIFY_THROWS_EXCEPTION(Failure, RunEditTransaction(window.mainList(), window.workList(),
@@ -205,10 +209,12 @@ private Q_SLOTS:
     void emptyListStaysEmptyThroughATransaction() {
         WindowFixture f;
         TPDFrm& window = f.make();
-        RunEditTransaction(window.mainList(), window.workList(), TransactionForm::Standard, [](LineList&) {});
+        RunEditTransaction(window.mainList(), window.workList(), TransactionForm::Standard,
+                           [](LineList&) {});
         QCOMPARE(window.mainList().text(), std::string());
         window.mainList().setText("a");
-        RunEditTransaction(window.mainList(), window.workList(), TransactionForm::Standard, [](LineList&) {});
+        RunEditTransaction(window.mainList(), window.workList(), TransactionForm::Standard,
+                           [](LineList&) {});
         QCOMPARE(window.mainList().text(), std::string("a\r\n"));
     }
 };

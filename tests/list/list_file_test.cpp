@@ -3,12 +3,12 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <csignal>
 #include <unistd.h>
+#include <csignal>
 
+#include <gtest/gtest.h>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 
 #include "list/failure.h"
 
@@ -46,10 +46,16 @@ TEST_F(ListFileTest, ReadKeepsEveryByte) {
 }
 
 TEST_F(ListFileTest, ByteOrderMarks) {
-    EXPECT_EQ(DecodeListText("\xEF\xBB\xBF" "abc"), "abc");
-    EXPECT_EQ(DecodeListText(std::string("\xFF\xFE" "a\0\xE4\0\r\0\n\0", 10)), "a\xC3\xA4\r\n");
+    EXPECT_EQ(DecodeListText("\xEF\xBB\xBF"
+                             "abc"),
+              "abc");
+    EXPECT_EQ(DecodeListText(std::string("\xFF\xFE"
+                                         "a\0\xE4\0\r\0\n\0",
+                                         10)),
+              "a\xC3\xA4\r\n");
     EXPECT_EQ(DecodeListText(std::string("\xFE\xFF\0a\xD8\x3D\xDE\x00", 8)), "a\xF0\x9F\x98\x80");
-    EXPECT_EQ(DecodeListText(std::string("\xFF\xFE\x00\xD8", 4)), "\xEF\xBF\xBD");  // lone surrogate
+    EXPECT_EQ(DecodeListText(std::string("\xFF\xFE\x00\xD8", 4)),
+              "\xEF\xBF\xBD");  // lone surrogate
     EXPECT_EQ(DecodeListText("\xFF"), "\xFF");
 }
 
@@ -97,7 +103,9 @@ TEST_F(ListFileTest, SaveIntoMissingFolderFailsWithCreateMessage) {
         WriteListFile(path("no/such/list.txt"), "x");
         FAIL() << "no failure";
     } catch (const Failure& failure) {
-        EXPECT_EQ(std::string(failure.what()).rfind("Cannot create file \"" + path("no/such/list.txt") + "\". ", 0), 0u)
+        EXPECT_EQ(std::string(failure.what())
+                      .rfind("Cannot create file \"" + path("no/such/list.txt") + "\". ", 0),
+                  0u)
             << failure.what();
     }
 }

@@ -8,16 +8,22 @@ namespace {
 TEST(CharCount, CountsSequencesAndStrayBytes) {
     EXPECT_EQ(CharCount(""), 0u);
     EXPECT_EQ(CharCount("abc"), 3u);
-    EXPECT_EQ(CharCount("\xC3\xA4" "b"), 2u);              // ä b
-    EXPECT_EQ(CharCount("\xF0\x9F\x98\x80"), 1u);          // one emoji
-    EXPECT_EQ(CharCount("\xE4" "bc"), 3u);                 // Latin-1 ä: one stray byte
-    EXPECT_EQ(CharCount("\xC3"), 1u);                      // truncated sequence
-    EXPECT_EQ(CharCount("\xC0\x80"), 2u);                  // overlong form is two stray bytes
-    EXPECT_EQ(CharCount("\xED\xA0\x80"), 3u);              // encoded surrogate
+    EXPECT_EQ(CharCount("\xC3\xA4"
+                        "b"),
+              2u);                                 // ä b
+    EXPECT_EQ(CharCount("\xF0\x9F\x98\x80"), 1u);  // one emoji
+    EXPECT_EQ(CharCount("\xE4"
+                        "bc"),
+              3u);                             // Latin-1 ä: one stray byte
+    EXPECT_EQ(CharCount("\xC3"), 1u);          // truncated sequence
+    EXPECT_EQ(CharCount("\xC0\x80"), 2u);      // overlong form is two stray bytes
+    EXPECT_EQ(CharCount("\xED\xA0\x80"), 3u);  // encoded surrogate
 }
 
 TEST(ByteOffsetOfChar, NeverLandsInsideACharacter) {
-    const std::string_view s = "a\xC3\xA4\xE2\x82\xAC" "b";  // a ä € b
+    const std::string_view s =
+        "a\xC3\xA4\xE2\x82\xAC"
+        "b";  // a ä € b
     EXPECT_EQ(ByteOffsetOfChar(s, 0), 0u);
     EXPECT_EQ(ByteOffsetOfChar(s, 1), 1u);
     EXPECT_EQ(ByteOffsetOfChar(s, 2), 3u);

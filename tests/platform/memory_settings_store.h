@@ -50,7 +50,9 @@ public:
     }
 
 private:
-    SettingsFile& of(SettingsRoot root) { return root == SettingsRoot::CurrentUser ? user : machine; }
+    SettingsFile& of(SettingsRoot root) {
+        return root == SettingsRoot::CurrentUser ? user : machine;
+    }
 };
 
 }  // namespace pendara::testing

@@ -40,7 +40,9 @@ protected:
         return env;
     }
     std::string file() const { return folder_ / "config/pendara/settings.ini"; }
-    std::unique_ptr<SettingsStore> open() const { return MakeLinuxSettingsStore(file(), environment()); }
+    std::unique_ptr<SettingsStore> open() const {
+        return MakeLinuxSettingsStore(file(), environment());
+    }
 
     ScratchFolder folder_;
 };
@@ -62,7 +64,10 @@ TEST_F(SettingsStoreTest, WrittenTextsReadBackInCreationOrderWhateverTheirNames)
     WriteRegText(*store, "Software\\Brantor", odd, "line\nbreak \xFF");
     WriteRegText(*store, "Software\\Brantor", "", "default");
     WriteRegText(*store, "Software\\Brantor", "07", "/opt/pendara");  // keeps its place
-    WriteRegText(*store, "Software\\\xC3\x9C" "ber=[x]", "v", "w");
+    WriteRegText(*store,
+                 "Software\\\xC3\x9C"
+                 "ber=[x]",
+                 "v", "w");
 
     auto again = open();
     std::vector<std::string> names;
@@ -71,7 +76,11 @@ TEST_F(SettingsStoreTest, WrittenTextsReadBackInCreationOrderWhateverTheirNames)
     EXPECT_EQ(ReadRegText(*again, kUser, "Software\\Brantor", "07"), "/opt/pendara");
     EXPECT_EQ(ReadRegText(*again, kUser, "Software\\Brantor", odd), "line\nbreak \xFF");
     EXPECT_EQ(ReadRegText(*again, kUser, "Software\\Brantor\\Support", "07"), "1");
-    EXPECT_EQ(ReadRegText(*again, kUser, "Software\\\xC3\x9C" "ber=[x]", "v"), "w");
+    EXPECT_EQ(ReadRegText(*again, kUser,
+                          "Software\\\xC3\x9C"
+                          "ber=[x]",
+                          "v"),
+              "w");
     // The file stays readable text: one line per value.
     EXPECT_THAT(folder_.read("config/pendara/settings.ini"),
                 ::testing::HasSubstr("[Software\\Brantor]\n\"07\" = text \"/opt/pendara\"\n"));
@@ -117,7 +126,10 @@ TEST_F(SettingsStoreTest, DamagedFileIsNeverWrittenOver) {
     const std::string big(kMaxSettingsFileSize + 1, ';');
     for (const std::string& damaged :
          {std::string("[Software\\Brantor]\n\"07\" = text \"/usr/b"),  // cut short
-          std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10), std::string("\"07\" = text \"1\"\n"),
+          std::string("\x7F"
+                      "ELF\x02\x01\x01\0\0\0",
+                      10),
+          std::string("\"07\" = text \"1\"\n"),
           std::string("[K]\n\"a\" = text \"1\"\n\"A\" = text \"2\"\n"), big}) {
         folder_.write("config/pendara/settings.ini", damaged);
         auto store = open();
@@ -173,7 +185,8 @@ TEST_F(SettingsStoreTest, WritersAtOnceKeepEachOthersValues) {
     // Two windows or two running copies: each has its own store over the same file.
     const auto writer = [&](const std::string& prefix) {
         auto store = open();
-        for (int i = 0; i < 40; ++i) WriteRegText(*store, "Software\\Brantor", prefix + std::to_string(i), "v");
+        for (int i = 0; i < 40; ++i)
+            WriteRegText(*store, "Software\\Brantor", prefix + std::to_string(i), "v");
     };
     std::thread first(writer, "a");
     std::thread second(writer, "b");

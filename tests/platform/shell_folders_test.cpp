@@ -75,7 +75,8 @@ public:
     std::optional<std::vector<std::string>> valueNames(SettingsRoot, std::string_view) override {
         return std::vector<std::string>{"A=B", "Gone", "Bad", "After"};
     }
-    std::optional<StoredValue> value(SettingsRoot, std::string_view, std::string_view name) override {
+    std::optional<StoredValue> value(SettingsRoot, std::string_view,
+                                     std::string_view name) override {
         if (name == "A=B") return StoredValue{StoredValue::Type::Text, "/x"};
         if (name == "Bad") return StoredValue{StoredValue::Type::Binary, "\x01"};
         if (name == "After") return StoredValue{StoredValue::Type::Text, "/y"};

@@ -1,7 +1,7 @@
 #include "platform/system_messages.h"
 
-#include <cerrno>
 #include <gtest/gtest.h>
+#include <cerrno>
 
 namespace pendara {
 namespace {

@@ -1,8 +1,8 @@
 #include "platform/system_status.h"
 
+#include <gtest/gtest.h>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 
 namespace pendara {
 namespace {

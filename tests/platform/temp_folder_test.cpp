@@ -3,10 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 
 #include "list/failure.h"
 
@@ -77,7 +77,8 @@ TEST_F(TempFolderTest, NeverWritesOrReadsThroughALink) {
     fs::create_symlink(root_ / "victim", folder / "more.txt");
     auto temp = MakeLinuxTempFolder(folder.string());
 
-    EXPECT_NE(failureOf([&] { temp->readFile("more.txt"); }).find("Cannot open file"), std::string::npos);
+    EXPECT_NE(failureOf([&] { temp->readFile("more.txt"); }).find("Cannot open file"),
+              std::string::npos);
     temp->writeFile("more.txt", "table");
     EXPECT_EQ(contents(root_ / "victim"), "keep");
     EXPECT_FALSE(fs::is_symlink(folder / "more.txt"));
@@ -107,7 +108,8 @@ TEST_F(TempFolderTest, FolderThatCannotBeMadeFailsWithTheFilesPath) {
 TEST(DefaultTempFolder, PrefersRuntimeThenCacheThenHome) {
     const auto keep = [](const char* name) {
         const char* value = std::getenv(name);
-        return std::make_pair(std::string(name), value ? std::optional<std::string>(value) : std::nullopt);
+        return std::make_pair(std::string(name),
+                              value ? std::optional<std::string>(value) : std::nullopt);
     };
     const auto saved = {keep("XDG_RUNTIME_DIR"), keep("XDG_CACHE_HOME"), keep("HOME")};
     ::setenv("XDG_RUNTIME_DIR", "/run/user/7/", 1);

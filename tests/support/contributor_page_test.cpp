@@ -5,8 +5,8 @@
 
 #include "app/page_control.h"
 #include "support/contributor_page.h"
-#include "support/support_page.h"
 #include "support/support_fixture.h"
+#include "support/support_page.h"
 #include "support/table_grid.h"
 
 using namespace pendara;
@@ -47,7 +47,10 @@ private Q_SLOTS:
         QCOMPARE(window.page().activePage(), static_cast<QWidget*>(&window.contributorPage()));
         QCOMPARE(grid.rowCount(), 2);
         QCOMPARE(grid.cell(5, 0), QStringLiteral("Translation\r\n2016"));
-        QVERIFY(f.temp.readFile("Contributor.txt").starts_with(std::string("\xFF\xFE" "A\0", 4)));
+        QVERIFY(f.temp.readFile("Contributor.txt")
+                    .starts_with(std::string("\xFF\xFE"
+                                             "A\0",
+                                             4)));
         QCOMPARE(f.temp.writes, writesBefore + 1);
 
         window.showListBuilder();
@@ -84,7 +87,8 @@ private Q_SLOTS:
 
         grid.selectRow(0);
         QCOMPARE(f.child<QLabel>("lblCName")->text(), QStringLiteral("Ann"));
-        QCOMPARE(f.child<QPlainTextEdit>("mContribution")->toPlainText(), QStringLiteral("Translation\n2016"));
+        QCOMPARE(f.child<QPlainTextEdit>("mContribution")->toPlainText(),
+                 QStringLiteral("Translation\n2016"));
         QCOMPARE(enabled(f), QList<bool>({true, false, true, false}));
         f.child<QToolButton>("cTwitter")->click();
         QCOMPARE(f.dialogs.opened, Strings({"https://tw/ann"}));

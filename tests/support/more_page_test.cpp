@@ -65,12 +65,14 @@ private Q_SLOTS:
             window.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&window));
             // Newest first; the later "Pendara" line is gone, the earlier one stays.
-            QCOMPARE(Column(grid, 1), Strings({"2016.08", "2016.08", "2016.02", "2015.01", "2013.12"}));
+            QCOMPARE(Column(grid, 1),
+                     Strings({"2016.08", "2016.08", "2016.02", "2015.01", "2013.12"}));
             QCOMPARE(Column(grid, 0).size(), 5);
             QVERIFY(Column(grid, 0).contains(QStringLiteral("Pendara")));
             QVERIFY(!Column(grid, 2).contains(QStringLiteral("This program, later line.")));
         }
-        QCOMPARE(QString::fromStdString(f.temp.readFile("more.txt")).left(10), QStringLiteral("Alpha\t2015"));
+        QCOMPARE(QString::fromStdString(f.temp.readFile("more.txt")).left(10),
+                 QStringLiteral("Alpha\t2015"));
         QVERIFY(f.temp.readFile("more.txt").ends_with("\t99999999999\t\r\n"));
         QCOMPARE(f.dialogs.errors, QStringList());
     }
@@ -109,7 +111,8 @@ private Q_SLOTS:
         QCOMPARE(download->property("helpKeyword").toString(), QStringLiteral("https://dl/beta"));
         // ID 257 is icon 1, kept in 8 bits.
         QVERIFY(!icon->pixmap().isNull());
-        QCOMPARE(icon->pixmap().toImage(), QPixmap(QStringLiteral(":/icons/more/01.png")).toImage());
+        QCOMPARE(icon->pixmap().toImage(),
+                 QPixmap(QStringLiteral(":/icons/more/01.png")).toImage());
         QVERIFY(!share->isHidden() && !download->isHidden() && !icon->isHidden());
 
         select(grid, QStringLiteral("Alpha"));
@@ -133,7 +136,8 @@ private Q_SLOTS:
         QVERIFY(!f.child<QCheckBox>("chkShare")->isHidden());
 
         select(grid, QStringLiteral("Gamma"));
-        QCOMPARE(f.dialogs.errors, QStringList({QStringLiteral("'abc' is not a valid integer value.")}));
+        QCOMPARE(f.dialogs.errors,
+                 QStringList({QStringLiteral("'abc' is not a valid integer value.")}));
         QCOMPARE(f.child<QLabel>("lblPName")->text(), QStringLiteral("Gamma 2016.02"));
         QCOMPARE(f.child<QToolButton>("msDownload")->property("helpKeyword").toString(),
                  QStringLiteral("https://dl/gamma"));
@@ -141,7 +145,8 @@ private Q_SLOTS:
         QVERIFY(!f.child<QCheckBox>("chkShare")->isHidden());
 
         select(grid, QStringLiteral("Delta"));
-        QCOMPARE(f.dialogs.errors.last(), QStringLiteral("'99999999999' is not a valid integer value."));
+        QCOMPARE(f.dialogs.errors.last(),
+                 QStringLiteral("'99999999999' is not a valid integer value."));
     }
 
     void shareBoxChoosesTheDownloadLink() {
@@ -165,8 +170,8 @@ private Q_SLOTS:
         select(grid, QStringLiteral("Alpha"));
         QVERIFY(share->isChecked());
         download->click();
-        QCOMPARE(f.dialogs.opened, Strings({"https://share/beta", "https://dl/beta", "https://share/beta",
-                                                "https://dl/alpha"}));
+        QCOMPARE(f.dialogs.opened, Strings({"https://share/beta", "https://dl/beta",
+                                            "https://share/beta", "https://dl/alpha"}));
 
         grid.clearSelection();
         download->click();
@@ -181,8 +186,9 @@ private Q_SLOTS:
         auto& grid = *f.child<TableGrid>("nxMore");
         QHeaderView* header = grid.horizontalHeader();
         const auto click = [&](int column) {
-            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                              QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+            QTest::mouseClick(
+                header->viewport(), Qt::LeftButton, {},
+                QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
         };
         grid.resize(900, 300);
         click(0);

@@ -18,7 +18,9 @@ struct Start {
     MemorySettingsStore store;
 
     Start() { f.services.settings = &store; }
-    void flag(std::string text) { store.setText(kUser, "Software\\Brantor\\Support", "07", std::move(text)); }
+    void flag(std::string text) {
+        store.setText(kUser, "Software\\Brantor\\Support", "07", std::move(text));
+    }
     QStringList shown() {
         f.make();
         return f.dialogs.modalDialogs;
@@ -57,7 +59,8 @@ private Q_SLOTS:
         Start s;
         s.store.readOnly = true;
         QCOMPARE(s.shown(), QStringList());
-        QCOMPARE(s.f.dialogs.errors, QStringList({QStringLiteral("Error creating system registry entry.")}));
+        QCOMPARE(s.f.dialogs.errors,
+                 QStringList({QStringLiteral("Error creating system registry entry.")}));
         QVERIFY(s.f.window->isWindow());
     }
 };

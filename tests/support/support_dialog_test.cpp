@@ -26,7 +26,9 @@ struct Dialog {
         dialog.setProperty("tag", tag);
     }
     QCheckBox* check() { return dialog.findChild<QCheckBox*>(QStringLiteral("chkShow")); }
-    QPushButton* button(const char* name) { return dialog.findChild<QPushButton*>(QString::fromLatin1(name)); }
+    QPushButton* button(const char* name) {
+        return dialog.findChild<QPushButton*>(QString::fromLatin1(name));
+    }
     std::string flag() { return ReadRegText(store, kUser, "Software\\Brantor\\Support", "07"); }
 };
 
@@ -91,21 +93,26 @@ private Q_SLOTS:
         d.dialog.show();
         d.button("Button1")->click();
         QVERIFY(!d.dialog.isVisible());
-        QCOMPARE(d.dialogs.errors, QStringList({QStringLiteral("Failed to create key Software\\Brantor.")}));
+        QCOMPARE(d.dialogs.errors,
+                 QStringList({QStringLiteral("Failed to create key Software\\Brantor.")}));
     }
 
     void linksOpenTheirTargetsAndBitcoinShowsTheAddress() {
         Dialog d;
         d.dialog.show();
-        for (const char* link : {"FB28", "Image2", "Image3", "Label3", "Button2"}) d.button(link)->click();
+        for (const char* link : {"FB28", "Image2", "Image3", "Label3", "Button2"})
+            d.button(link)->click();
         QCOMPARE(d.dialogs.opened.size(), 5);
-        for (const QString& target : d.dialogs.opened) QVERIFY(target.startsWith(QStringLiteral("https://")));
-        QCOMPARE(d.dialogs.opened.value(4), d.button("Button2")->property("helpKeyword").toString());
+        for (const QString& target : d.dialogs.opened)
+            QVERIFY(target.startsWith(QStringLiteral("https://")));
+        QCOMPARE(d.dialogs.opened.value(4),
+                 d.button("Button2")->property("helpKeyword").toString());
         d.button("Image4")->click();
         QCOMPARE(d.dialogs.inputBoxes.size(), 1);
-        QVERIFY(d.dialogs.inputBoxes[0].startsWith(QStringLiteral(
-            "Support Us|If you want to Support Our Software Development, you can Send a Donation to "
-            "Our BitCoin Address\n\nThanks!|")));
+        QVERIFY(d.dialogs.inputBoxes[0].startsWith(
+            QStringLiteral("Support Us|If you want to Support Our Software Development, you can "
+                           "Send a Donation to "
+                           "Our BitCoin Address\n\nThanks!|")));
     }
 };
 

@@ -21,7 +21,8 @@ inline QStringList Strings(std::initializer_list<const char*> items) {
 // full or unwritable folder does.
 class SwitchableTempFolder : public TempFolder {
 public:
-    explicit SwitchableTempFolder(const QString& folder) : real_(MakeLinuxTempFolder(folder.toStdString())) {}
+    explicit SwitchableTempFolder(const QString& folder)
+        : real_(MakeLinuxTempFolder(folder.toStdString())) {}
     bool failWrites = false;
     int writes = 0;
 

@@ -37,7 +37,8 @@ private Q_SLOTS:
         }
         f.child<QLineEdit>("amCP")->setText(QStringLiteral("12"));
         f.child<QToolButton>("imgCP")->click();
-        QCOMPARE(f.dialogs.opened.last(), QString::fromUtf8(maker::kCoinPaymentsPrefix) + QStringLiteral("12") +
+        QCOMPARE(f.dialogs.opened.last(), QString::fromUtf8(maker::kCoinPaymentsPrefix) +
+                                              QStringLiteral("12") +
                                               QString::fromUtf8(maker::kCoinPaymentsSuffix));
     }
 
@@ -59,8 +60,9 @@ private Q_SLOTS:
     void copyButtonsPutTheAddressOnTheClipboard() {
         SupportFixture f;
         f.make();
-        const std::pair<const char*, const char*> copies[] = {
-            {"subBTC", maker::kBitcoinAddress}, {"subLTC", maker::kLitecoinAddress}, {"subDOGE", maker::kDogecoinAddress}};
+        const std::pair<const char*, const char*> copies[] = {{"subBTC", maker::kBitcoinAddress},
+                                                              {"subLTC", maker::kLitecoinAddress},
+                                                              {"subDOGE", maker::kDogecoinAddress}};
         for (const auto& [button, address] : copies) {
             f.child<QPushButton>(button)->click();
             QCOMPARE(QString::fromStdString(f.dialogs.clipboard), QString::fromUtf8(address));
@@ -89,12 +91,14 @@ private Q_SLOTS:
         QCOMPARE(f.child<QTabWidget>("PageControl1")->count(), 5);
         f.child<QToolButton>("btnDInfo")->click();
         QCOMPARE(f.dialogs.informations.size(), 1);
-        QVERIFY(f.dialogs.informations[0].startsWith(QStringLiteral("Your Donation will be used to :\n\n1. Keep")));
+        QVERIFY(f.dialogs.informations[0].startsWith(
+            QStringLiteral("Your Donation will be used to :\n\n1. Keep")));
         QVERIFY(f.dialogs.informations[0].contains(QStringLiteral("Domain & Web Hosting")));
         f.child<QToolButton>("Image6")->click();
         QCOMPARE(f.dialogs.inputBoxes.size(), 1);
         QVERIFY(f.dialogs.inputBoxes[0].startsWith(QStringLiteral("Support Us|")));
-        QVERIFY(f.dialogs.inputBoxes[0].endsWith(QLatin1Char('|') + QString::fromUtf8(maker::kMobileNumber)));
+        QVERIFY(f.dialogs.inputBoxes[0].endsWith(QLatin1Char('|') +
+                                                 QString::fromUtf8(maker::kMobileNumber)));
     }
 };
 

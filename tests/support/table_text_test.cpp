@@ -50,7 +50,8 @@ TEST(TableText, BreakCharacterBecomesLineBreakInsideTheField) {
 }
 
 TEST(TableText, FieldsPastTheLastColumnAreDroppedAndMissingOnesLeftOut) {
-    EXPECT_THAT(Parse("a\tb\tc\td\r\nx\r\n", 2), ElementsAre(ElementsAre("a", "b"), ElementsAre("x")));
+    EXPECT_THAT(Parse("a\tb\tc\td\r\nx\r\n", 2),
+                ElementsAre(ElementsAre("a", "b"), ElementsAre("x")));
     EXPECT_THAT(Parse("a\t\t\r\n", 7), ElementsAre(ElementsAre("a", "", "")));
 }
 
@@ -70,7 +71,8 @@ TEST(TableText, SkippedLinesGiveNoRows) {
 
 TEST(TableText, OtherSeparatorAndBreakCharacter) {
     const TableTextFormat format{3, ';', 0, '~'};
-    EXPECT_THAT(ParseTableText("a;b~c|d\tx\r\n", format), ElementsAre(ElementsAre("a", "b\r\nc|d\tx")));
+    EXPECT_THAT(ParseTableText("a;b~c|d\tx\r\n", format),
+                ElementsAre(ElementsAre("a", "b\r\nc|d\tx")));
 }
 
 TEST(TableText, Utf16WithByteOrderMark) {
@@ -85,13 +87,17 @@ TEST(TableText, EightBitKeepsUtf8AndReadsOtherBytesAsLatin1) {
     EXPECT_THAT(Parse("caf\xC3\xA9\tna\xEFve\r\n"),
                 ElementsAre(ElementsAre("caf\xC3\xA9", "na\xC3\xAFve")));
     // A UTF-8 mark is no UTF-16 mark: it stays text.
-    EXPECT_THAT(Parse("\xFE\xFF" "a\r\n"), ElementsAre(ElementsAre("\xC3\xBE\xC3\xBF" "a")));
+    EXPECT_THAT(Parse("\xFE\xFF"
+                      "a\r\n"),
+                ElementsAre(ElementsAre("\xC3\xBE\xC3\xBF"
+                                        "a")));
 }
 
 TEST(TableText, WrittenFilesReadBackAsTheirLines) {
-    const std::vector<std::string> lines = {"Name\t\"q\"\"x\"\tcaf\xC3\xA9|two", "", "\xF0\x9F\x98\x80\tz"};
-    const auto expected = ElementsAre(ElementsAre("Name", "q\"x", "caf\xC3\xA9\r\ntwo"), ElementsAre(""),
-                                      ElementsAre("\xF0\x9F\x98\x80", "z"));
+    const std::vector<std::string> lines = {"Name\t\"q\"\"x\"\tcaf\xC3\xA9|two", "",
+                                            "\xF0\x9F\x98\x80\tz"};
+    const auto expected = ElementsAre(ElementsAre("Name", "q\"x", "caf\xC3\xA9\r\ntwo"),
+                                      ElementsAre(""), ElementsAre("\xF0\x9F\x98\x80", "z"));
     EXPECT_EQ(TableFileBytes({"a", "b"}), "a\r\nb\r\n");
     EXPECT_THAT(Parse(TableFileBytes(lines)), expected);
     const std::string utf16 = Utf16TableFileBytes(lines);
@@ -103,9 +109,11 @@ TEST(TableText, WrittenFilesReadBackAsTheirLines) {
 
 TEST(TableText, LoadFromFile) {
     namespace fs = std::filesystem;
-    const fs::path path = fs::temp_directory_path() / ("pendara-table-" + std::to_string(::getpid()));
+    const fs::path path =
+        fs::temp_directory_path() / ("pendara-table-" + std::to_string(::getpid()));
     std::ofstream(path, std::ios::binary) << "a\tb\r\n";
-    EXPECT_THAT(LoadTableText(path.string(), TableTextFormat{2}), ElementsAre(ElementsAre("a", "b")));
+    EXPECT_THAT(LoadTableText(path.string(), TableTextFormat{2}),
+                ElementsAre(ElementsAre("a", "b")));
     fs::remove(path);
     try {
         LoadTableText(path.string(), TableTextFormat{2});

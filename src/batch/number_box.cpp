@@ -70,14 +70,6 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
                 QApplication::beep();
             return;
         }
-        if (enter) {
-            event->accept();
-            if (dialogs_ != nullptr)
-                dialogs_->beep();
-            else
-                QApplication::beep();
-            return;
-        }
     }
     QAbstractSpinBox::keyPressEvent(event);
 }

@@ -44,13 +44,6 @@ void KeyValueModel::setRows(std::vector<std::string> rows) {
     endResetModel();
 }
 
-void KeyValueModel::appendRow(std::string row) {
-    const int at = rowCount();
-    beginInsertRows(QModelIndex(), at, at);
-    rows_.push_back(std::move(row));
-    endInsertRows();
-}
-
 void SetUpKeyValueGrid(QTableView& grid, KeyValueModel& model, int nameWidth, int valueWidth) {
     grid.setModel(&model);
     grid.setSelectionBehavior(QAbstractItemView::SelectRows);

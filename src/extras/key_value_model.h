@@ -21,11 +21,9 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    const std::vector<std::string>& rows() const { return rows_; }
     // The row text, or "" for a row that does not exist.
     std::string row(int index) const;
     void setRows(std::vector<std::string> rows);
-    void appendRow(std::string row);
 
 private:
     QString titles_[2];

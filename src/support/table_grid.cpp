@@ -44,12 +44,6 @@ public:
         endResetModel();
     }
 
-    void removeRow(int row) {
-        beginRemoveRows({}, row, row);
-        rows.erase(rows.begin() + row);
-        endRemoveRows();
-    }
-
     void setRows(const std::vector<TableRow>& source) {
         beginResetModel();
         rows.clear();
@@ -191,11 +185,6 @@ int TableGrid::columnCount() const { return model_->columnCount(); }
 int TableGrid::rowCount() const { return model_->rowCount(); }
 
 void TableGrid::setRows(const std::vector<TableRow>& rows) { model_->setRows(rows); }
-
-void TableGrid::removeRow(int row) {
-    if (row < 0 || row >= rowCount()) return;
-    model_->removeRow(row);
-}
 
 QString TableGrid::cell(int column, int row) const {
     if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return {};

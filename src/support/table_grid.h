@@ -33,7 +33,6 @@ public:
 
     // Replaces every row. The selection goes; no selection signal is raised.
     void setRows(const std::vector<TableRow>& rows);
-    void removeRow(int row);
     QString cell(int column, int row) const;
 
     // Sorts the rows by `column`; rows with equal keys come in no fixed order.

@@ -1,11 +1,19 @@
 #include "list/edit_transaction.h"
 
+#include <QtGlobal>
+
 #include "list/main_list.h"
 
 namespace pendara {
 
 void RunEditTransaction(MainList& mainList, LineList& workList, TransactionForm form,
                         const std::function<void(LineList&)>& edit) {
+    // Whichever way the transaction ends, the Main List repaints as it did before it.
+    struct DepthCheck {
+        const MainList& list;
+        const int depth;
+        ~DepthCheck() { Q_ASSERT(list.updateDepth() == depth); }
+    } depthCheck{mainList, mainList.updateDepth()};
     mainList.suspendUpdates();
     bool copiedIn = false;
     try {

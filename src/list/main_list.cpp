@@ -180,6 +180,8 @@ void MainList::suspendUpdates() {
 }
 
 void MainList::resumeUpdates() {
+    // A resume without its suspension would repaint in the middle of someone else's edit.
+    Q_ASSERT(suspended_ > 0);
     if (suspended_ == 0) return;
     if (--suspended_ == 0) {
         editor_.setUpdatesEnabled(true);

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/case_trace.h"
 #include "app/fake_system_status.h"
 #include "app/main_window.h"
 #include "app/scripted_dialogs.h"

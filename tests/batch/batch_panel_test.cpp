@@ -13,6 +13,7 @@
 #include "list/main_list.h"
 
 using namespace pendara;
+using pendara::testing::CaseTrace;
 using pendara::testing::WindowFixture;
 
 namespace {
@@ -232,6 +233,7 @@ private Q_SLOTS:
         } boxes[] = {{"AAI", 1}, {"MRem", 1}, {"RAI", 1},  {"RL1", 0},
                      {"RL2", 1}, {"RL3", 0},  {"RLB1", 0}, {"RLB2", 0}};
         for (const auto& box : boxes) {
+            const CaseTrace trace(QString::fromLatin1(box.name));
             NumberBox* number = p.get<NumberBox>(box.name);
             QCOMPARE(number->text(), QStringLiteral("1"));
             QCOMPARE(number->range().minimum, box.minimum);

@@ -12,6 +12,7 @@
 #include "list/main_list.h"
 
 using namespace pendara;
+using pendara::testing::CaseTrace;
 using pendara::testing::Spit;
 using pendara::testing::WindowFixture;
 
@@ -85,10 +86,12 @@ private Q_SLOTS:
         QCOMPARE(Find(window, "Button3")->property("tag").toInt(), 3);
         int tag = 1;
         for (const char* name : {"btnFirst", "btnSecond", "btnSame", "btnDif"}) {
+            const CaseTrace trace(QString::fromLatin1(name));
             QCOMPARE(Find(window, name)->property("tag").toInt(), tag++);
         }
         tag = 1;
         for (const char* name : {"clpFirst", "clpSecond", "clpSame", "clpDif"}) {
+            const CaseTrace trace(QString::fromLatin1(name));
             QCOMPARE(Find(window, name)->property("tag").toInt(), tag++);
         }
         QCOMPARE(AllShown(window), kNoResults);

@@ -13,6 +13,7 @@
 #include "list/main_list.h"
 
 using namespace pendara;
+using pendara::testing::CaseTrace;
 using pendara::testing::Spit;
 using pendara::testing::WindowFixture;
 
@@ -61,6 +62,7 @@ private Q_SLOTS:
         QCOMPARE(Find<QPushButton>(window, "Button11")->text(),
                  QStringLiteral("MERGE to \"Main List\""));
         for (const char* name : {"before", "txtLeftUp", "txtSeparator", "txtRightDown", "after"}) {
+            const CaseTrace trace(QString::fromLatin1(name));
             QCOMPARE(Box(window, name)->text(), QString());
         }
         QCOMPARE(Find(window, "Button8")->property("tag").toInt(), 0);
@@ -191,6 +193,7 @@ private Q_SLOTS:
         QTest::keyClick(Box(window, "txtSeparator"), Qt::Key_Escape);
         QCOMPARE(Box(window, "txtSeparator")->text(), QString());
         for (const char* name : {"before", "txtLeftUp", "txtRightDown", "after"}) {
+            const CaseTrace trace(QString::fromLatin1(name));
             QCOMPARE(Box(window, name)->text(), QStringLiteral("text"));
         }
         QTest::keyClick(Box(window, "after"), Qt::Key_Escape);

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/case_trace.h"
 #include "app/scripted_dialogs.h"
 #include "platform/memory_settings_store.h"
 #include "platform/settings_store.h"
@@ -104,7 +105,7 @@ private Q_SLOTS:
             d.button(link)->click();
         QCOMPARE(d.dialogs.opened.size(), 5);
         for (const QString& target : d.dialogs.opened)
-            QVERIFY(target.startsWith(QStringLiteral("https://")));
+            QVERIFY2(target.startsWith(QStringLiteral("https://")), qPrintable(target));
         QCOMPARE(d.dialogs.opened.value(4),
                  d.button("Button2")->property("helpKeyword").toString());
         d.button("Image4")->click();

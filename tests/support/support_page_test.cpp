@@ -9,6 +9,7 @@
 #include "support/support_page.h"
 
 using namespace pendara;
+using pendara::testing::CaseTrace;
 using pendara::testing::Strings;
 using pendara::testing::SupportFixture;
 
@@ -24,12 +25,14 @@ private Q_SLOTS:
         const QString prefix = QString::fromUtf8(maker::kSkrillPrefix);
         const QString suffix = QString::fromUtf8(maker::kSkrillSuffix);
         for (const char* typed : {"0", "", "-", "00", "abc"}) {
+            const CaseTrace trace(QStringLiteral("typed \"%1\"").arg(QString::fromUtf8(typed)));
             amount->setText(QString::fromUtf8(typed));
             donate->click();
             QCOMPARE(amount->text(), QStringLiteral("5"));
             QCOMPARE(f.dialogs.opened.last(), prefix + QStringLiteral("5") + suffix);
         }
         for (const char* typed : {"25", "-3", "+07"}) {
+            const CaseTrace trace(QStringLiteral("typed \"%1\"").arg(QString::fromUtf8(typed)));
             amount->setText(QString::fromUtf8(typed));
             donate->click();
             QCOMPARE(amount->text(), QString::fromUtf8(typed));
@@ -64,6 +67,7 @@ private Q_SLOTS:
                                                               {"subLTC", maker::kLitecoinAddress},
                                                               {"subDOGE", maker::kDogecoinAddress}};
         for (const auto& [button, address] : copies) {
+            const CaseTrace trace(QString::fromLatin1(button));
             f.child<QPushButton>(button)->click();
             QCOMPARE(QString::fromStdString(f.dialogs.clipboard), QString::fromUtf8(address));
         }

@@ -20,6 +20,9 @@ void RunGuarded(QWidget* owner, Dialogs& dialogs, const std::function<void()>& h
         message = "Out of memory";
     } catch (const std::exception& error) {
         message = error.what();
+    } catch (...) {
+        // Whatever was thrown, it must not cross the event loop.
+        message = "Unknown error";
     }
     dialogs.error(owner, QString::fromStdString(WithClosingFullStop(message)));
 }

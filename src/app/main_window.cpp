@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <exception>
 
+#include "app/control_link.h"
 #include "app/dialogs.h"
 #include "app/glyphs.h"
 #include "app/handler_guard.h"
@@ -36,17 +37,16 @@ namespace pendara {
 
 namespace {
 
-TPDFrm* gMainWindow = nullptr;
-
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-TPDFrm* TPDFrm::PDFrm() { return gMainWindow; }
-
 TPDFrm::TPDFrm(const Services& services, QWidget* owner)
-    : QWidget(owner, Qt::Window), services_(services), ui_(std::make_unique<Ui::TPDFrm>()) {
-    if (gMainWindow == nullptr) gMainWindow = this;
+    : QWidget(owner, Qt::Window),
+      services_(services),
+      programWindow_(owner == nullptr),
+      ui_(std::make_unique<Ui::TPDFrm>()),
+      context_(*this, services_, workList_, *this) {
     ui_->setupUi(this);
     setFixedSize(933, 588);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -56,18 +56,20 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
     ui_->Icon->setPixmap(ApplicationIcon().pixmap(32, 32));
     ui_->btnHome->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
     ui_->btnAbout->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
-    ui_->btnHome->setProperty("helpKeyword", QString::fromUtf8(maker::kHomePage));
-    ui_->sBitBtn7->setProperty("helpKeyword", QString::fromUtf8(maker::kSupportPage));
+    SetLinkTarget(*ui_->btnHome, QString::fromUtf8(maker::kHomePage));
+    SetLinkTarget(*ui_->sBitBtn7, QString::fromUtf8(maker::kSupportPage));
 
-    // Pages in page order, which is the order visible tabs appear in.
-    listBuilder_ = new ListBuilderPage(*this);
-    errorMessage_ = new ErrorMessagePage(*this);
-    shellFolder_ = new ShellFolderPage(*this);
-    contributor_ = new ContributorPage(*this);
-    support_ = new SupportPage(*this);
-    more_ = new MorePage(*this);
-    merger_ = new MergerPage(*this);
-    comparer_ = new ComparerPage(*this);
+    // Pages in page order, which is the order visible tabs appear in. The List Builder makes
+    // the Main List the later pages work on.
+    listBuilder_ = new ListBuilderPage(context_);
+    context_.setMainList(listBuilder_->mainList());
+    errorMessage_ = new ErrorMessagePage(context_);
+    shellFolder_ = new ShellFolderPage(context_);
+    contributor_ = new ContributorPage(context_);
+    support_ = new SupportPage(context_);
+    more_ = new MorePage(context_);
+    merger_ = new MergerPage(context_);
+    comparer_ = new ComparerPage(context_);
     const std::pair<QWidget*, const char*> pages[] = {
         {listBuilder_, "List Builder"}, {errorMessage_, "Error Message"},
         {shellFolder_, "Shell Folder"}, {contributor_, "Contributor List"},
@@ -103,10 +105,11 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
                                                        {"Power : 100%", 85},
                                                        {"System Uptime : -", 400},
                                                        {maker::kHomePage, 0}};
-    int index = 0;
+    std::size_t index = 0;
     for (const auto& [text, width] : designTexts) {
         auto* panel = new QLabel(QString::fromUtf8(text), panels);
-        panel->setObjectName(QStringLiteral("SBPanel%1").arg(index++));
+        panel->setObjectName(QStringLiteral("SBPanel%1").arg(index));
+        statusPanels_[index++] = panel;
         panel->setAlignment(Qt::AlignCenter);
         panel->setFrameShape(QFrame::StyledPanel);
         panel->setFrameShadow(QFrame::Sunken);
@@ -127,43 +130,32 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
     FormCreate();
 }
 
-TPDFrm::~TPDFrm() {
-    if (gMainWindow == this) gMainWindow = nullptr;
-}
+TPDFrm::~TPDFrm() = default;
 
-MainList& TPDFrm::mainList() { return listBuilder_->mainList(); }
+MainList& TPDFrm::mainList() { return context_.mainList(); }
 
 PageControl& TPDFrm::page() { return *ui_->Page; }
-
-void TPDFrm::guard(const std::function<void()>& handler) { RunGuarded(this, dialogs(), handler); }
 
 void TPDFrm::FormCreate() {
     workList_.clear();
     std::exception_ptr early;
     try {
-        for (QWidget* pageWidget :
-             {static_cast<QWidget*>(listBuilder_), static_cast<QWidget*>(merger_),
-              static_cast<QWidget*>(comparer_), static_cast<QWidget*>(errorMessage_),
-              static_cast<QWidget*>(shellFolder_), static_cast<QWidget*>(support_),
-              static_cast<QWidget*>(more_), static_cast<QWidget*>(contributor_)}) {
-            ui_->Page->setTabVisible(pageWidget, false);
-        }
-        ui_->Page->setActivePage(listBuilder_);
+        showPage(listBuilder_);
     } catch (...) {
         early = std::current_exception();
     }
     // Runs whatever happened above; a failed path record skips the captions and the support check.
     bool recorded = false;
-    guard([&] {
-        RecordExecutablePath(*this);
+    RunGuarded(this, dialogs(), [&] {
+        RecordExecutablePath(services_.settings);
         recorded = true;
     });
     if (recorded) {
         ui_->title->setText(QString::fromUtf8(maker::kProductName));
         ui_->cpr->setText(QString::fromUtf8(maker::kCopyright));
-        guard([&] { RunStartupSupportCheck(*this); });
+        RunGuarded(this, dialogs(), [&] { RunStartupSupportCheck(services_, this); });
     }
-    if (early) guard([&] { std::rethrow_exception(early); });
+    if (early) RunGuarded(this, dialogs(), [&] { std::rethrow_exception(early); });
 }
 
 void TPDFrm::MenuSelection() {
@@ -175,12 +167,12 @@ void TPDFrm::MenuSelection() {
 void TPDFrm::selectByTag(int tag) {
     PageControl& pages = *ui_->Page;
     pages.hide();
-    guard([&] {
+    RunGuarded(this, dialogs(), [&] {
         struct Reshow {
             PageControl& pages;
             ~Reshow() { pages.show(); }
         } reshow{pages};
-        for (int i = 0; i < pages.pageCount(); ++i) pages.setTabVisible(pages.pageAt(i), false);
+        pages.hideAllTabs();
         switch (tag) {
             case 1:
                 pages.setActivePage(listBuilder_);
@@ -195,13 +187,7 @@ void TPDFrm::selectByTag(int tag) {
                 pages.setTabVisible(errorMessage_, true);
                 pages.setTabVisible(shellFolder_, true);
                 pages.setActivePage(errorMessage_);
-                // The Tag of the shell folder grid SL marks its first fill.
-                QObject* grid = shellFolder_->findChild<QObject*>(QStringLiteral("SL"));
-                QObject& loaded = grid != nullptr ? *grid : *shellFolder_;
-                if (loaded.property("tag").toInt() == 0) {
-                    shellFolder_->ReadSF();
-                    loaded.setProperty("tag", 1);
-                }
+                shellFolder_->loadOnFirstVisit();
                 break;
             }
             case 6:
@@ -221,16 +207,19 @@ void TPDFrm::showListBuilder() {
     selectByTag(1);
 }
 
+void TPDFrm::showSupportPage() { showPage(support_); }
+
+void TPDFrm::showContributorPage() {
+    showPage(contributor_);
+    contributor_->loadContributors();
+}
+
 void TPDFrm::showPage(QWidget* pageWidget) {
-    for (int i = 0; i < ui_->Page->pageCount(); ++i)
-        ui_->Page->setTabVisible(ui_->Page->pageAt(i), false);
+    ui_->Page->hideAllTabs();
     ui_->Page->setActivePage(pageWidget);
 }
 
-void TPDFrm::btnHomeClick() {
-    if (QObject* control = sender())
-        dialogs().openWithShell(this, control->property("helpKeyword").toString());
-}
+void TPDFrm::btnHomeClick() { OpenLinkOf(dialogs(), this, sender()); }
 
 void TPDFrm::Label6DblClick() {
     // The folder that holds the running executable, up to and including the last separator.
@@ -239,25 +228,30 @@ void TPDFrm::Label6DblClick() {
 }
 
 void TPDFrm::IconDblClick() {
-    auto* window = new TPDFrm(services_, this);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->show();
+    RunGuarded(this, dialogs(), [this] {
+        auto* window = new TPDFrm(services_, this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+    });
 }
 
 void TPDFrm::AboutClick() {
-    TfrmPDAbout about(dialogs(), this);
-    dialogs().runModal(about);
+    RunGuarded(this, dialogs(), [this] {
+        TfrmPDAbout about(dialogs(), this);
+        dialogs().runModal(about);
+    });
 }
 
 void TPDFrm::Timer1Timer() {
     if (services_.systemStatus == nullptr) return;
-    SystemStatus& status = *services_.systemStatus;
-    const int battery = status.batteryPercent();
-    const int memory = status.memoryLoad();
-    findChild<QLabel*>(QStringLiteral("SBPanel0"))->setText(Text(MemoryPanelText(memory)));
-    findChild<QLabel*>(QStringLiteral("SBPanel1"))->setText(Text(PowerPanelText(battery)));
-    findChild<QLabel*>(QStringLiteral("SBPanel2"))
-        ->setText(Text(UptimePanelText(status.millisecondsSinceBoot())));
+    RunGuarded(this, dialogs(), [this] {
+        SystemStatus& status = *services_.systemStatus;
+        const int battery = status.batteryPercent();
+        const int memory = status.memoryLoad();
+        statusPanels_[0]->setText(Text(MemoryPanelText(memory)));
+        statusPanels_[1]->setText(Text(PowerPanelText(battery)));
+        statusPanels_[2]->setText(Text(UptimePanelText(status.millisecondsSinceBoot())));
+    });
 }
 
 bool TPDFrm::eventFilter(QObject* watched, QEvent* event) {
@@ -283,14 +277,14 @@ void TPDFrm::FormActivate() {
     ui_->sBitBtn7->setToolTip(QStringLiteral("Click here if you want to \"Support Us\"\n") +
                               QString(15, QLatin1Char(' ')) +
                               QStringLiteral("with a \"Donation\""));
-    guard([this] { more_->reloadCatalogue(); });
+    RunGuarded(this, dialogs(), [this] { more_->reloadCatalogue(); });
 }
 
 void TPDFrm::closeEvent(QCloseEvent* event) {
     workList_.clear();
     event->accept();
     // Closing the program's main window ends the program, additional windows included.
-    if (gMainWindow == this) QCoreApplication::quit();
+    if (programWindow_) QCoreApplication::quit();
 }
 
 }  // namespace pendara

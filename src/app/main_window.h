@@ -1,12 +1,17 @@
 #pragma once
 
+// The window layer's frame: program start, the main window with its side menu and status bar,
+// the page context the pages are built with, the error-box guard and the dialogs interface.
+
 #include <QWidget>
+#include <array>
 #include <memory>
 
+#include "app/page_context.h"
 #include "app/services.h"
 #include "list/line_list.h"
 
-class QAbstractButton;
+class QLabel;
 class QTimer;
 
 namespace Ui {
@@ -29,27 +34,25 @@ class ShellFolderPage;
 class SupportPage;
 
 // The main window: header band, side menu, the eight pages and the status bar. Every window
-// has its own Main List, work list, timer and status bar; the first one created is the
-// program's main window (PDFrm), and closing it ends the program.
-class TPDFrm : public QWidget {
+// has its own Main List, work list, timer and status bar. The window made without an owner is
+// the program's main window, and closing it ends the program; the windows it opens have it as
+// their owner.
+class TPDFrm : public QWidget, private PageNavigator {
     Q_OBJECT
 public:
     explicit TPDFrm(const Services& services, QWidget* owner = nullptr);
     ~TPDFrm() override;
 
-    // The window created at start-up, or nullptr before it exists / after it is gone.
-    static TPDFrm* PDFrm();
+    // Whether closing this window ends the program.
+    bool isProgramWindow() const { return programWindow_; }
 
     MainList& mainList();
     LineList& workList() { return workList_; }
-    Dialogs& dialogs() { return *services_.dialogs; }
-    const Services& services() const { return services_; }
+    Dialogs& dialogs() { return context_.dialogs(); }
     PageControl& page();
 
     // Puts spdLM down and runs the menu switch for it, as a click on it would.
-    void showListBuilder();
-    // Makes one page active without tabs (the support and contributor pages' own buttons).
-    void showPage(QWidget* page);
+    void showListBuilder() override;
 
     ListBuilderPage& listBuilderPage() { return *listBuilder_; }
     MergerPage& mergerPage() { return *merger_; }
@@ -72,16 +75,21 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void showSupportPage() override;
+    void showContributorPage() override;
+    // Makes one page active without tabs (the support and contributor pages' own buttons).
+    void showPage(QWidget* page);
     void FormCreate();
     void FormActivate();
     void selectByTag(int tag);
     void Label6DblClick();
     void IconDblClick();
-    void guard(const std::function<void()>& handler);
 
     Services services_;
+    const bool programWindow_;
     std::unique_ptr<Ui::TPDFrm> ui_;
     LineList workList_;
+    PageContext context_;
     ListBuilderPage* listBuilder_ = nullptr;
     MergerPage* merger_ = nullptr;
     ComparerPage* comparer_ = nullptr;
@@ -91,6 +99,8 @@ private:
     ContributorPage* contributor_ = nullptr;
     MorePage* more_ = nullptr;
     QTimer* timer1_ = nullptr;
+    // Memory, power and uptime readings, then the home page address.
+    std::array<QLabel*, 4> statusPanels_{};
 };
 
 }  // namespace pendara

@@ -42,9 +42,9 @@ void PageControl::setTabVisible(QWidget* page, bool visible) {
     rebuildTabs();
 }
 
-bool PageControl::isTabVisible(QWidget* page) const {
-    const int index = indexOf(page);
-    return index >= 0 && pages_[static_cast<std::size_t>(index)].tabVisible;
+void PageControl::hideAllTabs() {
+    for (Entry& entry : pages_) entry.tabVisible = false;
+    rebuildTabs();
 }
 
 QStringList PageControl::visibleTabs() const {
@@ -57,10 +57,8 @@ QStringList PageControl::visibleTabs() const {
 
 void PageControl::setActivePage(QWidget* page) {
     if (indexOf(page) < 0) return;
-    const bool changed = stack_->currentWidget() != page;
     stack_->setCurrentWidget(page);
     rebuildTabs();
-    if (changed) Q_EMIT activePageChanged(page);
 }
 
 QWidget* PageControl::activePage() const { return stack_->currentWidget(); }

@@ -16,19 +16,14 @@ public:
     explicit PageControl(QWidget* parent = nullptr);
 
     void addPage(QWidget* page, const QString& caption);
-    int pageCount() const { return static_cast<int>(pages_.size()); }
-    QWidget* pageAt(int index) const { return pages_.at(static_cast<std::size_t>(index)).widget; }
 
     void setTabVisible(QWidget* page, bool visible);
-    bool isTabVisible(QWidget* page) const;
+    void hideAllTabs();
     // Captions of the tabs that show, in page order.
     QStringList visibleTabs() const;
 
     void setActivePage(QWidget* page);
     QWidget* activePage() const;
-
-Q_SIGNALS:
-    void activePageChanged(QWidget* page);
 
 private:
     struct Entry {

@@ -6,7 +6,7 @@
 
 #include "app/dialogs.h"
 #include "app/handler_guard.h"
-#include "app/main_window.h"
+#include "app/page_context.h"
 #include "batch/add_text.h"
 #include "batch/keyword_filter.h"
 #include "batch/line_cleanup.h"
@@ -25,8 +25,8 @@ std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
 
 }  // namespace
 
-BatchPanel::BatchPanel(TPDFrm& window, QWidget* parent)
-    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::BatchPanel>()) {
+BatchPanel::BatchPanel(const PageContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), ui_(std::make_unique<Ui::BatchPanel>()) {
     ui_->setupUi(this);
 
     const struct {
@@ -37,7 +37,7 @@ BatchPanel::BatchPanel(TPDFrm& window, QWidget* parent)
     for (const auto& [box, minimum] : boxes) {
         box->setRange(minimum, kMaximum);
         box->setValue(1);
-        box->setDialogs(&window_.dialogs());
+        box->setDialogs(&context_.dialogs());
     }
 
     // The captions were laid out for a narrower font than the one that may stand in for it here:
@@ -65,8 +65,8 @@ void BatchPanel::runEdit(QAbstractButton* button, TransactionForm form,
     // Taking the focus makes a number box that is being edited bring its text into range
     // before the edit reads it, also when the button is pressed from the keyboard or in code.
     button->setFocus(Qt::OtherFocusReason);
-    RunGuarded(&window_, window_.dialogs(),
-               [&] { RunEditTransaction(window_.mainList(), window_.workList(), form, edit); });
+    RunGuarded(&context_.window(), context_.dialogs(),
+               [&] { RunEditTransaction(context_.mainList(), context_.workList(), form, edit); });
 }
 
 void BatchPanel::BtnAddClick() {

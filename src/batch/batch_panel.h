@@ -1,5 +1,8 @@
 #pragma once
 
+// The batch folder: the text primitives and batch rules, and in the window layer the number boxes
+// and the panel whose buttons run the rules on the Main List.
+
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -14,7 +17,7 @@ class BatchPanel;
 
 namespace pendara {
 
-class TPDFrm;
+class PageContext;
 
 // The List Builder's " Batch Processing " box (GroupBox1) and the room around it that the scroll
 // box scrolls over. Each button's handler reads its controls at the moment it runs and applies its
@@ -22,7 +25,7 @@ class TPDFrm;
 class BatchPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit BatchPanel(TPDFrm& window, QWidget* parent = nullptr);
+    explicit BatchPanel(const PageContext& context, QWidget* parent = nullptr);
     ~BatchPanel() override;
 
 public Q_SLOTS:
@@ -41,7 +44,7 @@ private:
     void runEdit(QAbstractButton* button, TransactionForm form,
                  const std::function<void(LineList&)>& edit);
 
-    TPDFrm& window_;
+    const PageContext& context_;
     std::unique_ptr<Ui::BatchPanel> ui_;
 };
 

@@ -1,11 +1,11 @@
 #include "compare/comparer_page.h"
 
 #include <QFile>
-#include <QKeyEvent>
 
 #include "app/dialogs.h"
+#include "app/esc_clears_box.h"
 #include "app/handler_guard.h"
-#include "app/main_window.h"
+#include "app/page_context.h"
 #include "compare/compare_lists.h"
 #include "compare/line_list_model.h"
 #include "list/line_compare.h"
@@ -16,8 +16,8 @@
 
 namespace pendara {
 
-ComparerPage::ComparerPage(TPDFrm& window, QWidget* parent)
-    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::ComparerPage>()) {
+ComparerPage::ComparerPage(const PageContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), ui_(std::make_unique<Ui::ComparerPage>()) {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("shtLComp"));
 
@@ -43,8 +43,8 @@ ComparerPage::ComparerPage(TPDFrm& window, QWidget* parent)
     for (QPushButton* button : {ui_->clpFirst, ui_->clpSecond, ui_->clpSame, ui_->clpDif}) {
         connect(button, &QPushButton::clicked, this, [this, button] { clpClipboard(button); });
     }
-    ui_->txtFirst->installEventFilter(this);
-    ui_->txtSecond->installEventFilter(this);
+    EscClearsBox::install(*ui_->txtFirst);
+    EscClearsBox::install(*ui_->txtSecond);
 }
 
 ComparerPage::~ComparerPage() = default;
@@ -67,15 +67,15 @@ LineList ComparerPage::readSide(ListSource source, const QLineEdit& fileBox) {
             return LineList(
                 SplitLines(ReadListFile(QFile::encodeName(fileBox.text()).toStdString())));
         case ListSource::FromClipboard:
-            return LineList(SplitLines(window_.dialogs().clipboardText()));
+            return LineList(SplitLines(context_.dialogs().clipboardText()));
         case ListSource::FromMainList:
-            return window_.mainList().lines();
+            return context_.mainList().lines();
     }
     return {};
 }
 
 void ComparerPage::Button7Click() {
-    RunGuarded(this, window_.dialogs(), [this] {
+    RunGuarded(this, context_.dialogs(), [this] {
         for (LineListModel* model : results_) model->clear();
         const ListSource first = sourceOf(*ui_->RadioButton1, *ui_->RadioButton2);
         const ListSource second = sourceOf(*ui_->RadioButton4, *ui_->RadioButton5);
@@ -101,7 +101,8 @@ void ComparerPage::Button1Click(QObject* sender) {
     const int tag = sender != nullptr ? sender->property("tag").toInt() : -1;
     QLineEdit* box = tag == 2 ? ui_->txtFirst : tag == 3 ? ui_->txtSecond : nullptr;
     if (box == nullptr) return;
-    RunGuarded(this, window_.dialogs(), [&] { BrowseForListFile(*box, window_.dialogs(), this); });
+    RunGuarded(this, context_.dialogs(),
+               [&] { BrowseForListFile(*box, context_.dialogs(), this); });
 }
 
 void ComparerPage::RadioButton1Click() {
@@ -125,28 +126,15 @@ void ComparerPage::btnFirstClick(QObject* sender) {
     LineListModel* model = modelByTag(sender);
     if (model == nullptr) return;
     // Into the Main List of the window this page belongs to, whichever window that is.
-    RunGuarded(this, window_.dialogs(), [&] { window_.mainList().assign(model->lines()); });
+    RunGuarded(this, context_.dialogs(), [&] { context_.mainList().assign(model->lines()); });
 }
 
 void ComparerPage::clpClipboard(QObject* sender) {
     LineListModel* model = modelByTag(sender);
     if (model == nullptr) return;
-    RunGuarded(this, window_.dialogs(), [&] {
-        window_.dialogs().setClipboardText(JoinLines(model->lines().lines(), "\r\n"));
+    RunGuarded(this, context_.dialogs(), [&] {
+        context_.dialogs().setClipboardText(JoinLines(model->lines().lines(), "\r\n"));
     });
-}
-
-bool ComparerPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
-            EscClear(*box, static_cast<const QKeyEvent&>(*event));
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void ComparerPage::EscClear(QLineEdit& box, const QKeyEvent& event) {
-    if (event.key() == Qt::Key_Escape) box.clear();
 }
 
 }  // namespace pendara

@@ -1,12 +1,13 @@
 #pragma once
 
+// The compare folder: the comparison rule and the List Comparer page with its result models.
+
 #include <QWidget>
 #include <array>
 #include <memory>
 
 #include "list/line_list.h"
 
-class QKeyEvent;
 class QLineEdit;
 class QRadioButton;
 
@@ -17,7 +18,7 @@ class ComparerPage;
 namespace pendara {
 
 class LineListModel;
-class TPDFrm;
+class PageContext;
 
 // The List Comparer page: compares two lists, each from a file, the clipboard or the Main List,
 // into four result boxes (first only, second only, same, different) that can be exported to the
@@ -25,7 +26,7 @@ class TPDFrm;
 class ComparerPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ComparerPage(TPDFrm& window, QWidget* parent = nullptr);
+    explicit ComparerPage(const PageContext& context, QWidget* parent = nullptr);
     ~ComparerPage() override;
 
     // The result shown in a box, by Tag: 1 first only, 2 second only, 3 same, 4 different.
@@ -44,19 +45,14 @@ public Q_SLOTS:
     // "Copy to Clipboard": the box picked by the sender's Tag, every line followed by CR LF.
     void clpClipboard(QObject* sender);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     enum class ListSource { FromFile, FromClipboard, FromMainList };
 
-    // Esc empties the box; the key goes on as usual.
-    void EscClear(QLineEdit& box, const QKeyEvent& event);
     LineList readSide(ListSource source, const QLineEdit& fileBox);
     static ListSource sourceOf(const QRadioButton& fromFile, const QRadioButton& fromClipboard);
     LineListModel* modelByTag(QObject* sender) const;
 
-    TPDFrm& window_;
+    const PageContext& context_;
     std::unique_ptr<Ui::ComparerPage> ui_;
     // By Tag - 1: lstFirst, lstSecond, lstSame, lstDif.
     std::array<LineListModel*, 4> results_{};

@@ -3,7 +3,8 @@
 #include <QItemSelectionModel>
 #include <algorithm>
 
-#include "app/main_window.h"
+#include "app/handler_guard.h"
+#include "app/page_context.h"
 #include "extras/error_rows.h"
 #include "extras/key_value_model.h"
 #include "platform/system_messages.h"
@@ -11,13 +12,13 @@
 
 namespace pendara {
 
-ErrorMessagePage::ErrorMessagePage(TPDFrm& window, QWidget* parent)
-    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::ErrorMessagePage>()) {
+ErrorMessagePage::ErrorMessagePage(const PageContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), ui_(std::make_unique<Ui::ErrorMessagePage>()) {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("shtError"));
     for (NumberBox* box : {ui_->spnFrom, ui_->spnTo}) {
         box->setRange(kLowestErrorCode, kHighestErrorCode);
-        box->setDialogs(window_.services().dialogs);
+        box->setDialogs(context_.services().dialogs);
     }
     ui_->spnFrom->setValue(0);
     ui_->spnTo->setValue(5000);
@@ -37,12 +38,16 @@ ErrorMessagePage::ErrorMessagePage(TPDFrm& window, QWidget* parent)
 ErrorMessagePage::~ErrorMessagePage() = default;
 
 MessageSource& ErrorMessagePage::messages() {
-    if (window_.services().messages != nullptr) return *window_.services().messages;
+    if (context_.services().messages != nullptr) return *context_.services().messages;
     if (!ownMessages_) ownMessages_ = MakeSystemMessageSource();
     return *ownMessages_;
 }
 
 void ErrorMessagePage::btnShowClick() {
+    RunGuarded(this, context_.dialogs(), [this] { showRange(); });
+}
+
+void ErrorMessagePage::showRange() {
     const int from = ui_->spnFrom->value();
     const int to = ui_->spnTo->value();
     ErrorRange range = ErrorRangeRows(from, to, messages());
@@ -60,11 +65,13 @@ void ErrorMessagePage::btnShowClick() {
 }
 
 void ErrorMessagePage::EListClick() {
-    const int current = CurrentRow(*ui_->EList);
-    const std::string row = model_->row(current);
-    const std::string_view message = RowMessage(row);
-    ui_->Edit1->setText(QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
-    ui_->Edit1->setCursorPosition(0);
+    RunGuarded(this, context_.dialogs(), [this] {
+        const std::string row = model_->row(CurrentRow(*ui_->EList));
+        const std::string_view message = RowMessage(row);
+        ui_->Edit1->setText(
+            QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+        ui_->Edit1->setCursorPosition(0);
+    });
 }
 
 }  // namespace pendara

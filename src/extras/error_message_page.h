@@ -1,5 +1,7 @@
 #pragma once
 
+// The extras folder: the error message and shell folder pages with their row sources and grids.
+
 #include <QWidget>
 #include <memory>
 
@@ -11,26 +13,25 @@ namespace pendara {
 
 class KeyValueModel;
 class MessageSource;
-class TPDFrm;
+class PageContext;
 
 // The "Error Message" page of EXTRAS: the system's message texts for a range of error codes,
 // one row per code, and the selected row's message in a box it can be copied from.
 class ErrorMessagePage : public QWidget {
     Q_OBJECT
 public:
-    explicit ErrorMessagePage(TPDFrm& window, QWidget* parent = nullptr);
+    explicit ErrorMessagePage(const PageContext& context, QWidget* parent = nullptr);
     ~ErrorMessagePage() override;
-
-    KeyValueModel& rows() { return *model_; }
 
 public Q_SLOTS:
     void btnShowClick();
     void EListClick();
 
 private:
+    void showRange();
     MessageSource& messages();
 
-    TPDFrm& window_;
+    const PageContext& context_;
     std::unique_ptr<Ui::ErrorMessagePage> ui_;
     KeyValueModel* model_ = nullptr;
     std::unique_ptr<MessageSource> ownMessages_;

@@ -4,7 +4,7 @@
 
 #include "app/dialogs.h"
 #include "app/handler_guard.h"
-#include "app/main_window.h"
+#include "app/page_context.h"
 #include "extras/error_rows.h"
 #include "extras/key_value_model.h"
 #include "extras/shell_folder_rows.h"
@@ -12,8 +12,8 @@
 
 namespace pendara {
 
-ShellFolderPage::ShellFolderPage(TPDFrm& window, QWidget* parent)
-    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::ShellFolderPage>()) {
+ShellFolderPage::ShellFolderPage(const PageContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), ui_(std::make_unique<Ui::ShellFolderPage>()) {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("shtSFolder"));
     ui_->Button6->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
@@ -33,10 +33,10 @@ ShellFolderPage::ShellFolderPage(TPDFrm& window, QWidget* parent)
 
 ShellFolderPage::~ShellFolderPage() = default;
 
-QTableView& ShellFolderPage::SL() { return *ui_->SL; }
-
-void ShellFolderPage::guard(const std::function<void()>& handler) {
-    RunGuarded(this, window_.dialogs(), handler);
+void ShellFolderPage::loadOnFirstVisit() {
+    if (ui_->SL->property("tag").toInt() != 0) return;
+    ReadSF();
+    ui_->SL->setProperty("tag", 1);
 }
 
 void ShellFolderPage::ReadSF() {
@@ -52,11 +52,11 @@ void ShellFolderPage::ReadSF() {
             SetCurrentRow(*page.ui_->SL, 0);
         }
     } show{*this, rows};
-    if (SettingsStore* store = window_.services().settings) ShellFolderRows(*store, root, rows);
+    if (SettingsStore* store = context_.services().settings) ShellFolderRows(*store, root, rows);
 }
 
 void ShellFolderPage::SFChange() {
-    guard([this] { ReadSF(); });
+    RunGuarded(this, context_.dialogs(), [this] { ReadSF(); });
 }
 
 std::string ShellFolderPage::currentLocation() const {
@@ -64,16 +64,18 @@ std::string ShellFolderPage::currentLocation() const {
 }
 
 void ShellFolderPage::OpenClick() {
-    guard([this] {
+    RunGuarded(this, context_.dialogs(), [this] {
         const std::string location = currentLocation();
         if (location.empty()) return;
-        window_.dialogs().openWithShell(
-            &window_, QString::fromUtf8(location.data(), static_cast<qsizetype>(location.size())));
+        context_.dialogs().openWithShell(
+            &context_.window(),
+            QString::fromUtf8(location.data(), static_cast<qsizetype>(location.size())));
     });
 }
 
 void ShellFolderPage::Button6Click() {
-    guard([this] { window_.dialogs().setClipboardText(currentLocation()); });
+    RunGuarded(this, context_.dialogs(),
+               [this] { context_.dialogs().setClipboardText(currentLocation()); });
 }
 
 }  // namespace pendara

@@ -9,28 +9,22 @@ namespace Ui {
 class ShellFolderPage;
 }
 
-class QTableView;
-
 namespace pendara {
 
 class KeyValueModel;
-class TPDFrm;
+class PageContext;
 
 // The "Shell Folder" page of EXTRAS: the shell folder locations of the user or the machine,
 // which the user can open or copy.
 class ShellFolderPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ShellFolderPage(TPDFrm& window, QWidget* parent = nullptr);
+    explicit ShellFolderPage(const PageContext& context, QWidget* parent = nullptr);
     ~ShellFolderPage() override;
 
-    // Loads the shell folder rows for the root chosen in SF. Fails with "Invalid data type for
-    // '%s'" for a value that is not text, leaving the rows listed before it.
-    void ReadSF();
-
-    // The grid; its dynamic property "tag" is 1 once the first EXTRAS visit has filled it.
-    QTableView& SL();
-    KeyValueModel& rows() { return *model_; }
+    // Loads the rows on the first EXTRAS visit only; the grid's dynamic property "tag" is 1
+    // once that visit has filled it.
+    void loadOnFirstVisit();
 
 public Q_SLOTS:
     void SFChange();
@@ -38,10 +32,12 @@ public Q_SLOTS:
     void Button6Click();
 
 private:
+    // Loads the shell folder rows for the root chosen in SF. Fails with "Invalid data type for
+    // '%s'" for a value that is not text, leaving the rows listed before it.
+    void ReadSF();
     std::string currentLocation() const;
-    void guard(const std::function<void()>& handler);
 
-    TPDFrm& window_;
+    const PageContext& context_;
     std::unique_ptr<Ui::ShellFolderPage> ui_;
     KeyValueModel* model_ = nullptr;
 };

@@ -6,7 +6,7 @@
 
 #include "app/dialogs.h"
 #include "app/handler_guard.h"
-#include "app/main_window.h"
+#include "app/page_context.h"
 #include "batch/batch_panel.h"
 #include "list/edit_transaction.h"
 #include "list/list_file.h"
@@ -22,12 +22,12 @@ std::string LocalPath(const QString& path) { return QFile::encodeName(path).toSt
 
 }  // namespace
 
-ListBuilderPage::ListBuilderPage(TPDFrm& window, QWidget* parent)
-    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::ListBuilderPage>()) {
+ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), ui_(std::make_unique<Ui::ListBuilderPage>()) {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("shtLMaker"));
     mainList_ = std::make_unique<MainList>(*ui_->List2);
-    ui_->ScrollBox1->setWidget(new BatchPanel(window_, ui_->ScrollBox1));
+    ui_->ScrollBox1->setWidget(new BatchPanel(context_, ui_->ScrollBox1));
 
     QStyle* look = style();
     ui_->Load1->setIcon(look->standardIcon(QStyle::SP_DialogOpenButton));
@@ -50,10 +50,6 @@ ListBuilderPage::ListBuilderPage(TPDFrm& window, QWidget* parent)
 
 ListBuilderPage::~ListBuilderPage() = default;
 
-void ListBuilderPage::guard(const std::function<void()>& handler) {
-    RunGuarded(&window_, window_.dialogs(), handler);
-}
-
 bool ListBuilderPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui_->Label1 && event->type() == QEvent::MouseButtonDblClick) {
         Label1DblClick();
@@ -63,9 +59,9 @@ bool ListBuilderPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ListBuilderPage::Load1Click() {
-    guard([this] {
-        const auto path = window_.dialogs().openFile(
-            &window_,
+    RunGuarded(&context_.window(), context_.dialogs(), [this] {
+        const auto path = context_.dialogs().openFile(
+            &context_.window(),
             {QString(), QStringLiteral("Text File (*.txt);;All Files (*)"), QString(), QString()});
         if (!path) return;
         mainList_->setText(ReadListFile(LocalPath(*path)));
@@ -73,9 +69,9 @@ void ListBuilderPage::Load1Click() {
 }
 
 void ListBuilderPage::Save1Click() {
-    guard([this] {
-        const auto path = window_.dialogs().saveFile(
-            &window_,
+    RunGuarded(&context_.window(), context_.dialogs(), [this] {
+        const auto path = context_.dialogs().saveFile(
+            &context_.window(),
             {QString(), QStringLiteral("Text File (*.txt)"), QString(), QStringLiteral("txt")});
         if (!path) return;
         WriteListFile(LocalPath(*path), mainList_->text());
@@ -83,7 +79,7 @@ void ListBuilderPage::Save1Click() {
 }
 
 void ListBuilderPage::SortClick() {
-    guard([this] {
+    RunGuarded(&context_.window(), context_.dialogs(), [this] {
         LineList sorted = mainList_->lines();
         sorted.sort();
         mainList_->assign(sorted);
@@ -91,29 +87,34 @@ void ListBuilderPage::SortClick() {
 }
 
 void ListBuilderPage::btnScrambleClick() {
-    guard([this] {
+    RunGuarded(&context_.window(), context_.dialogs(), [this] {
         const std::uint64_t seed = ClockSeed();
-        RunEditTransaction(*mainList_, window_.workList(), TransactionForm::Standard,
+        RunEditTransaction(*mainList_, context_.workList(), TransactionForm::Standard,
                            [seed](LineList& lines) { ScrambleLines(lines.lines(), seed); });
     });
 }
 
 void ListBuilderPage::RemAllClick() {
-    mainList_->clear();
-    ui_->List2->setFocus();
+    RunGuarded(&context_.window(), context_.dialogs(), [this] {
+        mainList_->clear();
+        ui_->List2->setFocus();
+    });
 }
 
 void ListBuilderPage::Button4Click() {
-    guard([this] { window_.dialogs().setClipboardText(mainList_->text()); });
+    RunGuarded(&context_.window(), context_.dialogs(),
+               [this] { context_.dialogs().setClipboardText(mainList_->text()); });
 }
 
 void ListBuilderPage::Button5Click() {
-    guard([this] { mainList_->setText(window_.dialogs().clipboardText()); });
+    RunGuarded(&context_.window(), context_.dialogs(),
+               [this] { mainList_->setText(context_.dialogs().clipboardText()); });
 }
 
 void ListBuilderPage::Label1DblClick() {
-    window_.dialogs().message(
-        &window_, QStringLiteral("Number of Lines : %1").arg(window_.workList().count()));
+    context_.dialogs().message(
+        &context_.window(),
+        QStringLiteral("Number of Lines : %1").arg(context_.workList().count()));
 }
 
 }  // namespace pendara

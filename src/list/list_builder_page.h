@@ -1,5 +1,8 @@
 #pragma once
 
+// The list folder: the line list and list files (rules), and in the window layer the Main List,
+// its edit transactions and the List Builder page.
+
 #include <QWidget>
 #include <memory>
 
@@ -10,14 +13,14 @@ class ListBuilderPage;
 namespace pendara {
 
 class MainList;
-class TPDFrm;
+class PageContext;
 
 // The List Builder page: the Main List, the batch panel beside it and the seven commands on the
 // whole list under it.
 class ListBuilderPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ListBuilderPage(TPDFrm& window, QWidget* parent = nullptr);
+    explicit ListBuilderPage(const PageContext& context, QWidget* parent = nullptr);
     ~ListBuilderPage() override;
 
     MainList& mainList() { return *mainList_; }
@@ -36,9 +39,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void guard(const std::function<void()>& handler);
-
-    TPDFrm& window_;
+    const PageContext& context_;
     std::unique_ptr<Ui::ListBuilderPage> ui_;
     std::unique_ptr<MainList> mainList_;
 };

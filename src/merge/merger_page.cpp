@@ -1,10 +1,10 @@
 #include "merge/merger_page.h"
 
 #include <QFile>
-#include <QKeyEvent>
 
+#include "app/esc_clears_box.h"
 #include "app/handler_guard.h"
-#include "app/main_window.h"
+#include "app/page_context.h"
 #include "list/list_file.h"
 #include "list/main_list.h"
 #include "merge/browse_for_list_file.h"
@@ -21,8 +21,8 @@ LineList ReadLines(const QString& path) {
 
 }  // namespace
 
-MergerPage::MergerPage(TPDFrm& window, QWidget* parent)
-    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::MergerPage>()) {
+MergerPage::MergerPage(const PageContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), ui_(std::make_unique<Ui::MergerPage>()) {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("shtLMerge"));
 
@@ -38,14 +38,14 @@ MergerPage::MergerPage(TPDFrm& window, QWidget* parent)
     }
     for (QLineEdit* box :
          {ui_->txtLeftUp, ui_->txtSeparator, ui_->txtRightDown, ui_->before, ui_->after}) {
-        box->installEventFilter(this);
+        EscClearsBox::install(*box);
     }
 }
 
 MergerPage::~MergerPage() = default;
 
 void MergerPage::Button11Click() {
-    RunGuarded(this, window_.dialogs(), [this] {
+    RunGuarded(this, context_.dialogs(), [this] {
         const QString first = ui_->txtLeftUp->text();
         const QString second = ui_->txtRightDown->text();
         // A merge that cannot run leaves the Main List as it is.
@@ -56,17 +56,17 @@ void MergerPage::Button11Click() {
             left = ReadLines(first);
             right = ReadLines(second);
         } catch (...) {
-            window_.showListBuilder();
+            context_.navigator().showListBuilder();
             throw;
         }
         const MergeMode mode =
             ui_->RadioButton7->isChecked() ? MergeMode::LeftRight : MergeMode::TopBottom;
-        LineList& work = window_.workList();
+        LineList& work = context_.workList();
         work =
             MergeLists(mode, left, right, ui_->before->text().toStdString(),
                        ui_->txtSeparator->text().toStdString(), ui_->after->text().toStdString());
-        window_.mainList().assign(work);
-        window_.showListBuilder();
+        context_.mainList().assign(work);
+        context_.navigator().showListBuilder();
     });
 }
 
@@ -74,7 +74,8 @@ void MergerPage::Button8Click(QObject* sender) {
     const int tag = sender != nullptr ? sender->property("tag").toInt() : -1;
     QLineEdit* box = tag == 0 ? ui_->txtLeftUp : tag == 1 ? ui_->txtRightDown : nullptr;
     if (box == nullptr) return;
-    RunGuarded(this, window_.dialogs(), [&] { BrowseForListFile(*box, window_.dialogs(), this); });
+    RunGuarded(this, context_.dialogs(),
+               [&] { BrowseForListFile(*box, context_.dialogs(), this); });
 }
 
 void MergerPage::Button10Click() {
@@ -89,19 +90,6 @@ void MergerPage::RadioButton7Click(QObject* sender) {
     ui_->Label38->setText(topBottom ? QStringLiteral("Bottom") : QStringLiteral("Right"));
     ui_->Button10->setText(topBottom ? QStringLiteral("Top <=> Bottom")
                                      : QStringLiteral("Left <=> Right"));
-}
-
-bool MergerPage::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
-            EscClear2(*box, static_cast<const QKeyEvent&>(*event));
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void MergerPage::EscClear2(QLineEdit& box, const QKeyEvent& event) {
-    if (event.key() == Qt::Key_Escape) box.clear();
 }
 
 }  // namespace pendara

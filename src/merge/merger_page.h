@@ -1,10 +1,10 @@
 #pragma once
 
+// The merge folder: the merge rule, the List Merger page and the file and folder browsers both
+// the merger and the comparer use.
+
 #include <QWidget>
 #include <memory>
-
-class QKeyEvent;
-class QLineEdit;
 
 namespace Ui {
 class MergerPage;
@@ -12,14 +12,14 @@ class MergerPage;
 
 namespace pendara {
 
-class TPDFrm;
+class PageContext;
 
 // The List Merger page: joins two list files into the Main List, line by line ("Left + Right")
 // or one after the other ("Top + Bottom"), with optional texts before, between and after.
 class MergerPage : public QWidget {
     Q_OBJECT
 public:
-    explicit MergerPage(TPDFrm& window, QWidget* parent = nullptr);
+    explicit MergerPage(const PageContext& context, QWidget* parent = nullptr);
     ~MergerPage() override;
 
 public Q_SLOTS:
@@ -32,14 +32,8 @@ public Q_SLOTS:
     // Relabels the rows for the mode whose button (Tag 0 or 1) was selected.
     void RadioButton7Click(QObject* sender);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    // Esc empties the box; the key goes on as usual.
-    void EscClear2(QLineEdit& box, const QKeyEvent& event);
-
-    TPDFrm& window_;
+    const PageContext& context_;
     std::unique_ptr<Ui::MergerPage> ui_;
 };
 

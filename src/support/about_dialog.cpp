@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 
+#include "app/control_link.h"
 #include "app/dialogs.h"
 #include "app/glyphs.h"
 #include "support/maker_info.h"
@@ -32,7 +33,7 @@ TfrmPDAbout::TfrmPDAbout(Dialogs& dialogs, QWidget* parent)
                  {ui_->Image3, maker::kShareOnFacebook, "Share"},
                  {ui_->Image4, maker::kShareOnTwitter, "Tweet"}};
     for (const auto& link : links) {
-        link.button->setProperty("helpKeyword", QString::fromUtf8(link.target));
+        SetLinkTarget(*link.button, QString::fromUtf8(link.target));
         link.button->setText(QString::fromUtf8(link.caption));
         connect(link.button, &QToolButton::clicked, this, &TfrmPDAbout::BClick2);
     }
@@ -54,11 +55,7 @@ bool TfrmPDAbout::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TfrmPDAbout::BClick2() {
-    if (QObject* control = sender()) {
-        dialogs_.openWithShell(this, control->property("helpKeyword").toString());
-    }
-}
+void TfrmPDAbout::BClick2() { OpenLinkOf(dialogs_, this, sender()); }
 
 void TfrmPDAbout::Label5Click(const QLabel& label) { dialogs_.openWithShell(this, label.text()); }
 

@@ -2,9 +2,10 @@
 
 #include <QFile>
 
+#include "app/control_link.h"
 #include "app/dialogs.h"
 #include "app/handler_guard.h"
-#include "app/main_window.h"
+#include "app/page_context.h"
 #include "app/services.h"
 #include "list/failure.h"
 #include "list/line_list.h"
@@ -18,13 +19,12 @@ namespace pendara {
 
 namespace {
 
-const char* const kHelpKeyword = "helpKeyword";
 enum Column { kName, kWebsite, kFacebook, kTwitter, kGooglePlus, kContribution, kColumns };
 
 }  // namespace
 
-ContributorPage::ContributorPage(TPDFrm& window, QWidget* parent)
-    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::ContributorPage>()) {
+ContributorPage::ContributorPage(const PageContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), ui_(std::make_unique<Ui::ContributorPage>()) {
     LoadSupportResources();
     ui_->setupUi(this);
     using Sort = TableGrid::SortType;
@@ -39,7 +39,7 @@ ContributorPage::ContributorPage(TPDFrm& window, QWidget* parent)
         mContributor_ = SplitLines(source.readAll().toStdString());
 
     for (QAbstractButton* button : {ui_->cHome, ui_->cFB, ui_->cTwitter, ui_->cGPlus}) {
-        button->setProperty(kHelpKeyword, QStringLiteral("-"));
+        SetLinkTarget(*button, QStringLiteral("-"));
         connect(button, &QAbstractButton::clicked, this, &ContributorPage::VisitURL2);
     }
     connect(ui_->nxContributor, &TableGrid::selectCell, this,
@@ -49,13 +49,9 @@ ContributorPage::ContributorPage(TPDFrm& window, QWidget* parent)
 
 ContributorPage::~ContributorPage() = default;
 
-void ContributorPage::guard(const std::function<void()>& handler) {
-    RunGuarded(this, window_.dialogs(), handler);
-}
-
 void ContributorPage::loadContributors() {
     if (ui_->nxContributor->rowCount() > 0) return;
-    TempFolder* folder = window_.services().tempFolder;
+    TempFolder* folder = context_.services().tempFolder;
     if (folder == nullptr) throw Failure("No temporary folder");
     folder->writeFile("Contributor.txt", Utf16TableFileBytes(mContributor_));
     ui_->nxContributor->setRows(ParseTableText(folder->readFile("Contributor.txt"),
@@ -63,7 +59,7 @@ void ContributorPage::loadContributors() {
 }
 
 void ContributorPage::nxContributorSelectCell() {
-    guard([&] {
+    RunGuarded(this, context_.dialogs(), [&] {
         struct Link {
             QAbstractButton* button;
             int column;
@@ -74,31 +70,28 @@ void ContributorPage::nxContributorSelectCell() {
                               {ui_->cGPlus, kGooglePlus}};
         ui_->lblCName->clear();
         ui_->mContribution->clear();
-        for (const Link& link : links) link.button->setProperty(kHelpKeyword, QStringLiteral("-"));
+        for (const Link& link : links) SetLinkTarget(*link.button, QStringLiteral("-"));
 
         const TableGrid& grid = *ui_->nxContributor;
         if (const int row = grid.selectedRow(); row >= 0) {
             ui_->lblCName->setText(grid.cell(kName, row));
-            for (const Link& link : links)
-                link.button->setProperty(kHelpKeyword, grid.cell(link.column, row));
+            for (const Link& link : links) SetLinkTarget(*link.button, grid.cell(link.column, row));
             ui_->mContribution->setPlainText(grid.cell(kContribution, row));
         }
         for (const Link& link : links) {
-            link.button->setEnabled(link.button->property(kHelpKeyword).toString() !=
-                                    QStringLiteral("-"));
+            link.button->setEnabled(LinkTarget(*link.button) != QStringLiteral("-"));
         }
     });
 }
 
 void ContributorPage::btnHTSUClick() {
-    guard([&] { window_.showPage(&window_.supportPage()); });
+    RunGuarded(this, context_.dialogs(), [&] { context_.navigator().showSupportPage(); });
 }
 
 void ContributorPage::VisitURL2() {
     const QObject* control = sender();
-    if (control == nullptr) return;
-    const QString target = control->property(kHelpKeyword).toString();
-    guard([&] { window_.dialogs().openWithShell(&window_, target); });
+    RunGuarded(this, context_.dialogs(),
+               [&] { OpenLinkOf(context_.dialogs(), &context_.window(), control); });
 }
 
 }  // namespace pendara

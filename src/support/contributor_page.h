@@ -12,13 +12,13 @@ class ContributorPage;
 
 namespace pendara {
 
-class TPDFrm;
+class PageContext;
 
 // "Contributor List": the people who helped the program, filled once per run on first demand.
 class ContributorPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ContributorPage(TPDFrm& window, QWidget* parent = nullptr);
+    explicit ContributorPage(const PageContext& context, QWidget* parent = nullptr);
     ~ContributorPage() override;
 
     // Fills the grid from the table source through "Contributor.txt" unless it has rows
@@ -34,9 +34,7 @@ public Q_SLOTS:
     void VisitURL2();
 
 private:
-    void guard(const std::function<void()>& handler);
-
-    TPDFrm& window_;
+    const PageContext& context_;
     std::unique_ptr<Ui::ContributorPage> ui_;
     std::vector<std::string> mContributor_;
 };

@@ -3,10 +3,11 @@
 #include <QFile>
 #include <QLabel>
 
+#include "app/control_link.h"
 #include "app/dialogs.h"
 #include "app/error_text.h"
 #include "app/handler_guard.h"
-#include "app/main_window.h"
+#include "app/page_context.h"
 #include "app/services.h"
 #include "batch/number_box_rule.h"
 #include "list/failure.h"
@@ -23,18 +24,14 @@ namespace {
 
 enum Column { kName, kVersion, kDescription, kRating, kDownloadLink, kId, kShareLink, kColumns };
 
-// The catalogue is reloaded at every activation of the window, and the error box itself
-// activates the window again: report a failed reload once per run, not in an endless round.
-bool catalogueFailureReported = false;
-
 QString Escaped(const QString& text) {
     return QString::fromStdString(EscapeMnemonics(text.toStdString()));
 }
 
 }  // namespace
 
-MorePage::MorePage(TPDFrm& window, QWidget* parent)
-    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::MorePage>()) {
+MorePage::MorePage(const PageContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), ui_(std::make_unique<Ui::MorePage>()) {
     LoadSupportResources();
     ui_->setupUi(this);
     using Sort = TableGrid::SortType;
@@ -70,30 +67,24 @@ MorePage::MorePage(TPDFrm& window, QWidget* parent)
 
 MorePage::~MorePage() = default;
 
-void MorePage::guard(const std::function<void()>& handler) {
-    RunGuarded(this, window_.dialogs(), handler);
-}
-
 void MorePage::reloadCatalogue() {
     std::vector<TableRow> rows;
     try {
-        TempFolder* folder = window_.services().tempFolder;
+        TempFolder* folder = context_.services().tempFolder;
         if (folder == nullptr) throw Failure("No temporary folder");
         folder->writeFile("more.txt", TableFileBytes(lstMore_));
         rows =
             ParseTableText(folder->readFile("more.txt"), TableTextFormat{kColumns, '\t', 0, '|'});
     } catch (const Failure& failure) {
-        if (catalogueFailureReported) return;
-        catalogueFailureReported = true;
+        if (catalogueFailureReported_) return;
+        catalogueFailureReported_ = true;
         const std::string message = failure.what();
-        guard([&] { throw Failure(message); });
+        RunGuarded(this, context_.dialogs(), [&] { throw Failure(message); });
         return;
     }
 
     // Of several entries named like this program, the one nearest the end goes.
-    const QLabel* title = window_.findChild<QLabel*>(QStringLiteral("title"));
-    const std::string ownName =
-        title != nullptr ? title->text().toStdString() : std::string(maker::kProductName);
+    const std::string ownName = maker::kProductName;
     for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
         if (!row->empty() && row->front() == ownName) {
             rows.erase(std::next(row).base());
@@ -105,7 +96,7 @@ void MorePage::reloadCatalogue() {
 }
 
 void MorePage::nxMoreSelectCell() {
-    guard([&] {
+    RunGuarded(this, context_.dialogs(), [&] {
         ui_->imgPIcon->clear();
         const TableGrid& grid = *ui_->nxMore;
         const int row = grid.selectedRow();
@@ -119,7 +110,7 @@ void MorePage::nxMoreSelectCell() {
         ui_->lblPName->setText(Escaped(grid.cell(kName, row)) + QLatin1Char(' ') +
                                grid.cell(kVersion, row));
         ui_->lblPDetails->setText(Escaped(grid.cell(kDescription, row)));
-        ui_->msDownload->setProperty("helpKeyword", grid.cell(kDownloadLink, row));
+        SetLinkTarget(*ui_->msDownload, grid.cell(kDownloadLink, row));
 
         const QString idText = grid.cell(kId, row);
         const std::optional<std::int32_t> id = ParseWholeNumber(idText.toStdString());
@@ -135,13 +126,13 @@ void MorePage::nxMoreSelectCell() {
 }
 
 void MorePage::msDownloadClick() {
-    guard([&] {
+    RunGuarded(this, context_.dialogs(), [&] {
         const TableGrid& grid = *ui_->nxMore;
         const int row = grid.selectedRow();
         if (row < 0) return;
         const bool share = !ui_->chkShare->isHidden() && ui_->chkShare->isChecked();
-        window_.dialogs().openWithShell(&window_,
-                                        grid.cell(share ? kShareLink : kDownloadLink, row));
+        context_.dialogs().openWithShell(&context_.window(),
+                                         grid.cell(share ? kShareLink : kDownloadLink, row));
     });
 }
 

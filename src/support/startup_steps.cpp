@@ -4,7 +4,7 @@
 #include <QFile>
 
 #include "app/dialogs.h"
-#include "app/main_window.h"
+#include "app/services.h"
 #include "platform/settings_store.h"
 #include "support/maker_info.h"
 #include "support/support_dialog.h"
@@ -12,8 +12,7 @@
 
 namespace pendara {
 
-void RecordExecutablePath(TPDFrm& window) {
-    SettingsStore* store = window.services().settings;
+void RecordExecutablePath(SettingsStore* store) {
     if (store == nullptr) return;
     // The path as the file system spells it, not re-encoded.
     const QByteArray path = QFile::encodeName(QCoreApplication::applicationFilePath());
@@ -21,19 +20,19 @@ void RecordExecutablePath(TPDFrm& window) {
                path.toStdString());
 }
 
-void RunStartupSupportCheck(TPDFrm& window) {
-    SettingsStore* store = window.services().settings;
+void RunStartupSupportCheck(const Services& services, QWidget* window) {
+    SettingsStore* store = services.settings;
     if (store == nullptr) return;
     const std::string flag = ReadRegText(*store, SettingsRoot::CurrentUser, kSupportKey,
                                          SupportValueName(kProgramNumber));
-    if (ShouldShowSupportDialog(flag)) DonateClick(window);
+    if (ShouldShowSupportDialog(flag)) DonateClick(store, *services.dialogs, window);
 }
 
-void DonateClick(TPDFrm& window) {
-    TfrmDonate dialog(window.services().settings, window.dialogs(), &window);
+void DonateClick(SettingsStore* store, Dialogs& dialogs, QWidget* window) {
+    TfrmDonate dialog(store, dialogs, window);
     dialog.setProperty("helpKeyword", QString::fromUtf8(maker::kProductName));
     dialog.setProperty("tag", kProgramNumber);
-    window.dialogs().runModal(dialog);
+    dialogs.runModal(dialog);
 }
 
 }  // namespace pendara

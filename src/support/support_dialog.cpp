@@ -2,7 +2,9 @@
 
 #include <QShowEvent>
 
+#include "app/control_link.h"
 #include "app/dialogs.h"
+#include "app/error_text.h"
 #include "app/handler_guard.h"
 #include "list/failure.h"
 #include "platform/settings_store.h"
@@ -15,7 +17,7 @@ namespace pendara {
 namespace {
 
 void SetTarget(QWidget* control, const char* target) {
-    control->setProperty("helpKeyword", QString::fromUtf8(target));
+    SetLinkTarget(*control, QString::fromUtf8(target));
 }
 
 }  // namespace
@@ -50,23 +52,18 @@ TfrmDonate::TfrmDonate(SettingsStore* settings, Dialogs& dialogs, QWidget* paren
 
 TfrmDonate::~TfrmDonate() = default;
 
-void TfrmDonate::guard(const std::function<void()>& handler) {
-    RunGuarded(this, dialogs_, handler);
-}
-
 void TfrmDonate::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
     closing_ = false;
-    guard([this] { FormShow(); });
+    RunGuarded(this, dialogs_, [this] { FormShow(); });
 }
 
 void TfrmDonate::FormShow() {
     const QString name = property("helpKeyword").toString();
     // Check boxes take "&" for the mnemonic mark, so the name goes in with its "&" doubled; the
     // caption and the labels show text as it stands and get the name unchanged.
-    QString escaped = name;
-    escaped.replace(QStringLiteral("&"), QStringLiteral("&&"));
+    const QString escaped = QString::fromStdString(EscapeMnemonics(name.toStdString()));
     const QString placeholder = QStringLiteral("%s");
     setWindowTitle(QString(captionTemplate_).replace(placeholder, name));
     ui_->Label1->setText(QString(label1Template_).replace(placeholder, name));
@@ -83,7 +80,7 @@ void TfrmDonate::done(int result) {
     // dialog closes all the same.
     if (!closing_) {
         closing_ = true;
-        guard([this] { FormClose(); });
+        RunGuarded(this, dialogs_, [this] { FormClose(); });
     }
     QDialog::done(result);
 }
@@ -99,11 +96,7 @@ void TfrmDonate::FormClose() {
 
 void TfrmDonate::Button1Click() { close(); }
 
-void TfrmDonate::openSenderTarget() {
-    if (QObject* control = sender()) {
-        dialogs_.openWithShell(this, control->property("helpKeyword").toString());
-    }
-}
+void TfrmDonate::openSenderTarget() { OpenLinkOf(dialogs_, this, sender()); }
 
 void TfrmDonate::Button2Click() { openSenderTarget(); }
 

@@ -39,7 +39,6 @@ private:
     void FormShow();
     void FormClose();
     void openSenderTarget();
-    void guard(const std::function<void()>& handler);
 
     SettingsStore* settings_;
     Dialogs& dialogs_;

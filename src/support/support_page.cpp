@@ -3,9 +3,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "app/control_link.h"
 #include "app/dialogs.h"
 #include "app/handler_guard.h"
-#include "app/main_window.h"
+#include "app/page_context.h"
 #include "batch/number_box_rule.h"
 #include "support/contributor_page.h"
 #include "support/maker_info.h"
@@ -15,8 +16,6 @@
 namespace pendara {
 
 namespace {
-
-const char* const kHelpKeyword = "helpKeyword";
 
 QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -44,13 +43,13 @@ QString AmountLinkTarget(QLineEdit& box, const QString& prefix, const QString& s
     return prefix + box.text() + suffix;
 }
 
-SupportPage::SupportPage(TPDFrm& window, QWidget* parent)
-    : QWidget(parent), window_(window), ui_(std::make_unique<Ui::SupportPage>()) {
+SupportPage::SupportPage(const PageContext& context, QWidget* parent)
+    : QWidget(parent), context_(context), ui_(std::make_unique<Ui::SupportPage>()) {
     LoadSupportResources();
     ui_->setupUi(this);
 
     const auto target = [](QWidget* control, const QString& address) {
-        control->setProperty(kHelpKeyword, address);
+        SetLinkTarget(*control, address);
     };
     target(ui_->Image1, Text(maker::kShareOnFacebook));
     target(ui_->Image4, Text(maker::kShareOnTwitter));
@@ -93,15 +92,10 @@ SupportPage::SupportPage(TPDFrm& window, QWidget* parent)
 
 SupportPage::~SupportPage() = default;
 
-void SupportPage::guard(const std::function<void()>& handler) {
-    RunGuarded(this, window_.dialogs(), handler);
-}
-
 void SupportPage::openSenderTarget() {
     const QObject* control = sender();
-    if (control == nullptr) return;
-    const QString target = control->property(kHelpKeyword).toString();
-    guard([&] { window_.dialogs().openWithShell(&window_, target); });
+    RunGuarded(this, context_.dialogs(),
+               [&] { OpenLinkOf(context_.dialogs(), &context_.window(), control); });
 }
 
 void SupportPage::VisitURL() { openSenderTarget(); }
@@ -109,7 +103,8 @@ void SupportPage::VisitURL3() { openSenderTarget(); }
 void SupportPage::BClick2222() { openSenderTarget(); }
 
 void SupportPage::copyToClipboard(const QLineEdit& box) {
-    guard([&] { window_.dialogs().setClipboardText(box.text().toStdString()); });
+    RunGuarded(this, context_.dialogs(),
+               [&] { context_.dialogs().setClipboardText(box.text().toStdString()); });
 }
 
 void SupportPage::subBTCClick22() { copyToClipboard(*ui_->suBTC); }
@@ -117,25 +112,25 @@ void SupportPage::subLTCClick22() { copyToClipboard(*ui_->suLTC); }
 void SupportPage::subDOGEClick22() { copyToClipboard(*ui_->suDOGE); }
 
 void SupportPage::imgCPClick() {
-    guard([&] {
-        window_.dialogs().openWithShell(
-            &window_, AmountLinkTarget(*ui_->amCP, Text(maker::kCoinPaymentsPrefix),
-                                       Text(maker::kCoinPaymentsSuffix)));
+    RunGuarded(this, context_.dialogs(), [&] {
+        context_.dialogs().openWithShell(
+            &context_.window(), AmountLinkTarget(*ui_->amCP, Text(maker::kCoinPaymentsPrefix),
+                                                 Text(maker::kCoinPaymentsSuffix)));
     });
 }
 
 void SupportPage::btnSkrillClick() {
-    guard([&] {
-        window_.dialogs().openWithShell(&window_,
-                                        AmountLinkTarget(*ui_->amSkrill, Text(maker::kSkrillPrefix),
-                                                         Text(maker::kSkrillSuffix)));
+    RunGuarded(this, context_.dialogs(), [&] {
+        context_.dialogs().openWithShell(
+            &context_.window(), AmountLinkTarget(*ui_->amSkrill, Text(maker::kSkrillPrefix),
+                                                 Text(maker::kSkrillSuffix)));
     });
 }
 
 void SupportPage::btnDInfoClick() {
-    guard([&] {
-        window_.dialogs().information(
-            &window_,
+    RunGuarded(this, context_.dialogs(), [&] {
+        context_.dialogs().information(
+            &context_.window(),
             QStringLiteral(
                 "Your Donation will be used to :\n"
                 "\n"
@@ -152,23 +147,20 @@ void SupportPage::btnDInfoClick() {
 }
 
 void SupportPage::DonateTri() {
-    guard([&] {
-        window_.dialogs().inputBox(&window_, QStringLiteral("Support Us"),
-                                   Text(maker::kMobilePrompt), Text(maker::kMobileNumber));
+    RunGuarded(this, context_.dialogs(), [&] {
+        context_.dialogs().inputBox(&context_.window(), QStringLiteral("Support Us"),
+                                    Text(maker::kMobilePrompt), Text(maker::kMobileNumber));
     });
 }
 
 void SupportPage::sBitBtn1Click() {
-    guard([&] {
-        window_.showPage(&window_.contributorPage());
-        window_.contributorPage().loadContributors();
-    });
+    RunGuarded(this, context_.dialogs(), [&] { context_.navigator().showContributorPage(); });
 }
 
 bool SupportPage::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == ui_->amCP || watched == ui_->amSkrill) && event->type() == QEvent::KeyPress &&
         RefusedAmountKey(*static_cast<QKeyEvent*>(event))) {
-        guard([&] { window_.dialogs().beep(); });
+        RunGuarded(this, context_.dialogs(), [&] { context_.dialogs().beep(); });
         return true;
     }
     return QWidget::eventFilter(watched, event);

@@ -1,5 +1,8 @@
 #pragma once
 
+// The support folder: start-up steps that use the settings store, the support and About dialogs,
+// the support, contributor and catalogue pages, and the table grid they share.
+
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -12,7 +15,7 @@ class SupportPage;
 
 namespace pendara {
 
-class TPDFrm;
+class PageContext;
 
 // The donation address for an amount box: `prefix`, the box's text exactly as typed, `suffix`.
 // A box whose text is not a whole number, or is zero, is first set to "5".
@@ -23,7 +26,7 @@ QString AmountLinkTarget(QLineEdit& box, const QString& prefix, const QString& s
 class SupportPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SupportPage(TPDFrm& window, QWidget* parent = nullptr);
+    explicit SupportPage(const PageContext& context, QWidget* parent = nullptr);
     ~SupportPage() override;
 
 public Q_SLOTS:
@@ -46,9 +49,8 @@ protected:
 private:
     void openSenderTarget();
     void copyToClipboard(const QLineEdit& box);
-    void guard(const std::function<void()>& handler);
 
-    TPDFrm& window_;
+    const PageContext& context_;
     std::unique_ptr<Ui::SupportPage> ui_;
 };
 

@@ -4,11 +4,14 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/handler_guard.h"
 #include "app/page_control.h"
 #include "app/window_fixture.h"
 #include "list/main_list.h"
 
 using namespace pendara;
+using pendara::testing::CaseTrace;
+using pendara::testing::ScriptedDialogs;
 using pendara::testing::WindowFixture;
 
 class MainWindowTest : public QObject {
@@ -41,6 +44,7 @@ private Q_SLOTS:
                                                                 {"sbMore", "shtMore"},
                                                                 {"spdLM", "shtLMaker"}};
         for (const auto& [button, pageName] : expected) {
+            const CaseTrace trace(QString::fromLatin1(button));
             menu(window, button)->click();
             QCOMPARE(window.page().activePage()->objectName(), QString::fromLatin1(pageName));
             QCOMPARE(window.page().visibleTabs(), QStringList());
@@ -59,6 +63,15 @@ private Q_SLOTS:
         QCOMPARE(window.page().visibleTabs(), QStringList());
         menu(window, "spdTools")->click();
         QCOMPARE(window.page().visibleTabs().size(), 2);
+    }
+
+    void failuresOfAnyKindLeavingAHandlerEndInTheErrorBox() {
+        ScriptedDialogs dialogs;
+        RunGuarded(nullptr, dialogs, [] {});
+        RunGuarded(nullptr, dialogs, [] { throw Failure("Disk full"); });
+        RunGuarded(nullptr, dialogs, [] { throw 42; });
+        QCOMPARE(dialogs.errors,
+                 QStringList({QStringLiteral("Disk full."), QStringLiteral("Unknown error.")}));
     }
 
     void statusBarShowsDesignTextsThenReadings() {
@@ -92,7 +105,7 @@ private Q_SLOTS:
     void iconDoubleClickOpensAnIndependentWindow() {
         WindowFixture f;
         TPDFrm& window = f.make();
-        QCOMPARE(TPDFrm::PDFrm(), &window);
+        QVERIFY(window.isProgramWindow());
         window.mainList().setText("first\r\n");
         QTest::mouseDClick(window.findChild<QLabel*>(QStringLiteral("Icon")), Qt::LeftButton);
         auto* second = window.findChild<TPDFrm*>();
@@ -101,7 +114,7 @@ private Q_SLOTS:
         QCOMPARE(second->mainList().text(), std::string());
         second->mainList().setText("second");
         QCOMPARE(window.mainList().text(), std::string("first\r\n"));
-        QCOMPARE(TPDFrm::PDFrm(), &window);
+        QVERIFY(!second->isProgramWindow());
         second->close();  // deletes itself; the first window lives on
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(window.findChild<TPDFrm*>(), nullptr);

@@ -91,6 +91,11 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs.errors.size(), 1);
         QVERIFY(f.dialogs.errors[0].startsWith(QStringLiteral("Cannot create file \"")));
         QCOMPARE(grid.rowCount(), 5);
+        // Another window keeps its own account.
+        TPDFrm second(f.services);
+        second.morePage().reloadCatalogue();
+        second.morePage().reloadCatalogue();
+        QCOMPARE(f.dialogs.errors.size(), 2);
     }
 
     void selectionShowsTheEntryWithItsAmpersandsAndIcon() {

@@ -1,6 +1,7 @@
 #include "extras/error_message_page.h"
 
 #include <QItemSelectionModel>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 #include "app/handler_guard.h"
@@ -57,11 +58,10 @@ void ErrorMessagePage::showRange() {
 
     // The current row stays where it was as far as the new rows reach; the message box keeps
     // its text until the user selects again.
-    showing_ = true;
+    const QScopedValueRollback<bool> showing(showing_, true);
     const int current = CurrentRow(*ui_->EList);
     model_->setRows(std::move(range.rows));
     SetCurrentRow(*ui_->EList, std::min(std::max(current, 0), model_->rowCount() - 1));
-    showing_ = false;
 }
 
 void ErrorMessagePage::EListClick() {

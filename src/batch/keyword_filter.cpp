@@ -53,8 +53,8 @@ struct KeywordSet {
     bool all;
     std::vector<std::string> keywords;
 
-    KeywordSet(std::string_view boxText, bool matchAll, bool matchCase)
-        : all(matchAll), keywords(SplitKeywords(boxText)) {
+    KeywordSet(std::string_view boxText, KeywordMatch match, bool matchCase)
+        : all(match == KeywordMatch::All), keywords(SplitKeywords(boxText)) {
         if (!matchCase) {
             for (std::string& keyword : keywords) keyword = LowerAscii(keyword);
         }
@@ -75,10 +75,10 @@ struct KeywordSet {
 
 }  // namespace
 
-void FilterByKeywords(LineList& lines, std::string_view includeText, bool includeAll,
-                      std::string_view excludeText, bool excludeAll, bool matchCase) {
-    const KeywordSet include(includeText, includeAll, matchCase);
-    const KeywordSet exclude(excludeText, excludeAll, matchCase);
+void FilterByKeywords(LineList& lines, const KeywordFilter& filter) {
+    const bool matchCase = filter.letterCase == LetterCase::Match;
+    const KeywordSet include(filter.include, filter.includeMatch, matchCase);
+    const KeywordSet exclude(filter.exclude, filter.excludeMatch, matchCase);
     if (!include.active() && !exclude.active()) return;
 
     // The exclude pass only ever sees the lines the include pass kept, and each line's fate

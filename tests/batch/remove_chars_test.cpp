@@ -10,16 +10,20 @@ namespace {
 
 using ::testing::ElementsAre;
 
+Direction Way(bool backwards) { return backwards ? Direction::Backwards : Direction::Forwards; }
+
 std::string RemoveAt(const std::string& line, std::int64_t count, std::int64_t start,
                      bool backwards) {
-    return After({line},
-                 [&](LineList& l) { RemoveChars(l, count, backwards, true, start, ""); })[0];
+    return After({line}, [&](LineList& l) {
+        RemoveChars(l, count, LinePlace::At(start, Way(backwards)));
+    })[0];
 }
 
 std::string RemoveNextTo(const std::string& line, std::int64_t count, const std::string& search,
                          bool backwards) {
-    return After({line},
-                 [&](LineList& l) { RemoveChars(l, count, backwards, false, 1, search); })[0];
+    return After({line}, [&](LineList& l) {
+        RemoveChars(l, count, LinePlace::NextTo(search, Way(backwards)));
+    })[0];
 }
 
 TEST(RemoveChars, StartCountsFromEitherEnd) {
@@ -68,7 +72,7 @@ TEST(RemoveChars, CountBelowOneRemovesNothing) {
 
 TEST(RemoveChars, KeepsLineCountAndOrder) {
     EXPECT_THAT(
-        After({"ab", "", "c", "de"}, [](LineList& l) { RemoveChars(l, 1, false, true, 1, ""); }),
+        After({"ab", "", "c", "de"}, [](LineList& l) { RemoveChars(l, 1, LinePlace::At(1)); }),
         ElementsAre("b", "", "", "e"));
 }
 

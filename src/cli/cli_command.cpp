@@ -9,6 +9,8 @@
 
 #include "list/failure.h"
 #include "list/list_file.h"
+#include "os/read_all.h"
+#include "os/system_reason.h"
 
 namespace pendara::cli {
 
@@ -73,13 +75,8 @@ namespace {
 std::string ReadInput(const std::string& path) {
     if (!path.empty() && path != "-") return ReadListFile(path);
     std::string bytes;
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw Failure("Cannot read standard input. " + SystemReason(errno));
-        if (got == 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(got));
+    if (const int error = ReadAll(STDIN_FILENO, bytes); error != 0) {
+        throw Failure("Cannot read standard input. " + SystemReason(error));
     }
     return DecodeListText(std::move(bytes));
 }

@@ -1,7 +1,6 @@
 #include "support/table_text.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 
 #include <cerrno>
 
@@ -9,6 +8,9 @@
 #include "list/line_list.h"
 #include "list/list_file.h"
 #include "list/utf8.h"
+#include "os/file_descriptor.h"
+#include "os/read_all.h"
+#include "os/system_reason.h"
 
 namespace pendara {
 
@@ -135,26 +137,14 @@ std::vector<TableRow> ParseTableText(std::string_view bytes, const TableTextForm
 }
 
 std::vector<TableRow> LoadTableText(const std::string& path, const TableTextFormat& format) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     const auto fail = [&](int error) {
         throw Failure(
             FormatMessage("Cannot open file \"%s\". %s", {FullPath(path), SystemReason(error)}));
     };
-    if (fd < 0) fail(errno);
+    if (fd.get() < 0) fail(errno);
     std::string bytes;
-    char chunk[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            const int error = errno;
-            ::close(fd);
-            fail(error);
-        }
-        if (got == 0) break;
-        bytes.append(chunk, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
+    if (const int error = ReadAll(fd.get(), bytes); error != 0) fail(error);
     return ParseTableText(bytes, format);
 }
 

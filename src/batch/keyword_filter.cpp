@@ -1,11 +1,10 @@
 #include "batch/keyword_filter.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 
 #include "batch/line_edit.h"
 #include "batch/text_primitives.h"
+#include "list/ascii.h"
 
 namespace pendara {
 
@@ -26,27 +25,6 @@ std::vector<std::string> SplitKeywords(std::string_view text) {
 }
 
 namespace {
-
-// LowerAscii into a reused buffer, eight bytes at a time: folding every line of a long list byte
-// by byte, with a fresh string each, would cost more than the searches themselves.
-void FoldCaseInto(std::string& out, std::string_view in) {
-    out.resize(in.size());
-    constexpr std::uint64_t ones = 0x0101010101010101ULL;
-    std::size_t at = 0;
-    for (std::uint64_t word; at + 8 <= in.size(); at += 8) {
-        std::memcpy(&word, in.data() + at, 8);
-        const std::uint64_t low7 = word & (0x7F * ones);
-        const std::uint64_t atLeastA = low7 + (0x80 - 'A') * ones;  // top bit: byte >= 'A'
-        const std::uint64_t aboveZ = low7 + (0x7F - 'Z') * ones;    // top bit: byte > 'Z'
-        const std::uint64_t upper = atLeastA & ~aboveZ & ~word & (0x80 * ones);
-        word ^= upper >> 2;  // 0x80 >> 2 is the 0x20 between capital and small letters
-        std::memcpy(out.data() + at, &word, 8);
-    }
-    for (; at < in.size(); ++at) {
-        const char c = in[at];
-        out[at] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-    }
-}
 
 // The keywords of one box, case-folded as the comparison wants.
 struct KeywordSet {
@@ -88,7 +66,7 @@ void FilterByKeywords(LineList& lines, const KeywordFilter& filter) {
     KeepLinesFromLast(lines.lines(), [&](const std::string& line) {
         std::string_view text = line;
         if (!matchCase) {
-            FoldCaseInto(folded, line);
+            FoldAsciiInto(folded, line);
             text = folded;
         }
         if (include.active() && !include.hit(text)) return false;

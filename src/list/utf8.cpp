@@ -1,7 +1,6 @@
 #include "list/utf8.h"
 
-#include <cstdint>
-#include <cstring>
+#include "list/ascii.h"
 
 namespace pendara {
 
@@ -39,9 +38,8 @@ std::size_t CharCount(std::string_view s) {
     // Plain ASCII (nearly every line) is skipped eight bytes at a time: the batch rules count the
     // characters of a million lines, and a byte-by-byte loop alone would eat their time budget.
     std::size_t ascii = 0;
-    for (std::uint64_t word; ascii + 8 <= s.size(); ascii += 8) {
-        std::memcpy(&word, s.data() + ascii, 8);
-        if ((word & 0x8080808080808080ULL) != 0) break;
+    for (; ascii + 8 <= s.size(); ascii += 8) {
+        if (HasNonAscii(LoadWord(s.data() + ascii))) break;
     }
     std::size_t count = ascii;
     for (std::size_t at = ascii; at < s.size(); ++count) {

@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
+#include "list/ascii.h"
 #include "list/utf8.h"
 
 namespace pendara {
 
 namespace {
-
-char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
 

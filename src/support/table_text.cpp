@@ -1,16 +1,8 @@
 #include "support/table_text.h"
 
-#include <fcntl.h>
-
-#include <cerrno>
-
-#include "list/failure.h"
 #include "list/line_list.h"
 #include "list/list_file.h"
 #include "list/utf8.h"
-#include "os/file_descriptor.h"
-#include "os/read_all.h"
-#include "os/system_reason.h"
 
 namespace pendara {
 
@@ -134,18 +126,6 @@ std::vector<TableRow> ParseTableText(std::string_view bytes, const TableTextForm
     // A last line without a line break still gives its own row.
     if (!field.empty()) endField();
     return rows;
-}
-
-std::vector<TableRow> LoadTableText(const std::string& path, const TableTextFormat& format) {
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    const auto fail = [&](int error) {
-        throw Failure(
-            FormatMessage("Cannot open file \"%s\". %s", {FullPath(path), SystemReason(error)}));
-    };
-    if (fd.get() < 0) fail(errno);
-    std::string bytes;
-    if (const int error = ReadAll(fd.get(), bytes); error != 0) fail(error);
-    return ParseTableText(bytes, format);
 }
 
 std::string TableFileBytes(const std::vector<std::string>& lines) {

@@ -15,7 +15,7 @@
 namespace pendara::cli {
 
 Arguments::Arguments(const std::vector<std::string>& words,
-                     const std::vector<OptionSpec>& options) {
+                     const std::vector<OptionShape>& options) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -28,7 +28,7 @@ Arguments::Arguments(const std::vector<std::string>& words,
             continue;
         }
         const auto option = std::find_if(options.begin(), options.end(),
-                                         [&](const OptionSpec& o) { return o.name == word; });
+                                         [&](const OptionShape& o) { return o.name == word; });
         if (option == options.end()) throw UsageError("unknown option " + word);
         if (i + static_cast<std::size_t>(option->values) >= words.size()) {
             throw UsageError("option " + word + " needs " +

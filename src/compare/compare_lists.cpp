@@ -1,6 +1,7 @@
 #include "compare/compare_lists.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -174,6 +175,8 @@ Comparison Compare(Lines& f, Lines& s, const LineCollator& collator) {
         flags |= KeyGroups::kListed;
         secondOnly.push_back(pass(s[j]));
     }
+
+    assert(firstOnly.size() + same.size() == f.size());  // every first line lands in one of them
 
     std::vector<std::string>& different = result.different.lines();
     different.reserve(firstOnly.size() + secondOnly.size());

@@ -2,6 +2,7 @@
 
 #include <unicode/ucol.h>
 #include <unicode/uloc.h>
+#include <cassert>
 
 #include <algorithm>
 #include <cstdint>
@@ -31,28 +32,18 @@ const char* UserCollationLocale() {
 void DecodeForCollation(std::string_view text, std::u16string& out) {
     out.clear();
     out.reserve(text.size());
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* end = p + text.size();
-    while (p < end) {
-        if (*p < 0x80) {
-            out.push_back(static_cast<char16_t>(*p++));
-            continue;
-        }
-        char32_t cp = 0;
-        const int len = DecodeUtf8(p, end, cp);
-        if (len == 0) {
-            out.push_back(static_cast<char16_t>(kStrayByteBase + *p++));
-            continue;
-        }
-        p += len;
-        if (cp < 0x10000) {
-            out.push_back(static_cast<char16_t>(cp));
-        } else {
-            cp -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-        }
-    }
+    WalkUtf8(
+        text,
+        [&](char32_t cp, std::string_view) {
+            if (cp < 0x10000) {
+                out.push_back(static_cast<char16_t>(cp));
+            } else {
+                cp -= 0x10000;
+                out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+                out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+            }
+        },
+        [&](unsigned char stray) { out.push_back(static_cast<char16_t>(kStrayByteBase + stray)); });
 }
 
 LineCollator::LineCollator(const char* locale) : locale_(locale) {
@@ -92,6 +83,7 @@ void LineCollator::appendSortKey(std::string_view line, std::string& out) const 
                                  static_cast<int32_t>(room));
     }
     out.resize(start + static_cast<std::size_t>(needed));
+    assert(out.size() > start && out.back() == '\0');  // a key ends with a 0 byte
 }
 
 std::string LineCollator::sortKey(std::string_view line) const {

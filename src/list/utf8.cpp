@@ -1,5 +1,7 @@
 #include "list/utf8.h"
 
+#include <cassert>
+
 #include "list/ascii.h"
 
 namespace pendara {
@@ -27,6 +29,7 @@ int DecodeUtf8(const unsigned char* p, const unsigned char* end, char32_t& cp) {
 }
 
 std::size_t CharLengthAt(std::string_view s, std::size_t at) {
+    assert(at < s.size());
     const auto* p = reinterpret_cast<const unsigned char*>(s.data()) + at;
     if (*p < 0x80) return 1;
     char32_t cp;

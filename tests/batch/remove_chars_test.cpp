@@ -39,6 +39,7 @@ TEST(RemoveChars, RunStopsAtTheEndsOfTheLine) {
     EXPECT_EQ(RemoveAt("abc", 10000000, 1, false), "");
     EXPECT_EQ(RemoveAt("abc", 10000000, 10000000, true), "abc");
     for (bool backwards : {false, true}) {
+        SCOPED_TRACE(backwards ? "backwards" : "forwards");
         EXPECT_EQ(RemoveAt("abc", 1, 4, backwards), "abc");
         EXPECT_EQ(RemoveAt("abc", 7, 4, backwards), "abc");
         EXPECT_EQ(RemoveAt("", 3, 1, backwards), "");
@@ -56,6 +57,7 @@ TEST(RemoveChars, SearchKeepsTheOccurrence) {
 
 TEST(RemoveChars, SearchMissLeavesTheLine) {
     for (bool backwards : {false, true}) {
+        SCOPED_TRACE(backwards ? "backwards" : "forwards");
         EXPECT_EQ(RemoveNextTo("Key", 1, "k", backwards), "Key");
         EXPECT_EQ(RemoveNextTo("abc", 1, "", backwards), "abc");
         EXPECT_EQ(RemoveNextTo("", 1, "a", backwards), "");
@@ -65,6 +67,7 @@ TEST(RemoveChars, SearchMissLeavesTheLine) {
 TEST(RemoveChars, CountBelowOneRemovesNothing) {
     // Taken literally, the cut formulas would repeat characters for a negative count.
     for (bool backwards : {false, true}) {
+        SCOPED_TRACE(backwards ? "backwards" : "forwards");
         EXPECT_EQ(RemoveAt("abcdef", -2, 3, backwards), "abcdef");
         EXPECT_EQ(RemoveNextTo("ab:cd", 0, ":", backwards), "ab:cd");
     }

@@ -35,36 +35,41 @@ void RunRule(benchmark::State& state, const std::function<void(LineList&)>& rule
 }
 
 void BM_AddAtIndex(benchmark::State& state) {
-    RunRule(state, [](LineList& l) { AddText(l, "#", false, true, 5, ""); });
+    RunRule(state, [](LineList& l) { AddText(l, "#", LinePlace::At(5)); });
 }
 void BM_AddBackwardsNextTo(benchmark::State& state) {
-    RunRule(state, [](LineList& l) { AddText(l, "#", true, false, 1, "="); });
+    RunRule(state,
+            [](LineList& l) { AddText(l, "#", LinePlace::NextTo("=", Direction::Backwards)); });
 }
 void BM_RemoveAtIndex(benchmark::State& state) {
-    RunRule(state, [](LineList& l) { RemoveChars(l, 3, false, true, 2, ""); });
+    RunRule(state, [](LineList& l) { RemoveChars(l, 3, LinePlace::At(2)); });
 }
 void BM_RemoveBackwardsNextTo(benchmark::State& state) {
-    RunRule(state, [](LineList& l) { RemoveChars(l, 2, true, false, 1, "-"); });
+    RunRule(state,
+            [](LineList& l) { RemoveChars(l, 2, LinePlace::NextTo("-", Direction::Backwards)); });
 }
 void BM_Replace(benchmark::State& state) {
     RunRule(state, [](LineList& l) { ReplaceText(l, "apple", "pear"); });
 }
 void BM_FilterIncludeExclude(benchmark::State& state) {
-    RunRule(state,
-            [](LineList& l) { FilterByKeywords(l, "red apple", false, "car", false, false); });
+    RunRule(state, [](LineList& l) {
+        FilterByKeywords(
+            l, {.include = "red apple", .includeMatch = KeywordMatch::Any, .exclude = "car"});
+    });
 }
 void BM_FilterMatchCase(benchmark::State& state) {
-    RunRule(state, [](LineList& l) { FilterByKeywords(l, "Green", true, "", false, true); });
+    RunRule(state, [](LineList& l) {
+        FilterByKeywords(l, {.include = "Green", .letterCase = LetterCase::Match});
+    });
 }
 void BM_RemoveEmptyLines(benchmark::State& state) {
-    RunRule(state, [](LineList& l) { RemoveEmptyLines(l, true); });
+    RunRule(state, [](LineList& l) { RemoveEmptyLines(l, EmptyLines::BlanksOnly); });
 }
 void BM_TrimLines(benchmark::State& state) {
-    RunRule(state, [](LineList& l) { TrimLines(l, true, true); });
+    RunRule(state, [](LineList& l) { TrimLines(l, LineEnds::Both); });
 }
 void BM_RemoveLinesByLength(benchmark::State& state) {
-    RunRule(state,
-            [](LineList& l) { RemoveLinesByLength(l, LengthOption::Range, 0, 1, 0, 20, 30); });
+    RunRule(state, [](LineList& l) { RemoveLinesByLength(l, {LengthOption::Range, 20, 30}); });
 }
 
 BENCHMARK(BM_AddAtIndex)->Unit(benchmark::kMillisecond);

@@ -9,12 +9,13 @@
 #include "platform/system_messages.h"
 #include "platform/system_status.h"
 #include "platform/temp_folder.h"
+#include "version.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pendara"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pendara"));
-    QApplication::setApplicationVersion(QStringLiteral("2016.8.0.7"));
+    QApplication::setApplicationVersion(QString::fromUtf8(pendara::kVersion));
     QApplication::setWindowIcon(pendara::ApplicationIcon());
     // The forms name the classic Windows faces; elsewhere use metric-compatible ones, since the
     // usual fallback is much wider and would cut captions short.

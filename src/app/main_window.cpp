@@ -32,6 +32,7 @@
 #include "support/startup_steps.h"
 #include "support/support_page.h"
 #include "ui_pd_main.h"
+#include "version.h"
 
 namespace pendara {
 
@@ -95,6 +96,7 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
     connect(ui_->btnAbout, &QToolButton::clicked, this, &TPDFrm::AboutClick);
     ui_->Icon->installEventFilter(this);
     ui_->Label6->installEventFilter(this);
+    ui_->Label6->setText(QString::fromUtf8(kVersionLabel));
 
     // The status bar: three live readings and the home page address.
     auto* panels = new QWidget(ui_->SB);

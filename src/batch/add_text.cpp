@@ -6,9 +6,12 @@
 
 namespace pendara {
 
-void AddText(LineList& lines, std::string_view text, bool backwards, bool indexMode,
-             std::int64_t index, std::string_view search) {
+void AddText(LineList& lines, std::string_view text, const LinePlace& place) {
     if (text.empty()) return;
+    const bool backwards = place.backwards();
+    const bool indexMode = place.anchor == LinePlace::Anchor::Position;
+    const std::int64_t index = place.position;
+    const std::string_view search = place.search;
     for (std::string& line : lines.lines()) {
         std::size_t at;
         if (indexMode && backwards) {

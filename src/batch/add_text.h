@@ -1,24 +1,23 @@
 #pragma once
 
-#include <cstdint>
 #include <string_view>
 
+#include "batch/line_place.h"
 #include "list/line_list.h"
 
 namespace pendara {
 
-// Inserts `text` into every line, either at a character index or next to the first occurrence
-// of `search`. The number and order of lines never change.
+// Inserts `text` into every line, either at a character position or next to the first
+// occurrence of a search text. The number and order of lines never change.
 //
-// Index mode puts `text` after the first index - 1 characters of the line, or with `backwards`
-// before the last index - 1 characters; an index past the end of the line clamps to the far end.
-// For the line "abcdef" and text "-" at index 3: forwards "ab-cdef", backwards "abcd-ef".
-// An empty line becomes `text`.
+// At a position `text` goes after the first position - 1 characters of the line, or
+// backwards before the last position - 1 characters; a position past the end of the line clamps
+// to the far end. For the line "abcdef" and text "-" at 3: forwards "ab-cdef", backwards
+// "abcd-ef". An empty line becomes `text`.
 //
-// Search mode puts `text` right after the first occurrence of `search`, or with `backwards` right
-// before it ("Backwards" does not search from the end). The search is case-sensitive; a line
-// without `search`, an empty `search` and an empty line stay as they are.
-void AddText(LineList& lines, std::string_view text, bool backwards, bool indexMode,
-             std::int64_t index, std::string_view search);
+// Next to a search text, `text` goes right after its first occurrence, or backwards right
+// before it (backwards does not search from the end). The search is case-sensitive; a line
+// without the search text, an empty search text and an empty line stay as they are.
+void AddText(LineList& lines, std::string_view text, const LinePlace& place);
 
 }  // namespace pendara

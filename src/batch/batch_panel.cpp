@@ -1,7 +1,6 @@
 #include "batch/batch_panel.h"
 
 #include <algorithm>
-#include <optional>
 #include <string>
 
 #include "app/dialogs.h"
@@ -22,6 +21,17 @@ namespace {
 constexpr std::int32_t kMaximum = 10000000;
 
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
+
+// Where the Add or Remove group puts its edit.
+LinePlace PlaceOf(bool atPosition, std::int64_t position, std::string_view search, bool backwards) {
+    const Direction direction = backwards ? Direction::Backwards : Direction::Forwards;
+    return atPosition ? LinePlace::At(position, direction) : LinePlace::NextTo(search, direction);
+}
+
+// A checked match toggle means all keywords.
+KeywordMatch MatchOf(const QAbstractButton* toggle) {
+    return toggle->isChecked() ? KeywordMatch::All : KeywordMatch::Any;
+}
 
 }  // namespace
 
@@ -71,15 +81,17 @@ void BatchPanel::runEdit(QAbstractButton* button, TransactionForm form,
 
 void BatchPanel::BtnAddClick() {
     runEdit(ui_->BtnAdd, TransactionForm::Standard, [this](LineList& lines) {
-        AddText(lines, Text(ui_->MAdd), ui_->CBackA->isChecked(), ui_->AR1->isChecked(),
-                ui_->AAI->value(), Text(ui_->TxtAddPos));
+        AddText(lines, Text(ui_->MAdd),
+                PlaceOf(ui_->AR1->isChecked(), ui_->AAI->value(), Text(ui_->TxtAddPos),
+                        ui_->CBackA->isChecked()));
     });
 }
 
 void BatchPanel::BtnRemoveClick() {
     runEdit(ui_->BtnRemove, TransactionForm::Standard, [this](LineList& lines) {
-        RemoveChars(lines, ui_->MRem->value(), ui_->CBackR->isChecked(), ui_->R1->isChecked(),
-                    ui_->RAI->value(), Text(ui_->TxtPos));
+        RemoveChars(lines, ui_->MRem->value(),
+                    PlaceOf(ui_->R1->isChecked(), ui_->RAI->value(), Text(ui_->TxtPos),
+                            ui_->CBackR->isChecked()));
     });
 }
 
@@ -90,36 +102,34 @@ void BatchPanel::BtnRepClick() {
 
 void BatchPanel::BtnFilterClick() {
     runEdit(ui_->BtnFilter, TransactionForm::Standard, [this](LineList& lines) {
-        FilterByKeywords(lines, Text(ui_->IncText), ui_->IncMethod->isChecked(), Text(ui_->ExcText),
-                         ui_->ExcMethod->isChecked(), ui_->MCase->isChecked());
+        const std::string include = Text(ui_->IncText), exclude = Text(ui_->ExcText);
+        FilterByKeywords(lines, {include, MatchOf(ui_->IncMethod), exclude, MatchOf(ui_->ExcMethod),
+                                 ui_->MCase->isChecked() ? LetterCase::Match : LetterCase::Ignore});
     });
 }
 
 void BatchPanel::RemELineClick() {
-    runEdit(ui_->RemELine, TransactionForm::Standard,
-            [this](LineList& lines) { RemoveEmptyLines(lines, ui_->IgnSpace->isChecked()); });
+    runEdit(ui_->RemELine, TransactionForm::Standard, [this](LineList& lines) {
+        RemoveEmptyLines(
+            lines, ui_->IgnSpace->isChecked() ? EmptyLines::BlanksOnly : EmptyLines::NoCharacter);
+    });
 }
 
 void BatchPanel::btnTrimClick() {
     runEdit(ui_->btnTrim, TransactionForm::Standard, [this](LineList& lines) {
-        TrimLines(lines, ui_->LeftTrim->isChecked(), ui_->RightTrim->isChecked());
+        TrimLines(lines, EndsOf(ui_->LeftTrim->isChecked(), ui_->RightTrim->isChecked()));
     });
 }
 
 void BatchPanel::Button14Click() {
     runEdit(ui_->Button14, TransactionForm::Standard, [this](LineList& lines) {
         if (lines.empty()) return;  // the range boxes are left as they are, too
-        std::optional<LengthOption> option;
         if (ui_->RLO1->isChecked())
-            option = LengthOption::Equal;
+            RemoveLinesByLength(lines, {LengthOption::Equal, ui_->RL1->value()});
         else if (ui_->RLO2->isChecked())
-            option = LengthOption::Less;
+            RemoveLinesByLength(lines, {LengthOption::Less, ui_->RL2->value()});
         else if (ui_->RLO3->isChecked())
-            option = LengthOption::More;
-        if (option) {
-            RemoveLinesByLength(lines, *option, ui_->RL1->value(), ui_->RL2->value(),
-                                ui_->RL3->value(), 0, 0);
-        }
+            RemoveLinesByLength(lines, {LengthOption::More, ui_->RL3->value()});
         // Whatever the option, the range boxes end up in order.
         const std::int32_t low = ui_->RLB1->value();
         const std::int32_t high = ui_->RLB2->value();
@@ -128,8 +138,8 @@ void BatchPanel::Button14Click() {
             ui_->RLB2->setValue(low);
         }
         if (ui_->RLO4->isChecked()) {
-            RemoveLinesByLength(lines, LengthOption::Range, 0, 0, 0, ui_->RLB1->value(),
-                                ui_->RLB2->value());
+            RemoveLinesByLength(lines,
+                                {LengthOption::Range, ui_->RLB1->value(), ui_->RLB2->value()});
         }
     });
 }

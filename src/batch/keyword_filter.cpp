@@ -1,11 +1,10 @@
 #include "batch/keyword_filter.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
 
 #include "batch/line_edit.h"
 #include "batch/text_primitives.h"
+#include "list/ascii.h"
 
 namespace pendara {
 
@@ -27,34 +26,13 @@ std::vector<std::string> SplitKeywords(std::string_view text) {
 
 namespace {
 
-// LowerAscii into a reused buffer, eight bytes at a time: folding every line of a long list byte
-// by byte, with a fresh string each, would cost more than the searches themselves.
-void FoldCaseInto(std::string& out, std::string_view in) {
-    out.resize(in.size());
-    constexpr std::uint64_t ones = 0x0101010101010101ULL;
-    std::size_t at = 0;
-    for (std::uint64_t word; at + 8 <= in.size(); at += 8) {
-        std::memcpy(&word, in.data() + at, 8);
-        const std::uint64_t low7 = word & (0x7F * ones);
-        const std::uint64_t atLeastA = low7 + (0x80 - 'A') * ones;  // top bit: byte >= 'A'
-        const std::uint64_t aboveZ = low7 + (0x7F - 'Z') * ones;    // top bit: byte > 'Z'
-        const std::uint64_t upper = atLeastA & ~aboveZ & ~word & (0x80 * ones);
-        word ^= upper >> 2;  // 0x80 >> 2 is the 0x20 between capital and small letters
-        std::memcpy(out.data() + at, &word, 8);
-    }
-    for (; at < in.size(); ++at) {
-        const char c = in[at];
-        out[at] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-    }
-}
-
 // The keywords of one box, case-folded as the comparison wants.
 struct KeywordSet {
     bool all;
     std::vector<std::string> keywords;
 
-    KeywordSet(std::string_view boxText, bool matchAll, bool matchCase)
-        : all(matchAll), keywords(SplitKeywords(boxText)) {
+    KeywordSet(std::string_view boxText, KeywordMatch match, bool matchCase)
+        : all(match == KeywordMatch::All), keywords(SplitKeywords(boxText)) {
         if (!matchCase) {
             for (std::string& keyword : keywords) keyword = LowerAscii(keyword);
         }
@@ -75,10 +53,10 @@ struct KeywordSet {
 
 }  // namespace
 
-void FilterByKeywords(LineList& lines, std::string_view includeText, bool includeAll,
-                      std::string_view excludeText, bool excludeAll, bool matchCase) {
-    const KeywordSet include(includeText, includeAll, matchCase);
-    const KeywordSet exclude(excludeText, excludeAll, matchCase);
+void FilterByKeywords(LineList& lines, const KeywordFilter& filter) {
+    const bool matchCase = filter.letterCase == LetterCase::Match;
+    const KeywordSet include(filter.include, filter.includeMatch, matchCase);
+    const KeywordSet exclude(filter.exclude, filter.excludeMatch, matchCase);
     if (!include.active() && !exclude.active()) return;
 
     // The exclude pass only ever sees the lines the include pass kept, and each line's fate
@@ -88,7 +66,7 @@ void FilterByKeywords(LineList& lines, std::string_view includeText, bool includ
     KeepLinesFromLast(lines.lines(), [&](const std::string& line) {
         std::string_view text = line;
         if (!matchCase) {
-            FoldCaseInto(folded, line);
+            FoldAsciiInto(folded, line);
             text = folded;
         }
         if (include.active() && !include.hit(text)) return false;

@@ -6,20 +6,37 @@
 
 namespace pendara {
 
-// Deletes the empty lines; with `ignoreSpace` also the lines made only of blanks (bytes 0 to 32).
-void RemoveEmptyLines(LineList& lines, bool ignoreSpace);
+// Which lines count as empty: only those with no character, or also those made only of blanks
+// (bytes 0 to 32).
+enum class EmptyLines { NoCharacter, BlanksOnly };
 
-// Strips blanks from the start (`left`) and/or the end (`right`) of every line. A line of blanks
-// only becomes empty and stays. The number and order of lines never change.
-void TrimLines(LineList& lines, bool left, bool right);
+// Deletes the empty lines.
+void RemoveEmptyLines(LineList& lines, EmptyLines empty);
+
+// Which ends of a line lose their blanks.
+enum class LineEnds { Neither, Start, End, Both };
+
+// The ends named by two check marks, as the forms and the command line have them.
+inline LineEnds EndsOf(bool start, bool end) {
+    return start ? (end ? LineEnds::Both : LineEnds::Start)
+                 : (end ? LineEnds::End : LineEnds::Neither);
+}
+
+// Strips blanks from the chosen ends of every line. A line of blanks only becomes empty and
+// stays. The number and order of lines never change.
+void TrimLines(LineList& lines, LineEnds ends);
 
 enum class LengthOption { Equal, Less, More, Range };
 
-// Deletes the lines whose length in characters equals `equal`, is below `less`, is above `more`
-// or lies from `rangeLow` to `rangeHigh` (both included, in either order), as `option` chooses;
-// only the value that `option` names is used.
-void RemoveLinesByLength(LineList& lines, LengthOption option, std::int64_t equal,
-                         std::int64_t less, std::int64_t more, std::int64_t rangeLow,
-                         std::int64_t rangeHigh);
+// The lines RemoveLinesByLength deletes: those whose length in characters equals `length`, is
+// below it, is above it, or (Range) lies from `length` to `rangeEnd`, both included, in either
+// order.
+struct LengthCondition {
+    LengthOption option;
+    std::int64_t length;
+    std::int64_t rangeEnd = 0;  // with LengthOption::Range only
+};
+
+void RemoveLinesByLength(LineList& lines, const LengthCondition& condition);
 
 }  // namespace pendara

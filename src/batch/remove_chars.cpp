@@ -20,9 +20,12 @@ void EraseChars(std::string& line, const CharIndex& chars, std::int64_t first, s
 
 }  // namespace
 
-void RemoveChars(LineList& lines, std::int64_t count, bool backwards, bool startMode,
-                 std::int64_t start, std::string_view search) {
+void RemoveChars(LineList& lines, std::int64_t count, const LinePlace& place) {
     if (count < 1) return;
+    const bool backwards = place.backwards();
+    const bool startMode = place.anchor == LinePlace::Anchor::Position;
+    const std::int64_t start = place.position;
+    const std::string_view search = place.search;
     for (std::string& line : lines.lines()) {
         if (line.empty()) continue;
         if (startMode) {

@@ -19,27 +19,29 @@ void RejectBoth(const Context& context, const std::string& a, const std::string&
     }
 }
 
-void Add(Context& context) {
+// --at N (default 1) or --next-to T, with --backwards.
+LinePlace PlaceOf(const Context& context) {
     const Arguments& args = context.args;
     RejectBoth(context, "--at", "--next-to");
-    const bool indexMode = !args.has("--next-to");
-    const std::int32_t index = args.has("--at") ? args.number("--at", kPositive) : 1;
-    context.editLines(context.inputPath(1), [&](LineList& list) {
-        AddText(list, args.plain()[0], args.has("--backwards"), indexMode, index,
-                indexMode ? std::string() : args.value("--next-to"));
-    });
+    const Direction direction =
+        args.has("--backwards") ? Direction::Backwards : Direction::Forwards;
+    if (args.has("--next-to")) return LinePlace::NextTo(args.value("--next-to"), direction);
+    return LinePlace::At(args.has("--at") ? args.number("--at", kPositive) : 1, direction);
+}
+
+void Add(Context& context) {
+    const LinePlace place = PlaceOf(context);
+    context.editLines(context.inputPath(1),
+                      [&](LineList& list) { AddText(list, context.args.plain()[0], place); });
 }
 
 void Remove(Context& context) {
     const Arguments& args = context.args;
     RejectBoth(context, "--at", "--next-to");
-    const bool startMode = !args.has("--next-to");
     const std::int32_t count = args.has("--count") ? args.number("--count", kPositive) : 1;
-    const std::int32_t start = args.has("--at") ? args.number("--at", kPositive) : 1;
-    context.editLines(context.inputPath(0), [&](LineList& list) {
-        RemoveChars(list, count, args.has("--backwards"), startMode, start,
-                    startMode ? std::string() : args.value("--next-to"));
-    });
+    const LinePlace place = PlaceOf(context);
+    context.editLines(context.inputPath(0),
+                      [&](LineList& list) { RemoveChars(list, count, place); });
 }
 
 void Replace(Context& context) {
@@ -54,23 +56,28 @@ void Filter(Context& context) {
     const auto text = [&](const std::string& option) {
         return args.has(option) ? args.value(option) : std::string();
     };
+    const std::string include = text("--include"), exclude = text("--exclude");
     context.editLines(context.inputPath(0), [&](LineList& list) {
-        FilterByKeywords(list, text("--include"), !args.has("--any"), text("--exclude"),
-                         args.has("--exclude-all"), args.has("--match-case"));
+        FilterByKeywords(
+            list, {include, args.has("--any") ? KeywordMatch::Any : KeywordMatch::All, exclude,
+                   args.has("--exclude-all") ? KeywordMatch::All : KeywordMatch::Any,
+                   args.has("--match-case") ? LetterCase::Match : LetterCase::Ignore});
     });
 }
 
 void RemoveEmpty(Context& context) {
     context.editLines(context.inputPath(0), [&](LineList& list) {
-        RemoveEmptyLines(list, context.args.has("--ignore-space"));
+        RemoveEmptyLines(list, context.args.has("--ignore-space") ? EmptyLines::BlanksOnly
+                                                                  : EmptyLines::NoCharacter);
     });
 }
 
 void Trim(Context& context) {
     const bool left = context.args.has("--left");
     const bool right = context.args.has("--right");
-    context.editLines(context.inputPath(0),
-                      [&](LineList& list) { TrimLines(list, left || !right, right || !left); });
+    // Naming neither end trims both.
+    const LineEnds ends = EndsOf(left || !right, right || !left);
+    context.editLines(context.inputPath(0), [&](LineList& list) { TrimLines(list, ends); });
 }
 
 void RemoveLength(Context& context) {
@@ -79,24 +86,19 @@ void RemoveLength(Context& context) {
     for (const char* option : {"--equal", "--less", "--more", "--range"})
         chosen += args.has(option);
     if (chosen != 1) throw UsageError("give exactly one of --equal, --less, --more, --range");
-    std::int32_t equal = 0, less = 1, more = 0, low = 0, high = 0;
-    LengthOption option = LengthOption::Range;
+    LengthCondition condition{LengthOption::Range, 0};
     if (args.has("--equal")) {
-        option = LengthOption::Equal;
-        equal = args.number("--equal", kLength);
+        condition = {LengthOption::Equal, args.number("--equal", kLength)};
     } else if (args.has("--less")) {
-        option = LengthOption::Less;
-        less = args.number("--less", kPositive);
+        condition = {LengthOption::Less, args.number("--less", kPositive)};
     } else if (args.has("--more")) {
-        option = LengthOption::More;
-        more = args.number("--more", kLength);
+        condition = {LengthOption::More, args.number("--more", kLength)};
     } else {
-        low = args.number("--range", kLength, 0);
-        high = args.number("--range", kLength, 1);
+        condition = {LengthOption::Range, args.number("--range", kLength, 0),
+                     args.number("--range", kLength, 1)};
     }
-    context.editLines(context.inputPath(0), [&](LineList& list) {
-        RemoveLinesByLength(list, option, equal, less, more, low, high);
-    });
+    context.editLines(context.inputPath(0),
+                      [&](LineList& list) { RemoveLinesByLength(list, condition); });
 }
 
 }  // namespace

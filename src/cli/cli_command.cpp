@@ -9,11 +9,13 @@
 
 #include "list/failure.h"
 #include "list/list_file.h"
+#include "os/read_all.h"
+#include "os/system_reason.h"
 
 namespace pendara::cli {
 
 Arguments::Arguments(const std::vector<std::string>& words,
-                     const std::vector<OptionSpec>& options) {
+                     const std::vector<OptionShape>& options) {
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
@@ -26,7 +28,7 @@ Arguments::Arguments(const std::vector<std::string>& words,
             continue;
         }
         const auto option = std::find_if(options.begin(), options.end(),
-                                         [&](const OptionSpec& o) { return o.name == word; });
+                                         [&](const OptionShape& o) { return o.name == word; });
         if (option == options.end()) throw UsageError("unknown option " + word);
         if (i + static_cast<std::size_t>(option->values) >= words.size()) {
             throw UsageError("option " + word + " needs " +
@@ -73,13 +75,8 @@ namespace {
 std::string ReadInput(const std::string& path) {
     if (!path.empty() && path != "-") return ReadListFile(path);
     std::string bytes;
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throw Failure("Cannot read standard input. " + SystemReason(errno));
-        if (got == 0) break;
-        bytes.append(buffer, static_cast<std::size_t>(got));
+    if (const int error = ReadAll(STDIN_FILENO, bytes); error != 0) {
+        throw Failure("Cannot read standard input. " + SystemReason(error));
     }
     return DecodeListText(std::move(bytes));
 }

@@ -18,7 +18,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-struct OptionSpec {
+// What an option looks like on the command line: its name and how many values follow it.
+struct OptionShape {
     std::string name;  // with its dashes, "--at"
     int values;        // how many arguments follow it: 0, 1 or 2
 };
@@ -26,7 +27,7 @@ struct OptionSpec {
 // One parsed command line: the options seen (last one wins) and the plain arguments in order.
 class Arguments {
 public:
-    Arguments(const std::vector<std::string>& words, const std::vector<OptionSpec>& options);
+    Arguments(const std::vector<std::string>& words, const std::vector<OptionShape>& options);
 
     bool has(const std::string& option) const { return options_.count(option) != 0; }
     const std::vector<std::string>& values(const std::string& option) const;
@@ -63,7 +64,7 @@ struct Command {
     std::string name;
     std::string usage;  // "sort [--crlf] [FILE]", shown after "pendara-cli "
     std::string summary;
-    std::vector<OptionSpec> options;
+    std::vector<OptionShape> options;
     std::size_t minPlain;  // plain arguments required (FILE excluded when optional)
     std::size_t maxPlain;
     void (*run)(Context& context);

@@ -1,17 +1,17 @@
 // pendara-cli: the list rules of Pendara from a shell.
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <iostream>
 #include <new>
 
 #include "cli/cli_command.h"
 #include "list/failure.h"
+#include "version.h"
 
 namespace {
 
 using pendara::cli::Command;
-
-const char* const kVersion = "2016.8.0.7";
 
 std::vector<Command> AllCommands() {
     std::vector<Command> all;
@@ -39,10 +39,7 @@ int Usage(const std::string& message, const std::string& hint) {
     return 2;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    const std::vector<std::string> words(argv + 1, argv + argc);
+int Run(const std::vector<std::string>& words) {
     const std::vector<Command> commands = AllCommands();
     if (words.empty()) return Usage("no command given", "COMMAND [OPTIONS] [FILE] (see --help)");
     if (words[0] == "--help" || words[0] == "-h") {
@@ -50,7 +47,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (words[0] == "--version") {
-        std::printf("pendara-cli %s\n", kVersion);
+        std::printf("pendara-cli %s\n", pendara::kVersion);
         return 0;
     }
     const auto command = std::find_if(commands.begin(), commands.end(),
@@ -65,7 +62,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     try {
-        std::vector<pendara::cli::OptionSpec> options = command->options;
+        std::vector<pendara::cli::OptionShape> options = command->options;
         options.push_back({"--crlf", 0});
         pendara::cli::Context context{pendara::cli::Arguments(rest, options)};
         const std::size_t plain = context.args.plain().size();
@@ -79,10 +76,21 @@ int main(int argc, char** argv) {
         return 0;
     } catch (const pendara::cli::UsageError& error) {
         return Usage(error.what(), command->usage);
-    } catch (const pendara::Failure& failure) {
-        std::fprintf(stderr, "pendara-cli: %s\n", failure.what());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Whatever goes wrong ends in a message and status 1, never in an abort.
+    try {
+        return Run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "pendara-cli: Out of memory\n");
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "pendara-cli: %s\n", error.what());
+    } catch (...) {
+        std::fprintf(stderr, "pendara-cli: unexpected failure\n");
     }
     return 1;
 }

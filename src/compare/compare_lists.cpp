@@ -1,14 +1,14 @@
 #include "compare/compare_lists.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
-#include <exception>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <type_traits>
 #include <vector>
 
+#include "list/collation_keys.h"
 #include "list/line_compare.h"
 
 namespace pendara {
@@ -72,64 +72,16 @@ private:
     std::size_t mask_ = 0;
 };
 
-// The sort keys of one list's lines, one after another, with their hashes.
+// The sort keys of one list's lines with their hashes.
 struct ListKeys {
-    std::string keys;
-    std::vector<std::size_t> ends;
+    CollationKeys keys;
     std::vector<std::uint64_t> hashes;
 
-    std::string_view key(std::size_t i) const {
-        const std::size_t begin = i == 0 ? 0 : ends[i - 1];
-        return std::string_view(keys).substr(begin, ends[i] - begin);
+    explicit ListKeys(CollationKeys made) : keys(std::move(made)) {
+        hashes.reserve(keys.size());
+        for (std::size_t i = 0; i < keys.size(); ++i) hashes.push_back(HashKey(keys.key(i)));
     }
 };
-
-ListKeys MakeKeys(const std::vector<std::string>& lines, const LineCollator& collator) {
-    ListKeys out;
-    std::size_t textSize = 0;
-    for (const std::string& line : lines) textSize += line.size();
-    out.keys.reserve(textSize + textSize / 4 + lines.size() * 8);
-    out.ends.reserve(lines.size());
-    out.hashes.reserve(lines.size());
-    for (const std::string& line : lines) {
-        const std::size_t begin = out.keys.size();
-        collator.appendSortKey(line, out.keys);
-        out.ends.push_back(out.keys.size());
-        out.hashes.push_back(HashKey(std::string_view(out.keys).substr(begin)));
-    }
-    return out;
-}
-
-// Keys for both lists. Making them is most of the work, so for long lists a second core makes
-// the second list's keys with a collator of its own (a collator must not be shared between
-// threads).
-std::pair<ListKeys, ListKeys> MakeKeys(const std::vector<std::string>& first,
-                                       const std::vector<std::string>& second,
-                                       const LineCollator& collator) {
-    const bool helped = first.size() + second.size() >= 200000 && !first.empty() &&
-                        !second.empty() && std::thread::hardware_concurrency() > 1;
-    if (!helped) return {MakeKeys(first, collator), MakeKeys(second, collator)};
-    ListKeys secondKeys;
-    std::exception_ptr failure;
-    std::thread helper([&] {
-        try {
-            const LineCollator own(collator.locale().c_str());
-            secondKeys = MakeKeys(second, own);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    });
-    ListKeys firstKeys;
-    try {
-        firstKeys = MakeKeys(first, collator);
-    } catch (...) {
-        helper.join();
-        throw;
-    }
-    helper.join();
-    if (failure) std::rethrow_exception(failure);
-    return {std::move(firstKeys), std::move(secondKeys)};
-}
 
 // Groups the lines of both lists by sort key: every distinct key gets one group, and every line
 // knows its group. Equal keys are equal lines, so "does the other list hold an equal line" is a
@@ -158,7 +110,7 @@ private:
         for (std::size_t i = 0; i < std::min(kAhead, count); ++i) byKey_.prefetch(list.hashes[i]);
         for (std::size_t i = 0; i < count; ++i) {
             if (i + kAhead < count) byKey_.prefetch(list.hashes[i + kAhead]);
-            const std::string_view key = list.key(i);
+            const std::string_view key = list.keys.key(i);
             const auto fresh = static_cast<std::uint32_t>(groupKeys_.size());
             const std::uint32_t group =
                 byKey_.findOrAdd(list.hashes[i], fresh,
@@ -170,6 +122,13 @@ private:
             flags_[group] |= flag;
             groupOfLine_.push_back(group);
         }
+    }
+
+    static std::pair<ListKeys, ListKeys> MakeKeys(const std::vector<std::string>& first,
+                                                  const std::vector<std::string>& second,
+                                                  const LineCollator& collator) {
+        auto [firstKeys, secondKeys] = CollationKeys::MakeTwo(first, second, collator);
+        return {ListKeys(std::move(firstKeys)), ListKeys(std::move(secondKeys))};
     }
 
     std::pair<ListKeys, ListKeys> keys_;
@@ -216,6 +175,8 @@ Comparison Compare(Lines& f, Lines& s, const LineCollator& collator) {
         flags |= KeyGroups::kListed;
         secondOnly.push_back(pass(s[j]));
     }
+
+    assert(firstOnly.size() + same.size() == f.size());  // every first line lands in one of them
 
     std::vector<std::string>& different = result.different.lines();
     different.reserve(firstOnly.size() + secondOnly.size());

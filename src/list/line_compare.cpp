@@ -2,12 +2,14 @@
 
 #include <unicode/ucol.h>
 #include <unicode/uloc.h>
+#include <cassert>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
-#include <exception>
-#include <thread>
+#include <span>
 
+#include "list/collation_keys.h"
 #include "list/failure.h"
 #include "list/utf8.h"
 
@@ -30,28 +32,18 @@ const char* UserCollationLocale() {
 void DecodeForCollation(std::string_view text, std::u16string& out) {
     out.clear();
     out.reserve(text.size());
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* end = p + text.size();
-    while (p < end) {
-        if (*p < 0x80) {
-            out.push_back(static_cast<char16_t>(*p++));
-            continue;
-        }
-        char32_t cp = 0;
-        const int len = DecodeUtf8(p, end, cp);
-        if (len == 0) {
-            out.push_back(static_cast<char16_t>(kStrayByteBase + *p++));
-            continue;
-        }
-        p += len;
-        if (cp < 0x10000) {
-            out.push_back(static_cast<char16_t>(cp));
-        } else {
-            cp -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-        }
-    }
+    WalkUtf8(
+        text,
+        [&](char32_t cp, std::string_view) {
+            if (cp < 0x10000) {
+                out.push_back(static_cast<char16_t>(cp));
+            } else {
+                cp -= 0x10000;
+                out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+                out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+            }
+        },
+        [&](unsigned char stray) { out.push_back(static_cast<char16_t>(kStrayByteBase + stray)); });
 }
 
 LineCollator::LineCollator(const char* locale) : locale_(locale) {
@@ -91,6 +83,7 @@ void LineCollator::appendSortKey(std::string_view line, std::string& out) const 
                                  static_cast<int32_t>(room));
     }
     out.resize(start + static_cast<std::size_t>(needed));
+    assert(out.size() > start && out.back() == '\0');  // a key ends with a 0 byte
 }
 
 std::string LineCollator::sortKey(std::string_view line) const {
@@ -112,59 +105,29 @@ struct KeyedLine {
     std::uint32_t line;
 };
 
-// Keys for lines [first, last), appended to `keys`; pointers are taken once it stops growing.
-void MakeKeys(const std::vector<std::string>& lines, std::size_t first, std::size_t last,
-              const LineCollator& collator, std::string& keys, std::vector<KeyedLine>& out) {
-    std::vector<std::size_t> offsets(last - first);
-    for (std::size_t i = first; i < last; ++i) {
-        offsets[i - first] = keys.size();
-        collator.appendSortKey(lines[i], keys);
-    }
-    for (std::size_t i = first; i < last; ++i) {
-        const std::size_t offset = offsets[i - first];
-        const std::size_t length = (i + 1 < last ? offsets[i + 1 - first] : keys.size()) - offset;
+void AddKeyedLines(const CollationKeys& keys, std::size_t firstLine, std::vector<KeyedLine>& out) {
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const std::string_view key = keys.key(i);
         std::uint64_t prefix = 0;
         for (std::size_t b = 0; b < 8; ++b) {
-            prefix =
-                (prefix << 8) | (b < length ? static_cast<unsigned char>(keys[offset + b]) : 0u);
+            prefix = (prefix << 8) | (b < key.size() ? static_cast<unsigned char>(key[b]) : 0u);
         }
-        out[i] = {prefix, nullptr, static_cast<std::uint32_t>(length),
-                  static_cast<std::uint32_t>(i)};
+        out.push_back({prefix, key.data(), static_cast<std::uint32_t>(key.size()),
+                       static_cast<std::uint32_t>(firstLine + i)});
     }
-    for (std::size_t i = first; i < last; ++i) out[i].key = keys.data() + offsets[i - first];
 }
 
 }  // namespace
 
 void SortLines(std::vector<std::string>& lines, const LineCollator& collator) {
-    std::vector<KeyedLine> entries(lines.size());
-    // Making the keys is most of the work; on a long list a second core makes half of them
-    // with a collator of its own (a collator must not be shared between threads).
-    const std::size_t half = lines.size() >= 200000 && std::thread::hardware_concurrency() > 1
-                                 ? lines.size() / 2
-                                 : lines.size();
-    std::string keysA, keysB;
-    if (half < lines.size()) {
-        std::exception_ptr failure;
-        std::thread helper([&] {
-            try {
-                const LineCollator second(collator.locale().c_str());
-                MakeKeys(lines, half, lines.size(), second, keysB, entries);
-            } catch (...) {
-                failure = std::current_exception();
-            }
-        });
-        try {
-            MakeKeys(lines, 0, half, collator, keysA, entries);
-        } catch (...) {
-            helper.join();
-            throw;
-        }
-        helper.join();
-        if (failure) std::rethrow_exception(failure);
-    } else {
-        MakeKeys(lines, 0, lines.size(), collator, keysA, entries);
-    }
+    // Each half of a long list gets its keys made on a core of its own.
+    const std::span<const std::string> all(lines);
+    const std::size_t half = lines.size() / 2;
+    const auto [front, back] = CollationKeys::MakeTwo(all.first(half), all.subspan(half), collator);
+    std::vector<KeyedLine> entries;
+    entries.reserve(lines.size());
+    AddKeyedLines(front, 0, entries);
+    AddKeyedLines(back, half, entries);
     std::sort(entries.begin(), entries.end(), [](const KeyedLine& a, const KeyedLine& b) {
         if (a.prefix != b.prefix) return a.prefix < b.prefix;
         return std::string_view(a.key, a.length) < std::string_view(b.key, b.length);

@@ -15,6 +15,9 @@ namespace pendara {
 //
 // Bytes that are not UTF-8 are compared as distinct private characters, so two lines that differ
 // only in stray bytes never count as equal.
+//
+// An instance must not be shared between threads: making a key uses buffers inside it. A second
+// thread makes its own from locale().
 class LineCollator {
 public:
     // `locale` is an ICU locale name; "" is the root collation.

@@ -5,13 +5,14 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <utility>
-#include <vector>
 
 #include "list/failure.h"
-#include "list/file_descriptor.h"
+#include "os/file_descriptor.h"
+#include "os/read_all.h"
+#include "os/replace_file.h"
+#include "os/system_reason.h"
 
 namespace pendara {
 
@@ -52,18 +53,6 @@ std::string FullPath(const std::string& path) {
     std::filesystem::path full = std::filesystem::absolute(path, ec);
     if (ec) return path;
     return full.lexically_normal().string();
-}
-
-std::string SystemReason(int error) {
-    char buffer[256] = {};
-    // The GNU strerror_r may return a static string instead of filling the buffer.
-    const char* text = strerror_r(error, buffer, sizeof buffer);
-    std::string reason = text != nullptr ? text : "";
-    while (!reason.empty() &&
-           (static_cast<unsigned char>(reason.back()) <= 32 || reason.back() == '.')) {
-        reason.pop_back();
-    }
-    return reason;
 }
 
 std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
@@ -107,66 +96,8 @@ std::string ReadListFile(const std::string& path) {
 
     std::string bytes;
     bytes.reserve(S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0);
-    std::vector<char> chunk(1 << 20);
-    for (;;) {
-        const ssize_t got = ::read(fd.get(), chunk.data(), chunk.size());
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            FailOpen(path, errno);
-        }
-        if (got == 0) break;
-        bytes.append(chunk.data(), static_cast<std::size_t>(got));
-    }
+    if (const int error = ReadAll(fd.get(), bytes); error != 0) FailOpen(path, error);
     return DecodeListText(std::move(bytes));
-}
-
-FileReplacement ReplaceFileContents(const std::string& path, std::string_view text, int mode) {
-    FileReplacement result;
-    std::error_code ec;
-    const std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
-    result.target = ec ? path : target.string();
-    const auto fail = [&](FileReplacement::Step step, int error) {
-        result.failedAt = step;
-        result.error = error;
-        return result;
-    };
-
-    struct stat old {};
-    const bool exists = ::stat(result.target.c_str(), &old) == 0;
-    if (exists && S_ISDIR(old.st_mode)) return fail(FileReplacement::Create, EISDIR);
-
-    std::string temp = result.target + ".XXXXXX";
-    FileDescriptor fd(::mkstemp(temp.data()));
-    if (fd.get() < 0) return fail(FileReplacement::Create, errno);
-    const auto discard = [&](FileReplacement::Step step, int error) {
-        ::unlink(temp.c_str());
-        return fail(step, error);
-    };
-    if (mode < 0) {
-        if (exists) {
-            mode = static_cast<int>(old.st_mode & 07777);
-        } else {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = static_cast<int>(0666 & ~mask);
-        }
-    }
-    ::fchmod(fd.get(), static_cast<mode_t>(mode));
-
-    const char* p = text.data();
-    std::size_t left = text.size();
-    while (left > 0) {
-        const ssize_t put = ::write(fd.get(), p, left);
-        if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) return discard(FileReplacement::Write, put < 0 ? errno : ENOSPC);
-        p += put;
-        left -= static_cast<std::size_t>(put);
-    }
-    if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0)
-        return discard(FileReplacement::Write, errno);
-    if (::rename(temp.c_str(), result.target.c_str()) != 0)
-        return discard(FileReplacement::Rename, errno);
-    return result;
 }
 
 void WriteListFile(const std::string& path, std::string_view text) {

@@ -23,24 +23,7 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);
 // Fails with "Cannot create file \"%s\". %s" or "Stream write error".
 void WriteListFile(const std::string& path, std::string_view text);
 
-// How replacing a file's contents ended: which step failed, with its errno value.
-struct FileReplacement {
-    enum Step { Done, Create, Write, Rename } failedAt = Done;
-    int error = 0;
-    // The path that was written: a link is followed to the file it names.
-    std::string target;
-};
-
-// Writes `text` to a new file beside `path` and renames it over `path` only once every byte is
-// on disk, so a failure at any step leaves the old file whole and no temporary file behind.
-// The new file gets `mode`; a negative mode keeps an existing file's permissions and gives a new
-// one the usual permissions (0666 less the umask).
-FileReplacement ReplaceFileContents(const std::string& path, std::string_view text, int mode = -1);
-
 // The absolute, normalised form of `path`, as file messages show it.
 std::string FullPath(const std::string& path);
-
-// The system's text for an errno value, without trailing blanks, line breaks and full stops.
-std::string SystemReason(int error);
 
 }  // namespace pendara

@@ -1,7 +1,8 @@
 #include "list/utf8.h"
 
-#include <cstdint>
-#include <cstring>
+#include <cassert>
+
+#include "list/ascii.h"
 
 namespace pendara {
 
@@ -28,6 +29,7 @@ int DecodeUtf8(const unsigned char* p, const unsigned char* end, char32_t& cp) {
 }
 
 std::size_t CharLengthAt(std::string_view s, std::size_t at) {
+    assert(at < s.size());
     const auto* p = reinterpret_cast<const unsigned char*>(s.data()) + at;
     if (*p < 0x80) return 1;
     char32_t cp;
@@ -39,9 +41,8 @@ std::size_t CharCount(std::string_view s) {
     // Plain ASCII (nearly every line) is skipped eight bytes at a time: the batch rules count the
     // characters of a million lines, and a byte-by-byte loop alone would eat their time budget.
     std::size_t ascii = 0;
-    for (std::uint64_t word; ascii + 8 <= s.size(); ascii += 8) {
-        std::memcpy(&word, s.data() + ascii, 8);
-        if ((word & 0x8080808080808080ULL) != 0) break;
+    for (; ascii + 8 <= s.size(); ascii += 8) {
+        if (HasNonAscii(LoadWord(s.data() + ascii))) break;
     }
     std::size_t count = ascii;
     for (std::size_t at = ascii; at < s.size(); ++count) {

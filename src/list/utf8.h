@@ -25,4 +25,23 @@ std::size_t ByteOffsetOfChar(std::string_view s, std::size_t index);
 // True when byte `at` starts a character (or is s.size()).
 bool IsCharBoundary(std::string_view s, std::size_t at);
 
+// Walks `text` character by character: `character(codePoint, bytes)` for every valid UTF-8
+// sequence, plain ASCII included, and `stray(byte)` for every byte that does not start one.
+template <typename Character, typename Stray>
+void WalkUtf8(std::string_view text, Character character, Stray stray) {
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* const end = p + text.size();
+    while (p < end) {
+        char32_t cp = *p;
+        const int length = *p < 0x80 ? 1 : DecodeUtf8(p, end, cp);
+        if (length == 0) {
+            stray(*p++);
+            continue;
+        }
+        character(cp, std::string_view(reinterpret_cast<const char*>(p),
+                                       static_cast<std::size_t>(length)));
+        p += length;
+    }
+}
+
 }  // namespace pendara

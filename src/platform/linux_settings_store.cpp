@@ -6,12 +6,13 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <utility>
 
-#include "list/file_descriptor.h"
-#include "list/list_file.h"
+#include "os/file_descriptor.h"
+#include "os/read_all.h"
+#include "os/replace_file.h"
+#include "os/system_reason.h"
 #include "platform/settings_file.h"
 
 namespace pendara {
@@ -21,7 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 
 [[noreturn]] void Fail(const std::string& what, int error) {
-    throw StoreError(what + ": " + std::strerror(error));
+    throw StoreError(what + ": " + SystemReason(error));
 }
 
 // True when `key` is the shell folder key or one of the keys above it.
@@ -117,16 +118,11 @@ private:
             throw StoreError(file_ + " is too large to be a settings file");
         }
         std::string text;
-        char chunk[65536];
-        for (;;) {
-            const ssize_t got = ::read(fd.get(), chunk, sizeof chunk);
-            if (got < 0 && errno == EINTR) continue;
-            if (got < 0) Fail("cannot read " + file_, errno);
-            if (got == 0) break;
-            text.append(chunk, static_cast<std::size_t>(got));
-            if (text.size() > kMaxSettingsFileSize) {
-                throw StoreError(file_ + " is too large to be a settings file");
-            }
+        if (const int error = ReadAll(fd.get(), text, kMaxSettingsFileSize); error != 0) {
+            Fail("cannot read " + file_, error);
+        }
+        if (text.size() > kMaxSettingsFileSize) {
+            throw StoreError(file_ + " is too large to be a settings file");
         }
         return SettingsFile::Parse(text);
     }

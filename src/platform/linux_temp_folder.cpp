@@ -1,16 +1,18 @@
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
-#include <random>
 #include <utility>
 
 #include "list/failure.h"
-#include "list/file_descriptor.h"
 #include "list/list_file.h"
+#include "os/file_descriptor.h"
+#include "os/home_folder.h"
+#include "os/read_all.h"
+#include "os/replace_file.h"
+#include "os/system_reason.h"
 #include "platform/temp_folder.h"
 
 namespace pendara {
@@ -49,14 +51,6 @@ FileDescriptor OpenPrivateFolder(const std::string& folder, bool create) {
     return fd;
 }
 
-std::string RandomSuffix() {
-    static std::mt19937_64 random{std::random_device{}()};
-    static const char digits[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string suffix = ".";
-    for (int i = 0; i < 8; ++i) suffix += digits[random() % (sizeof digits - 1)];
-    return suffix;
-}
-
 class LinuxTempFolder final : public TempFolder {
 public:
     explicit LinuxTempFolder(std::string folder)
@@ -72,29 +66,8 @@ public:
         };
         try {
             const FileDescriptor folder = OpenPrivateFolder(folder_, true);
-            std::string temp;
-            FileDescriptor file;
-            for (int attempt = 0; file.get() < 0; ++attempt) {
-                temp = name + RandomSuffix();
-                file = FileDescriptor(::openat(folder.get(), temp.c_str(),
-                                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                                               0600));
-                if (file.get() < 0 && (errno != EEXIST || attempt == 100)) throw SystemError{errno};
-            }
-            const auto discard = [&](int error) {
-                ::unlinkat(folder.get(), temp.c_str(), 0);
-                throw SystemError{error};
-            };
-            for (std::size_t done = 0; done < bytes.size();) {
-                const ssize_t put = ::write(file.get(), bytes.data() + done, bytes.size() - done);
-                if (put < 0 && errno == EINTR) continue;
-                if (put <= 0) discard(put < 0 ? errno : EIO);
-                done += static_cast<std::size_t>(put);
-            }
-            if (::close(file.release()) != 0) discard(errno);
-            // The rename replaces a link of that name itself, never the file it points to.
-            if (::renameat(folder.get(), temp.c_str(), folder.get(), name.c_str()) != 0)
-                discard(errno);
+            const FileReplacement written = ReplaceFileInFolder(folder.get(), name, bytes, 0600);
+            if (written.failedAt != FileReplacement::Done) throw SystemError{written.error};
         } catch (const SystemError& e) {
             fail(e.error);
         }
@@ -107,14 +80,7 @@ public:
                 ::openat(folder.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
             if (file.get() < 0) throw SystemError{errno};
             std::string bytes;
-            char chunk[1 << 16];
-            for (;;) {
-                const ssize_t got = ::read(file.get(), chunk, sizeof chunk);
-                if (got < 0 && errno == EINTR) continue;
-                if (got < 0) throw SystemError{errno};
-                if (got == 0) break;
-                bytes.append(chunk, static_cast<std::size_t>(got));
-            }
+            if (const int error = ReadAll(file.get(), bytes); error != 0) throw SystemError{error};
             return bytes;
         } catch (const SystemError& e) {
             throw Failure(FormatMessage("Cannot open file \"%s\". %s",
@@ -140,14 +106,8 @@ std::string DefaultTempFolderPath() {
     if (std::string cache = AbsoluteVariable("XDG_CACHE_HOME"); !cache.empty()) {
         return cache + "/pendara";
     }
-    std::string home = AbsoluteVariable("HOME");
-    if (home.empty()) {
-        if (const passwd* user = ::getpwuid(::getuid());
-            user != nullptr && user->pw_dir != nullptr) {
-            home = user->pw_dir;
-        }
-    }
-    if (!home.empty()) return WithoutTrailingSlashes(home) + "/.cache/pendara";
+    if (const std::string home = HomeFolder(); !home.empty())
+        return WithoutTrailingSlashes(home) + "/.cache/pendara";
     // No home at all: a folder named for the user, which the ownership check still guards.
     return "/tmp/pendara-" + std::to_string(::getuid());
 }

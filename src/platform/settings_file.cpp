@@ -2,13 +2,12 @@
 
 #include <algorithm>
 
+#include "list/ascii.h"
 #include "list/utf8.h"
 
 namespace pendara {
 
 namespace {
-
-char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool IsControl(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
@@ -29,19 +28,7 @@ int HexDigit(char c) {
 // Quoted, with the escapes of the format; valid UTF-8 stays readable, stray bytes are escaped.
 std::string Quote(std::string_view text) {
     std::string out = "\"";
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* end = p + text.size();
-    while (p < end) {
-        const unsigned char c = *p;
-        if (c >= 0x80) {
-            char32_t cp = 0;
-            const int length = DecodeUtf8(p, end, cp);
-            if (length > 0) {
-                out.append(reinterpret_cast<const char*>(p), static_cast<std::size_t>(length));
-                p += length;
-                continue;
-            }
-        }
+    const auto escape = [&](unsigned char c) {
         switch (c) {
             case '\\':
                 out += "\\\\";
@@ -66,8 +53,17 @@ std::string Quote(std::string_view text) {
                     out += static_cast<char>(c);
                 }
         }
-        ++p;
-    }
+    };
+    WalkUtf8(
+        text,
+        [&](char32_t cp, std::string_view character) {
+            if (cp >= 0x80) {
+                out.append(character);
+            } else {
+                escape(static_cast<unsigned char>(cp));
+            }
+        },
+        escape);
     out += '"';
     return out;
 }

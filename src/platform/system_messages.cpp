@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "os/system_reason.h"
+
 namespace pendara {
 
 namespace {
@@ -16,14 +18,8 @@ public:
 std::string SystemMessageText(int code) {
     // strerror_r makes up "Unknown error N" for numbers it does not know; those have no text.
     if (::strerrordesc_np(code) == nullptr) return {};
-    char buffer[256] = {};
-    // The GNU strerror_r may return a static string instead of filling the buffer.
-    const char* found = ::strerror_r(code, buffer, sizeof buffer);
-    if (found == nullptr || std::strlen(found) >= sizeof buffer) return {};
-    std::string text = found;
-    while (!text.empty() && (static_cast<unsigned char>(text.back()) <= 32 || text.back() == '.')) {
-        text.pop_back();
-    }
+    std::string text = SystemReason(code);
+    if (text.size() >= 256) return {};
     return text;
 }
 

@@ -1,10 +1,9 @@
 #include "platform/xdg_folders.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <fstream>
+
+#include "os/home_folder.h"
 
 namespace pendara {
 
@@ -63,20 +62,6 @@ const UserDir kUserDirs[] = {
     {"XDG_TEMPLATES_DIR", "Templates", "Templates"},
     {"XDG_PUBLICSHARE_DIR", "Public", "Public"},
 };
-
-// HOME as the shell sets it, else the home folder of the account.
-std::string HomeFolder() {
-    std::string home = Env("HOME");
-    if (!home.empty()) return home;
-    passwd entry{};
-    passwd* found = nullptr;
-    std::string buffer(16384, '\0');
-    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found &&
-        found->pw_dir != nullptr) {
-        home = found->pw_dir;
-    }
-    return home;
-}
 
 }  // namespace
 

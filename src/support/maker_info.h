@@ -5,7 +5,6 @@
 namespace pendara::maker {
 
 inline constexpr const char* kProductName = "Pendara";
-inline constexpr const char* kVersionLabel = "2016.8";
 inline constexpr const char* kCopyright = "Copyright \xC2\xA9 2016 Pendara developers";
 inline constexpr const char* kHomePage = "https://pendara.example.org/";
 inline constexpr const char* kSupportPage = "https://pendara.example.org/support";

@@ -1,11 +1,8 @@
 #include "support/table_text.h"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <algorithm>
+#include <cassert>
 
-#include <cerrno>
-
-#include "list/failure.h"
 #include "list/line_list.h"
 #include "list/list_file.h"
 #include "list/utf8.h"
@@ -18,24 +15,12 @@ namespace {
 std::string EightBitToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* end = p + bytes.size();
-    while (p < end) {
-        if (*p < 0x80) {
-            out.push_back(static_cast<char>(*p++));
-            continue;
-        }
-        char32_t cp = 0;
-        const int length = DecodeUtf8(p, end, cp);
-        if (length > 0) {
-            out.append(reinterpret_cast<const char*>(p), static_cast<std::size_t>(length));
-            p += length;
-        } else {
-            out.push_back(static_cast<char>(0xC0 | (*p >> 6)));
-            out.push_back(static_cast<char>(0x80 | (*p & 0x3F)));
-            ++p;
-        }
-    }
+    WalkUtf8(
+        bytes, [&](char32_t, std::string_view character) { out.append(character); },
+        [&](unsigned char stray) {
+            out.push_back(static_cast<char>(0xC0 | (stray >> 6)));
+            out.push_back(static_cast<char>(0x80 | (stray & 0x3F)));
+        });
     return out;
 }
 
@@ -131,31 +116,10 @@ std::vector<TableRow> ParseTableText(std::string_view bytes, const TableTextForm
     }
     // A last line without a line break still gives its own row.
     if (!field.empty()) endField();
+    assert(std::all_of(rows.begin(), rows.end(), [&](const TableRow& row) {
+        return static_cast<long long>(row.size()) <= format.columns;
+    }));
     return rows;
-}
-
-std::vector<TableRow> LoadTableText(const std::string& path, const TableTextFormat& format) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    const auto fail = [&](int error) {
-        throw Failure(
-            FormatMessage("Cannot open file \"%s\". %s", {FullPath(path), SystemReason(error)}));
-    };
-    if (fd < 0) fail(errno);
-    std::string bytes;
-    char chunk[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            const int error = errno;
-            ::close(fd);
-            fail(error);
-        }
-        if (got == 0) break;
-        bytes.append(chunk, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    return ParseTableText(bytes, format);
 }
 
 std::string TableFileBytes(const std::vector<std::string>& lines) {
@@ -165,15 +129,10 @@ std::string TableFileBytes(const std::vector<std::string>& lines) {
 std::string Utf16TableFileBytes(const std::vector<std::string>& lines) {
     std::string out = "\xFF\xFE";
     for (const std::string& line : lines) {
-        const std::string text = EightBitToUtf8(line);
-        const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-        const auto* end = p + text.size();
-        while (p < end) {
-            char32_t cp = *p;
-            const int length = *p < 0x80 ? 1 : DecodeUtf8(p, end, cp);
-            p += length;
-            AppendUtf16(out, cp);
-        }
+        // A stray byte is the Latin-1 character with its code.
+        WalkUtf8(
+            line, [&](char32_t cp, std::string_view) { AppendUtf16(out, cp); },
+            [&](unsigned char stray) { AppendUtf16(out, stray); });
         AppendUtf16(out, U'\r');
         AppendUtf16(out, U'\n');
     }

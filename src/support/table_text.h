@@ -30,9 +30,6 @@ struct TableTextFormat {
 // The last line needs no line break; an empty field left open at the end of the file is dropped.
 std::vector<TableRow> ParseTableText(std::string_view bytes, const TableTextFormat& format);
 
-// ParseTableText over the file at `path`. Fails with "Cannot open file \"%s\". %s".
-std::vector<TableRow> LoadTableText(const std::string& path, const TableTextFormat& format);
-
 // `lines` as a table file: each line in UTF-8 followed by CR LF.
 std::string TableFileBytes(const std::vector<std::string>& lines);
 

@@ -10,14 +10,19 @@ namespace {
 
 using ::testing::ElementsAre;
 
+Direction Way(bool backwards) { return backwards ? Direction::Backwards : Direction::Forwards; }
+
 std::string AddAtIndex(const std::string& line, const std::string& text, std::int64_t index,
                        bool backwards) {
-    return After({line}, [&](LineList& l) { AddText(l, text, backwards, true, index, ""); })[0];
+    return After({line},
+                 [&](LineList& l) { AddText(l, text, LinePlace::At(index, Way(backwards))); })[0];
 }
 
 std::string AddNextTo(const std::string& line, const std::string& text, const std::string& search,
                       bool backwards) {
-    return After({line}, [&](LineList& l) { AddText(l, text, backwards, false, 1, search); })[0];
+    return After({line}, [&](LineList& l) {
+        AddText(l, text, LinePlace::NextTo(search, Way(backwards)));
+    })[0];
 }
 
 TEST(AddText, IndexCountsFromEitherEnd) {
@@ -45,13 +50,13 @@ TEST(AddText, SearchUsesTheFirstOccurrenceCaseSensitively) {
 }
 
 TEST(AddText, EmptyTextOrEmptyListChangesNothing) {
-    EXPECT_THAT(After({"abc", ""}, [](LineList& l) { AddText(l, "", false, true, 2, ""); }),
+    EXPECT_THAT(After({"abc", ""}, [](LineList& l) { AddText(l, "", LinePlace::At(2)); }),
                 ElementsAre("abc", ""));
-    EXPECT_THAT(After({}, [](LineList& l) { AddText(l, "x", false, true, 1, ""); }), ElementsAre());
+    EXPECT_THAT(After({}, [](LineList& l) { AddText(l, "x", LinePlace::At(1)); }), ElementsAre());
 }
 
 TEST(AddText, EveryLineInOrder) {
-    EXPECT_THAT(After({"a", "", "bc"}, [](LineList& l) { AddText(l, "x", false, true, 2, ""); }),
+    EXPECT_THAT(After({"a", "", "bc"}, [](LineList& l) { AddText(l, "x", LinePlace::At(2)); }),
                 ElementsAre("ax", "x", "bxc"));
 }
 

@@ -34,7 +34,9 @@ std::vector<std::string> Filter(const std::string& include, bool includeAll,
                                 const std::string& exclude, bool excludeAll,
                                 bool matchCase = false) {
     return After(kFruit, [&](LineList& l) {
-        FilterByKeywords(l, include, includeAll, exclude, excludeAll, matchCase);
+        FilterByKeywords(l, {include, includeAll ? KeywordMatch::All : KeywordMatch::Any, exclude,
+                             excludeAll ? KeywordMatch::All : KeywordMatch::Any,
+                             matchCase ? LetterCase::Match : LetterCase::Ignore});
     });
 }
 
@@ -68,7 +70,7 @@ TEST(FilterByKeywords, CaseFoldsOnlyAsciiLetters) {
     EXPECT_THAT(Filter("RED", true, "", false, true), ElementsAre());
     const auto umlaut = [](const std::string& keyword) {
         return After({"\xC3\x84PFEL", "\xC3\xA4pfel"},
-                     [&](LineList& l) { FilterByKeywords(l, keyword, true, "", false, false); });
+                     [&](LineList& l) { FilterByKeywords(l, {.include = keyword}); });
     };
     EXPECT_THAT(umlaut("\xC3\xA4PFEL"), ElementsAre("\xC3\xA4pfel"));  // Ä and ä stay apart
     // A keyword that is the tail byte of a character does not match inside it.
@@ -80,7 +82,7 @@ TEST(FilterByKeywords, FoldingTouchesNothingButCapitals) {
     // capitals and must not turn into '`' '{' or other letters.
     const auto kept = [](const std::string& keyword) {
         return After({"0123456789@[\xC1\xDAQ0123456789"},
-                     [&](LineList& l) { FilterByKeywords(l, keyword, true, "", false, false); })
+                     [&](LineList& l) { FilterByKeywords(l, {.include = keyword}); })
             .size();
     };
     EXPECT_EQ(kept("q"), 1u);
@@ -98,9 +100,8 @@ TEST(FilterByKeywords, KeepsOrderOverManyLines) {
         lines.push_back((i % 3 == 0 ? "keep " : "drop ") + std::to_string(i));
         if (i % 3 == 0) expected.push_back(lines.back());
     }
-    EXPECT_EQ(
-        After(lines, [](LineList& l) { FilterByKeywords(l, "KEEP", true, "", false, false); }),
-        expected);
+    EXPECT_EQ(After(lines, [](LineList& l) { FilterByKeywords(l, {.include = "KEEP"}); }),
+              expected);
 }
 
 }  // namespace

@@ -15,17 +15,19 @@ using ::testing::ElementsAre;
 
 TEST(RemoveEmptyLines, BlankOnlyLinesGoWhenIgnoringSpace) {
     const std::vector<std::string> lines = {"a", "", "  ", "b", "\t", "\xC2\xA0"};
-    EXPECT_THAT(After(lines, [](LineList& l) { RemoveEmptyLines(l, false); }),
+    EXPECT_THAT(After(lines, [](LineList& l) { RemoveEmptyLines(l, EmptyLines::NoCharacter); }),
                 ElementsAre("a", "  ", "b", "\t", "\xC2\xA0"));
     // A no-break space is not a blank.
-    EXPECT_THAT(After(lines, [](LineList& l) { RemoveEmptyLines(l, true); }),
+    EXPECT_THAT(After(lines, [](LineList& l) { RemoveEmptyLines(l, EmptyLines::BlanksOnly); }),
                 ElementsAre("a", "b", "\xC2\xA0"));
-    EXPECT_THAT(After({}, [](LineList& l) { RemoveEmptyLines(l, true); }), ElementsAre());
+    EXPECT_THAT(After({}, [](LineList& l) { RemoveEmptyLines(l, EmptyLines::BlanksOnly); }),
+                ElementsAre());
 }
 
 TEST(TrimLines, EitherOrBothEnds) {
     const auto trim = [](bool left, bool right) {
-        return After({"  a b  ", " \t ", "x"}, [&](LineList& l) { TrimLines(l, left, right); });
+        return After({"  a b  ", " \t ", "x"},
+                     [&](LineList& l) { TrimLines(l, EndsOf(left, right)); });
     };
     EXPECT_THAT(trim(true, true), ElementsAre("a b", "", "x"));
     EXPECT_THAT(trim(true, false), ElementsAre("a b  ", "", "x"));
@@ -36,7 +38,7 @@ TEST(TrimLines, EitherOrBothEnds) {
 std::vector<std::string> ByLength(std::vector<std::string> lines, LengthOption option,
                                   std::int64_t value, std::int64_t high = 0) {
     return After(std::move(lines), [&](LineList& l) {
-        RemoveLinesByLength(l, option, value, value, value, value, high);
+        RemoveLinesByLength(l, {option, value, high});
     });
 }
 

@@ -46,8 +46,8 @@ TEST(FastSearchAndCount, AgreeWithPlainReferences) {
         const std::size_t from =
             line.empty() ? 0 : static_cast<std::size_t>(round) % (line.size() + 1);
         ASSERT_EQ(FindWhole(line, needle, from), ReferenceFind(line, needle, from))
-            << line << " / " << needle;
-        ASSERT_EQ(CharCount(line), ReferenceCount(line)) << line;
+            << "round " << round << ": " << line << " / " << needle << " from " << from;
+        ASSERT_EQ(CharCount(line), ReferenceCount(line)) << "round " << round << ": " << line;
     }
     EXPECT_EQ(FindWhole("abc", ""), std::string_view::npos);
     EXPECT_EQ(FindWhole("", "a"), std::string_view::npos);

@@ -10,16 +10,20 @@ namespace {
 
 using ::testing::ElementsAre;
 
+Direction Way(bool backwards) { return backwards ? Direction::Backwards : Direction::Forwards; }
+
 std::string RemoveAt(const std::string& line, std::int64_t count, std::int64_t start,
                      bool backwards) {
-    return After({line},
-                 [&](LineList& l) { RemoveChars(l, count, backwards, true, start, ""); })[0];
+    return After({line}, [&](LineList& l) {
+        RemoveChars(l, count, LinePlace::At(start, Way(backwards)));
+    })[0];
 }
 
 std::string RemoveNextTo(const std::string& line, std::int64_t count, const std::string& search,
                          bool backwards) {
-    return After({line},
-                 [&](LineList& l) { RemoveChars(l, count, backwards, false, 1, search); })[0];
+    return After({line}, [&](LineList& l) {
+        RemoveChars(l, count, LinePlace::NextTo(search, Way(backwards)));
+    })[0];
 }
 
 TEST(RemoveChars, StartCountsFromEitherEnd) {
@@ -35,6 +39,7 @@ TEST(RemoveChars, RunStopsAtTheEndsOfTheLine) {
     EXPECT_EQ(RemoveAt("abc", 10000000, 1, false), "");
     EXPECT_EQ(RemoveAt("abc", 10000000, 10000000, true), "abc");
     for (bool backwards : {false, true}) {
+        SCOPED_TRACE(backwards ? "backwards" : "forwards");
         EXPECT_EQ(RemoveAt("abc", 1, 4, backwards), "abc");
         EXPECT_EQ(RemoveAt("abc", 7, 4, backwards), "abc");
         EXPECT_EQ(RemoveAt("", 3, 1, backwards), "");
@@ -52,6 +57,7 @@ TEST(RemoveChars, SearchKeepsTheOccurrence) {
 
 TEST(RemoveChars, SearchMissLeavesTheLine) {
     for (bool backwards : {false, true}) {
+        SCOPED_TRACE(backwards ? "backwards" : "forwards");
         EXPECT_EQ(RemoveNextTo("Key", 1, "k", backwards), "Key");
         EXPECT_EQ(RemoveNextTo("abc", 1, "", backwards), "abc");
         EXPECT_EQ(RemoveNextTo("", 1, "a", backwards), "");
@@ -61,6 +67,7 @@ TEST(RemoveChars, SearchMissLeavesTheLine) {
 TEST(RemoveChars, CountBelowOneRemovesNothing) {
     // Taken literally, the cut formulas would repeat characters for a negative count.
     for (bool backwards : {false, true}) {
+        SCOPED_TRACE(backwards ? "backwards" : "forwards");
         EXPECT_EQ(RemoveAt("abcdef", -2, 3, backwards), "abcdef");
         EXPECT_EQ(RemoveNextTo("ab:cd", 0, ":", backwards), "ab:cd");
     }
@@ -68,7 +75,7 @@ TEST(RemoveChars, CountBelowOneRemovesNothing) {
 
 TEST(RemoveChars, KeepsLineCountAndOrder) {
     EXPECT_THAT(
-        After({"ab", "", "c", "de"}, [](LineList& l) { RemoveChars(l, 1, false, true, 1, ""); }),
+        After({"ab", "", "c", "de"}, [](LineList& l) { RemoveChars(l, 1, LinePlace::At(1)); }),
         ElementsAre("b", "", "", "e"));
 }
 

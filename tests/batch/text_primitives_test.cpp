@@ -2,51 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include "list/ascii.h"
+
 namespace pendara {
 namespace {
 
-TEST(LeftRightPart, ClampCounts) {
-    EXPECT_EQ(LeftPart("abc", 0), "");
-    EXPECT_EQ(LeftPart("abc", -2), "");
-    EXPECT_EQ(LeftPart("abc", 5), "abc");
-    EXPECT_EQ(RightPart("abc", 2), "bc");
-    EXPECT_EQ(RightPart("abc", 5), "abc");
-    EXPECT_EQ(RightPart("abc", 0), "");
-    EXPECT_EQ(RightPart("abc", -1), "");
-    EXPECT_EQ(RightPart("abc", INT32_MAX), "abc");
+TEST(FindWhole, LeftmostExactMatchOnWholeCharacters) {
+    constexpr std::size_t npos = std::string_view::npos;
+    EXPECT_EQ(FindWhole("abc", ""), npos);
+    EXPECT_EQ(FindWhole("", "b"), npos);
+    EXPECT_EQ(FindWhole("abc", "B"), npos);
+    EXPECT_EQ(FindWhole("abcbc", "bc"), 1u);
+    EXPECT_EQ(FindWhole("abcbc", "bc", 2), 3u);
+    EXPECT_EQ(FindWhole("baaa", "aa"), 1u);
+    EXPECT_EQ(FindWhole("\xC3\xA4\xC3\xB6\xC3\xBC", "\xC3\xBC"), 4u);  // ä ö ü
 }
 
-TEST(MiddlePart, StartBelowOneKeepsTheCount) {
-    EXPECT_EQ(MiddlePart("abcdef", 5, 10), "ef");
-    EXPECT_EQ(MiddlePart("abc", 4, 2), "");
-    EXPECT_EQ(MiddlePart("abc", 9, 1), "");
-    EXPECT_EQ(MiddlePart("abcdef", 0, 3), "abc");
-    EXPECT_EQ(MiddlePart("abcdef", -4, 3), "abc");
-    EXPECT_EQ(MiddlePart("abcdef", 2, -1), "");
-}
-
-TEST(Primitives, CountWholeUtf8Characters) {
-    const std::string s = "\xC3\xA4\xC3\xB6\xC3\xBC";  // ä ö ü
-    EXPECT_EQ(LeftPart(s, 1), "\xC3\xA4");
-    EXPECT_EQ(RightPart(s, 2), "\xC3\xB6\xC3\xBC");
-    EXPECT_EQ(MiddlePart(s, 2, 1), "\xC3\xB6");
-    EXPECT_EQ(FirstPos("\xC3\xBC", s), 3);
-    EXPECT_EQ(LeftPart("\xE4\xF6x", 2), "\xE4\xF6");  // stray Latin-1 bytes count one each
-}
-
-TEST(FirstPos, ExactLeftmostMatch) {
-    EXPECT_EQ(FirstPos("", "abc"), 0);
-    EXPECT_EQ(FirstPos("b", ""), 0);
-    EXPECT_EQ(FirstPos("B", "abc"), 0);
-    EXPECT_EQ(FirstPos("bc", "abcbc"), 2);
-    EXPECT_EQ(FirstPos("aa", "baaa"), 2);
-}
-
-TEST(FirstPos, NeverMatchesHalfACharacter) {
+TEST(FindWhole, NeverMatchesHalfACharacter) {
     // A stray byte equal to part of a sequence must not be found inside that sequence.
-    EXPECT_EQ(FirstPos("\xA4", "\xC3\xA4"), 0);
-    EXPECT_EQ(FirstPos("\xC3", "\xC3\xA4"), 0);
-    EXPECT_EQ(FirstPos("\xA4", "\xC3\xA4\xA4"), 2);
+    EXPECT_EQ(FindWhole("\xC3\xA4", "\xA4"), std::string_view::npos);
+    EXPECT_EQ(FindWhole("\xC3\xA4", "\xC3"), std::string_view::npos);
+    EXPECT_EQ(FindWhole("\xC3\xA4\xA4", "\xA4"), 2u);
 }
 
 TEST(ReplaceEvery, OnePassWithoutOverlaps) {
@@ -75,8 +51,6 @@ TEST(LowerAscii, TouchesOnlyAToZ) {
               "\xC3\x84"
               "bc");
     EXPECT_EQ(LowerAscii("AZ@[az"), "az@[az");
-    EXPECT_EQ(ApplyCaseMode("AbC", 0), "AbC");
-    EXPECT_EQ(ApplyCaseMode("AbC", 1), "abc");
 }
 
 }  // namespace

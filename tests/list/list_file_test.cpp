@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "list/failure.h"
+#include "os/system_reason.h"
 
 namespace pendara {
 namespace {
@@ -108,6 +109,21 @@ TEST_F(ListFileTest, SaveIntoMissingFolderFailsWithCreateMessage) {
                   0u)
             << failure.what();
     }
+}
+
+TEST_F(ListFileTest, NewFileGetsTheUmasksModeAndASavedFileKeepsItsOwn) {
+    const mode_t mask = ::umask(027);  // the process's mask is read once, so this one is ignored
+    ::umask(mask);
+    const auto modeOf = [&](const std::string& name) {
+        struct stat info {};
+        EXPECT_EQ(::stat(path(name).c_str(), &info), 0);
+        return info.st_mode & 07777;
+    };
+    WriteListFile(path("new.txt"), "a\n");
+    EXPECT_EQ(modeOf("new.txt"), 0666 & ~mask);
+    fs::permissions(path("new.txt"), fs::perms::owner_read | fs::perms::owner_write);
+    WriteListFile(path("new.txt"), "b\n");
+    EXPECT_EQ(modeOf("new.txt"), 0600u);
 }
 
 TEST(SystemReason, DropsTrailingFullStopsAndBlanks) {

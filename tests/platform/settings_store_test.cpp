@@ -131,6 +131,7 @@ TEST_F(SettingsStoreTest, DamagedFileIsNeverWrittenOver) {
                       10),
           std::string("\"07\" = text \"1\"\n"),
           std::string("[K]\n\"a\" = text \"1\"\n\"A\" = text \"2\"\n"), big}) {
+        SCOPED_TRACE(damaged.size() > 64 ? "a file too large" : damaged);
         folder_.write("config/pendara/settings.ini", damaged);
         auto store = open();
         EXPECT_EQ(ReadRegText(*store, kUser, "Software\\Brantor", "07"), "");

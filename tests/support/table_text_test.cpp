@@ -3,11 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
-#include "list/failure.h"
-
 namespace pendara {
 namespace {
 
@@ -105,23 +100,6 @@ TEST(TableText, WrittenFilesReadBackAsTheirLines) {
     EXPECT_THAT(Parse(utf16), expected);
     // Bytes that are not UTF-8 are written as their Latin-1 characters.
     EXPECT_EQ(Utf16TableFileBytes({"\xE9"}), std::string("\xFF\xFE\xE9\0\r\0\n\0", 8));
-}
-
-TEST(TableText, LoadFromFile) {
-    namespace fs = std::filesystem;
-    const fs::path path =
-        fs::temp_directory_path() / ("pendara-table-" + std::to_string(::getpid()));
-    std::ofstream(path, std::ios::binary) << "a\tb\r\n";
-    EXPECT_THAT(LoadTableText(path.string(), TableTextFormat{2}),
-                ElementsAre(ElementsAre("a", "b")));
-    fs::remove(path);
-    try {
-        LoadTableText(path.string(), TableTextFormat{2});
-        FAIL() << "a missing file must fail";
-    } catch (const Failure& failure) {
-        EXPECT_EQ(std::string(failure.what()),
-                  "Cannot open file \"" + path.string() + "\". No such file or directory");
-    }
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace pendara {
+
+class LineCollator;
+
+// Runs of lines together at least this long have their keys made on two cores: below it a
+// second thread costs more than it saves.
+inline constexpr std::size_t kTwoCoreKeyLines = 200000;
+
+// The collation keys of a run of lines, one after another in one buffer. Making them is most of
+// the work of sorting and comparing lists; what is done with them is up to the caller.
+class CollationKeys {
+public:
+    std::size_t size() const { return ends_.size(); }
+    std::string_view key(std::size_t i) const {
+        const std::size_t begin = i == 0 ? 0 : ends_[i - 1];
+        return std::string_view(bytes_).substr(begin, ends_[i] - begin);
+    }
+
+    // The keys of `lines` by `collator`.
+    static CollationKeys Make(std::span<const std::string> lines, const LineCollator& collator);
+
+    // The keys of two runs of lines. When together they hold `twoCoresFrom` lines or more,
+    // neither is empty and the machine has a second core, the second run's keys are made there
+    // with a collator of its own.
+    static std::pair<CollationKeys, CollationKeys> MakeTwo(
+        std::span<const std::string> first, std::span<const std::string> second,
+        const LineCollator& collator, std::size_t twoCoresFrom = kTwoCoreKeyLines);
+
+private:
+    std::string bytes_;
+    std::vector<std::size_t> ends_;  // where the key of each line ends in bytes_
+};
+
+}  // namespace pendara

@@ -74,6 +74,7 @@ std::int32_t ParseDecimal(const std::string& text, NumberRange range, const std:
 
 // The command tables of each subsystem.
 std::vector<Command> ListCommands();
+std::vector<Command> ExtraListCommands();
 std::vector<Command> BatchCommands();
 std::vector<Command> MergeCommands();
 std::vector<Command> CompareCommands();

@@ -1,6 +1,7 @@
 #include "list/line_groups.h"
 
 #include <algorithm>
+#include <charconv>
 #include <string_view>
 
 #include "list/hash_slots.h"
@@ -158,9 +159,13 @@ void TallyLines(LineList& list, const TallyOptions& options, const LineCollator&
     std::vector<std::string> tally;
     tally.reserve(order.size());
     for (const std::uint32_t group : order) {
-        std::string line = std::to_string(sizes[group]);
-        line += '\t';
-        line += list.lines()[groups.firstLine(group)];
+        char digits[16];
+        const auto count = static_cast<std::size_t>(
+            std::to_chars(digits, digits + sizeof digits, sizes[group]).ptr - digits);
+        const std::string& spelling = list.lines()[groups.firstLine(group)];
+        std::string line;
+        line.reserve(count + 1 + spelling.size());
+        line.append(digits, count).append(1, '\t').append(spelling);
         tally.push_back(std::move(line));
     }
     list.lines() = std::move(tally);

@@ -34,25 +34,26 @@ awk 'BEGIN {
   }
 }' > "$list"
 
-median() {  # median of RUNS timings of "$@"
-  local times=() t
-  for _ in $(seq "$runs"); do
-    t=$( { TIMEFORMAT=%R; time "$@" > "$dir/out"; } 2>&1 )
-    times+=("$t")
+# One round times each command once, so that a change in the machine's load between commands
+# falls on all of them alike; each figure is the median over the rounds.
+commands=("$cli dedupe '$list'" "sort -fu '$list'" "awk '!seen[tolower(\$0)]++' '$list'")
+names=("pendara-cli dedupe" "sort -fu" "awk '!seen[tolower(\$0)]++'")
+for c in 0 1 2; do : > "$dir/times$c"; done
+for _ in $(seq "$runs"); do
+  for c in 0 1 2; do
+    { TIMEFORMAT=%R; time bash -c "${commands[$c]}" > "$dir/out"; } 2>> "$dir/times$c"
   done
-  printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p"
-}
+done
+median() { sort -n "$dir/times$1" | sed -n "$(( (runs + 1) / 2 ))p"; }
+kept() { bash -c "${commands[$1]}" | wc -l; }
 
-ours=$(median "$cli" dedupe "$list")
-ours_lines=$("$cli" dedupe "$list" | wc -l)
-
-printf 'File: %s lines, %s bytes; median of %s runs, seconds\n\n' \
-  "$(wc -l < "$list")" "$(wc -c < "$list")" "$runs"
-printf '%-36s %9s %9s %7s   %s\n' "tool command" "tool" "pendara" "ratio" "lines kept (tool/pendara)"
-for tool in "sort -fu" "awk '!seen[tolower(\$0)]++'"; do
-  theirs=$(median bash -c "$tool < '$list'")
-  lines=$(bash -c "$tool < '$list'" | wc -l)
-  printf '%-36s %9s %9s %7s   %s/%s\n' "$tool" "$theirs" "$ours" \
-    "$(awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "%.2f", a / b }')" "$lines" "$ours_lines"
+ours=$(median 0)
+printf 'File: %s lines, %s bytes; median of %s runs, seconds, %s processors\n\n' \
+  "$(wc -l < "$list")" "$(wc -c < "$list")" "$runs" "$(nproc)"
+printf '%-30s %9s %9s %7s   %s\n' "tool" "tool" "pendara" "ratio" "lines kept (tool/pendara)"
+for c in 1 2; do
+  theirs=$(median "$c")
+  printf '%-30s %9s %9s %7s   %s/%s\n' "${names[$c]}" "$theirs" "$ours" \
+    "$(awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "%.2f", a / b }')" "$(kept "$c")" "$(kept 0)"
 done
 echo "pendara = pendara-cli dedupe; ratio = pendara / tool"

@@ -91,8 +91,11 @@ void LineGroups::groupByKeys(const std::vector<std::string>& lines, const LineCo
                           starts[part] = first;
                           MakeKeyRun(lines, first, last, own, runs[part]);
                       });
+    const auto keyOfLine = [&](std::uint32_t line) {
+        const int part = line < starts[1] ? 0 : 1;
+        return runs[part].key(line - starts[part]);
+    };
     HashSlots byKey(lines.size());
-    std::vector<std::string_view> groupKeys;
     for (int part = 0; part < 2; ++part) {
         const KeyRun& run = runs[part];
         const std::size_t count = run.hashes.size();
@@ -100,13 +103,11 @@ void LineGroups::groupByKeys(const std::vector<std::string>& lines, const LineCo
         for (std::size_t i = 0; i < count; ++i) {
             if (i + kAhead < count) byKey.prefetch(run.hashes[i + kAhead]);
             const std::string_view key = run.key(i);
-            const auto fresh = static_cast<std::uint32_t>(groupKeys.size());
+            const auto fresh = static_cast<std::uint32_t>(firstLine_.size());
             const std::uint32_t group = byKey.findOrAdd(
-                run.hashes[i], fresh, [&](std::uint32_t other) { return groupKeys[other] == key; });
-            if (group == fresh) {
-                groupKeys.push_back(key);
-                firstLine_.push_back(static_cast<std::uint32_t>(starts[part] + i));
-            }
+                run.hashes[i], fresh,
+                [&](std::uint32_t other) { return keyOfLine(firstLine_[other]) == key; });
+            if (group == fresh) firstLine_.push_back(static_cast<std::uint32_t>(starts[part] + i));
             groupOfLine_.push_back(group);
         }
     }

@@ -15,14 +15,27 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Appends `count` so that the bytes order like the numbers: small counts, the usual ones, take
+// one byte.
+void AppendCount(std::size_t count, std::string& out) {
+    if (count < 0xFF) {
+        out.push_back(static_cast<char>(count));
+        return;
+    }
+    out.push_back(static_cast<char>(0xFF));
+    const auto wide = static_cast<std::uint32_t>(std::min<std::size_t>(count, UINT32_MAX));
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>(wide >> shift));
+}
+
 // `line` with every run of ASCII digits rewritten so that the collator orders the runs by value:
 // the run without its leading zeros, preceded by a code of its length that orders like the
 // length (as many 9s as the length holds nines, then the rest as one digit). The code is never
-// empty, so the characters around a run stay apart. `zeros` gets a tie level: per run, its
-// leading zeros, more zeros first.
+// empty, so the characters around a run stay apart. `zeros` gets a tie level: the leading zeros
+// of each run up to the last run that has some, fewer zeros first.
 void NaturalForm(std::string_view line, std::string& out, std::string& zeros) {
     out.clear();
     zeros.clear();
+    std::size_t runsWithoutZeros = 0;
     for (std::size_t i = 0; i < line.size();) {
         if (!IsDigit(line[i])) {
             out.push_back(line[i++]);
@@ -36,10 +49,13 @@ void NaturalForm(std::string_view line, std::string& out, std::string& zeros) {
         out.append(length / 9, '9');
         out.push_back(static_cast<char>('0' + length % 9));
         out.append(line.substr(valueStart, length));
-        const auto fewer = static_cast<std::uint32_t>(UINT32_MAX - (valueStart - start));
-        for (int shift = 24; shift >= 0; shift -= 8) {
-            zeros.push_back(static_cast<char>((fewer >> shift) & 0xFF));
+        if (valueStart == start) {
+            ++runsWithoutZeros;
+            continue;
         }
+        zeros.append(runsWithoutZeros, '\0');
+        runsWithoutZeros = 0;
+        AppendCount(valueStart - start, zeros);
     }
 }
 
@@ -59,12 +75,7 @@ void MakeKeys(const std::vector<std::string>& lines, std::size_t first, std::siz
     std::string natural, zeros;
     for (std::size_t i = first; i < last; ++i) {
         offsets[i - first] = keys.size();
-        if (options.byLength) {
-            const auto count = static_cast<std::uint32_t>(CharCount(lines[i]));
-            for (int shift = 24; shift >= 0; shift -= 8) {
-                keys.push_back(static_cast<char>((count >> shift) & 0xFF));
-            }
-        }
+        if (options.byLength) AppendCount(CharCount(lines[i]), keys);
         if (options.natural) {
             NaturalForm(lines[i], natural, zeros);
             collator.appendSortKey(natural, keys);
@@ -86,11 +97,14 @@ void MakeKeys(const std::vector<std::string>& lines, std::size_t first, std::siz
     }
 }
 
-// <0, 0 or >0 as the keys of `a` and `b` compare.
-int CompareKeys(const KeyedLine& a, const KeyedLine& b) {
-    if (a.prefix != b.prefix) return a.prefix < b.prefix ? -1 : 1;
+// Ascending or descending by key; equal keys fall back to the input position either way, which
+// keeps the sort stable.
+template <bool descending>
+bool Before(const KeyedLine& a, const KeyedLine& b) {
+    if (a.prefix != b.prefix) return descending ? a.prefix > b.prefix : a.prefix < b.prefix;
     const int order = std::string_view(a.key, a.length).compare(std::string_view(b.key, b.length));
-    return (order > 0) - (order < 0);
+    if (order == 0) return a.line < b.line;
+    return descending ? order > 0 : order < 0;
 }
 
 }  // namespace
@@ -108,12 +122,7 @@ void SortLinesBy(LineList& list, const SortOptions& options, const LineCollator&
                       [&](int part, std::size_t first, std::size_t last, const LineCollator& own) {
                           MakeKeys(lines, first, last, options, own, keys[part], entries);
                       });
-    // Equal keys fall back to the input position in both directions, which keeps the sort stable.
-    const int direction = options.descending ? -1 : 1;
-    std::sort(entries.begin(), entries.end(), [&](const KeyedLine& a, const KeyedLine& b) {
-        const int order = CompareKeys(a, b) * direction;
-        return order != 0 ? order < 0 : a.line < b.line;
-    });
+    std::sort(entries.begin(), entries.end(), options.descending ? Before<true> : Before<false>);
     std::vector<std::string> sorted;
     sorted.reserve(lines.size());
     for (const KeyedLine& e : entries) sorted.push_back(std::move(lines[e.line]));

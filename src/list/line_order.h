@@ -7,9 +7,8 @@ namespace pendara {
 
 struct SortOptions {
     bool descending = false;
-    // Runs of ASCII digits compare by their value, so "item2" comes before "item10". Runs of
-    // equal value compare by their leading zeros, more zeros first ("01" before "1"), as the
-    // plain order puts them.
+    // Runs of ASCII digits compare by their value, so "item2" comes before "item10". Lines
+    // that differ only in the leading zeros of such runs have fewer zeros first ("1" before "01").
     bool natural = false;
     // By number of characters first, then by the order the other options give.
     bool byLength = false;

@@ -69,8 +69,9 @@ TEST(SortForms, EqualLinesKeepTheirOrderInEveryForm) {
 TEST(SortForms, NaturalComparesDigitRunsByValue) {
     const std::string big21 = "x" + std::string(21, '9');
     const std::string big25 = "x1" + std::string(24, '0');
-    const std::vector<std::string> expected = {"a1b2", "a1b10", "x",    "x00", "x0",  "X2",  "x09",
-                                               "x9",   "x9a",   "x010", "x10", big21, big25, "y2"};
+    const std::vector<std::string> expected = {"a1b01", "a01b1", "a1b2", "a1b10", "x",   "x0",
+                                               "x00",   "X2",    "x9",   "x09",   "x9a", "x10",
+                                               "x010",  big21,   big25,  "y2"};
     std::vector<std::string> lines = expected;
     std::reverse(lines.begin(), lines.end());
     std::swap(lines[3], lines[9]);

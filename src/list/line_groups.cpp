@@ -150,13 +150,17 @@ void KeepSingleLines(LineList& list, const SinglesOptions& options, const LineCo
 }
 
 void TallyLines(LineList& list, const TallyOptions& options, const LineCollator& collator) {
+    if (list.empty()) return;
     const LineGroups groups(list.lines(), options.matchCase, collator);
     const std::vector<std::uint32_t> sizes = groups.sizes();
+    // Sizes are at most the number of lines, so the groups are placed by counting, largest
+    // first; groups are numbered in order of first appearance and keep that among equal sizes.
+    const std::uint32_t largest = *std::max_element(sizes.begin(), sizes.end());
+    std::vector<std::uint32_t> place(largest + 2, 0);
+    for (const std::uint32_t size : sizes) ++place[largest - size + 1];
+    for (std::size_t i = 1; i < place.size(); ++i) place[i] += place[i - 1];
     std::vector<std::uint32_t> order(groups.groupCount());
-    for (std::uint32_t g = 0; g < order.size(); ++g) order[g] = g;
-    // Groups are numbered in order of first appearance, so a stable sort keeps that among ties.
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::uint32_t a, std::uint32_t b) { return sizes[a] > sizes[b]; });
+    for (std::uint32_t g = 0; g < order.size(); ++g) order[place[largest - sizes[g]]++] = g;
     std::vector<std::string> tally;
     tally.reserve(order.size());
     for (const std::uint32_t group : order) {

@@ -7,6 +7,7 @@
 
 namespace pendara {
 
+// A well-mixed hash of a sort key or a line, for HashSlots.
 inline std::uint64_t HashKey(std::string_view key) {
     // FNV-1a over 8-byte words with a final mix: keys are short and this runs for every line.
     std::uint64_t h = 0xcbf29ce484222325ull ^ key.size();

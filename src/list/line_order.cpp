@@ -66,8 +66,9 @@ struct KeyedLine {
     std::uint32_t line;
 };
 
-// Sort keys for lines [first, last) in the form `options` asks for, appended to `keys`. A
-// collation key ends with its only 0 byte, so whatever follows it only breaks ties.
+// Sort keys for lines [first, last) in the form `options` asks for, appended to `keys`: the
+// length's count first, when asked for, then the collation key. A collation key ends with its
+// only 0 byte, so whatever follows it only breaks ties.
 void MakeKeys(const std::vector<std::string>& lines, std::size_t first, std::size_t last,
               const SortOptions& options, const LineCollator& collator, std::string& keys,
               std::vector<KeyedLine>& out) {

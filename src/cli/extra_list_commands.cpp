@@ -1,5 +1,6 @@
 #include "cli/cli_command.h"
 #include "list/line_groups.h"
+#include "list/line_list.h"
 #include "list/line_order.h"
 #include "list/number_lines.h"
 
@@ -7,37 +8,68 @@ namespace pendara::cli {
 
 namespace {
 
-void Dedupe(Context& context) {
-    DedupeOptions options;
-    options.matchCase = context.args.has("--match-case");
-    if (context.args.has("--keep")) {
-        const std::string& keep = context.args.value("--keep");
-        if (keep != "first" && keep != "last") {
-            throw UsageError("--keep takes first or last, not '" + keep + "'");
-        }
-        options.keep = keep == "first" ? KeepCopy::First : KeepCopy::Last;
+// The lines of the input as views into its text: for the group commands a million separate
+// strings would cost more than the grouping itself.
+void ReadViews(const Context& context, std::string& text, std::vector<std::string_view>& lines) {
+    text = context.readText(context.inputPath(0));
+    LineCursor cursor(text);
+    for (std::string_view line; cursor.next(line);) lines.push_back(line);
+}
+
+void WriteOut(const Context& context, std::string& out, bool last) {
+    if (!last && out.size() < (1 << 20)) return;
+    context.writeText(out);
+    out.clear();
+}
+
+// Reads the list, groups its lines and writes the lines at the positions `pick` chooses.
+template <typename Pick>
+void KeepGroupedLines(const Context& context, Pick pick) {
+    std::string text;
+    std::vector<std::string_view> lines;
+    ReadViews(context, text, lines);
+    const LineGroups groups(lines, context.args.has("--match-case"), LineCollator::forUserLocale());
+    std::string out;
+    for (const std::uint32_t i : pick(groups)) {
+        out.append(lines[i]).append(context.lineEnd());
+        WriteOut(context, out, false);
     }
-    LineList list = context.readList(context.inputPath(0));
-    DedupeLines(list, options);
-    context.writeLines(list);
+    WriteOut(context, out, true);
+}
+
+void Dedupe(Context& context) {
+    KeepCopy keep = KeepCopy::First;
+    if (context.args.has("--keep")) {
+        const std::string& value = context.args.value("--keep");
+        if (value != "first" && value != "last") {
+            throw UsageError("--keep takes first or last, not '" + value + "'");
+        }
+        keep = value == "first" ? KeepCopy::First : KeepCopy::Last;
+    }
+    KeepGroupedLines(context,
+                     [&](const LineGroups& groups) { return DedupedPositions(groups, keep); });
 }
 
 void Repeated(Context& context) {
-    LineList list = context.readList(context.inputPath(0));
-    KeepRepeatedLines(list, {context.args.has("--all"), context.args.has("--match-case")});
-    context.writeLines(list);
+    const bool everyCopy = context.args.has("--all");
+    KeepGroupedLines(
+        context, [&](const LineGroups& groups) { return RepeatedPositions(groups, everyCopy); });
 }
 
-void Singles(Context& context) {
-    LineList list = context.readList(context.inputPath(0));
-    KeepSingleLines(list, {context.args.has("--match-case")});
-    context.writeLines(list);
-}
+void Singles(Context& context) { KeepGroupedLines(context, SinglePositions); }
 
 void Tally(Context& context) {
-    LineList list = context.readList(context.inputPath(0));
-    TallyLines(list, {context.args.has("--match-case")});
-    context.writeLines(list);
+    std::string text;
+    std::vector<std::string_view> lines;
+    ReadViews(context, text, lines);
+    const LineGroups groups(lines, context.args.has("--match-case"), LineCollator::forUserLocale());
+    std::string out;
+    for (const TallyRow& row : TallyRows(groups)) {
+        out.append(std::to_string(row.count)).append(1, '\t').append(lines[row.line]);
+        out.append(context.lineEnd());
+        WriteOut(context, out, false);
+    }
+    WriteOut(context, out, true);
 }
 
 void Reverse(Context& context) {

@@ -27,7 +27,8 @@ struct KeyRun {
     }
 };
 
-void MakeKeyRun(const std::vector<std::string>& lines, std::size_t first, std::size_t last,
+template <typename Lines>
+void MakeKeyRun(const Lines& lines, std::size_t first, std::size_t last,
                 const LineCollator& collator, KeyRun& run) {
     std::size_t textSize = 0;
     for (std::size_t i = first; i < last; ++i) textSize += lines[i].size();
@@ -42,17 +43,25 @@ void MakeKeyRun(const std::vector<std::string>& lines, std::size_t first, std::s
     }
 }
 
-// Keeps the lines for which `keep(position, group)` holds, in their order.
-template <typename Keep>
-void KeepLines(LineList& list, const LineGroups& groups, Keep keep) {
+// Keeps the lines at `positions` (ascending), in their order.
+void KeepPositions(LineList& list, const std::vector<std::uint32_t>& positions) {
     std::vector<std::string>& lines = list.lines();
     std::size_t kept = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (!keep(i, groups.groupOf(i))) continue;
+    for (const std::uint32_t i : positions) {
         if (kept != i) lines[kept] = std::move(lines[i]);
         ++kept;
     }
     lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(kept), lines.end());
+}
+
+// Positions of the lines for which `keep(position, group)` holds.
+template <typename Keep>
+std::vector<std::uint32_t> PositionsWhere(const LineGroups& groups, Keep keep) {
+    std::vector<std::uint32_t> positions;
+    for (std::uint32_t i = 0; i < groups.lineCount(); ++i) {
+        if (keep(i, groups.groupOf(i))) positions.push_back(i);
+    }
+    return positions;
 }
 
 }  // namespace
@@ -67,7 +76,18 @@ LineGroups::LineGroups(const std::vector<std::string>& lines, bool matchCase,
     }
 }
 
-void LineGroups::groupByBytes(const std::vector<std::string>& lines) {
+LineGroups::LineGroups(const std::vector<std::string_view>& lines, bool matchCase,
+                       const LineCollator& collator) {
+    groupOfLine_.reserve(lines.size());
+    if (matchCase) {
+        groupByBytes(lines);
+    } else {
+        groupByKeys(lines, collator);
+    }
+}
+
+template <typename Lines>
+void LineGroups::groupByBytes(const Lines& lines) {
     std::vector<std::uint64_t> hashes(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) hashes[i] = HashKey(lines[i]);
     HashSlots byText(lines.size());
@@ -83,7 +103,8 @@ void LineGroups::groupByBytes(const std::vector<std::string>& lines) {
     }
 }
 
-void LineGroups::groupByKeys(const std::vector<std::string>& lines, const LineCollator& collator) {
+template <typename Lines>
+void LineGroups::groupByKeys(const Lines& lines, const LineCollator& collator) {
     KeyRun runs[2];
     std::size_t starts[2] = {0, 0};
     SplitOverTwoCores(lines.size(), collator,
@@ -119,39 +140,33 @@ std::vector<std::uint32_t> LineGroups::sizes() const {
     return sizes;
 }
 
-void DedupeLines(LineList& list, const DedupeOptions& options, const LineCollator& collator) {
-    const LineGroups groups(list.lines(), options.matchCase, collator);
-    if (options.keep == KeepCopy::First) {
-        KeepLines(list, groups,
-                  [&](std::size_t i, std::uint32_t group) { return groups.firstLine(group) == i; });
-        return;
+std::vector<std::uint32_t> DedupedPositions(const LineGroups& groups, KeepCopy keep) {
+    if (keep == KeepCopy::First) {
+        return PositionsWhere(groups, [&](std::uint32_t i, std::uint32_t group) {
+            return groups.firstLine(group) == i;
+        });
     }
     std::vector<std::uint32_t> lastLine(groups.groupCount());
-    for (std::size_t i = 0; i < list.lines().size(); ++i) {
-        lastLine[groups.groupOf(i)] = static_cast<std::uint32_t>(i);
-    }
-    KeepLines(list, groups,
-              [&](std::size_t i, std::uint32_t group) { return lastLine[group] == i; });
+    for (std::uint32_t i = 0; i < groups.lineCount(); ++i) lastLine[groups.groupOf(i)] = i;
+    return PositionsWhere(
+        groups, [&](std::uint32_t i, std::uint32_t group) { return lastLine[group] == i; });
 }
 
-void KeepRepeatedLines(LineList& list, const RepeatedOptions& options,
-                       const LineCollator& collator) {
-    const LineGroups groups(list.lines(), options.matchCase, collator);
+std::vector<std::uint32_t> RepeatedPositions(const LineGroups& groups, bool everyCopy) {
     const std::vector<std::uint32_t> sizes = groups.sizes();
-    KeepLines(list, groups, [&](std::size_t i, std::uint32_t group) {
-        return sizes[group] > 1 && (options.everyCopy || groups.firstLine(group) == i);
+    return PositionsWhere(groups, [&](std::uint32_t i, std::uint32_t group) {
+        return sizes[group] > 1 && (everyCopy || groups.firstLine(group) == i);
     });
 }
 
-void KeepSingleLines(LineList& list, const SinglesOptions& options, const LineCollator& collator) {
-    const LineGroups groups(list.lines(), options.matchCase, collator);
+std::vector<std::uint32_t> SinglePositions(const LineGroups& groups) {
     const std::vector<std::uint32_t> sizes = groups.sizes();
-    KeepLines(list, groups, [&](std::size_t, std::uint32_t group) { return sizes[group] == 1; });
+    return PositionsWhere(groups,
+                          [&](std::uint32_t, std::uint32_t group) { return sizes[group] == 1; });
 }
 
-void TallyLines(LineList& list, const TallyOptions& options, const LineCollator& collator) {
-    if (list.empty()) return;
-    const LineGroups groups(list.lines(), options.matchCase, collator);
+std::vector<TallyRow> TallyRows(const LineGroups& groups) {
+    if (groups.groupCount() == 0) return {};
     const std::vector<std::uint32_t> sizes = groups.sizes();
     // Sizes are at most the number of lines, so the groups are placed by counting, largest
     // first; groups are numbered in order of first appearance and keep that among equal sizes.
@@ -159,15 +174,39 @@ void TallyLines(LineList& list, const TallyOptions& options, const LineCollator&
     std::vector<std::uint32_t> place(largest + 2, 0);
     for (const std::uint32_t size : sizes) ++place[largest - size + 1];
     for (std::size_t i = 1; i < place.size(); ++i) place[i] += place[i - 1];
-    std::vector<std::uint32_t> order(groups.groupCount());
-    for (std::uint32_t g = 0; g < order.size(); ++g) order[place[largest - sizes[g]]++] = g;
+    std::vector<TallyRow> rows(groups.groupCount());
+    for (std::uint32_t g = 0; g < rows.size(); ++g) {
+        rows[place[largest - sizes[g]]++] = {sizes[g], groups.firstLine(g)};
+    }
+    return rows;
+}
+
+void DedupeLines(LineList& list, const DedupeOptions& options, const LineCollator& collator) {
+    const LineGroups groups(list.lines(), options.matchCase, collator);
+    KeepPositions(list, DedupedPositions(groups, options.keep));
+}
+
+void KeepRepeatedLines(LineList& list, const RepeatedOptions& options,
+                       const LineCollator& collator) {
+    const LineGroups groups(list.lines(), options.matchCase, collator);
+    KeepPositions(list, RepeatedPositions(groups, options.everyCopy));
+}
+
+void KeepSingleLines(LineList& list, const SinglesOptions& options, const LineCollator& collator) {
+    const LineGroups groups(list.lines(), options.matchCase, collator);
+    KeepPositions(list, SinglePositions(groups));
+}
+
+void TallyLines(LineList& list, const TallyOptions& options, const LineCollator& collator) {
+    const LineGroups groups(list.lines(), options.matchCase, collator);
+    const std::vector<TallyRow> rows = TallyRows(groups);
     std::vector<std::string> tally;
-    tally.reserve(order.size());
-    for (const std::uint32_t group : order) {
+    tally.reserve(rows.size());
+    for (const TallyRow& row : rows) {
         char digits[16];
         const auto count = static_cast<std::size_t>(
-            std::to_chars(digits, digits + sizeof digits, sizes[group]).ptr - digits);
-        const std::string& spelling = list.lines()[groups.firstLine(group)];
+            std::to_chars(digits, digits + sizeof digits, row.count).ptr - digits);
+        const std::string& spelling = list.lines()[row.line];
         std::string line;
         line.reserve(count + 1 + spelling.size());
         line.append(digits, count).append(1, '\t').append(spelling);

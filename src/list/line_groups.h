@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "list/line_compare.h"
@@ -17,7 +18,11 @@ namespace pendara {
 class LineGroups {
 public:
     LineGroups(const std::vector<std::string>& lines, bool matchCase, const LineCollator& collator);
+    // The same over views, for callers that keep the lines in one text.
+    LineGroups(const std::vector<std::string_view>& lines, bool matchCase,
+               const LineCollator& collator);
 
+    std::size_t lineCount() const { return groupOfLine_.size(); }
     std::uint32_t groupOf(std::size_t line) const { return groupOfLine_[line]; }
     std::size_t groupCount() const { return firstLine_.size(); }
     // Position of the group's first line.
@@ -26,17 +31,31 @@ public:
     std::vector<std::uint32_t> sizes() const;
 
 private:
-    void groupByBytes(const std::vector<std::string>& lines);
-    void groupByKeys(const std::vector<std::string>& lines, const LineCollator& collator);
+    template <typename Lines>
+    void groupByBytes(const Lines& lines);
+    template <typename Lines>
+    void groupByKeys(const Lines& lines, const LineCollator& collator);
 
     std::vector<std::uint32_t> groupOfLine_;
     std::vector<std::uint32_t> firstLine_;
 };
 
+enum class KeepCopy { First, Last };
+
+// What the rules below keep, as ascending positions, for callers that hold the lines themselves.
+std::vector<std::uint32_t> DedupedPositions(const LineGroups& groups, KeepCopy keep);
+std::vector<std::uint32_t> RepeatedPositions(const LineGroups& groups, bool everyCopy);
+std::vector<std::uint32_t> SinglePositions(const LineGroups& groups);
+
+struct TallyRow {
+    std::uint32_t count;
+    std::uint32_t line;  // position of the group's first line
+};
+// One row per group, the largest groups first, groups of equal size in order of first appearance.
+std::vector<TallyRow> TallyRows(const LineGroups& groups);
+
 // The rules over groups of equal lines. Lines are equal by `collator` (case ignored, accents
 // kept), or byte for byte with `matchCase`. Lines that stay keep their order.
-
-enum class KeepCopy { First, Last };
 
 struct DedupeOptions {
     KeepCopy keep = KeepCopy::First;

@@ -16,7 +16,8 @@ void ReadViews(const Context& context, std::string& text, std::vector<std::strin
     for (std::string_view line; cursor.next(line);) lines.push_back(line);
 }
 
-void WriteOut(const Context& context, std::string& out, bool last) {
+// Writes `out` once it holds a megabyte, and whatever it holds at the `last` call.
+void FlushOut(const Context& context, std::string& out, bool last) {
     if (!last && out.size() < (1 << 20)) return;
     context.writeText(out);
     out.clear();
@@ -32,9 +33,9 @@ void KeepGroupedLines(const Context& context, Pick pick) {
     std::string out;
     for (const std::uint32_t i : pick(groups)) {
         out.append(lines[i]).append(context.lineEnd());
-        WriteOut(context, out, false);
+        FlushOut(context, out, false);
     }
-    WriteOut(context, out, true);
+    FlushOut(context, out, true);
 }
 
 void Dedupe(Context& context) {
@@ -67,9 +68,9 @@ void Tally(Context& context) {
     for (const TallyRow& row : TallyRows(groups)) {
         out.append(std::to_string(row.count)).append(1, '\t').append(lines[row.line]);
         out.append(context.lineEnd());
-        WriteOut(context, out, false);
+        FlushOut(context, out, false);
     }
-    WriteOut(context, out, true);
+    FlushOut(context, out, true);
 }
 
 void Reverse(Context& context) {

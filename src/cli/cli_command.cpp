@@ -125,6 +125,10 @@ void Context::editLines(const std::string& path, const std::function<void(LineLi
     WriteOut(out);
 }
 
+std::string Context::readText(const std::string& path) const { return ReadInput(path); }
+
+void Context::writeText(std::string_view text) const { WriteOut(text); }
+
 void Context::writeLines(const LineList& lines) const {
     WriteOut(JoinLines(lines.lines(), args.has("--crlf") ? "\r\n" : "\n"));
 }

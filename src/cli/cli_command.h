@@ -5,6 +5,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "batch/number_box_rule.h"
@@ -58,6 +59,11 @@ public:
     std::string inputPath(std::size_t index) const;
     // Each line followed by LF, or CR LF with --crlf.
     void writeLines(const LineList& lines) const;
+    // For commands that keep the lines as views into one text instead of a LineList: the text
+    // of `path` as readList reads it, the line end to write, and a piece of the output.
+    std::string readText(const std::string& path) const;
+    std::string_view lineEnd() const { return args.has("--crlf") ? "\r\n" : "\n"; }
+    void writeText(std::string_view text) const;
 };
 
 struct Command {
@@ -75,6 +81,7 @@ std::int32_t ParseDecimal(const std::string& text, NumberRange range, const std:
 
 // The command tables of each subsystem.
 std::vector<Command> ListCommands();
+std::vector<Command> ExtraListCommands();
 std::vector<Command> BatchCommands();
 std::vector<Command> MergeCommands();
 std::vector<Command> CompareCommands();

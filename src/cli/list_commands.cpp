@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "cli/cli_command.h"
+#include "list/line_order.h"
 #include "list/scramble.h"
 
 namespace pendara::cli {
@@ -9,7 +10,8 @@ namespace {
 
 void Sort(Context& context) {
     LineList list = context.readList(context.inputPath(0));
-    list.sort();
+    SortLinesBy(list, {context.args.has("--reverse"), context.args.has("--natural"),
+                       context.args.has("--length")});
     context.writeLines(list);
 }
 
@@ -33,9 +35,9 @@ void Count(Context& context) {
 std::vector<Command> ListCommands() {
     return {
         {"sort",
-         "sort [FILE]",
+         "sort [--reverse] [--natural] [--length] [FILE]",
          "sort the lines, ignoring case, by the user's locale",
-         {},
+         {{"--reverse", 0}, {"--natural", 0}, {"--length", 0}},
          0,
          1,
          Sort},

@@ -15,8 +15,9 @@ using pendara::cli::Command;
 
 std::vector<Command> AllCommands() {
     std::vector<Command> all;
-    for (auto table : {pendara::cli::ListCommands, pendara::cli::BatchCommands,
-                       pendara::cli::MergeCommands, pendara::cli::CompareCommands}) {
+    for (auto table :
+         {pendara::cli::ListCommands, pendara::cli::ExtraListCommands, pendara::cli::BatchCommands,
+          pendara::cli::MergeCommands, pendara::cli::CompareCommands}) {
         for (Command& command : table()) all.push_back(std::move(command));
     }
     return all;

@@ -1,9 +1,9 @@
 #include "list/collation_keys.h"
 
-#include <exception>
-#include <thread>
+#include <cstdint>
 
 #include "list/line_compare.h"
+#include "list/two_cores.h"
 
 namespace pendara {
 
@@ -25,29 +25,14 @@ std::pair<CollationKeys, CollationKeys> CollationKeys::MakeTwo(std::span<const s
                                                                std::span<const std::string> second,
                                                                const LineCollator& collator,
                                                                std::size_t twoCoresFrom) {
-    const bool helped = first.size() + second.size() >= twoCoresFrom && !first.empty() &&
-                        !second.empty() && std::thread::hardware_concurrency() > 1;
-    if (!helped) return {Make(first, collator), Make(second, collator)};
-    CollationKeys secondKeys;
-    std::exception_ptr failure;
-    std::thread helper([&] {
-        try {
-            const LineCollator own(collator.locale().c_str());
-            secondKeys = Make(second, own);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    });
-    CollationKeys firstKeys;
-    try {
-        firstKeys = Make(first, collator);
-    } catch (...) {
-        helper.join();
-        throw;
-    }
-    helper.join();
-    if (failure) std::rethrow_exception(failure);
-    return {std::move(firstKeys), std::move(secondKeys)};
+    std::pair<CollationKeys, CollationKeys> keys;
+    // An empty run would leave the second core idle.
+    if (first.empty() || second.empty()) twoCoresFrom = SIZE_MAX;
+    RunOnTwoCores(
+        first.size() + second.size(), collator,
+        [&](const LineCollator& own) { keys.first = Make(first, own); },
+        [&](const LineCollator& own) { keys.second = Make(second, own); }, twoCoresFrom);
+    return keys;
 }
 
 }  // namespace pendara

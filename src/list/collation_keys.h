@@ -7,13 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "list/two_cores.h"
+
 namespace pendara {
 
 class LineCollator;
-
-// Runs of lines together at least this long have their keys made on two cores: below it a
-// second thread costs more than it saves.
-inline constexpr std::size_t kTwoCoreKeyLines = 200000;
 
 // The collation keys of a run of lines, one after another in one buffer. Making them is most of
 // the work of sorting and comparing lists; what is done with them is up to the caller.

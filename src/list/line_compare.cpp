@@ -130,7 +130,9 @@ void SortLines(std::vector<std::string>& lines, const LineCollator& collator) {
     AddKeyedLines(back, half, entries);
     std::sort(entries.begin(), entries.end(), [](const KeyedLine& a, const KeyedLine& b) {
         if (a.prefix != b.prefix) return a.prefix < b.prefix;
-        return std::string_view(a.key, a.length) < std::string_view(b.key, b.length);
+        const int order =
+            std::string_view(a.key, a.length).compare(std::string_view(b.key, b.length));
+        return order != 0 ? order < 0 : a.line < b.line;
     });
     std::vector<std::string> sorted;
     sorted.reserve(lines.size());

@@ -45,7 +45,7 @@ private:
     mutable std::u16string utf16_;
 };
 
-// Sorts `lines` ascending by `collator`; equal lines end in no fixed order.
+// Sorts `lines` ascending by `collator`; equal lines keep their order.
 void SortLines(std::vector<std::string>& lines, const LineCollator& collator);
 
 // UTF-8 into UTF-16, each byte that is not part of a valid sequence becoming U+F700 + byte.

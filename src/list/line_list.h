@@ -32,7 +32,7 @@ public:
 
     // First position whose line equals `text` by the locale's case-ignoring comparison, or -1.
     int indexOf(std::string_view text) const;
-    // Ascending by the locale's case-ignoring comparison; equal lines in no fixed order.
+    // Ascending by the locale's case-ignoring comparison; equal lines keep their order.
     void sort();
 
     // Text into lines: ends at the first NUL; breaks are CR LF, lone CR or lone LF;

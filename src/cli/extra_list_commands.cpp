@@ -1,0 +1,136 @@
+#include "cli/cli_command.h"
+#include "list/line_groups.h"
+#include "list/line_list.h"
+#include "list/line_order.h"
+#include "list/number_lines.h"
+
+namespace pendara::cli {
+
+namespace {
+
+// The lines of the input as views into its text: for the group commands a million separate
+// strings would cost more than the grouping itself.
+void ReadViews(const Context& context, std::string& text, std::vector<std::string_view>& lines) {
+    text = context.readText(context.inputPath(0));
+    LineCursor cursor(text);
+    for (std::string_view line; cursor.next(line);) lines.push_back(line);
+}
+
+// Writes `out` once it holds a megabyte, and whatever it holds at the `last` call.
+void FlushOut(const Context& context, std::string& out, bool last) {
+    if (!last && out.size() < (1 << 20)) return;
+    context.writeText(out);
+    out.clear();
+}
+
+// Reads the list, groups its lines and writes the lines at the positions `pick` chooses.
+template <typename Pick>
+void KeepGroupedLines(const Context& context, Pick pick) {
+    std::string text;
+    std::vector<std::string_view> lines;
+    ReadViews(context, text, lines);
+    const LineGroups groups(lines, context.args.has("--match-case"), LineCollator::forUserLocale());
+    std::string out;
+    for (const std::uint32_t i : pick(groups)) {
+        out.append(lines[i]).append(context.lineEnd());
+        FlushOut(context, out, false);
+    }
+    FlushOut(context, out, true);
+}
+
+void Dedupe(Context& context) {
+    KeepCopy keep = KeepCopy::First;
+    if (context.args.has("--keep")) {
+        const std::string& value = context.args.value("--keep");
+        if (value != "first" && value != "last") {
+            throw UsageError("--keep takes first or last, not '" + value + "'");
+        }
+        keep = value == "first" ? KeepCopy::First : KeepCopy::Last;
+    }
+    KeepGroupedLines(context,
+                     [&](const LineGroups& groups) { return DedupedPositions(groups, keep); });
+}
+
+void Repeated(Context& context) {
+    const bool everyCopy = context.args.has("--all");
+    KeepGroupedLines(
+        context, [&](const LineGroups& groups) { return RepeatedPositions(groups, everyCopy); });
+}
+
+void Singles(Context& context) { KeepGroupedLines(context, SinglePositions); }
+
+void Tally(Context& context) {
+    std::string text;
+    std::vector<std::string_view> lines;
+    ReadViews(context, text, lines);
+    const LineGroups groups(lines, context.args.has("--match-case"), LineCollator::forUserLocale());
+    std::string out;
+    for (const TallyRow& row : TallyRows(groups)) {
+        out.append(std::to_string(row.count)).append(1, '\t').append(lines[row.line]);
+        out.append(context.lineEnd());
+        FlushOut(context, out, false);
+    }
+    FlushOut(context, out, true);
+}
+
+void Reverse(Context& context) {
+    LineList list = context.readList(context.inputPath(0));
+    ReverseLines(list);
+    context.writeLines(list);
+}
+
+void Number(Context& context) {
+    const Arguments& args = context.args;
+    NumberOptions options;
+    if (args.has("--start")) options.start = args.number("--start", {INT32_MIN, INT32_MAX});
+    if (args.has("--width")) options.width = args.number("--width", {0, 100});
+    if (args.has("--separator")) options.separator = args.value("--separator");
+    LineList list = context.readList(context.inputPath(0));
+    NumberLines(list, options);
+    context.writeLines(list);
+}
+
+}  // namespace
+
+std::vector<Command> ExtraListCommands() {
+    return {
+        {"dedupe",
+         "dedupe [--keep first|last] [--match-case] [FILE]",
+         "keep one line of each group of equal lines",
+         {{"--keep", 1}, {"--match-case", 0}},
+         0,
+         1,
+         Dedupe},
+        {"repeated",
+         "repeated [--all] [--match-case] [FILE]",
+         "keep only lines that occur more than once",
+         {{"--all", 0}, {"--match-case", 0}},
+         0,
+         1,
+         Repeated},
+        {"singles",
+         "singles [--match-case] [FILE]",
+         "keep only lines that occur exactly once",
+         {{"--match-case", 0}},
+         0,
+         1,
+         Singles},
+        {"tally",
+         "tally [--match-case] [FILE]",
+         "count each group of equal lines, most frequent first",
+         {{"--match-case", 0}},
+         0,
+         1,
+         Tally},
+        {"reverse", "reverse [FILE]", "put the lines in reverse order", {}, 0, 1, Reverse},
+        {"number",
+         "number [--start N] [--width W] [--separator T] [FILE]",
+         "put each line's number in front of it",
+         {{"--start", 1}, {"--width", 1}, {"--separator", 1}},
+         0,
+         1,
+         Number},
+    };
+}
+
+}  // namespace pendara::cli

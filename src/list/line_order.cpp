@@ -1,0 +1,135 @@
+#include "list/line_order.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "list/two_cores.h"
+#include "list/utf8.h"
+
+namespace pendara {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Appends `count` so that the bytes order like the numbers: small counts, the usual ones, take
+// one byte.
+void AppendCount(std::size_t count, std::string& out) {
+    if (count < 0xFF) {
+        out.push_back(static_cast<char>(count));
+        return;
+    }
+    out.push_back(static_cast<char>(0xFF));
+    const auto wide = static_cast<std::uint32_t>(std::min<std::size_t>(count, UINT32_MAX));
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>(wide >> shift));
+}
+
+// `line` with every run of ASCII digits rewritten so that the collator orders the runs by value:
+// the run without its leading zeros, preceded by a code of its length that orders like the
+// length (as many 9s as the length holds nines, then the rest as one digit). The code is never
+// empty, so the characters around a run stay apart. `zeros` gets a tie level: the leading zeros
+// of each run up to the last run that has some, fewer zeros first.
+void NaturalForm(std::string_view line, std::string& out, std::string& zeros) {
+    out.clear();
+    zeros.clear();
+    std::size_t runsWithoutZeros = 0;
+    for (std::size_t i = 0; i < line.size();) {
+        if (!IsDigit(line[i])) {
+            out.push_back(line[i++]);
+            continue;
+        }
+        const std::size_t start = i;
+        while (i < line.size() && line[i] == '0') ++i;
+        const std::size_t valueStart = i;
+        while (i < line.size() && IsDigit(line[i])) ++i;
+        const std::size_t length = i - valueStart;
+        out.append(length / 9, '9');
+        out.push_back(static_cast<char>('0' + length % 9));
+        out.append(line.substr(valueStart, length));
+        if (valueStart == start) {
+            ++runsWithoutZeros;
+            continue;
+        }
+        zeros.append(runsWithoutZeros, '\0');
+        runsWithoutZeros = 0;
+        AppendCount(valueStart - start, zeros);
+    }
+}
+
+struct KeyedLine {
+    std::uint64_t prefix;  // the key's first eight bytes, so most comparisons are one compare
+    const char* key;
+    std::uint32_t length;
+    std::uint32_t line;
+};
+
+// Sort keys for lines [first, last) in the form `options` asks for, appended to `keys`: the
+// length's count first, when asked for, then the collation key. A collation key ends with its
+// only 0 byte, so whatever follows it only breaks ties.
+void MakeKeys(const std::vector<std::string>& lines, std::size_t first, std::size_t last,
+              const SortOptions& options, const LineCollator& collator, std::string& keys,
+              std::vector<KeyedLine>& out) {
+    std::vector<std::size_t> offsets(last - first);
+    std::string natural, zeros;
+    for (std::size_t i = first; i < last; ++i) {
+        offsets[i - first] = keys.size();
+        if (options.byLength) AppendCount(CharCount(lines[i]), keys);
+        if (options.natural) {
+            NaturalForm(lines[i], natural, zeros);
+            collator.appendSortKey(natural, keys);
+            keys += zeros;
+        } else {
+            collator.appendSortKey(lines[i], keys);
+        }
+    }
+    for (std::size_t i = first; i < last; ++i) {
+        const std::size_t offset = offsets[i - first];
+        const std::size_t length = (i + 1 < last ? offsets[i + 1 - first] : keys.size()) - offset;
+        std::uint64_t prefix = 0;
+        for (std::size_t b = 0; b < 8; ++b) {
+            prefix =
+                (prefix << 8) | (b < length ? static_cast<unsigned char>(keys[offset + b]) : 0u);
+        }
+        out[i] = {prefix, keys.data() + offset, static_cast<std::uint32_t>(length),
+                  static_cast<std::uint32_t>(i)};
+    }
+}
+
+// Ascending or descending by key; equal keys fall back to the input position either way, which
+// keeps the sort stable.
+template <bool descending>
+bool Before(const KeyedLine& a, const KeyedLine& b) {
+    if (a.prefix != b.prefix) return descending ? a.prefix > b.prefix : a.prefix < b.prefix;
+    const int order = std::string_view(a.key, a.length).compare(std::string_view(b.key, b.length));
+    if (order == 0) return a.line < b.line;
+    return descending ? order > 0 : order < 0;
+}
+
+}  // namespace
+
+void SortLinesBy(LineList& list, const SortOptions& options, const LineCollator& collator) {
+    std::vector<std::string>& lines = list.lines();
+    if (lines.size() < 2) return;
+    if (!options.descending && !options.natural && !options.byLength) {
+        SortLines(lines, collator);
+        return;
+    }
+    std::vector<KeyedLine> entries(lines.size());
+    std::string keys[2];
+    SplitOverTwoCores(lines.size(), collator,
+                      [&](int part, std::size_t first, std::size_t last, const LineCollator& own) {
+                          MakeKeys(lines, first, last, options, own, keys[part], entries);
+                      });
+    std::sort(entries.begin(), entries.end(), options.descending ? Before<true> : Before<false>);
+    std::vector<std::string> sorted;
+    sorted.reserve(lines.size());
+    for (const KeyedLine& e : entries) sorted.push_back(std::move(lines[e.line]));
+    lines = std::move(sorted);
+}
+
+void ReverseLines(LineList& list) { std::reverse(list.lines().begin(), list.lines().end()); }
+
+}  // namespace pendara

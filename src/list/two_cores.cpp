@@ -1,0 +1,45 @@
+#include "list/two_cores.h"
+
+#include <exception>
+#include <thread>
+
+#include "list/line_compare.h"
+
+namespace pendara {
+
+void RunOnTwoCores(std::size_t lines, const LineCollator& collator, const CollatorWork& first,
+                   const CollatorWork& second, std::size_t twoCoresFrom) {
+    if (lines < twoCoresFrom || std::thread::hardware_concurrency() < 2) {
+        first(collator);
+        second(collator);
+        return;
+    }
+    std::exception_ptr failure;
+    std::thread helper([&] {
+        try {
+            const LineCollator own(collator.locale().c_str());
+            second(own);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    try {
+        first(collator);
+    } catch (...) {
+        helper.join();
+        throw;
+    }
+    helper.join();
+    if (failure) std::rethrow_exception(failure);
+}
+
+void SplitOverTwoCores(std::size_t count, const LineCollator& collator,
+                       const std::function<void(int part, std::size_t first, std::size_t last,
+                                                const LineCollator& collator)>& work) {
+    const std::size_t half = count / 2;
+    RunOnTwoCores(
+        count, collator, [&](const LineCollator& own) { work(0, 0, half, own); },
+        [&](const LineCollator& own) { work(1, half, count, own); });
+}
+
+}  // namespace pendara

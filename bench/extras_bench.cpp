@@ -41,8 +41,8 @@ BENCHMARK(BM_StartupStoreRoundTrip)->Unit(benchmark::kMicrosecond);
 void BM_ShowAllErrorRowsInGrid(benchmark::State& state) {
     auto source = MakeSystemMessageSource();
     QTableView grid;
-    KeyValueModel model(QStringLiteral("Error Code"), QStringLiteral("Error Message"));
-    SetUpKeyValueGrid(grid, model, 81, 650);
+    KeyValueModel& model = SetUpKeyValueGrid(
+        grid, {QStringLiteral("Error Code"), 81, QStringLiteral("Error Message"), 650});
     grid.resize(760, 400);
     grid.show();
     for (auto _ : state) {

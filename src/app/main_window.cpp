@@ -175,31 +175,18 @@ void TPDFrm::selectByTag(int tag) {
             ~Reshow() { pages.show(); }
         } reshow{pages};
         pages.hideAllTabs();
-        switch (tag) {
-            case 1:
-                pages.setActivePage(listBuilder_);
-                break;
-            case 2:
-                pages.setActivePage(merger_);
-                break;
-            case 3:
-                pages.setActivePage(comparer_);
-                break;
-            case 4: {
-                pages.setTabVisible(errorMessage_, true);
-                pages.setTabVisible(shellFolder_, true);
-                pages.setActivePage(errorMessage_);
-                shellFolder_->loadOnFirstVisit();
-                break;
-            }
-            case 6:
-                pages.setActivePage(support_);
-                break;
-            case 11:
-                pages.setActivePage(more_);
-                break;
-            default:
-                break;
+        if (tag == 4) {
+            // EXTRAS alone shows its two pages as tabs.
+            pages.setTabVisible(errorMessage_, true);
+            pages.setTabVisible(shellFolder_, true);
+            pages.setActivePage(errorMessage_);
+            shellFolder_->loadOnFirstVisit();
+            return;
+        }
+        const std::pair<int, QWidget*> pageOfTag[] = {
+            {1, listBuilder_}, {2, merger_}, {3, comparer_}, {6, support_}, {11, more_}};
+        for (const auto& [pageTag, page] : pageOfTag) {
+            if (pageTag == tag) pages.setActivePage(page);
         }
     });
 }

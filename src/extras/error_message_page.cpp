@@ -24,10 +24,8 @@ ErrorMessagePage::ErrorMessagePage(const PageContext& context, QWidget* parent)
     ui_->spnFrom->setValue(0);
     ui_->spnTo->setValue(5000);
 
-    model_ = new KeyValueModel(QStringLiteral("Error Code"), QStringLiteral("Error Message"), this);
-    model_->setRows({std::string()});
-    SetUpKeyValueGrid(*ui_->EList, *model_, 81, 650);
-    SetCurrentRow(*ui_->EList, 0);
+    model_ = &SetUpKeyValueGrid(
+        *ui_->EList, {QStringLiteral("Error Code"), 81, QStringLiteral("Error Message"), 650});
 
     connect(ui_->btnShow, &QPushButton::clicked, this, &ErrorMessagePage::btnShowClick);
     connect(ui_->EList, &QTableView::clicked, this, &ErrorMessagePage::EListClick);

@@ -44,8 +44,10 @@ void KeyValueModel::setRows(std::vector<std::string> rows) {
     endResetModel();
 }
 
-void SetUpKeyValueGrid(QTableView& grid, KeyValueModel& model, int nameWidth, int valueWidth) {
-    grid.setModel(&model);
+KeyValueModel& SetUpKeyValueGrid(QTableView& grid, const KeyValueColumns& columns) {
+    auto* model = new KeyValueModel(columns.name, columns.value, &grid);
+    model->setRows({std::string()});
+    grid.setModel(model);
     grid.setSelectionBehavior(QAbstractItemView::SelectRows);
     grid.setSelectionMode(QAbstractItemView::SingleSelection);
     grid.setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -57,8 +59,10 @@ void SetUpKeyValueGrid(QTableView& grid, KeyValueModel& model, int nameWidth, in
     grid.verticalHeader()->setDefaultSectionSize(grid.fontMetrics().height() + 6);
     grid.horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid.horizontalHeader()->setStretchLastSection(false);
-    grid.setColumnWidth(0, nameWidth);
-    grid.setColumnWidth(1, valueWidth);
+    grid.setColumnWidth(0, columns.nameWidth);
+    grid.setColumnWidth(1, columns.valueWidth);
+    SetCurrentRow(grid, 0);
+    return *model;
 }
 
 int CurrentRow(const QTableView& grid) {

@@ -30,8 +30,16 @@ private:
     std::vector<std::string> rows_;
 };
 
-// Sets up a read-only grid over `model` that selects whole rows and has fixed row heights.
-void SetUpKeyValueGrid(QTableView& grid, KeyValueModel& model, int nameWidth, int valueWidth);
+struct KeyValueColumns {
+    QString name;
+    int nameWidth;
+    QString value;
+    int valueWidth;
+};
+
+// Gives `grid` a model of its own, one empty row long with that row current: a read-only grid
+// that selects whole rows and has fixed row heights.
+KeyValueModel& SetUpKeyValueGrid(QTableView& grid, const KeyValueColumns& columns);
 
 // The grid's current row, or -1.
 int CurrentRow(const QTableView& grid);

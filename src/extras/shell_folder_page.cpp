@@ -19,10 +19,8 @@ ShellFolderPage::ShellFolderPage(const PageContext& context, QWidget* parent)
     ui_->Button6->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     ui_->Open->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
 
-    model_ = new KeyValueModel(QStringLiteral("Name"), QStringLiteral("Location"), this);
-    model_->setRows({std::string()});
-    SetUpKeyValueGrid(*ui_->SL, *model_, 150, 589);
-    SetCurrentRow(*ui_->SL, 0);
+    model_ = &SetUpKeyValueGrid(*ui_->SL,
+                                {QStringLiteral("Name"), 150, QStringLiteral("Location"), 589});
 
     // Choosing an entry reloads, even the entry already chosen.
     connect(ui_->SF, &QComboBox::activated, this, &ShellFolderPage::SFChange);

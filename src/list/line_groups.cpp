@@ -68,16 +68,16 @@ std::vector<std::uint32_t> PositionsWhere(const LineGroups& groups, Keep keep) {
 
 LineGroups::LineGroups(const std::vector<std::string>& lines, bool matchCase,
                        const LineCollator& collator) {
-    groupOfLine_.reserve(lines.size());
-    if (matchCase) {
-        groupByBytes(lines);
-    } else {
-        groupByKeys(lines, collator);
-    }
+    group(lines, matchCase, collator);
 }
 
 LineGroups::LineGroups(const std::vector<std::string_view>& lines, bool matchCase,
                        const LineCollator& collator) {
+    group(lines, matchCase, collator);
+}
+
+template <typename Lines>
+void LineGroups::group(const Lines& lines, bool matchCase, const LineCollator& collator) {
     groupOfLine_.reserve(lines.size());
     if (matchCase) {
         groupByBytes(lines);

@@ -32,6 +32,8 @@ public:
 
 private:
     template <typename Lines>
+    void group(const Lines& lines, bool matchCase, const LineCollator& collator);
+    template <typename Lines>
     void groupByBytes(const Lines& lines);
     template <typename Lines>
     void groupByKeys(const Lines& lines, const LineCollator& collator);

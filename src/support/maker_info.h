@@ -25,17 +25,19 @@ inline constexpr const char* kLitecoinAddress = "ltc1q-example-address-not-real"
 inline constexpr const char* kDogecoinAddress = "D-example-address-not-real";
 inline constexpr const char* kWalletService = "https://wallet.example.org/";
 inline constexpr const char* kDirectorySearch = "https://directory.example.org/search?q=pendara";
-// Donation addresses are prefix + amount + suffix.
-inline constexpr const char* kCoinPaymentsPrefix =
-    "https://coinpayments.example.org/donate?to=pendara&amount=";
-inline constexpr const char* kCoinPaymentsSuffix = "&currency=USD";
-inline constexpr const char* kCoinPaymentsSignUp = "https://coinpayments.example.org/register";
-inline constexpr const char* kPayeerPrefix = "https://payeer.example.org/donate?to=pendara&amount=";
-inline constexpr const char* kPayeerSuffix = "&currency=USD";
-inline constexpr const char* kPayeerSignUp = "https://payeer.example.org/register";
-inline constexpr const char* kSkrillPrefix = "https://skrill.example.org/pay?to=pendara&amount=";
-inline constexpr const char* kSkrillSuffix = "&currency=USD";
-inline constexpr const char* kSkrillSignUp = "https://skrill.example.org/register";
+// A donation service: its address for an amount is prefix + amount + suffix.
+struct DonationService {
+    const char* prefix;
+    const char* suffix;
+    const char* signUp;
+};
+inline constexpr DonationService kCoinPayments{
+    "https://coinpayments.example.org/donate?to=pendara&amount=", "&currency=USD",
+    "https://coinpayments.example.org/register"};
+inline constexpr DonationService kPayeer{"https://payeer.example.org/donate?to=pendara&amount=",
+                                         "&currency=USD", "https://payeer.example.org/register"};
+inline constexpr DonationService kSkrill{"https://skrill.example.org/pay?to=pendara&amount=",
+                                         "&currency=USD", "https://skrill.example.org/register"};
 inline constexpr const char* kMobileNumber = "+00 000 0000 0000";
 inline constexpr const char* kMobilePrompt =
     "If you live where mobile credit can be sent from phone to phone, you can support Pendara "

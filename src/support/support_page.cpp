@@ -56,15 +56,15 @@ SupportPage::SupportPage(const PageContext& context, QWidget* parent)
     target(ui_->Image3, Text(maker::kDirectorySearch));
     target(ui_->Image2, Text(maker::kFanPage));
     target(ui_->Label23, Text(maker::kWalletService));
-    target(ui_->Label24, Text(maker::kCoinPaymentsSignUp));
-    target(ui_->Label25, Text(maker::kPayeerSignUp));
-    target(ui_->Label29, Text(maker::kSkrillSignUp));
+    target(ui_->Label24, Text(maker::kCoinPayments.signUp));
+    target(ui_->Label25, Text(maker::kPayeer.signUp));
+    target(ui_->Label29, Text(maker::kSkrill.signUp));
     const std::pair<QAbstractButton*, int> amounts[] = {
         {ui_->don5, 5},      {ui_->don10, 10},    {ui_->sBitBtn2, 15}, {ui_->sBitBtn3, 20},
         {ui_->sBitBtn4, 30}, {ui_->sBitBtn5, 50}, {ui_->sBitBtn6, 100}};
     for (const auto& [button, amount] : amounts) {
         target(button,
-               Text(maker::kPayeerPrefix) + QString::number(amount) + Text(maker::kPayeerSuffix));
+               Text(maker::kPayeer.prefix) + QString::number(amount) + Text(maker::kPayeer.suffix));
         connect(button, &QAbstractButton::clicked, this, &SupportPage::VisitURL);
     }
     ui_->suBTC->setText(Text(maker::kBitcoinAddress));
@@ -114,16 +114,16 @@ void SupportPage::subDOGEClick22() { copyToClipboard(*ui_->suDOGE); }
 void SupportPage::imgCPClick() {
     RunGuarded(this, context_.dialogs(), [&] {
         context_.dialogs().openWithShell(
-            &context_.window(), AmountLinkTarget(*ui_->amCP, Text(maker::kCoinPaymentsPrefix),
-                                                 Text(maker::kCoinPaymentsSuffix)));
+            &context_.window(), AmountLinkTarget(*ui_->amCP, Text(maker::kCoinPayments.prefix),
+                                                 Text(maker::kCoinPayments.suffix)));
     });
 }
 
 void SupportPage::btnSkrillClick() {
     RunGuarded(this, context_.dialogs(), [&] {
         context_.dialogs().openWithShell(
-            &context_.window(), AmountLinkTarget(*ui_->amSkrill, Text(maker::kSkrillPrefix),
-                                                 Text(maker::kSkrillSuffix)));
+            &context_.window(), AmountLinkTarget(*ui_->amSkrill, Text(maker::kSkrill.prefix),
+                                                 Text(maker::kSkrill.suffix)));
     });
 }
 

@@ -22,8 +22,8 @@ private Q_SLOTS:
         f.make();
         auto* amount = f.child<QLineEdit>("amSkrill");
         auto* donate = f.child<QToolButton>("btnSkrill");
-        const QString prefix = QString::fromUtf8(maker::kSkrillPrefix);
-        const QString suffix = QString::fromUtf8(maker::kSkrillSuffix);
+        const QString prefix = QString::fromUtf8(maker::kSkrill.prefix);
+        const QString suffix = QString::fromUtf8(maker::kSkrill.suffix);
         for (const char* typed : {"0", "", "-", "00", "abc"}) {
             const CaseTrace trace(QStringLiteral("typed \"%1\"").arg(QString::fromUtf8(typed)));
             amount->setText(QString::fromUtf8(typed));
@@ -40,9 +40,9 @@ private Q_SLOTS:
         }
         f.child<QLineEdit>("amCP")->setText(QStringLiteral("12"));
         f.child<QToolButton>("imgCP")->click();
-        QCOMPARE(f.dialogs.opened.last(), QString::fromUtf8(maker::kCoinPaymentsPrefix) +
+        QCOMPARE(f.dialogs.opened.last(), QString::fromUtf8(maker::kCoinPayments.prefix) +
                                               QStringLiteral("12") +
-                                              QString::fromUtf8(maker::kCoinPaymentsSuffix));
+                                              QString::fromUtf8(maker::kCoinPayments.suffix));
     }
 
     void amountBoxesRefuseOtherKeysWithABeep() {
@@ -84,9 +84,9 @@ private Q_SLOTS:
         QTest::mouseClick(f.child<LinkLabel>("Label25"), Qt::LeftButton);
         QCOMPARE(f.dialogs.opened,
                  QStringList({QString::fromUtf8(maker::kShareOnFacebook),
-                              QString::fromUtf8(maker::kPayeerPrefix) + QStringLiteral("50") +
-                                  QString::fromUtf8(maker::kPayeerSuffix),
-                              QString::fromUtf8(maker::kPayeerSignUp)}));
+                              QString::fromUtf8(maker::kPayeer.prefix) + QStringLiteral("50") +
+                                  QString::fromUtf8(maker::kPayeer.suffix),
+                              QString::fromUtf8(maker::kPayeer.signUp)}));
     }
 
     void informationAndOtherTabShowTheirBoxes() {

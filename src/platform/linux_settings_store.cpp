@@ -209,7 +209,8 @@ private:
             fs::create_directories(path.parent_path(), ec);
             if (ec) fail("cannot create its folder", ec.value());
         }
-        for (;;) {
+        for (int attempt = 0;; ++attempt) {
+            if (attempt == 1000) fail("the file keeps being replaced");
             FileDescriptor fd = open(O_CREAT);
             if (fd.get() < 0) fail("", errno);
             if (const int error = Lock(fd.get(), LOCK_EX); error != 0) {

@@ -241,11 +241,10 @@ SettingsFile SettingsFile::Parse(std::string_view text) {
             if (line.back() != ']' || line.size() < 2) parser.fail("a key line must end in ']'");
             const std::string_view path = line.substr(1, line.size() - 2);
             if (!IsValidKeyPath(path)) parser.fail("not a valid key path");
-            current = file.findKey(path);
-            if (current == nullptr) {
-                file.keyIndex_.emplace(LowerAscii(path), file.keys_.size());
-                current = &file.keys_.emplace_back();
-            }
+            const auto [entry, added] =
+                file.keyIndex_.try_emplace(LowerAscii(path), file.keys_.size());
+            if (added) file.keys_.emplace_back();
+            current = &file.keys_[entry->second];
             current->lastLine = index;
             continue;
         }
@@ -268,10 +267,9 @@ SettingsFile SettingsFile::Parse(std::string_view text) {
             parser.fail("unknown value type '" + type + "'");
         }
         parser.expectEnd();
-        if (!current->byName.emplace(LowerAscii(name), current->values.size()).second) {
+        if (!current->add(Value{name, std::move(value), index})) {
             parser.fail("the value " + Quote(name) + " is given twice");
         }
-        current->values.push_back(Value{std::move(name), std::move(value), index});
         current->lastLine = index;
     }
     return file;
@@ -286,6 +284,33 @@ std::string SettingsFile::serialize() const {
     }
     if (finalBreak_) out += '\n';
     return out;
+}
+
+const SettingsFile::Value* SettingsFile::Key::find(std::string_view name) const {
+    if (byName.empty()) {
+        for (const Value& value : values) {
+            if (SameName(value.name, name)) return &value;
+        }
+        return nullptr;
+    }
+    const auto found = byName.find(LowerAscii(name));
+    return found == byName.end() ? nullptr : &values[found->second];
+}
+
+SettingsFile::Value* SettingsFile::Key::find(std::string_view name) {
+    return const_cast<Value*>(std::as_const(*this).find(name));
+}
+
+bool SettingsFile::Key::add(Value value) {
+    constexpr std::size_t kScanned = 8;
+    if (find(value.name) != nullptr) return false;
+    values.push_back(std::move(value));
+    if (values.size() > kScanned) {
+        for (std::size_t i = byName.empty() ? 0 : values.size() - 1; i < values.size(); ++i) {
+            byName.emplace(LowerAscii(values[i].name), i);
+        }
+    }
+    return true;
 }
 
 const SettingsFile::Key* SettingsFile::findKey(std::string_view path) const {
@@ -320,8 +345,8 @@ std::optional<std::vector<std::string>> SettingsFile::valueNames(std::string_vie
 const StoredValue* SettingsFile::value(std::string_view path, std::string_view name) const {
     const Key* key = findKey(path);
     if (key == nullptr) return nullptr;
-    const auto found = key->byName.find(LowerAscii(name));
-    return found == key->byName.end() ? nullptr : &key->values[found->second].value;
+    const Value* found = key->find(name);
+    return found == nullptr ? nullptr : &found->value;
 }
 
 void SettingsFile::insertLine(std::size_t at, std::string line) {
@@ -367,9 +392,8 @@ bool SettingsFile::setValue(std::string_view path, std::string_view name,
     if (!IsValidKeyPath(path)) throw StoreError("not a valid key path");
     Key* key = findKey(path);
     if (key == nullptr) key = &addKeyLine(path);
-    std::string folded = LowerAscii(name);
-    if (const auto found = key->byName.find(folded); found != key->byName.end()) {
-        Value& stored = key->values[found->second];
+    if (Value* found = key->find(name)) {
+        Value& stored = *found;
         if (stored.value == value) return false;
         stored.value = value;
         // Rewrites the line in place, keeping its indentation and its line end.
@@ -381,8 +405,7 @@ bool SettingsFile::setValue(std::string_view path, std::string_view name,
     }
     const std::size_t at = key->lastLine + 1;
     insertLine(at, ValueLine(name, value));
-    key->byName.emplace(std::move(folded), key->values.size());
-    key->values.push_back(Value{std::string(name), value, at});
+    key->add(Value{std::string(name), value, at});
     key->lastLine = at;
     return true;
 }

@@ -63,8 +63,15 @@ private:
     };
     struct Key {
         std::vector<Value> values;
-        std::unordered_map<std::string, std::size_t> byName;  // folded name -> values index
-        std::size_t lastLine;  // where the key's next value goes after
+        // Folded name -> values index, built only once the key holds more than a few values:
+        // most keys hold one or two, and a map for each would cost more than a scan.
+        std::unordered_map<std::string, std::size_t> byName;
+        std::size_t lastLine = 0;  // where the key's next value goes after
+
+        const Value* find(std::string_view name) const;
+        Value* find(std::string_view name);
+        // False when the key holds a value of that name already.
+        bool add(Value value);
     };
 
     Key* findKey(std::string_view path);

@@ -157,16 +157,6 @@ TEST_F(SettingsStoreTest, DamagedFileIsNeverWrittenOver) {
     }
 }
 
-TEST_F(SettingsStoreTest, DamageIsReportedWithItsLineAndReason) {
-    folder_.write("config/pendara/settings.ini", "; mine\n[K]\nvalue without quotes\n");
-    auto store = open();
-    EXPECT_EQ(DetailOf([&] { SetRegText(*store, kUser, "K", "07", "x"); }),
-              file() + ": line 3: expected a key line or a value line");
-    folder_.write("config/pendara/settings.ini", "\n\nname = 1\n");
-    EXPECT_EQ(DetailOf([&] { EnsureRegKey(*store, kUser, "K"); }),
-              file() + ": line 3: expected a key line");
-}
-
 // Guards against rewrites that dropped comments, blank lines, a byte-order mark, CR LF ends and
 // the spelling of lines the program did not change.
 TEST_F(SettingsStoreTest, HandWrittenLinesSurviveEveryRewrite) {

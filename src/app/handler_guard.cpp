@@ -16,6 +16,9 @@ void RunGuarded(QWidget* owner, Dialogs& dialogs, const std::function<void()>& h
         return;
     } catch (const Failure& failure) {
         message = failure.what();
+        if (!failure.detail().empty()) {
+            message = WithClosingFullStop(message) + "\n\n" + failure.detail();
+        }
     } catch (const std::bad_alloc&) {
         message = "Out of memory";
     } catch (const std::exception& error) {

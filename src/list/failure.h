@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace pendara {
 
@@ -10,6 +11,13 @@ namespace pendara {
 class Failure : public std::runtime_error {
 public:
     explicit Failure(const std::string& message) : std::runtime_error(message) {}
+    // A detail shown below the message, such as the file at fault and why.
+    Failure(const std::string& message, std::string detail)
+        : std::runtime_error(message), detail_(std::move(detail)) {}
+    const std::string& detail() const { return detail_; }
+
+private:
+    std::string detail_;
 };
 
 // Replaces the first "%s" or "%d" of `pattern` by each argument in turn.

@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <filesystem>
+#include <thread>
 #include <utility>
 
 #include "os/file_descriptor.h"
@@ -21,9 +23,45 @@ namespace {
 
 namespace fs = std::filesystem;
 
-[[noreturn]] void Fail(const std::string& what, int error) {
-    throw StoreError(what + ": " + SystemReason(error));
+// How long a read or a change waits for another store's change before giving up.
+constexpr auto kLockWait = std::chrono::seconds(5);
+constexpr auto kLockPoll = std::chrono::milliseconds(5);
+
+// Takes a flock, waiting at most kLockWait, so a program that holds the file locked cannot hang
+// this one. Returns 0 or an errno value (EWOULDBLOCK when the wait ran out).
+int Lock(int fd, int operation) {
+    const auto giveUp = std::chrono::steady_clock::now() + kLockWait;
+    for (;;) {
+        if (::flock(fd, operation | LOCK_NB) == 0) return 0;
+        if (errno != EWOULDBLOCK && errno != EINTR) return errno;
+        if (std::chrono::steady_clock::now() >= giveUp) return EWOULDBLOCK;
+        std::this_thread::sleep_for(kLockPoll);
+    }
 }
+
+// What tells one version of the file from the next: a replacement is a new file, a write in
+// place changes the size or the times.
+struct FileVersion {
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+
+    explicit FileVersion(const struct stat& info)
+        : device(info.st_dev),
+          inode(info.st_ino),
+          size(info.st_size),
+          modified(info.st_mtim),
+          changed(info.st_ctim) {}
+    bool operator==(const FileVersion& other) const {
+        const auto same = [](const timespec& a, const timespec& b) {
+            return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+        };
+        return device == other.device && inode == other.inode && size == other.size &&
+               same(modified, other.modified) && same(changed, other.changed);
+    }
+};
 
 // True when `key` is the shell folder key or one of the keys above it.
 bool IsShellFolderKeyOrParent(std::string_view key) {
@@ -49,13 +87,8 @@ public:
             if (IsShellFolderKeyOrParent(key)) return std::vector<std::string>();
             return std::nullopt;
         }
-        const std::optional<SettingsFile> file = readQuietly();
-        const SettingsFile::Key* found = file ? file->find(key) : nullptr;
-        if (found == nullptr) return std::nullopt;
-        std::vector<std::string> names;
-        names.reserve(found->values.size());
-        for (const auto& [name, value] : found->values) names.push_back(name);
-        return names;
+        const SettingsFile* file = readQuietly();
+        return file ? file->valueNames(key) : std::nullopt;
     }
 
     std::optional<StoredValue> value(SettingsRoot root, std::string_view key,
@@ -69,13 +102,10 @@ public:
             return std::nullopt;
         }
         if (root == SettingsRoot::LocalMachine) return std::nullopt;
-        const std::optional<SettingsFile> file = readQuietly();
-        const SettingsFile::Key* found = file ? file->find(key) : nullptr;
+        const SettingsFile* file = readQuietly();
+        const StoredValue* found = file ? file->value(key, name) : nullptr;
         if (found == nullptr) return std::nullopt;
-        for (const auto& [valueName, value] : found->values) {
-            if (SameName(valueName, name)) return value;
-        }
-        return std::nullopt;
+        return *found;
     }
 
     void createKey(SettingsRoot root, std::string_view key) override {
@@ -98,82 +128,156 @@ public:
     }
 
 private:
+    // The last version read, parsed, or why it could not be.
+    struct Cache {
+        FileVersion version;
+        SettingsFile file;
+        std::string damage;
+    };
+
+    [[noreturn]] void fail(const std::string& what, int error) const {
+        throw StoreError(what.empty() ? SystemReason(error) : what + ": " + SystemReason(error),
+                         file_);
+    }
+    [[noreturn]] void fail(const std::string& what) const { throw StoreError(what, file_); }
+
     NamedFolders shellFolders(SettingsRoot root) const {
         return root == SettingsRoot::CurrentUser ? UserShellFolders(environment_)
                                                  : MachineShellFolders(environment_);
     }
 
-    // The file as it stands; a missing file holds no keys. Throws StoreError when it cannot be
-    // read or is not in the format.
-    SettingsFile read() const {
-        FileDescriptor fd(::open(file_.c_str(), O_RDONLY | O_CLOEXEC));
-        if (fd.get() < 0) {
-            if (errno == ENOENT) return SettingsFile();
-            Fail("cannot open " + file_, errno);
-        }
-        struct stat info {};
-        if (::fstat(fd.get(), &info) != 0) Fail("cannot open " + file_, errno);
-        if (!S_ISREG(info.st_mode)) throw StoreError(file_ + " is not a file");
-        if (static_cast<std::uintmax_t>(info.st_size) > kMaxSettingsFileSize) {
-            throw StoreError(file_ + " is too large to be a settings file");
-        }
-        std::string text;
-        if (const int error = ReadAll(fd.get(), text, kMaxSettingsFileSize); error != 0) {
-            Fail("cannot read " + file_, error);
-        }
-        if (text.size() > kMaxSettingsFileSize) {
-            throw StoreError(file_ + " is too large to be a settings file");
-        }
-        return SettingsFile::Parse(text);
+    // Opened for reading without waiting on a FIFO's writer.
+    FileDescriptor open(int flags) const {
+        return FileDescriptor(
+            ::open(file_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | flags, 0600));
     }
 
-    // Reads answer "cannot be opened" for a file that cannot be read.
-    std::optional<SettingsFile> readQuietly() const {
+    // The file open in `fd`, parsed unless this version was parsed before. Throws StoreError
+    // when it is no file, too large or not in the format.
+    const SettingsFile& parsed(int fd) {
+        struct stat info {};
+        if (::fstat(fd, &info) != 0) fail("cannot read the file", errno);
+        if (!S_ISREG(info.st_mode)) fail("not a regular file");
+        const FileVersion version(info);
+        if (!cache_ || !(cache_->version == version)) {
+            cache_.reset();
+            std::string text;
+            if (static_cast<std::uintmax_t>(info.st_size) <= kMaxSettingsFileSize) {
+                if (const int error = ReadAll(fd, text, kMaxSettingsFileSize); error != 0) {
+                    fail("cannot read the file", error);
+                }
+            }
+            Cache fresh{version, SettingsFile(), std::string()};
+            if (static_cast<std::uintmax_t>(info.st_size) > kMaxSettingsFileSize ||
+                text.size() > kMaxSettingsFileSize) {
+                fresh.damage = "too large to be a settings file";
+            } else {
+                try {
+                    fresh.file = SettingsFile::Parse(text);
+                } catch (const StoreError& error) {
+                    fresh.damage = error.what();
+                }
+            }
+            cache_ = std::move(fresh);
+        }
+        if (!cache_->damage.empty()) fail(cache_->damage);
+        return cache_->file;
+    }
+
+    // The file as it stands, a missing file as one without keys; nullptr when it cannot be read.
+    const SettingsFile* readQuietly() {
+        static const SettingsFile kNoFile;
+        const FileDescriptor fd = open(0);
+        if (fd.get() < 0) return errno == ENOENT ? &kNoFile : nullptr;
+        // A store that replaces the file leaves every version whole; the shared lock guards
+        // against one that writes in place. Past the wait, the file is read as it is.
+        Lock(fd.get(), LOCK_SH);
         try {
-            return read();
+            return &parsed(fd.get());
         } catch (const StoreError&) {
-            return std::nullopt;
+            return nullptr;
+        }
+    }
+
+    // Locks the settings file for a change, creating it empty when absent. The lock is on the
+    // file itself, so stores that reach it through different links share it; the path is
+    // checked to still lead to the locked file, as another store may have replaced it meanwhile.
+    FileDescriptor lockForChange() {
+        const fs::path path(file_);
+        std::error_code ec;
+        if (path.has_parent_path()) {
+            fs::create_directories(path.parent_path(), ec);
+            if (ec) fail("cannot create its folder", ec.value());
+        }
+        for (int attempt = 0;; ++attempt) {
+            if (attempt == 1000) fail("the file keeps being replaced");
+            FileDescriptor fd = open(O_CREAT);
+            if (fd.get() < 0) fail("", errno);
+            if (const int error = Lock(fd.get(), LOCK_EX); error != 0) {
+                fail(error == EWOULDBLOCK ? "another program keeps the file locked"
+                                          : "cannot lock the file",
+                     error);
+            }
+            struct stat locked {};
+            struct stat current {};
+            if (::fstat(fd.get(), &locked) != 0) fail("cannot read the file", errno);
+            if (::stat(file_.c_str(), &current) != 0) {
+                if (errno == ENOENT) continue;
+                fail("", errno);
+            }
+            if (locked.st_dev == current.st_dev && locked.st_ino == current.st_ino) return fd;
         }
     }
 
     template <typename Edit>
     void change(Edit edit) {
-        const fs::path path(file_);
-        std::error_code ec;
-        if (path.has_parent_path()) {
-            fs::create_directories(path.parent_path(), ec);
-            if (ec) throw StoreError("cannot create " + path.parent_path().string());
-        }
-        // One writer at a time; the lock file outlives the renames of the settings file.
-        const std::string lockPath = file_ + ".lock";
-        FileDescriptor lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
-        if (lock.get() < 0) Fail("cannot open " + lockPath, errno);
-        while (::flock(lock.get(), LOCK_EX) != 0) {
-            if (errno != EINTR) Fail("cannot lock " + lockPath, errno);
-        }
-        // Read again under the lock so another writer's change is kept.
-        SettingsFile file = read();
+        const FileDescriptor lock = lockForChange();
+        // Read under the lock so another store's change is kept.
+        SettingsFile file = parsed(lock.get());
         if (!edit(file)) return;
-        replaceFile(file.serialize());
-    }
-
-    void replaceFile(const std::string& text) const {
-        // Owner-only, written beside the store and renamed over it; a link is followed.
-        const FileReplacement written = ReplaceFileContents(file_, text, 0600);
+        checkWritable();
+        const std::string text = file.serialize();
+        // An existing file keeps its permissions; a link is followed to the file it names.
+        const FileReplacement written = ReplaceFileContents(file_, text, -1);
         switch (written.failedAt) {
             case FileReplacement::Done:
-                return;
+                break;
             case FileReplacement::Create:
-                Fail("cannot create a file beside " + written.target, written.error);
+                fail("cannot create a file beside it", written.error);
             case FileReplacement::Write:
-                Fail("cannot write a file beside " + written.target, written.error);
+                fail("cannot write a file beside it", written.error);
             case FileReplacement::Rename:
-                Fail("cannot replace " + written.target, written.error);
+                fail("cannot replace it", written.error);
+        }
+        cache_.reset();
+        removeOldLockFile();
+    }
+
+    // A read-only file or folder means the user wants the file left alone, though a rename
+    // could replace the file all the same.
+    void checkWritable() const {
+        if (::faccessat(AT_FDCWD, file_.c_str(), W_OK, AT_EACCESS) != 0) {
+            fail("the file cannot be written", errno);
+        }
+        std::error_code ec;
+        const fs::path folder = fs::weakly_canonical(file_, ec).parent_path();
+        if (!ec && ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+            fail("its folder cannot be written", errno);
+        }
+    }
+
+    // Earlier versions locked an empty "<file>.lock" beside the file and left it there.
+    void removeOldLockFile() const {
+        const std::string old = file_ + ".lock";
+        struct stat info {};
+        if (::lstat(old.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0) {
+            ::unlink(old.c_str());
         }
     }
 
     std::string file_;
     XdgEnvironment environment_;
+    std::optional<Cache> cache_;
 };
 
 }  // namespace

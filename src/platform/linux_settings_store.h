@@ -12,11 +12,13 @@ namespace pendara {
 // format of SettingsFile); the machine's root is read-only. Both roots serve the shell folder
 // key, read-only, from the XDG folders of `environment`.
 //
-// Every change re-reads the file under an exclusive lock on "<file>.lock", makes the change and
-// replaces the file by renaming a fully written temporary file over it, so two windows or two
-// running copies never lose each other's changes and a crash never leaves half a file. A file
-// that cannot be read or is not in the format reads as holding no keys and is never written
-// over: changes then fail.
+// Every change takes an exclusive lock on the settings file itself (the file a link leads to),
+// re-reads it, makes the change and replaces the file by renaming a fully written temporary file
+// over it, so stores reaching the file by any path never lose each other's changes, no lock file
+// is left beside it and a crash never leaves half a file. A file that cannot be read, is not in
+// the format, or could not be written (a read-only file or folder) is never written over: changes
+// then fail, naming the file and the reason. Reads parse the file only when it has changed since
+// the last read.
 std::unique_ptr<SettingsStore> MakeLinuxSettingsStore(std::string file, XdgEnvironment environment);
 
 // The store of the running program: the process's environment and DefaultSettingsFile().

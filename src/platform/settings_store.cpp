@@ -4,6 +4,15 @@
 
 namespace pendara {
 
+namespace {
+
+[[noreturn]] void Raise(const std::string& message, const StoreError& error) {
+    if (error.file().empty()) throw Failure(message);
+    throw Failure(message, error.file() + ": " + error.what());
+}
+
+}  // namespace
+
 std::string ReadRegText(SettingsStore& store, SettingsRoot root, std::string_view key,
                         std::string_view name) {
     const std::optional<StoredValue> value = store.value(root, key, name);
@@ -20,16 +29,16 @@ void WriteRegText(SettingsStore& store, std::string_view key, std::string_view n
     try {
         store.setValue(SettingsRoot::CurrentUser, key, name,
                        StoredValue{StoredValue::Type::Text, std::string(text)});
-    } catch (const StoreError&) {
-        throw Failure(FormatMessage("Failed to set data for '%s'", {std::string(name)}));
+    } catch (const StoreError& error) {
+        Raise(FormatMessage("Failed to set data for '%s'", {std::string(name)}), error);
     }
 }
 
 bool EnsureRegKey(SettingsStore& store, SettingsRoot root, std::string_view key) {
     try {
         store.createKey(root, key);
-    } catch (const StoreError&) {
-        throw Failure(FormatMessage("Failed to create key %s", {std::string(key)}));
+    } catch (const StoreError& error) {
+        Raise(FormatMessage("Failed to create key %s", {std::string(key)}), error);
     }
     return true;
 }
@@ -47,8 +56,8 @@ void SetRegText(SettingsStore& store, SettingsRoot root, std::string_view key,
                 std::string_view name, std::string_view text) {
     try {
         store.setValue(root, key, name, StoredValue{StoredValue::Type::Text, std::string(text)});
-    } catch (const StoreError&) {
-        throw Failure("Error creating system registry entry");
+    } catch (const StoreError& error) {
+        Raise("Error creating system registry entry", error);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pendara {
@@ -26,10 +27,17 @@ struct StoredValue {
 inline constexpr std::string_view kShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
-// Why a change to the store could not be made. Callers turn it into their own message.
+// Why a change to the store could not be made. Callers turn it into their own message, with
+// the file and the reason when the store's file is at fault, so the user can mend it.
 class StoreError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit StoreError(const std::string& reason, std::string file = {})
+        : std::runtime_error(reason), file_(std::move(file)) {}
+    // The file that could not be read or written, or "" when no file is at fault.
+    const std::string& file() const { return file_; }
+
+private:
+    std::string file_;
 };
 
 // A tree of keys holding named values, keys named by paths whose parts are joined by "\"
@@ -56,7 +64,8 @@ public:
                           const StoredValue& value) = 0;
 };
 
-// The program's five operations on the store, with their own failure messages (Failure).
+// The program's five operations on the store, with their own failure messages (Failure); when the
+// store's file is at fault, the failure's detail names the file and the reason.
 
 // The text of a value, up to its first NUL, unexpanded. A missing key or value and a value of
 // no bytes read as "". Any other value that is not text fails with "Invalid data type for '%s'"

@@ -17,20 +17,13 @@ public:
 
     std::optional<std::vector<std::string>> valueNames(SettingsRoot root,
                                                        std::string_view key) override {
-        const SettingsFile::Key* found = of(root).find(key);
-        if (found == nullptr) return std::nullopt;
-        std::vector<std::string> names;
-        for (const auto& [name, value] : found->values) names.push_back(name);
-        return names;
+        return of(root).valueNames(key);
     }
     std::optional<StoredValue> value(SettingsRoot root, std::string_view key,
                                      std::string_view name) override {
-        if (const SettingsFile::Key* found = of(root).find(key)) {
-            for (const auto& [valueName, value] : found->values) {
-                if (SameName(valueName, name)) return value;
-            }
-        }
-        return std::nullopt;
+        const StoredValue* found = of(root).value(key, name);
+        if (found == nullptr) return std::nullopt;
+        return *found;
     }
     void createKey(SettingsRoot root, std::string_view key) override {
         if (readOnly) throw StoreError("read-only");

@@ -2,11 +2,14 @@
 #include <QTest>
 
 #include "app/window_fixture.h"
+#include "platform/linux_settings_store.h"
 #include "platform/memory_settings_store.h"
+#include "platform/scratch_folder.h"
 #include "platform/settings_store.h"
 
 using namespace pendara;
 using pendara::testing::MemorySettingsStore;
+using pendara::testing::ScratchFolder;
 using pendara::testing::WindowFixture;
 
 namespace {
@@ -62,6 +65,23 @@ private Q_SLOTS:
         QCOMPARE(s.f.dialogs.errors,
                  QStringList({QStringLiteral("Error creating system registry entry.")}));
         QVERIFY(s.f.window->isWindow());
+    }
+
+    // Guards against a damaged store reported without saying which file or why.
+    void damagedStoreIsNamedWithItsReasonAndKept() {
+        ScratchFolder folder;
+        const std::string damaged = "[Software\\Brantor]\n\"07\" = text \"/x\"\nbroken\n";
+        folder.write("settings.ini", damaged);
+        const auto store = MakeLinuxSettingsStore(folder / "settings.ini", XdgEnvironment());
+        WindowFixture f;
+        f.services.settings = store.get();
+        f.make();
+        QCOMPARE(f.dialogs.modalDialogs, QStringList());
+        QCOMPARE(f.dialogs.errors,
+                 QStringList({QStringLiteral("Error creating system registry entry.\n\n") +
+                              QString::fromStdString(folder / "settings.ini") +
+                              QStringLiteral(": line 3: expected a key line or a value line.")}));
+        QCOMPARE(folder.read("settings.ini"), damaged);
     }
 };
 

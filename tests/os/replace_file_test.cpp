@@ -11,10 +11,10 @@
 #include <gtest/gtest.h>
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 
 #include "os/file_descriptor.h"
+#include "platform/scratch_folder.h"
 
 namespace pendara {
 namespace {
@@ -26,21 +26,10 @@ constexpr uid_t kNobody = 65534;
 class ReplaceFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "pendara-replace-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        fs::permissions(folder_, fs::perms::all);  // other users' children work in here too
+        fs::permissions(scratch_.path(), fs::perms::all);  // other users' children work here too
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
-    std::string path(const std::string& name) const { return (folder_ / name).string(); }
-    static std::string slurp(const std::string& p) {
-        std::ifstream in(p, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
-    static void spit(const std::string& p, const std::string& bytes) {
-        std::ofstream(p, std::ios::binary) << bytes;
-    }
+    std::string path(const std::string& name) const { return scratch_ / name; }
     static struct stat statOf(const std::string& p) {
         struct stat info {};
         EXPECT_EQ(::lstat(p.c_str(), &info), 0) << p;
@@ -73,28 +62,28 @@ protected:
         return written.failedAt == step && written.error == error ? 0 : 1;
     }
 
-    fs::path folder_;
+    ::pendara::testing::ScratchFolder scratch_;
 };
 
 TEST_F(ReplaceFileTest, OrdinaryFileIsReplacedByRenameAndKeepsItsMode) {
-    spit(path("list.txt"), "old");
+    scratch_.write("list.txt", "old");
     ::chmod(path("list.txt").c_str(), 0640);
     const ino_t before = statOf(path("list.txt")).st_ino;
     EXPECT_EQ(ReplaceFileContents(path("list.txt"), "new").failedAt, FileReplacement::Done);
-    EXPECT_EQ(slurp(path("list.txt")), "new");
+    EXPECT_EQ(scratch_.read("list.txt"), "new");
     EXPECT_NE(statOf(path("list.txt")).st_ino, before);
     EXPECT_EQ(statOf(path("list.txt")).st_mode & 07777, 0640u);
-    EXPECT_EQ(entries(folder_), 1u);
+    EXPECT_EQ(entries(scratch_.path()), 1u);
 }
 
 TEST_F(ReplaceFileTest, HardLinkedFileIsWrittenInPlace) {
     // Guards against a save that split a file from its other names.
-    spit(path("a.txt"), "old contents");
+    scratch_.write("a.txt", "old contents");
     fs::create_hard_link(path("a.txt"), path("b.txt"));
     EXPECT_EQ(ReplaceFileContents(path("a.txt"), "new").failedAt, FileReplacement::Done);
-    EXPECT_EQ(slurp(path("b.txt")), "new");
+    EXPECT_EQ(scratch_.read("b.txt"), "new");
     EXPECT_EQ(statOf(path("a.txt")).st_nlink, 2u);
-    EXPECT_EQ(entries(folder_), 2u);
+    EXPECT_EQ(entries(scratch_.path()), 2u);
 }
 
 TEST_F(ReplaceFileTest, SpecialFilesKeepTheirKind) {
@@ -113,7 +102,7 @@ TEST_F(ReplaceFileTest, SpecialFilesKeepTheirKind) {
     }
     EXPECT_EQ(ReplaceFileContents(path("null"), "gone").failedAt, FileReplacement::Done);
     EXPECT_TRUE(S_ISCHR(statOf(path("null")).st_mode));
-    EXPECT_EQ(entries(folder_), 2u);
+    EXPECT_EQ(entries(scratch_.path()), 2u);
 }
 
 TEST_F(ReplaceFileTest, NamesUpToTheLongestTheFolderTakes) {
@@ -121,21 +110,21 @@ TEST_F(ReplaceFileTest, NamesUpToTheLongestTheFolderTakes) {
     for (std::size_t length = 249; length <= 255; ++length) {
         SCOPED_TRACE(length);
         const std::string name = path(std::string(length, 'n'));
-        spit(name, "old");
+        scratch_.write(std::string(length, 'n'), "old");
         EXPECT_EQ(ReplaceFileContents(name, "new").failedAt, FileReplacement::Done);
-        EXPECT_EQ(slurp(name), "new");
+        EXPECT_EQ(scratch_.read(std::string(length, 'n')), "new");
         fs::remove(name);
         EXPECT_EQ(ReplaceFileContents(name, "fresh").failedAt, FileReplacement::Done);
         fs::remove(name);
     }
-    EXPECT_EQ(entries(folder_), 0u);
+    EXPECT_EQ(entries(scratch_.path()), 0u);
 }
 
 TEST_F(ReplaceFileTest, FileSizeLimitFailsTheWriteAndKeepsTheOldFile) {
     // Guards against SIGXFSZ ending the program and leaving the temporary file behind; the
     // child keeps the signal's default action, so only the writer's own handling can save it.
-    spit(path("keep.txt"), "precious");
-    spit(path("linked.txt"), "linked");
+    scratch_.write("keep.txt", "precious");
+    scratch_.write("linked.txt", "linked");
     fs::create_hard_link(path("linked.txt"), path("other.txt"));
     const int status = InChild(false, [&] {
         std::signal(SIGXFSZ, SIG_DFL);
@@ -146,15 +135,15 @@ TEST_F(ReplaceFileTest, FileSizeLimitFailsTheWriteAndKeepsTheOldFile) {
                Expect(path("linked.txt"), big, FileReplacement::Write, EFBIG);
     });
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(slurp(path("keep.txt")), "precious");
-    EXPECT_EQ(slurp(path("other.txt")), "linked");
-    EXPECT_EQ(entries(folder_), 3u);
+    EXPECT_EQ(scratch_.read("keep.txt"), "precious");
+    EXPECT_EQ(scratch_.read("other.txt"), "linked");
+    EXPECT_EQ(entries(scratch_.path()), 3u);
 }
 
 TEST_F(ReplaceFileTest, PermissionOutcomeIsThatOfAPlainWrite) {
     if (::geteuid() != 0) GTEST_SKIP() << "acting as another user needs root";
     // Root's plain write opens a read-only file, so root's save does too and keeps the mode.
-    spit(path("ro.txt"), "old");
+    scratch_.write("ro.txt", "old");
     ::chmod(path("ro.txt").c_str(), 0444);
     EXPECT_EQ(ReplaceFileContents(path("ro.txt"), "root").failedAt, FileReplacement::Done);
     EXPECT_EQ(statOf(path("ro.txt")).st_mode & 07777, 0444u);
@@ -164,22 +153,22 @@ TEST_F(ReplaceFileTest, PermissionOutcomeIsThatOfAPlainWrite) {
     EXPECT_EQ(
         InChild(true, [&] { return Expect(path("ro.txt"), "x", FileReplacement::Create, EACCES); }),
         0);
-    EXPECT_EQ(slurp(path("ro.txt")), "root");
+    EXPECT_EQ(scratch_.read("ro.txt"), "root");
     EXPECT_EQ(statOf(path("ro.txt")).st_mode & 07777, 0444u);
 }
 
 TEST_F(ReplaceFileTest, FilesOfOtherOwnersAndFoldersThatTakeNoNewFileAreWrittenInPlace) {
     if (::geteuid() != 0) GTEST_SKIP() << "acting as another user needs root";
     // Someone else's file saved by root stays theirs.
-    spit(path("theirs.txt"), "old");
+    scratch_.write("theirs.txt", "old");
     ::chown(path("theirs.txt").c_str(), kNobody, kNobody);
     EXPECT_EQ(ReplaceFileContents(path("theirs.txt"), "new").failedAt, FileReplacement::Done);
     EXPECT_EQ(statOf(path("theirs.txt")).st_uid, kNobody);
-    EXPECT_EQ(slurp(path("theirs.txt")), "new");
+    EXPECT_EQ(scratch_.read("theirs.txt"), "new");
 
     // A writable file in a folder its user may not write to.
     fs::create_directory(path("locked"));
-    spit(path("locked/mine.txt"), "old");
+    scratch_.write("locked/mine.txt", "old");
     ::chown(path("locked").c_str(), kNobody, kNobody);
     ::chown(path("locked/mine.txt").c_str(), kNobody, kNobody);
     ::chmod(path("locked").c_str(), 0555);
@@ -187,18 +176,18 @@ TEST_F(ReplaceFileTest, FilesOfOtherOwnersAndFoldersThatTakeNoNewFileAreWrittenI
         InChild(true,
                 [&] { return Expect(path("locked/mine.txt"), "saved", FileReplacement::Done); }),
         0);
-    EXPECT_EQ(slurp(path("locked/mine.txt")), "saved");
+    EXPECT_EQ(scratch_.read("locked/mine.txt"), "saved");
 
     // Another user's writable file in a sticky folder, where rename may not replace it.
     fs::create_directory(path("sticky"));
     ::chmod(path("sticky").c_str(), 01777);
-    spit(path("sticky/shared.txt"), "old");
+    scratch_.write("sticky/shared.txt", "old");
     ::chmod(path("sticky/shared.txt").c_str(), 0666);
     EXPECT_EQ(
         InChild(true,
                 [&] { return Expect(path("sticky/shared.txt"), "saved", FileReplacement::Done); }),
         0);
-    EXPECT_EQ(slurp(path("sticky/shared.txt")), "saved");
+    EXPECT_EQ(scratch_.read("sticky/shared.txt"), "saved");
     EXPECT_EQ(statOf(path("sticky/shared.txt")).st_uid, 0u);
     EXPECT_EQ(entries(path("locked")) + entries(path("sticky")), 2u);
 }

@@ -1,6 +1,7 @@
 // Pendara: builds and reworks plain-text lists, one item per line.
 #include <QApplication>
 #include <QFont>
+#include <csignal>
 
 #include "app/glyphs.h"
 #include "app/main_window.h"
@@ -12,6 +13,9 @@
 #include "version.h"
 
 int main(int argc, char* argv[]) {
+    // A write past the file-size limit fails as a write error instead of killing the program
+    // with the unsaved list; the file writer holds the signal back as well.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pendara"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pendara"));

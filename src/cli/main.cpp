@@ -1,5 +1,6 @@
 // pendara-cli: the list rules of Pendara from a shell.
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <exception>
 #include <iostream>
@@ -83,6 +84,8 @@ int Run(const std::vector<std::string>& words) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Output past the file-size limit fails as a write error instead of killing the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Whatever goes wrong ends in a message and status 1, never in an abort.
     try {
         return Run(std::vector<std::string>(argv + 1, argv + argc));

@@ -126,7 +126,10 @@ void ComparerPage::btnFirstClick(QObject* sender) {
     LineListModel* model = modelByTag(sender);
     if (model == nullptr) return;
     // Into the Main List of the window this page belongs to, whichever window that is.
-    RunGuarded(this, context_.dialogs(), [&] { context_.mainList().assign(model->lines()); });
+    RunGuarded(this, context_.dialogs(), [&] {
+        context_.mainList().assign(model->lines());
+        context_.mainList().setOrigin(ListOrigin());
+    });
 }
 
 void ComparerPage::clpClipboard(QObject* sender) {

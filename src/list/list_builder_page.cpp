@@ -64,7 +64,10 @@ void ListBuilderPage::Load1Click() {
             &context_.window(),
             {QString(), QStringLiteral("Text File (*.txt);;All Files (*)"), QString(), QString()});
         if (!path) return;
-        mainList_->setText(ReadListFile(LocalPath(*path)));
+        std::string text;
+        ListOrigin origin = ListOrigin::FromFile(ReadListFileBytes(LocalPath(*path)), text);
+        mainList_->setText(std::move(text));
+        mainList_->setOrigin(std::move(origin));
     });
 }
 
@@ -74,7 +77,7 @@ void ListBuilderPage::Save1Click() {
             &context_.window(),
             {QString(), QStringLiteral("Text File (*.txt)"), QString(), QStringLiteral("txt")});
         if (!path) return;
-        WriteListFile(LocalPath(*path), mainList_->text());
+        WriteListFile(LocalPath(*path), mainList_->origin().fileBytes(mainList_->text()));
     });
 }
 
@@ -97,6 +100,7 @@ void ListBuilderPage::btnScrambleClick() {
 void ListBuilderPage::RemAllClick() {
     RunGuarded(&context_.window(), context_.dialogs(), [this] {
         mainList_->clear();
+        mainList_->setOrigin(ListOrigin());
         ui_->List2->setFocus();
     });
 }
@@ -107,8 +111,10 @@ void ListBuilderPage::Button4Click() {
 }
 
 void ListBuilderPage::Button5Click() {
-    RunGuarded(&context_.window(), context_.dialogs(),
-               [this] { mainList_->setText(context_.dialogs().clipboardText()); });
+    RunGuarded(&context_.window(), context_.dialogs(), [this] {
+        mainList_->setText(context_.dialogs().clipboardText());
+        mainList_->setOrigin(ListOrigin());
+    });
 }
 
 void ListBuilderPage::Label1DblClick() {

@@ -9,6 +9,8 @@
 #include <utility>
 
 #include "list/failure.h"
+#include "list/line_list.h"
+#include "list/utf8.h"
 #include "os/file_descriptor.h"
 #include "os/read_all.h"
 #include "os/replace_file.h"
@@ -76,6 +78,30 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
         }
         AppendUtf8(out, (u >= 0xD800 && u <= 0xDFFF) ? char32_t{0xFFFD} : char32_t{u});
     }
+    if (bytes.size() % 2 != 0) AppendUtf8(out, 0xFFFD);
+    return out;
+}
+
+std::string Utf8ToUtf16(std::string_view text, bool bigEndian) {
+    std::string out;
+    out.reserve(2 * text.size());
+    const auto unit = [&](char32_t u) {
+        const auto high = static_cast<char>(u >> 8);
+        const auto low = static_cast<char>(u & 0xFF);
+        out.push_back(bigEndian ? high : low);
+        out.push_back(bigEndian ? low : high);
+    };
+    const auto character = [&](char32_t cp) {
+        if (cp >= 0x10000) {
+            unit(0xD800 + ((cp - 0x10000) >> 10));
+            unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            unit(cp);
+        }
+    };
+    WalkUtf8(
+        text, [&](char32_t cp, std::string_view) { character(cp); },
+        [&](unsigned char stray) { character(stray); });
     return out;
 }
 
@@ -87,7 +113,45 @@ std::string DecodeListText(std::string bytes) {
     return bytes;
 }
 
+std::string MainListTextOf(std::string bytes) {
+    return EncodeListText(DecodeListText(std::move(bytes)), FileForm{});
+}
+
+std::string EncodeListText(std::string_view text, const FileForm& form) {
+    const std::string_view lineEnd = form.lineEnd == FileForm::LineEnd::CrLf ? "\r\n"
+                                     : form.lineEnd == FileForm::LineEnd::Lf ? "\n"
+                                                                             : "\r";
+    const std::string_view kept = text.substr(0, text.find('\0'));
+    const bool finalBreak = form.finalBreak == FileForm::FinalBreak::Yes ||
+                            (form.finalBreak == FileForm::FinalBreak::AsHeld && !kept.empty() &&
+                             (kept.back() == '\r' || kept.back() == '\n'));
+    std::string body;
+    body.reserve(kept.size() + kept.size() / 16 + 2);
+    LineCursor cursor(kept);
+    bool any = false;
+    for (std::string_view line; cursor.next(line); any = true) {
+        if (any) body.append(lineEnd);
+        body.append(line);
+    }
+    if (any && finalBreak) body.append(lineEnd);
+    switch (form.encoding) {
+        case FileForm::Encoding::Plain:
+            return body;
+        case FileForm::Encoding::Utf8Mark:
+            return "\xEF\xBB\xBF" + body;
+        case FileForm::Encoding::Utf16Le:
+            return "\xFF\xFE" + Utf8ToUtf16(body, false);
+        case FileForm::Encoding::Utf16Be:
+            return "\xFE\xFF" + Utf8ToUtf16(body, true);
+    }
+    return body;
+}
+
 std::string ReadListFile(const std::string& path) {
+    return DecodeListText(ReadListFileBytes(path));
+}
+
+std::string ReadListFileBytes(const std::string& path) {
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) FailOpen(path, errno);
     struct stat info {};
@@ -97,7 +161,7 @@ std::string ReadListFile(const std::string& path) {
     std::string bytes;
     bytes.reserve(S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0);
     if (const int error = ReadAll(fd.get(), bytes); error != 0) FailOpen(path, error);
-    return DecodeListText(std::move(bytes));
+    return bytes;
 }
 
 void WriteListFile(const std::string& path, std::string_view text) {

@@ -85,6 +85,12 @@ MainList::MainList(QsciScintilla& editor) : editor_(editor) {
     // Let the horizontal scroll bar reach the longest line as the user scrolls.
     editor_.SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1);
     editor_.SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTH, 1);
+    setOrigin(ListOrigin());
+}
+
+void MainList::setOrigin(ListOrigin origin) {
+    origin_ = std::move(origin);
+    editor_.setToolTip(QString::fromStdString(DescribeFileForm(origin_.form())));
 }
 
 std::string MainList::text() const {

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "list/line_list.h"
+#include "list/list_origin.h"
 
 class QsciScintilla;
 
@@ -40,11 +41,17 @@ public:
 
     QsciScintilla& editor() { return editor_; }
 
+    // The file the list came from, which Save List writes it back as.
+    const ListOrigin& origin() const { return origin_; }
+    // Also shows the file form as the editor's tool tip.
+    void setOrigin(ListOrigin origin);
+
 private:
     void replaceText(const std::string& text);
 
     QsciScintilla& editor_;
     int suspended_ = 0;
+    ListOrigin origin_;
 };
 
 // Every break (CR LF, lone CR, lone LF) as CR LF, the text cut at its first NUL. A text that

@@ -66,6 +66,7 @@ void MergerPage::Button11Click() {
             MergeLists(mode, left, right, ui_->before->text().toStdString(),
                        ui_->txtSeparator->text().toStdString(), ui_->after->text().toStdString());
         context_.mainList().assign(work);
+        context_.mainList().setOrigin(ListOrigin());
         context_.navigator().showListBuilder();
     });
 }

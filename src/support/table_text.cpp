@@ -24,21 +24,6 @@ std::string EightBitToUtf8(std::string_view bytes) {
     return out;
 }
 
-void AppendUtf16Unit(std::string& out, char32_t unit) {
-    out.push_back(static_cast<char>(unit & 0xFF));
-    out.push_back(static_cast<char>((unit >> 8) & 0xFF));
-}
-
-void AppendUtf16(std::string& out, char32_t cp) {
-    if (cp >= 0x10000) {
-        cp -= 0x10000;
-        AppendUtf16Unit(out, 0xD800 + (cp >> 10));
-        AppendUtf16Unit(out, 0xDC00 + (cp & 0x3FF));
-    } else {
-        AppendUtf16Unit(out, cp);
-    }
-}
-
 // Builds the rows as the scanner meets field ends.
 class RowBuilder {
 public:
@@ -127,16 +112,8 @@ std::string TableFileBytes(const std::vector<std::string>& lines) {
 }
 
 std::string Utf16TableFileBytes(const std::vector<std::string>& lines) {
-    std::string out = "\xFF\xFE";
-    for (const std::string& line : lines) {
-        // A stray byte is the Latin-1 character with its code.
-        WalkUtf8(
-            line, [&](char32_t cp, std::string_view) { AppendUtf16(out, cp); },
-            [&](unsigned char stray) { AppendUtf16(out, stray); });
-        AppendUtf16(out, U'\r');
-        AppendUtf16(out, U'\n');
-    }
-    return out;
+    // A stray byte is the Latin-1 character with its code.
+    return "\xFF\xFE" + Utf8ToUtf16(JoinLines(lines, "\r\n"), false);
 }
 
 }  // namespace pendara

@@ -48,6 +48,79 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs.saveRequests.at(0).defaultSuffix, QStringLiteral("txt"));
     }
 
+    void sampleFilesComeBackInTheirForm_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("sorted");
+        QTest::addColumn<QString>("form");
+        QTest::newRow("CR LF, last line open")
+            << QByteArray("b\r\na") << QByteArray("a\r\nb")
+            << QStringLiteral("Plain bytes, CR LF, no final break");
+        QTest::newRow("LF") << QByteArray("b\na\n") << QByteArray("a\nb\n")
+                            << QStringLiteral("Plain bytes, LF");
+        QTest::newRow("CR") << QByteArray("b\ra\r") << QByteArray("a\rb\r")
+                            << QStringLiteral("Plain bytes, CR");
+        QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF\xC3\xA9\na")
+                                    << QByteArray(
+                                           "\xEF\xBB\xBF"
+                                           "a\n\xC3\xA9")
+                                    << QStringLiteral("UTF-8 with mark, LF, no final break");
+        QTest::newRow("UTF-16 LE") << QByteArray(
+                                          "\xFF\xFE"
+                                          "b\0\n\0a\0\n\0",
+                                          10)
+                                   << QByteArray(
+                                          "\xFF\xFE"
+                                          "a\0\n\0b\0\n\0",
+                                          10)
+                                   << QStringLiteral("UTF-16 LE, LF");
+        QTest::newRow("UTF-16 BE, odd length")
+            << QByteArray("\xFE\xFF\0b\0\r\0\n\0a\x7A", 11)
+            << QByteArray("\xFE\xFF\0a\xFF\xFD\0\r\0\n\0b", 12)
+            << QStringLiteral("UTF-16 BE, CR LF, no final break");
+        QTest::newRow("mixed breaks and a NUL")
+            << QByteArray("b\r\na\nc\0tail", 12) << QByteArray("a\r\nb\r\nc")
+            << QStringLiteral("Plain bytes, CR LF, no final break");
+    }
+
+    void sampleFilesComeBackInTheirForm() {
+        // Guards against a load and save that changed a file's mark, breaks or encoding.
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, sorted);
+        QFETCH(QString, form);
+        WindowFixture f;
+        TPDFrm& window = f.make();
+        Spit(f.path(QStringLiteral("in.txt")), file);
+        f.dialogs.openAnswers.push_back(f.path(QStringLiteral("in.txt")));
+        f.dialogs.saveAnswers.push_back(f.path(QStringLiteral("same.txt")));
+        f.dialogs.saveAnswers.push_back(f.path(QStringLiteral("sorted.txt")));
+        Click(window, "Load1");
+        QCOMPARE(window.mainList().editor().toolTip(), form);
+        Click(window, "Save1");
+        Click(window, "Sort");
+        Click(window, "Save1");
+        QCOMPARE(f.dialogs.errors, QStringList());
+        QCOMPARE(Slurp(f.path(QStringLiteral("same.txt"))), file);
+        QCOMPARE(Slurp(f.path(QStringLiteral("sorted.txt"))), sorted);
+    }
+
+    void listsFromNoFileAreSavedWithCrLf() {
+        WindowFixture f;
+        TPDFrm& window = f.make();
+        Spit(f.path(QStringLiteral("lf.txt")), QByteArray("\xEF\xBB\xBF"
+                                                          "a\nb\n"));
+        for (const char* reset : {"Button5", "RemAll"}) {
+            f.dialogs.openAnswers.push_back(f.path(QStringLiteral("lf.txt")));
+            Click(window, "Load1");
+            f.dialogs.clipboard = "x\ny";
+            Click(window, reset);
+            window.mainList().setText("x\ny");
+            f.dialogs.saveAnswers.push_back(f.path(QStringLiteral("out.txt")));
+            Click(window, "Save1");
+            QCOMPARE(Slurp(f.path(QStringLiteral("out.txt"))), QByteArray("x\r\ny"));
+            QCOMPARE(window.mainList().editor().toolTip(), QStringLiteral("Plain bytes, CR LF"));
+        }
+    }
+
     void loadTurnsEveryBreakIntoCrLfAndStopsAtNul() {
         WindowFixture f;
         TPDFrm& window = f.make();

@@ -1,0 +1,44 @@
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+#include <csignal>
+#include <cstdio>
+#include <fstream>
+
+#include "cli/cli_runner.h"
+
+namespace pendara::testing {
+namespace {
+
+TEST(CliOutput, FileSizeLimitIsAWriteErrorNotASignal) {
+    // Guards against SIGXFSZ killing pendara-cli: the child keeps the signal's default action,
+    // so only the program's own handling turns it into the ordinary write failure.
+    std::string lines;
+    for (int i = 0; i < 2000; ++i) lines += "line " + std::to_string(i) + "\n";
+    const std::string input = TempFile("limit-in.txt", lines);
+    const std::string out = TempFile("limit-out.txt", "");
+    const std::string err = TempFile("limit-err.txt", "");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{4096, 4096};
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0 || !std::freopen(out.c_str(), "wb", stdout) ||
+            !std::freopen(err.c_str(), "wb", stderr)) {
+            ::_exit(127);
+        }
+        ::execl(PENDARA_CLI, PENDARA_CLI, "reverse", input.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    std::ifstream in(err);
+    const std::string message((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(message, "pendara-cli: Stream write error\n");
+}
+
+}  // namespace
+}  // namespace pendara::testing

@@ -63,9 +63,13 @@ void ListBuilderPage::Load1Click() {
         const auto path = context_.dialogs().openFile(
             &context_.window(),
             {QString(), QStringLiteral("Text File (*.txt);;All Files (*)"), QString(), QString()});
-        if (!path) return;
-        mainList_->setText(ReadListFile(LocalPath(*path)));
+        if (path) loadFile(*path);
     });
+}
+
+void ListBuilderPage::loadFile(const QString& path) {
+    RunGuarded(&context_.window(), context_.dialogs(),
+               [&] { mainList_->setText(ReadListFile(LocalPath(path))); });
 }
 
 void ListBuilderPage::Save1Click() {

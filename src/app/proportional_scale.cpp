@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLayout>
 #include <QPointer>
+#include <QRadioButton>
 #include <QWidget>
 #include <cmath>
 #include <vector>
@@ -71,15 +73,28 @@ bool PlacedByParent(const QWidget& widget) {
     return parent->layout() != nullptr && Holds(*parent->layout(), widget);
 }
 
+// Only the defaults: sections are laid out lazily and sized by each grid's own code.
 void ScaleHeader(QHeaderView& header, double factor) {
     header.setMinimumSectionSize(std::max(1, Scaled(header.minimumSectionSize(), factor)));
     header.setDefaultSectionSize(Scaled(header.defaultSectionSize(), factor));
-    for (int i = 0; i < header.count(); ++i) {
-        if (header.sectionResizeMode(i) == QHeaderView::Interactive ||
-            header.sectionResizeMode(i) == QHeaderView::Fixed) {
-            header.resizeSection(i, Scaled(header.sectionSize(i), factor));
+}
+
+// The style draws check and radio marks at one size whatever the scale, so a shrunk caption
+// beside one may no longer fit. Such a box grows to its caption where no neighbour is in the way.
+void WidenToCaption(QAbstractButton& box) {
+    const QWidget* parent = box.parentWidget();
+    const int wanted = box.sizeHint().width();
+    if (parent == nullptr || wanted <= box.width()) return;
+    const QRect grown(box.x(), box.y(), wanted, box.height());
+    for (const QObject* object : parent->children()) {
+        const auto* sibling = qobject_cast<const QWidget*>(object);
+        if (sibling == nullptr || sibling == &box || sibling->isWindow()) continue;
+        if (!sibling->geometry().intersects(box.geometry()) &&
+            sibling->geometry().intersects(grown)) {
+            return;
         }
     }
+    box.resize(wanted, box.height());
 }
 
 }  // namespace
@@ -124,6 +139,12 @@ void ScaleWidgetTree(QWidget& root, double factor) {
             editor->setFont(wanted);  // the editor keeps the text's font in its styles
         } else {
             widget->setFont(wanted);
+        }
+    }
+    for (const Before& before : widgets) {
+        if (before.widget == nullptr || PlacedByParent(*before.widget)) continue;
+        if (qobject_cast<QCheckBox*>(before.widget) || qobject_cast<QRadioButton*>(before.widget)) {
+            WidenToCaption(*static_cast<QAbstractButton*>(before.widget.data()));
         }
     }
 }

@@ -22,6 +22,7 @@ public:
         QString filter;         // Qt form: "Text File (*.txt);;All Files (*)"
         QString initialFolder;  // empty: the dialog's own choice
         QString defaultSuffix;  // without the dot; empty for none
+        QString purpose = {};   // dialogs of one purpose share a start folder; empty: by kind
     };
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> openFile(QWidget* owner, const FileDialog& dialog) = 0;

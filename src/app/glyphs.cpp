@@ -33,6 +33,48 @@ QIcon ApplicationIcon() {
     return icon;
 }
 
+QIcon HomePageIcon() {
+    QIcon icon;
+    for (int side : {16, 24, 32, 48}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal u = side / 16.0;
+        painter.setPen(QPen(QColor(40, 90, 170), u, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(QColor(63, 135, 224));
+        QPainterPath house;  // roof and walls in one outline
+        house.moveTo(8 * u, 1.5 * u);
+        house.lineTo(15 * u, 8 * u);
+        house.lineTo(13 * u, 8 * u);
+        house.lineTo(13 * u, 14.5 * u);
+        house.lineTo(3 * u, 14.5 * u);
+        house.lineTo(3 * u, 8 * u);
+        house.lineTo(1 * u, 8 * u);
+        house.closeSubpath();
+        painter.drawPath(house);
+        painter.setBrush(Qt::white);
+        painter.setPen(Qt::NoPen);
+        painter.drawRect(QRectF(6.5 * u, 10 * u, 3 * u, 4.5 * u));  // the door
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+QIcon SquareIcon(const QIcon& icon, int side) {
+    QIcon square;
+    for (int size : {side, 2 * side}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QPixmap native = icon.pixmap(QSize(size, size));
+        painter.drawPixmap(QRect(0, 0, size, size), native);
+        square.addPixmap(pixmap);
+    }
+    return square;
+}
+
 QPixmap BitcoinPicture(const QSize& size) {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);

@@ -16,7 +16,9 @@
 #include "app/glyphs.h"
 #include "app/handler_guard.h"
 #include "app/page_control.h"
+#include "app/proportional_scale.h"
 #include "app/status_texts.h"
+#include "app/window_scale.h"
 #include "batch/batch_panel.h"
 #include "compare/comparer_page.h"
 #include "extras/error_message_page.h"
@@ -40,6 +42,9 @@ namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+// Room for the title bar and borders the window manager adds, unknown before the first show.
+constexpr PixelSize kFrameAllowance{12, 40};
+
 }  // namespace
 
 TPDFrm::TPDFrm(const Services& services, QWidget* owner)
@@ -55,7 +60,7 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(ApplicationIcon());
     ui_->Icon->setPixmap(ApplicationIcon().pixmap(32, 32));
-    ui_->btnHome->setIcon(style()->standardIcon(QStyle::SP_DirHomeIcon));
+    ui_->btnHome->setIcon(HomePageIcon());
     ui_->btnAbout->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
     SetLinkTarget(*ui_->btnHome, QString::fromUtf8(maker::kHomePage));
     SetLinkTarget(*ui_->sBitBtn7, QString::fromUtf8(maker::kSupportPage));
@@ -83,12 +88,17 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
          {ui_->SpeedButton1, ui_->spdLM, ui_->spdLS, ui_->spdLE, ui_->spdTools, ui_->sbMore}) {
         connect(button, &QToolButton::clicked, this, &TPDFrm::MenuSelection);
     }
-    ui_->SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DialogYesButton));
-    ui_->spdLM->setIcon(style()->standardIcon(QStyle::SP_FileDialogListView));
-    ui_->spdLS->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
-    ui_->spdLE->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    ui_->spdTools->setIcon(style()->standardIcon(QStyle::SP_ComputerIcon));
-    ui_->sbMore->setIcon(style()->standardIcon(QStyle::SP_DesktopIcon));
+    // The style's icons come in different native sizes; drawn square they line up the captions.
+    const std::pair<QToolButton*, QStyle::StandardPixmap> menuIcons[] = {
+        {ui_->SpeedButton1, QStyle::SP_DialogYesButton},
+        {ui_->spdLM, QStyle::SP_FileDialogListView},
+        {ui_->spdLS, QStyle::SP_ArrowRight},
+        {ui_->spdLE, QStyle::SP_FileDialogContentsView},
+        {ui_->spdTools, QStyle::SP_ComputerIcon},
+        {ui_->sbMore, QStyle::SP_DesktopIcon}};
+    for (const auto& [button, icon] : menuIcons) {
+        button->setIcon(SquareIcon(style()->standardIcon(icon), button->iconSize().width()));
+    }
     ui_->spdLM->setChecked(true);
 
     connect(ui_->btnHome, &QToolButton::clicked, this, &TPDFrm::btnHomeClick);
@@ -125,9 +135,14 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
     connect(timer1_, &QTimer::timeout, this, &TPDFrm::Timer1Timer);
     timer1_->start();
 
-    // Centred on the desktop when created.
+    // Centred on the desktop when created, shrunk first where the screen is too small.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
+        const QRect available = screen->availableGeometry();
+        if (services_.screenFit == ScreenFit::ShrinkToScreen) {
+            ScaleWidgetTree(*this, FitWindowScale({width(), height()}, kFrameAllowance,
+                                                  {available.width(), available.height()}));
+        }
+        move(available.center() - rect().center());
     }
     FormCreate();
 }
@@ -217,12 +232,17 @@ void TPDFrm::Label6DblClick() {
 }
 
 void TPDFrm::IconDblClick() {
-    RunGuarded(this, dialogs(), [this] {
-        auto* window = new TPDFrm(services_, this);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-        window->show();
-    });
+    RunGuarded(this, dialogs(), [this] { openWindow(); });
 }
+
+TPDFrm& TPDFrm::openWindow() {
+    auto* window = new TPDFrm(services_, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return *window;
+}
+
+void TPDFrm::loadList(const QString& path) { listBuilder_->loadFile(path); }
 
 void TPDFrm::AboutClick() {
     RunGuarded(this, dialogs(), [this] {

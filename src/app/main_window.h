@@ -51,6 +51,11 @@ public:
     Dialogs& dialogs() { return context_.dialogs(); }
     PageControl& page();
 
+    // Loads a list file into this window's Main List as Load List would.
+    void loadList(const QString& path);
+    // A further window owned by this one, shown, as a double-click on the icon opens.
+    TPDFrm& openWindow();
+
     // Puts spdLM down and runs the menu switch for it, as a click on it would.
     void showListBuilder() override;
 

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include "list/failure.h"
@@ -36,6 +38,18 @@ std::optional<QString> RunFileDialog(QWidget* owner, const Dialogs::FileDialog& 
 }
 
 }  // namespace
+
+QtDialogs::QtDialogs() : dialogState_(std::make_unique<QTemporaryDir>()) {
+    // Qt's file dialog writes its history and view state to QtProject.conf in the user's config
+    // folder whenever one closes; the program keeps no such file, so that state goes to a folder
+    // of this run, removed at exit. The program itself stores nothing through QSettings.
+    if (dialogState_->isValid()) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dialogState_->path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dialogState_->path());
+    }
+}
+
+QtDialogs::~QtDialogs() = default;
 
 std::optional<QString> QtDialogs::openFile(QWidget* owner, const FileDialog& dialog) {
     return RunFileDialog(owner, dialog, QFileDialog::AcceptOpen);

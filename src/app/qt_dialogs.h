@@ -1,6 +1,10 @@
 #pragma once
 
+#include <memory>
+
 #include "app/dialogs.h"
+
+class QTemporaryDir;
 
 namespace pendara {
 
@@ -8,6 +12,9 @@ namespace pendara {
 // links and folders, and the system clipboard.
 class QtDialogs final : public Dialogs {
 public:
+    QtDialogs();
+    ~QtDialogs() override;
+
     std::optional<QString> openFile(QWidget* owner, const FileDialog& dialog) override;
     std::optional<QString> saveFile(QWidget* owner, const FileDialog& dialog) override;
     void error(QWidget* owner, const QString& text) override;
@@ -20,6 +27,10 @@ public:
     std::string clipboardText() override;
     void setClipboardText(std::string_view text) override;
     void beep() override;
+
+private:
+    // Where Qt's own file dialog keeps its state for this run only.
+    std::unique_ptr<QTemporaryDir> dialogState_;
 };
 
 }  // namespace pendara

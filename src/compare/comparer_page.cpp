@@ -12,6 +12,7 @@
 #include "list/list_file.h"
 #include "list/main_list.h"
 #include "merge/browse_for_list_file.h"
+#include "merge/file_drop_fills_box.h"
 #include "ui_comparer_page.h"
 
 namespace pendara {
@@ -45,6 +46,8 @@ ComparerPage::ComparerPage(const PageContext& context, QWidget* parent)
     }
     EscClearsBox::install(*ui_->txtFirst);
     EscClearsBox::install(*ui_->txtSecond);
+    FileDropFillsBox::install(*ui_->txtFirst);
+    FileDropFillsBox::install(*ui_->txtSecond);
 }
 
 ComparerPage::~ComparerPage() = default;

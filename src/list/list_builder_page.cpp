@@ -63,9 +63,14 @@ void ListBuilderPage::Load1Click() {
         const auto path = context_.dialogs().openFile(
             &context_.window(),
             {QString(), QStringLiteral("Text File (*.txt);;All Files (*)"), QString(), QString()});
-        if (!path) return;
+        if (path) loadFile(*path);
+    });
+}
+
+void ListBuilderPage::loadFile(const QString& path) {
+    RunGuarded(&context_.window(), context_.dialogs(), [&] {
         std::string text;
-        ListOrigin origin = ListOrigin::FromFile(ReadListFileBytes(LocalPath(*path)), text);
+        ListOrigin origin = ListOrigin::FromFile(ReadListFileBytes(LocalPath(path)), text);
         mainList_->setText(std::move(text));
         mainList_->setOrigin(std::move(origin));
     });

@@ -24,6 +24,9 @@ public:
     ~ListBuilderPage() override;
 
     MainList& mainList() { return *mainList_; }
+    // Loads a list file into the Main List as Load List does once a file is chosen; failures
+    // reach the error box.
+    void loadFile(const QString& path);
 
 public Q_SLOTS:
     void Load1Click();

@@ -8,6 +8,7 @@
 #include "list/list_file.h"
 #include "list/main_list.h"
 #include "merge/browse_for_list_file.h"
+#include "merge/file_drop_fills_box.h"
 #include "merge/merge_lists.h"
 #include "ui_merger_page.h"
 
@@ -40,6 +41,8 @@ MergerPage::MergerPage(const PageContext& context, QWidget* parent)
          {ui_->txtLeftUp, ui_->txtSeparator, ui_->txtRightDown, ui_->before, ui_->after}) {
         EscClearsBox::install(*box);
     }
+    FileDropFillsBox::install(*ui_->txtLeftUp);
+    FileDropFillsBox::install(*ui_->txtRightDown);
 }
 
 MergerPage::~MergerPage() = default;

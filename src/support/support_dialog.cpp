@@ -33,6 +33,7 @@ TfrmDonate::TfrmDonate(SettingsStore* settings, Dialogs& dialogs, QWidget* paren
     setFixedSize(422, 288);
     captionTemplate_ = windowTitle();
     label1Template_ = ui_->Label1->text();
+    label11Template_ = ui_->Label11->text();
     checkTemplate_ = ui_->chkShow->text();
 
     SetTarget(ui_->FB28, maker::kFanPage);
@@ -67,6 +68,7 @@ void TfrmDonate::FormShow() {
     const QString placeholder = QStringLiteral("%s");
     setWindowTitle(QString(captionTemplate_).replace(placeholder, name));
     ui_->Label1->setText(QString(label1Template_).replace(placeholder, name));
+    ui_->Label11->setText(QString(label11Template_).replace(placeholder, name));
     ui_->chkShow->setText(QString(checkTemplate_).replace(placeholder, escaped));
 
     if (settings_ == nullptr) return;

@@ -45,6 +45,7 @@ private:
     std::unique_ptr<Ui::TfrmDonate> ui_;
     QString captionTemplate_;
     QString label1Template_;
+    QString label11Template_;
     QString checkTemplate_;
     bool closing_ = false;
 };

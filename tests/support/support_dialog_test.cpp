@@ -46,6 +46,8 @@ private Q_SLOTS:
         QCOMPARE(d.check()->text(), QStringLiteral("Show this dialog when \"A&&B\" starts"));
         QCOMPARE(d.dialog.findChild<QLabel*>(QStringLiteral("Label4"))->text(),
                  QStringLiteral("Your support & contributions are greatly appreciated!"));
+        QCOMPARE(d.dialog.findChild<QLabel*>(QStringLiteral("Label11"))->text(),
+                 QStringLiteral("Thank you for using A&B!"));
         QCOMPARE(d.dialog.size(), QSize(422, 288));
     }
 

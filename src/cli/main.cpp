@@ -36,6 +36,14 @@ void PrintHelp(const std::vector<Command>& commands) {
     }
 }
 
+// Everything printed must reach its reader: a full disk or a closed pipe is an error, not help.
+int Flushed() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        throw pendara::Failure("Stream write error");
+    }
+    return 0;
+}
+
 int Usage(const std::string& message, const std::string& hint) {
     std::fprintf(stderr, "pendara-cli: %s\nUsage: pendara-cli %s\n", message.c_str(), hint.c_str());
     return 2;
@@ -43,39 +51,45 @@ int Usage(const std::string& message, const std::string& hint) {
 
 int Run(const std::vector<std::string>& words) {
     const std::vector<Command> commands = AllCommands();
-    if (words.empty()) return Usage("no command given", "COMMAND [OPTIONS] [FILE] (see --help)");
-    if (words[0] == "--help" || words[0] == "-h") {
-        PrintHelp(commands);
-        return 0;
-    }
-    if (words[0] == "--version") {
-        std::printf("pendara-cli %s\n", pendara::kVersion);
-        return 0;
+    const char* const hint = "COMMAND [OPTIONS] [FILE] (see --help)";
+    if (words.empty()) return Usage("no command given", hint);
+    // Help is asked for only by the first word or the word right after the command; anywhere
+    // else "--help" is an option the command does not know, or a value or file name after "--".
+    if (words[0] == "--help" || words[0] == "-h" || words[0] == "--version") {
+        if (words.size() > 1) return Usage("unexpected argument '" + words[1] + "'", hint);
+        if (words[0] == "--version") {
+            std::printf("pendara-cli %s\n", pendara::kVersion);
+        } else {
+            PrintHelp(commands);
+        }
+        return Flushed();
     }
     const auto command = std::find_if(commands.begin(), commands.end(),
                                       [&](const Command& c) { return c.name == words[0]; });
-    if (command == commands.end()) {
-        return Usage("unknown command '" + words[0] + "'", "COMMAND [OPTIONS] [FILE] (see --help)");
-    }
-    const std::vector<std::string> rest(words.begin() + 1, words.end());
-    if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
+    if (command == commands.end()) return Usage("unknown command '" + words[0] + "'", hint);
+    if (words.size() > 1 && words[1] == "--help") {
         std::printf("Usage: pendara-cli %s\n%s\n", command->usage.c_str(),
                     command->summary.c_str());
-        return 0;
+        return Flushed();
     }
+    const std::vector<std::string> rest(words.begin() + 1, words.end());
     try {
         std::vector<pendara::cli::OptionShape> options = command->options;
         options.push_back({"--crlf", 0});
         pendara::cli::Context context{pendara::cli::Arguments(rest, options)};
-        const std::size_t plain = context.args.plain().size();
-        if (plain < command->minPlain) throw pendara::cli::UsageError("missing argument");
-        if (plain > command->maxPlain) {
-            throw pendara::cli::UsageError("unexpected argument '" + context.args.plain().back() +
-                                           "'");
+        const std::vector<std::string>& plain = context.args.plain();
+        if (plain.size() < command->minPlain) throw pendara::cli::UsageError("missing argument");
+        if (plain.size() > command->maxPlain) {
+            throw pendara::cli::UsageError("unexpected argument '" + plain.back() + "'");
+        }
+        // An optional FILE is the last plain argument; '' names no file, and is not stdin.
+        const bool hasOptionalFile =
+            command->maxPlain > command->minPlain && plain.size() == command->maxPlain;
+        if (hasOptionalFile && plain.back().empty()) {
+            throw pendara::cli::UsageError("a file name is empty");
         }
         command->run(context);
-        if (std::fflush(stdout) != 0) throw pendara::Failure("Stream write error");
-        return 0;
+        return Flushed();
     } catch (const pendara::cli::UsageError& error) {
         return Usage(error.what(), command->usage);
     }

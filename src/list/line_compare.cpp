@@ -17,7 +17,11 @@ namespace pendara {
 
 namespace {
 
-constexpr char16_t kStrayByteBase = 0xF700;
+// A stray byte becomes a lone low surrogate, U+DC00 + byte. Valid UTF-8 never decodes to a
+// surrogate and a character past U+FFFF always gives a whole pair, so no valid text can produce
+// one: a stray byte never compares equal to a real character. ICU weighs a lone surrogate by its
+// code point, so stray bytes sort after letters and in the order of their values.
+constexpr char16_t kStrayByteBase = 0xDC00;
 
 const char* UserCollationLocale() {
     const char* locale = uloc_getDefault();

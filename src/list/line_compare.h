@@ -13,8 +13,8 @@ namespace pendara {
 // secondary strength). Two lines are equal exactly when their sort keys are equal, so sets and
 // sorting can work on keys instead of pairwise comparisons.
 //
-// Bytes that are not UTF-8 are compared as distinct private characters, so two lines that differ
-// only in stray bytes never count as equal.
+// Bytes that are not UTF-8 are compared as characters of their own, distinct from each other and
+// from every valid character, so a line with a stray byte never equals one without it.
 //
 // An instance must not be shared between threads: making a key uses buffers inside it. A second
 // thread makes its own from locale().
@@ -48,7 +48,8 @@ private:
 // Sorts `lines` ascending by `collator`; equal lines keep their order.
 void SortLines(std::vector<std::string>& lines, const LineCollator& collator);
 
-// UTF-8 into UTF-16, each byte that is not part of a valid sequence becoming U+F700 + byte.
+// UTF-8 into UTF-16, each byte that is not part of a valid sequence becoming the lone
+// surrogate U+DC00 + byte.
 void DecodeForCollation(std::string_view text, std::u16string& out);
 
 }  // namespace pendara

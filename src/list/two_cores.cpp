@@ -1,6 +1,7 @@
 #include "list/two_cores.h"
 
 #include <exception>
+#include <system_error>
 #include <thread>
 
 #include "list/line_compare.h"
@@ -15,14 +16,22 @@ void RunOnTwoCores(std::size_t lines, const LineCollator& collator, const Collat
         return;
     }
     std::exception_ptr failure;
-    std::thread helper([&] {
-        try {
-            const LineCollator own(collator.locale().c_str());
-            second(own);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-    });
+    std::thread helper;
+    try {
+        helper = std::thread([&] {
+            try {
+                const LineCollator own(collator.locale().c_str());
+                second(own);
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had (a process limit, say): the work still gets done, on one core.
+        first(collator);
+        second(collator);
+        return;
+    }
     try {
         first(collator);
     } catch (...) {

@@ -37,9 +37,10 @@ std::string TempFile(const std::string& name, const std::string& bytes) {
     return path.string();
 }
 
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input) {
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
+                 const char* outPath) {
     const std::string in = TempFile("stdin", input);
-    const std::string out = (Folder() / "stdout").string();
+    const std::string out = outPath ? outPath : (Folder() / "stdout").string();
     const std::string err = (Folder() / "stderr").string();
     const pid_t child = ::fork();
     if (child == 0) {
@@ -57,7 +58,7 @@ CliResult RunCli(const std::vector<std::string>& args, const std::string& input)
     ::waitpid(child, &status, 0);
     CliResult result;
     result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = Slurp(out);
+    if (!outPath) result.out = Slurp(out);
     result.err = Slurp(err);
     return result;
 }

@@ -11,8 +11,10 @@ struct CliResult {
     std::string err;
 };
 
-// Runs pendara-cli with `args`, feeding `input` to its standard input.
-CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "");
+// Runs pendara-cli with `args`, feeding `input` to its standard input. With `outPath` its
+// standard output goes to that file instead of being captured.
+CliResult RunCli(const std::vector<std::string>& args, const std::string& input = "",
+                 const char* outPath = nullptr);
 
 // A file in a fresh temporary folder holding `bytes`; removed with the folder at exit.
 std::string TempFile(const std::string& name, const std::string& bytes);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "cli/cli_runner.h"
 
@@ -36,6 +37,47 @@ TEST(CliConventions, ErrorsAndUsage) {
     EXPECT_EQ(RunCli({"count", "a", "b"}).status, 2);
     EXPECT_EQ(RunCli({"--version"}).status, 0);
     EXPECT_EQ(RunCli({"sort", "--help"}).status, 0);
+}
+
+TEST(CliConventions, HelpOnlyWhereItIsAskedFor) {
+    // Guards against "--help" anywhere giving usage text and status 0 in place of the result.
+    EXPECT_NE(RunCli({"--help"}).out.find("Commands:"), std::string::npos);
+    EXPECT_NE(RunCli({"sort", "--help", "x"}).out.find("Usage: pendara-cli sort"),
+              std::string::npos);
+    EXPECT_EQ(RunCli({"add", "--", "--help"}, "a\n").out, "--helpa\n");
+    EXPECT_EQ(RunCli({"filter", "--include", "--help"}, "x --help\ny\n").out, "x --help\n");
+    const CliResult asFile = RunCli({"sort", "--", "--help"});
+    EXPECT_EQ(asFile.status, 1);
+    EXPECT_NE(asFile.err.find("Cannot open file"), std::string::npos) << asFile.err;
+    EXPECT_EQ(RunCli({"sort", "--reverse", "--help"}).status, 2);
+
+    for (const std::string first : {"--help", "--version"}) {
+        const CliResult extra = RunCli({first, "sort"});
+        EXPECT_EQ(extra.status, 2) << first;
+        EXPECT_NE(extra.err.find("unexpected argument 'sort'"), std::string::npos) << extra.err;
+    }
+}
+
+TEST(CliConventions, EmptyFileNameIsWrongUsage) {
+    // Guards against '' reading standard input as if no file had been named.
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"sort", ""}, {"count", ""}, {"add", "x", ""}}) {
+        const CliResult result = RunCli(args, "a\n");
+        EXPECT_EQ(result.status, 2) << args[0];
+        EXPECT_NE(result.err.find("a file name is empty"), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(RunCli({"replace", "a", ""}, "abc\n").out, "bc\n");  // an empty WITH is no file
+}
+
+TEST(CliConventions, HelpAndVersionToAFullDeviceFail) {
+    // Guards against reporting success when the help or version text could not be written.
+    if (::access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--help"}, {"--version"}, {"sort", "--help"}}) {
+        const CliResult result = RunCli(args, "", "/dev/full");
+        EXPECT_EQ(result.status, 1) << args[0];
+        EXPECT_EQ(result.err, "pendara-cli: Stream write error\n");
+    }
 }
 
 TEST(CliCount, CountsLines) {

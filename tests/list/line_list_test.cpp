@@ -3,8 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "list/failure.h"
 #include "list/line_compare.h"
+#include "list/list_file.h"
 
 namespace pendara {
 namespace {
@@ -87,11 +90,50 @@ TEST(LineCollator, IgnoresCaseButNotAccentsOrBlanks) {
     EXPECT_TRUE(collator.equal("", ""));
 }
 
+// UTF-8 of one code point, by way of its UTF-16 little-endian code units.
+std::string Utf8(char32_t cp) {
+    std::string utf16;
+    const auto unit = [&](char32_t u) {
+        utf16 += static_cast<char>(u & 0xFF);
+        utf16 += static_cast<char>(u >> 8);
+    };
+    if (cp < 0x10000) {
+        unit(cp);
+    } else {
+        unit(0xD800 + ((cp - 0x10000) >> 10));
+        unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    }
+    return Utf16ToUtf8(utf16, false);
+}
+
 TEST(LineCollator, StrayBytesStayDistinct) {
-    // Guards against decoding every invalid byte to the same replacement character.
+    // Guards against decoding every invalid byte to the same replacement character, and against
+    // a stray byte sharing its comparison code with a real character ("\xFF" was U+F7FF).
     const LineCollator collator("");
     EXPECT_FALSE(collator.equal("a\x80", "a\x81"));
     EXPECT_TRUE(collator.equal("A\x80", "a\x80"));
+
+    std::map<std::string, int> strayKeys;  // key -> byte
+    for (int byte = 0x80; byte <= 0xFF; ++byte) {
+        strayKeys.emplace(collator.sortKey(std::string(1, static_cast<char>(byte))), byte);
+    }
+    ASSERT_EQ(strayKeys.size(), 128u);
+    std::string key;
+    for (char32_t cp = 0; cp <= 0x10FFFF; ++cp) {
+        if (cp == 0xD800) cp = 0xE000;
+        key.clear();
+        collator.appendSortKey(Utf8(cp), key);
+        const auto same = strayKeys.find(key);
+        if (same != strayKeys.end()) {
+            ADD_FAILURE() << "stray byte " << same->second << " equals U+" << std::hex
+                          << static_cast<std::uint32_t>(cp);
+        }
+    }
+
+    // Stray bytes sort after letters, in the order of their values.
+    std::vector<std::string> lines{"\xFF", "b\x80", "\x80", "\xC3\xA9", "z", "b"};
+    SortLines(lines, collator);
+    EXPECT_THAT(lines, ElementsAre("b", "b\x80", "\xC3\xA9", "z", "\x80", "\xFF"));
 }
 
 TEST(LineCollator, CLocaleStillIgnoresCase) {

@@ -28,7 +28,7 @@ bool MayBecomeMark(std::string_view bytes) {
 }  // namespace
 
 LineReader::LineReader(const std::string& path, std::size_t blockSize)
-    : path_(path), fd_(STDIN_FILENO), blockSize_(blockSize < 16 ? 16 : blockSize) {
+    : path_(path), fd_(STDIN_FILENO), blockSize_(blockSize == 0 ? 1 : blockSize) {
     if (!IsStandardInput(path)) {
         owned_ = FileDescriptor(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
         if (owned_.get() < 0) failRead(errno);
@@ -40,6 +40,7 @@ LineReader::LineReader(const std::string& path, std::size_t blockSize)
     buffer_.resize(blockSize_);
     // The first bytes decide how the rest is read; a pipe may deliver them one by one.
     while (!rawEnded_ && MayBecomeMark(std::string_view(buffer_.data(), end_))) {
+        if (end_ == buffer_.size()) buffer_.resize(end_ + blockSize_);
         const std::size_t got = readRaw(buffer_.data() + end_, buffer_.size() - end_);
         rawEnded_ = got == 0;
         end_ += got;
@@ -107,7 +108,7 @@ bool LineReader::readMore() {
         end_ -= pos_;
         pos_ = 0;
     }
-    if (buffer_.size() - end_ < blockSize_ / 2) buffer_.resize(buffer_.size() * 2);
+    if (buffer_.size() - end_ < (blockSize_ + 1) / 2) buffer_.resize(buffer_.size() * 2);
     const std::size_t before = end_;
     if (encoding_ == Encoding::Bytes) {
         const std::size_t got = readRaw(buffer_.data() + end_, buffer_.size() - end_);

@@ -18,14 +18,6 @@ std::pair<std::string, std::string> TwoListNames(const Context& context) {
     return {first, second};
 }
 
-// Both lists, read first then second.
-std::pair<LineList, LineList> ReadTwoLists(const Context& context) {
-    const auto [first, second] = TwoListNames(context);
-    LineList a = context.readList(first);
-    LineList b = context.readList(second);
-    return {std::move(a), std::move(b)};
-}
-
 std::string TextOption(const Context& context, const std::string& option) {
     return context.args.has(option) ? context.args.value(option) : std::string();
 }
@@ -72,23 +64,29 @@ void Merge(Context& context) {
 void Compare(Context& context) {
     if (!context.args.has("--result")) throw UsageError("--result is required");
     const std::string& which = context.args.value("--result");
-    LineList Comparison::*result = nullptr;
-    if (which == "first-only") {
-        result = &Comparison::firstOnly;
-    } else if (which == "second-only") {
-        result = &Comparison::secondOnly;
-    } else if (which == "same") {
-        result = &Comparison::same;
-    } else if (which == "different") {
-        result = &Comparison::different;
-    } else {
+    if (which != "first-only" && which != "second-only" && which != "same" &&
+        which != "different") {
         throw UsageError("--result takes first-only, second-only, same or different, not '" +
                          which + "'");
     }
-    auto [first, second] = ReadTwoLists(context);
-    const Comparison comparison =
-        CompareLists(std::move(first), std::move(second), LineCollator::forUserLocale());
-    context.writeLines(comparison.*result);
+    // Each list as one text and its line starts: a string per line would cost more than the
+    // text itself.
+    const auto [firstName, secondName] = TwoListNames(context);
+    const TextLines first(context.readText(firstName));
+    const TextLines second(context.readText(secondName));
+    const ComparedPositions result =
+        CompareLinePositions(first, second, LineCollator::forUserLocale());
+    std::string out;
+    const auto put = [&](const TextLines& lines, const std::vector<std::uint32_t>& positions) {
+        for (const std::uint32_t i : positions) {
+            out.append(lines[i]).append(context.lineEnd());
+            context.flushOut(out, false);
+        }
+    };
+    if (which == "first-only" || which == "different") put(first, result.firstOnly);
+    if (which == "same") put(first, result.same);
+    if (which == "second-only" || which == "different") put(second, result.secondOnly);
+    context.flushOut(out, true);
 }
 
 }  // namespace

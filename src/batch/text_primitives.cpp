@@ -47,15 +47,27 @@ std::size_t Find(std::string_view s, std::string_view needle, std::size_t from) 
         const std::uint64_t lastWord = static_cast<unsigned char>(last) * kEveryByte;
         const std::uint64_t firstBits = static_cast<unsigned char>(firstSet) * kEveryByte;
         const std::uint64_t lastBits = static_cast<unsigned char>(lastSet) * kEveryByte;
-        for (; at + m - 1 + 8 <= s.size(); at += 8) {
-            const std::uint64_t a = LoadWord(s.data() + at) | firstBits;
-            const std::uint64_t b = LoadWord(s.data() + at + m - 1) | lastBits;
-            for (std::uint64_t hits = ZeroBytes(a ^ firstWord) & ZeroBytes(b ^ lastWord); hits != 0;
-                 hits &= hits - 1) {
+        const auto hitsAt = [&](std::size_t word) {
+            const std::uint64_t x = LoadWord(s.data() + word) | firstBits;
+            const std::uint64_t y = LoadWord(s.data() + word + m - 1) | lastBits;
+            return ZeroBytes(x ^ firstWord) & ZeroBytes(y ^ lastWord);
+        };
+        const auto firstMatch = [&](std::size_t word, std::uint64_t hits) {
+            for (; hits != 0; hits &= hits - 1) {
                 const std::size_t candidate =
-                    at + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+                    word + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
                 if (matchesAt(candidate)) return candidate;
             }
+            return npos;
+        };
+        for (; at + m - 1 + 8 <= s.size(); at += 8) {
+            if (const std::size_t found = firstMatch(at, hitsAt(at)); found != npos) return found;
+        }
+        // The last positions as one more word that overlaps the one before, instead of a byte
+        // at a time: on short lines the tail is a good part of the line.
+        if (at + m <= s.size() && s.size() >= m - 1 + 8) {
+            const std::size_t last = s.size() - (m - 1) - 8;
+            return firstMatch(last, hitsAt(last) & (~std::uint64_t{0} << (8 * (at - last))));
         }
     }
     for (; at + m <= s.size(); ++at) {

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Times pendara-cli against the nearest standard tool doing the same work, side by side, on a
-# generated list of 1,000,000 lines of about 30 characters (written to a temporary folder).
-#   bench/cli_vs_tools.sh [PENDARA_CLI] [RUNS]
-# PENDARA_CLI defaults to build/pendara-cli; each figure is the median of RUNS runs
-# (default 5), in seconds of wall-clock time, output to a file (grep stops at the first match
-# when its output is /dev/null).
+# Times pendara-cli against the nearest standard tool doing the same work, side by side in one
+# run, on a generated list of 1,000,000 lines of about 30 characters (in a temporary folder), and
+# prints each ratio and the peak memory of both sides.
+#   bench/cli_vs_tools.sh [PENDARA_CLI] [RUNS] [STREAM_GB]
+# PENDARA_CLI defaults to build/pendara-cli; each time is the median of RUNS rounds (default 5),
+# in seconds of wall-clock time, output to a file. One round runs every command once, so a change
+# in the machine's load falls on all of them alike. With STREAM_GB, a filter over that many
+# gigabytes from a pipe shows the memory a streamed command needs.
 set -euo pipefail
 cli=$(realpath "${1:-build/pendara-cli}")
 runs=${2:-5}
+stream_gb=${3:-0}
 [ -x "$cli" ] || { echo "cli_vs_tools: no pendara-cli at $cli" >&2; exit 2; }
 export LC_ALL=C.UTF-8
 
@@ -16,7 +19,7 @@ trap 'rm -rf "$dir"' EXIT
 list=$dir/list.txt
 
 # Words like the benchmark lists: repeats and case variants, blanks at the ends of every 7th line,
-# an empty line every 50th.
+# an empty line every 50th. The second list is the first with every third line in capitals.
 awk 'BEGIN {
   srand(1); n = split("red Green blue apple CAR house key value list word Mail item stock north", w, " ")
   for (i = 0; i < 1000000; i++) {
@@ -27,30 +30,69 @@ awk 'BEGIN {
     print line
   }
 }' > "$list"
+awk '{ print (NR % 3 == 0 ? toupper($0) : $0) }' "$list" > "$dir/second.txt"
+# A thousand keywords, a few of which occur in the list.
+awk 'BEGIN { srand(2); for (i = 0; i < 997; i++) printf "k%dz%d ", i, int(rand() * 1e6);
+             printf "apple north CAR" }' > "$dir/words.txt"
+tr ' ' '\n' < "$dir/words.txt" > "$dir/words.lines"
+words=$(cat "$dir/words.txt")
+export words
 
-median() {  # median of RUNS timings of "$@"
-  local times=() t
-  for _ in $(seq "$runs"); do
-    t=$( { TIMEFORMAT=%R; time "$@" > "$dir/out"; } 2>&1 )
-    times+=("$t")
+names=() ours=() tools=()
+row() {  # name, pendara-cli arguments (one string), tool command (one string)
+  names+=("$1")
+  ours+=("'$cli' $2")
+  tools+=("$3")
+}
+row add "add '#' '$list'" "sed 's/^/#/' '$list'"
+row remove "remove --count 2 '$list'" "sed -E 's/^.{1,2}//' '$list'"
+row replace "replace apple pear '$list'" "sed 's/apple/pear/g' '$list'"
+row trim "trim '$list'" "sed 's/^ *//; s/ *\$//' '$list'"
+row remove-empty "remove-empty '$list'" "grep -v '^\$' '$list'"
+row number "number '$list'" "nl -ba -w1 -s'. ' '$list'"
+row filter "filter --include apple --match-case '$list'" "grep -F apple '$list'"
+row filter-case "filter --include apple '$list'" "grep -iF apple '$list'"
+row filter-1000 "filter --any --include \"\$words\" '$list'" "grep -iF -f '$dir/words.lines' '$list'"
+row merge "merge --separator '|' '$list' '$dir/second.txt'" "paste -d '|' '$list' '$dir/second.txt'"
+row sort "sort '$list'" "sort -f '$list'"
+row compare "compare --result different '$list' '$dir/second.txt'" \
+  "sort -f '$list' > '$dir/a' && sort -f '$dir/second.txt' > '$dir/b' && comm --nocheck-order -3 '$dir/a' '$dir/b'"
+row cat "count '$list'" "cat '$list'"
+
+count=${#names[@]}
+for ((c = 0; c < count; c++)); do : > "$dir/ours$c"; : > "$dir/tools$c"; done
+: > "$dir/cat"
+for _ in $(seq "$runs"); do
+  for ((c = 0; c < count; c++)); do
+    { TIMEFORMAT=%R; time bash -c "${ours[$c]}" > "$dir/out" || true; } 2>> "$dir/ours$c"
+    { TIMEFORMAT=%R; time bash -c "${tools[$c]}" > "$dir/out" || true; } 2>> "$dir/tools$c"
   done
-  printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p"
-}
+done
+median() { sort -n "$1" | sed -n "$(( (runs + 1) / 2 ))p"; }
+peak() { /usr/bin/time -f %M bash -c "exec $1" 2>&1 > /dev/null | tail -1; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", (b > 0 ? a / b : 0) }'; }
 
-compare() {  # name, tool command (one string), then the pendara-cli arguments
-  local name=$1 tool=$2; shift 2
-  local same=differs
-  if cmp -s <("$cli" "$@" "$list") <(bash -c "$tool" < "$list"); then same=same; fi
-  printf '%-48s %9s %9s   %-7s %s\n' "pendara-cli $*" "$(median "$cli" "$@" "$list")" \
-    "$(median bash -c "$tool < '$list'")" "$same" "$tool"
-}
+cat_time=$(median "$dir/tools$((count - 1))")
+printf 'File: %s lines, %s bytes; median of %s rounds, seconds; peak memory in MiB; %s processors\n' \
+  "$(wc -l < "$list")" "$(wc -c < "$list")" "$runs" "$(nproc)"
+printf 'cat moves the file in %s s\n\n' "$cat_time"
+printf '%-13s %8s %8s %6s %6s %8s %8s  %-7s %s\n' command pendara tool ratio x-cat \
+  'MiB ours' 'MiB tool' output 'tool command'
+for ((c = 0; c < count - 1; c++)); do
+  a=$(median "$dir/ours$c")
+  b=$(median "$dir/tools$c")
+  same=differs
+  if cmp -s <(bash -c "${ours[$c]}") <(bash -c "${tools[$c]}"); then same=same; fi
+  printf '%-13s %8s %8s %6s %6s %8s %8s  %-7s %s\n' "${names[$c]}" "$a" "$b" "$(ratio "$a" "$b")" \
+    "$(ratio "$a" "$cat_time")" "$(( $(peak "${ours[$c]}") / 1024 ))" \
+    "$(( $(peak "${tools[$c]}") / 1024 ))" "$same" "${tools[$c]//$dir\//}"
+done
+echo "ratio = pendara / tool; x-cat = pendara / cat; 'differs' where the tool's rule is not the same"
 
-printf 'File: %s lines, %s bytes; median of %s runs, seconds\n\n' \
-  "$(wc -l < "$list")" "$(wc -c < "$list")" "$runs"
-printf '%-48s %9s %9s   %-7s %s\n' "command" "pendara" "tool" "output" "tool command"
-compare add "sed 's/^/#/'" add '#'
-compare remove "sed -E 's/^.{1,2}//'" remove --count 2
-compare replace "sed 's/apple/pear/g'" replace apple pear
-compare filter "grep -F apple" filter --include apple --match-case
-compare filter-case "grep -iF apple" filter --include apple
-compare remove-empty "grep -v '^\$'" remove-empty
+if [ "$stream_gb" != 0 ]; then
+  bytes=$((stream_gb * 1024 * 1024 * 1024))
+  printf '\nfilter --include apple over %s GiB from a pipe: ' "$stream_gb"
+  kib=$( { /usr/bin/time -f %M "$cli" filter --include apple \
+             < <(yes 'red apple-12345 key=value Mail' | head -c "$bytes") > /dev/null; } 2>&1 )
+  printf '%s MiB peak\n' "$((kib / 1024))"
+fi

@@ -6,27 +6,38 @@
 
 namespace pendara {
 
+std::size_t AddTextOffset(std::string_view line, const LinePlace& place) {
+    if (place.anchor == LinePlace::Anchor::SearchText) {
+        const std::size_t found = FindWhole(line, place.search);
+        if (found == std::string::npos) return found;
+        return place.backwards() ? found : found + place.search.size();
+    }
+    if (place.backwards()) {
+        const CharIndex chars(line);
+        return chars.offset(chars.length() - place.position + 1);
+    }
+    // Forwards only the characters before the index need walking, not the whole line.
+    return place.position <= 1
+               ? 0
+               : ByteOffsetOfChar(line, static_cast<std::size_t>(place.position - 1));
+}
+
 void AddText(LineList& lines, std::string_view text, const LinePlace& place) {
     if (text.empty()) return;
-    const bool backwards = place.backwards();
-    const bool indexMode = place.anchor == LinePlace::Anchor::Position;
-    const std::int64_t index = place.position;
-    const std::string_view search = place.search;
     for (std::string& line : lines.lines()) {
-        std::size_t at;
-        if (indexMode && backwards) {
-            const CharIndex chars(line);
-            at = chars.offset(chars.length() - index + 1);
-        } else if (indexMode) {
-            // Forwards only the characters before the index need walking, not the whole line.
-            at = index <= 1 ? 0 : ByteOffsetOfChar(line, static_cast<std::size_t>(index - 1));
-        } else {
-            const std::size_t found = FindWhole(line, search);
-            if (found == std::string::npos) continue;
-            at = backwards ? found : found + search.size();
-        }
-        line.insert(at, text);
+        const std::size_t at = AddTextOffset(line, place);
+        if (at != std::string::npos) line.insert(at, text);
     }
+}
+
+void AppendAddedText(std::string& out, std::string_view line, std::string_view text,
+                     const LinePlace& place) {
+    const std::size_t at = text.empty() ? std::string::npos : AddTextOffset(line, place);
+    if (at == std::string::npos) {
+        out.append(line);
+        return;
+    }
+    out.append(line.substr(0, at)).append(text).append(line.substr(at));
 }
 
 }  // namespace pendara

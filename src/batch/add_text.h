@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "batch/line_place.h"
@@ -19,5 +20,12 @@ namespace pendara {
 // before it (backwards does not search from the end). The search is case-sensitive; a line
 // without the search text, an empty search text and an empty line stay as they are.
 void AddText(LineList& lines, std::string_view text, const LinePlace& place);
+
+// The byte offset in `line` where AddText puts its text, or npos when the line stays as it is.
+std::size_t AddTextOffset(std::string_view line, const LinePlace& place);
+
+// The view form of AddText for one line: appends the edited line to `out`.
+void AppendAddedText(std::string& out, std::string_view line, std::string_view text,
+                     const LinePlace& place);
 
 }  // namespace pendara

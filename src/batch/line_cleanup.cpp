@@ -8,40 +8,47 @@
 namespace pendara {
 
 void RemoveEmptyLines(LineList& lines, EmptyLines empty) {
-    const bool ignoreSpace = empty == EmptyLines::BlanksOnly;
-    KeepLinesFromLast(lines.lines(), [ignoreSpace](const std::string& line) {
-        return ignoreSpace ? !TrimBlanks(line).empty() : !line.empty();
-    });
+    KeepLinesFromLast(lines.lines(),
+                      [empty](const std::string& line) { return !IsEmptyLine(line, empty); });
+}
+
+std::string_view TrimmedLine(std::string_view line, LineEnds ends) {
+    if (ends == LineEnds::End || ends == LineEnds::Both) line = TrimTrailing(line);
+    if (ends == LineEnds::Start || ends == LineEnds::Both) line = TrimLeading(line);
+    return line;
 }
 
 void TrimLines(LineList& lines, LineEnds ends) {
-    const bool left = ends == LineEnds::Start || ends == LineEnds::Both;
-    const bool right = ends == LineEnds::End || ends == LineEnds::Both;
-    if (!left && !right) return;
+    if (ends == LineEnds::Neither) return;
     for (std::string& line : lines.lines()) {
-        if (right) line.erase(TrimTrailing(line).size());
-        if (left) line.erase(0, line.size() - TrimLeading(line).size());
+        const std::string_view kept = TrimmedLine(line, ends);
+        if (kept.size() == line.size()) continue;
+        const auto start = static_cast<std::size_t>(kept.data() - line.data());
+        line.erase(start + kept.size());
+        line.erase(0, start);
     }
 }
 
-void RemoveLinesByLength(LineList& lines, const LengthCondition& condition) {
+bool HasRemovedLength(std::string_view line, const LengthCondition& condition) {
     const std::int64_t limit = condition.length;
-    const std::int64_t rangeLow = std::min(limit, condition.rangeEnd);
-    const std::int64_t rangeHigh = std::max(limit, condition.rangeEnd);
-    KeepLinesFromLast(lines.lines(), [&](const std::string& line) {
-        const auto length = static_cast<std::int64_t>(CharCount(line));
-        switch (condition.option) {
-            case LengthOption::Equal:
-                return length != limit;
-            case LengthOption::Less:
-                return length >= limit;
-            case LengthOption::More:
-                return length <= limit;
-            case LengthOption::Range:
-                return length < rangeLow || length > rangeHigh;
-        }
-        return true;
-    });
+    const auto length = static_cast<std::int64_t>(CharCount(line));
+    switch (condition.option) {
+        case LengthOption::Equal:
+            return length == limit;
+        case LengthOption::Less:
+            return length < limit;
+        case LengthOption::More:
+            return length > limit;
+        case LengthOption::Range:
+            return length >= std::min(limit, condition.rangeEnd) &&
+                   length <= std::max(limit, condition.rangeEnd);
+    }
+    return false;
+}
+
+void RemoveLinesByLength(LineList& lines, const LengthCondition& condition) {
+    KeepLinesFromLast(lines.lines(),
+                      [&](const std::string& line) { return !HasRemovedLength(line, condition); });
 }
 
 }  // namespace pendara

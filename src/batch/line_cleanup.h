@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
+#include "batch/text_primitives.h"
 #include "list/line_list.h"
 
 namespace pendara {
@@ -12,6 +14,10 @@ enum class EmptyLines { NoCharacter, BlanksOnly };
 
 // Deletes the empty lines.
 void RemoveEmptyLines(LineList& lines, EmptyLines empty);
+// Whether RemoveEmptyLines deletes `line`.
+inline bool IsEmptyLine(std::string_view line, EmptyLines empty) {
+    return empty == EmptyLines::BlanksOnly ? TrimBlanks(line).empty() : line.empty();
+}
 
 // Which ends of a line lose their blanks.
 enum class LineEnds { Neither, Start, End, Both };
@@ -25,6 +31,8 @@ inline LineEnds EndsOf(bool start, bool end) {
 // Strips blanks from the chosen ends of every line. A line of blanks only becomes empty and
 // stays. The number and order of lines never change.
 void TrimLines(LineList& lines, LineEnds ends);
+// `line` as TrimLines leaves it.
+std::string_view TrimmedLine(std::string_view line, LineEnds ends);
 
 enum class LengthOption { Equal, Less, More, Range };
 
@@ -38,5 +46,7 @@ struct LengthCondition {
 };
 
 void RemoveLinesByLength(LineList& lines, const LengthCondition& condition);
+// Whether RemoveLinesByLength deletes `line`.
+bool HasRemovedLength(std::string_view line, const LengthCondition& condition);
 
 }  // namespace pendara

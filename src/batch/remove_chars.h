@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "batch/line_place.h"
 #include "list/line_list.h"
@@ -22,5 +24,16 @@ namespace pendara {
 //
 // A count below 1 removes nothing.
 void RemoveChars(LineList& lines, std::int64_t count, const LinePlace& place);
+
+// The bytes of `line` that RemoveChars removes: an offset and a length, which may be 0.
+struct ByteRange {
+    std::size_t offset = 0;
+    std::size_t length = 0;
+};
+ByteRange RemovedChars(std::string_view line, std::int64_t count, const LinePlace& place);
+
+// The view form of RemoveChars for one line: appends the edited line to `out`.
+void AppendRemovedChars(std::string& out, std::string_view line, std::int64_t count,
+                        const LinePlace& place);
 
 }  // namespace pendara

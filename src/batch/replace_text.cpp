@@ -14,4 +14,9 @@ void ReplaceText(LineList& lines, std::string_view find, std::string_view replac
     }
 }
 
+void AppendReplacedText(std::string& out, std::string_view line, std::string_view find,
+                        std::string_view replacement) {
+    AppendReplacingEvery(out, line, find, replacement);
+}
+
 }  // namespace pendara

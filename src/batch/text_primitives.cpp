@@ -10,31 +10,64 @@
 
 namespace pendara {
 
-std::size_t FindWhole(std::string_view s, std::string_view needle, std::size_t from) {
+namespace {
+
+// The search behind FindWhole and FindWholeFolded. Eight candidate positions at a time are
+// tested by their first and last byte with two word compares, and only where both match is the
+// rest compared. On lines of a few dozen bytes this beats a byte-by-byte search, and memmem,
+// whose set-up per call dominates there. Folding sets the 0x20 bit of a byte before comparing
+// it with a small letter, which matches exactly that letter and its capital.
+template <bool folded>
+std::size_t Find(std::string_view s, std::string_view needle, std::size_t from) {
     constexpr std::size_t npos = std::string_view::npos;
     const std::size_t m = needle.size();
     if (m == 0 || from > s.size() || m > s.size() - from) return npos;
+    const auto isSmall = [](char c) { return c >= 'a' && c <= 'z'; };
+    const char first = needle[0], last = needle[m - 1];
+    const char firstSet = folded && isSmall(first) ? 0x20 : 0;
+    const char lastSet = folded && isSmall(last) ? 0x20 : 0;
+    const auto middleMatches = [&](std::size_t at) {
+        if constexpr (folded) {
+            for (std::size_t k = 1; k + 1 < m; ++k) {
+                if (FoldAscii(s[at + k]) != needle[k]) return false;
+            }
+            return true;
+        } else {
+            return std::memcmp(s.data() + at + 1, needle.data() + 1, m > 2 ? m - 2 : 0) == 0;
+        }
+    };
     const auto matchesAt = [&](std::size_t at) {
-        return s[at] == needle[0] && s[at + m - 1] == needle[m - 1] &&
-               std::memcmp(s.data() + at + 1, needle.data() + 1, m > 2 ? m - 2 : 0) == 0 &&
+        return static_cast<char>(s[at] | firstSet) == first &&
+               static_cast<char>(s[at + m - 1] | lastSet) == last && middleMatches(at) &&
                IsCharBoundary(s, at) && IsCharBoundary(s, at + m);
     };
-    // Eight candidate positions at a time, tested by their first and last byte with two word
-    // compares; only where both match does memcmp run. On lines of a few dozen bytes this beats
-    // a byte-by-byte search, and memmem, whose set-up per call dominates there.
     std::size_t at = from;
     if constexpr (std::endian::native == std::endian::little) {
-        const std::uint64_t first = static_cast<unsigned char>(needle[0]) * kEveryByte;
-        const std::uint64_t last = static_cast<unsigned char>(needle[m - 1]) * kEveryByte;
-        for (; at + m - 1 + 8 <= s.size(); at += 8) {
-            const std::uint64_t a = LoadWord(s.data() + at);
-            const std::uint64_t b = LoadWord(s.data() + at + m - 1);
-            for (std::uint64_t hits = ZeroBytes(a ^ first) & ZeroBytes(b ^ last); hits != 0;
-                 hits &= hits - 1) {
+        const std::uint64_t firstWord = static_cast<unsigned char>(first) * kEveryByte;
+        const std::uint64_t lastWord = static_cast<unsigned char>(last) * kEveryByte;
+        const std::uint64_t firstBits = static_cast<unsigned char>(firstSet) * kEveryByte;
+        const std::uint64_t lastBits = static_cast<unsigned char>(lastSet) * kEveryByte;
+        const auto hitsAt = [&](std::size_t word) {
+            const std::uint64_t x = LoadWord(s.data() + word) | firstBits;
+            const std::uint64_t y = LoadWord(s.data() + word + m - 1) | lastBits;
+            return ZeroBytes(x ^ firstWord) & ZeroBytes(y ^ lastWord);
+        };
+        const auto firstMatch = [&](std::size_t word, std::uint64_t hits) {
+            for (; hits != 0; hits &= hits - 1) {
                 const std::size_t candidate =
-                    at + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
+                    word + static_cast<std::size_t>(std::countr_zero(hits)) / 8;
                 if (matchesAt(candidate)) return candidate;
             }
+            return npos;
+        };
+        for (; at + m - 1 + 8 <= s.size(); at += 8) {
+            if (const std::size_t found = firstMatch(at, hitsAt(at)); found != npos) return found;
+        }
+        // The last positions as one more word that overlaps the one before, instead of a byte
+        // at a time: on short lines the tail is a good part of the line.
+        if (at + m <= s.size() && s.size() >= m - 1 + 8) {
+            const std::size_t last = s.size() - (m - 1) - 8;
+            return firstMatch(last, hitsAt(last) & (~std::uint64_t{0} << (8 * (at - last))));
         }
     }
     for (; at + m <= s.size(); ++at) {
@@ -43,19 +76,32 @@ std::size_t FindWhole(std::string_view s, std::string_view needle, std::size_t f
     return npos;
 }
 
+}  // namespace
+
+std::size_t FindWhole(std::string_view s, std::string_view needle, std::size_t from) {
+    return Find<false>(s, needle, from);
+}
+
+std::size_t FindWholeFolded(std::string_view s, std::string_view foldedNeedle, std::size_t from) {
+    return Find<true>(s, foldedNeedle, from);
+}
+
+void AppendReplacingEvery(std::string& out, std::string_view s, std::string_view old,
+                          std::string_view replacement) {
+    std::size_t done = 0;
+    for (std::size_t at = FindWhole(s, old); at != std::string_view::npos;
+         at = FindWhole(s, old, done)) {
+        out.append(s.substr(done, at - done));
+        out.append(replacement);
+        done = at + old.size();
+    }
+    out.append(s.substr(done));
+}
+
 std::string ReplaceEvery(std::string_view s, std::string_view old, std::string_view replacement) {
-    std::size_t at = FindWhole(s, old);
-    if (at == std::string_view::npos) return std::string(s);
     std::string result;
     result.reserve(s.size() + (replacement.size() > old.size() ? s.size() / 2 : 0));
-    std::size_t done = 0;
-    while (at != std::string_view::npos) {
-        result.append(s.substr(done, at - done));
-        result.append(replacement);
-        done = at + old.size();
-        at = FindWhole(s, old, done);
-    }
-    result.append(s.substr(done));
+    AppendReplacingEvery(result, s, old, replacement);
     return result;
 }
 

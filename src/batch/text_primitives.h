@@ -13,6 +13,9 @@ namespace pendara {
 // the inserted text is never searched again: ReplaceEvery("aaa", "aa", "b") == "ba".
 // `s` unchanged when `old` is empty.
 std::string ReplaceEvery(std::string_view s, std::string_view old, std::string_view replacement);
+// The same, appended to `out`.
+void AppendReplacingEvery(std::string& out, std::string_view s, std::string_view old,
+                          std::string_view replacement);
 
 // A blank is any byte 0 to 32. Blanks inside the text stay.
 std::string_view TrimBlanks(std::string_view s);
@@ -25,5 +28,10 @@ inline bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
 // byte for byte and matched only on whole characters; npos when there is none or `needle` is
 // empty.
 std::size_t FindWhole(std::string_view s, std::string_view needle, std::size_t from = 0);
+
+// FindWhole on `s` with the letters A to Z taken as a to z, without making the folded copy;
+// `foldedNeedle` holds no capital A to Z. The same offset as FindWhole(LowerAscii(s), ...).
+std::size_t FindWholeFolded(std::string_view s, std::string_view foldedNeedle,
+                            std::size_t from = 0);
 
 }  // namespace pendara

@@ -1,5 +1,6 @@
 #include "batch/add_text.h"
 #include "batch/keyword_filter.h"
+#include "batch/keyword_sieve.h"
 #include "batch/line_cleanup.h"
 #include "batch/remove_chars.h"
 #include "batch/replace_text.h"
@@ -31,8 +32,11 @@ LinePlace PlaceOf(const Context& context) {
 
 void Add(Context& context) {
     const LinePlace place = PlaceOf(context);
-    context.editLines(context.inputPath(1),
-                      [&](LineList& list) { AddText(list, context.args.plain()[0], place); });
+    const std::string& text = context.args.plain()[0];
+    context.editEach(context.inputPath(1), [&](std::string_view line, std::string& out) {
+        AppendAddedText(out, line, text, place);
+        return true;
+    });
 }
 
 void Remove(Context& context) {
@@ -40,14 +44,22 @@ void Remove(Context& context) {
     RejectBoth(context, "--at", "--next-to");
     const std::int32_t count = args.has("--count") ? args.number("--count", kPositive) : 1;
     const LinePlace place = PlaceOf(context);
-    context.editLines(context.inputPath(0),
-                      [&](LineList& list) { RemoveChars(list, count, place); });
+    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
+        AppendRemovedChars(out, line, count, place);
+        return true;
+    });
 }
 
 void Replace(Context& context) {
     const std::vector<std::string>& plain = context.args.plain();
-    context.editLines(context.inputPath(2), [&](LineList& list) {
-        ReplaceText(list, plain[0], plain.size() > 1 ? plain[1] : std::string());
+    const std::string find = plain[0], with = plain.size() > 1 ? plain[1] : std::string();
+    context.editEach(context.inputPath(2), [&](std::string_view line, std::string& out) {
+        if (find.empty()) {
+            out.append(line);
+        } else {
+            AppendReplacedText(out, line, find, with);
+        }
+        return true;
     });
 }
 
@@ -57,18 +69,24 @@ void Filter(Context& context) {
         return args.has(option) ? args.value(option) : std::string();
     };
     const std::string include = text("--include"), exclude = text("--exclude");
-    context.editLines(context.inputPath(0), [&](LineList& list) {
-        FilterByKeywords(
-            list, {include, args.has("--any") ? KeywordMatch::Any : KeywordMatch::All, exclude,
-                   args.has("--exclude-all") ? KeywordMatch::All : KeywordMatch::Any,
-                   args.has("--match-case") ? LetterCase::Match : LetterCase::Ignore});
+    const KeywordSieve sieve({include, args.has("--any") ? KeywordMatch::Any : KeywordMatch::All,
+                              exclude,
+                              args.has("--exclude-all") ? KeywordMatch::All : KeywordMatch::Any,
+                              args.has("--match-case") ? LetterCase::Match : LetterCase::Ignore});
+    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
+        if (!sieve.keeps(line)) return false;
+        out.append(line);
+        return true;
     });
 }
 
 void RemoveEmpty(Context& context) {
-    context.editLines(context.inputPath(0), [&](LineList& list) {
-        RemoveEmptyLines(list, context.args.has("--ignore-space") ? EmptyLines::BlanksOnly
-                                                                  : EmptyLines::NoCharacter);
+    const EmptyLines empty =
+        context.args.has("--ignore-space") ? EmptyLines::BlanksOnly : EmptyLines::NoCharacter;
+    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
+        if (IsEmptyLine(line, empty)) return false;
+        out.append(line);
+        return true;
     });
 }
 
@@ -77,7 +95,10 @@ void Trim(Context& context) {
     const bool right = context.args.has("--right");
     // Naming neither end trims both.
     const LineEnds ends = EndsOf(left || !right, right || !left);
-    context.editLines(context.inputPath(0), [&](LineList& list) { TrimLines(list, ends); });
+    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
+        out.append(TrimmedLine(line, ends));
+        return true;
+    });
 }
 
 void RemoveLength(Context& context) {
@@ -97,8 +118,11 @@ void RemoveLength(Context& context) {
         condition = {LengthOption::Range, args.number("--range", kLength, 0),
                      args.number("--range", kLength, 1)};
     }
-    context.editLines(context.inputPath(0),
-                      [&](LineList& list) { RemoveLinesByLength(list, condition); });
+    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
+        if (HasRemovedLength(line, condition)) return false;
+        out.append(line);
+        return true;
+    });
 }
 
 }  // namespace

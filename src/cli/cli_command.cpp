@@ -95,34 +95,11 @@ LineList Context::readList(const std::string& path) const {
     return list;
 }
 
-void Context::editLines(const std::string& path, const std::function<void(LineList&)>& rule) const {
-    constexpr std::size_t kChunk = 4096;
-    const std::string text = ReadInput(path);
-    const std::string_view lineEnd = args.has("--crlf") ? "\r\n" : "\n";
-    LineCursor cursor(text);
-    LineList chunk;
-    std::string out;
-    out.reserve(1 << 20);
-    for (bool more = true; more;) {
-        // The chunk's strings keep their room from one chunk to the next.
-        std::vector<std::string>& lines = chunk.lines();
-        lines.resize(kChunk);
-        std::size_t filled = 0;
-        std::string_view line;
-        while (filled < kChunk && (more = cursor.next(line))) lines[filled++].assign(line);
-        lines.resize(filled);
-        if (filled == 0) break;
-        rule(chunk);
-        for (const std::string& kept : chunk.lines()) {
-            out.append(kept);
-            out.append(lineEnd);
-        }
-        if (out.size() >= (1 << 20)) {
-            WriteOut(out);
-            out.clear();
-        }
-    }
+void Context::flushOut(std::string& out, bool now) const {
+    if (out.empty() || (!now && out.size() < kFlushAt)) return;
     WriteOut(out);
+    out.clear();
+    if (std::fflush(stdout) != 0) throw Failure("Stream write error");
 }
 
 std::string Context::readText(const std::string& path) const { return ReadInput(path); }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "batch/number_box_rule.h"
+#include "cli/line_reader.h"
 #include "list/line_list.h"
 
 namespace pendara::cli {
@@ -51,10 +52,12 @@ public:
 
     // The lines of `path`, or of standard input for "" or "-".
     LineList readList(const std::string& path) const;
-    // Reads `path` like readList and writes the lines `rule` leaves, a few thousand lines at a
-    // time, so a long list never lives as a million separate strings. Only for rules that treat
-    // each line on its own (the result of a line depends on that line and the rule alone).
-    void editLines(const std::string& path, const std::function<void(LineList&)>& rule) const;
+    // Streams the lines of `path` through `edit(line, out)`, which appends what becomes of the
+    // line to `out` and returns whether it stays (the line end then follows it). Only for rules
+    // that treat each line on its own. Output goes out as it is made, and always before the
+    // input is read again, so a slow pipe gets its lines back one by one.
+    template <typename Edit>
+    void editEach(const std::string& path, Edit edit) const;
     // Plain argument `index` when present, else "" (standard input).
     std::string inputPath(std::size_t index) const;
     // Each line followed by LF, or CR LF with --crlf.
@@ -64,7 +67,26 @@ public:
     std::string readText(const std::string& path) const;
     std::string_view lineEnd() const { return args.has("--crlf") ? "\r\n" : "\n"; }
     void writeText(std::string_view text) const;
+    // Writes `out` once it holds enough to be worth a write, or whatever it holds with `now`.
+    void flushOut(std::string& out, bool now) const;
+    static constexpr std::size_t kFlushAt = 128 * 1024;
 };
+
+template <typename Edit>
+void Context::editEach(const std::string& path, Edit edit) const {
+    LineReader reader(path);
+    const bool crlf = args.has("--crlf");
+    std::string out;
+    out.reserve(kFlushAt * 2);
+    reader.setBeforeRead([&] { flushOut(out, true); });
+    for (std::string_view line; reader.next(line);) {
+        if (!edit(line, out)) continue;
+        if (crlf) out.push_back('\r');
+        out.push_back('\n');
+        if (out.size() >= kFlushAt) flushOut(out, true);
+    }
+    flushOut(out, true);
+}
 
 struct Command {
     std::string name;

@@ -85,9 +85,12 @@ void Number(Context& context) {
     if (args.has("--start")) options.start = args.number("--start", {INT32_MIN, INT32_MAX});
     if (args.has("--width")) options.width = args.number("--width", {0, 100});
     if (args.has("--separator")) options.separator = args.value("--separator");
-    LineList list = context.readList(context.inputPath(0));
-    NumberLines(list, options);
-    context.writeLines(list);
+    std::int64_t number = options.start;
+    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
+        AppendLineNumber(out, number++, options);
+        out.append(line);
+        return true;
+    });
 }
 
 }  // namespace

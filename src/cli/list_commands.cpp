@@ -3,16 +3,25 @@
 #include "cli/cli_command.h"
 #include "list/line_order.h"
 #include "list/scramble.h"
+#include "list/text_lines.h"
 
 namespace pendara::cli {
 
 namespace {
 
 void Sort(Context& context) {
-    LineList list = context.readList(context.inputPath(0));
-    SortLinesBy(list, {context.args.has("--reverse"), context.args.has("--natural"),
-                       context.args.has("--length")});
-    context.writeLines(list);
+    // One copy of the text and where its lines start, no string per line: sorting a long list
+    // needs its keys as well, and those are the larger part.
+    const TextLines lines(context.readText(context.inputPath(0)));
+    const std::vector<std::uint32_t> order =
+        SortedPositions(lines, {context.args.has("--reverse"), context.args.has("--natural"),
+                                context.args.has("--length")});
+    std::string out;
+    for (const std::uint32_t i : order) {
+        out.append(lines[i]).append(context.lineEnd());
+        context.flushOut(out, false);
+    }
+    context.flushOut(out, true);
 }
 
 void Scramble(Context& context) {

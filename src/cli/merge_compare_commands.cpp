@@ -7,17 +7,15 @@ namespace pendara::cli {
 
 namespace {
 
-// Both lists, read first then second; standard input may feed one of them, not both.
-std::pair<LineList, LineList> ReadTwoLists(const Context& context) {
+// The two file names; standard input may feed one of the lists, not both.
+std::pair<std::string, std::string> TwoListNames(const Context& context) {
     const std::string& first = context.args.plain()[0];
     const std::string& second = context.args.plain()[1];
     if (first.empty() || second.empty()) throw UsageError("a file name is empty");
     if (first == "-" && second == "-") {
         throw UsageError("only one list can come from standard input");
     }
-    LineList a = context.readList(first);
-    LineList b = context.readList(second);
-    return {std::move(a), std::move(b)};
+    return {first, second};
 }
 
 std::string TextOption(const Context& context, const std::string& option) {
@@ -31,30 +29,64 @@ void Merge(Context& context) {
     const std::string before = TextOption(context, "--before");
     const std::string separator = TextOption(context, "--separator");
     const std::string after = TextOption(context, "--after");
-    const auto [left, right] = ReadTwoLists(context);
-    context.writeLines(MergeLists(mode, left, right, before, separator, after));
+    const auto [leftName, rightName] = TwoListNames(context);
+    // Both lists stream through, a line of each at a time; the shorter side counts as empty
+    // lines. Both files open before anything is written, so a missing one writes nothing.
+    LineReader left(leftName), right(rightName);
+    std::string out;
+    const auto flush = [&] { context.flushOut(out, true); };
+    left.setBeforeRead(flush);
+    right.setBeforeRead(flush);
+    const std::string_view end = context.lineEnd();
+    const auto put = [&](std::string_view line) {
+        out.append(line).append(end);
+        context.flushOut(out, false);
+    };
+    if (mode == MergeMode::TopBottom) {
+        if (!before.empty()) put(before);
+        for (std::string_view line; left.next(line);) put(line);
+        if (!separator.empty()) put(separator);
+        for (std::string_view line; right.next(line);) put(line);
+        if (!after.empty()) put(after);
+    } else {
+        std::string_view l, r;
+        for (bool moreLeft = left.next(l), moreRight = right.next(r); moreLeft || moreRight;
+             moreLeft = moreLeft && left.next(l), moreRight = moreRight && right.next(r)) {
+            AppendSideBySide(out, moreLeft ? l : std::string_view(),
+                             moreRight ? r : std::string_view(), before, separator, after);
+            out.append(end);
+            context.flushOut(out, false);
+        }
+    }
+    context.flushOut(out, true);
 }
 
 void Compare(Context& context) {
     if (!context.args.has("--result")) throw UsageError("--result is required");
     const std::string& which = context.args.value("--result");
-    LineList Comparison::*result = nullptr;
-    if (which == "first-only") {
-        result = &Comparison::firstOnly;
-    } else if (which == "second-only") {
-        result = &Comparison::secondOnly;
-    } else if (which == "same") {
-        result = &Comparison::same;
-    } else if (which == "different") {
-        result = &Comparison::different;
-    } else {
+    if (which != "first-only" && which != "second-only" && which != "same" &&
+        which != "different") {
         throw UsageError("--result takes first-only, second-only, same or different, not '" +
                          which + "'");
     }
-    auto [first, second] = ReadTwoLists(context);
-    const Comparison comparison =
-        CompareLists(std::move(first), std::move(second), LineCollator::forUserLocale());
-    context.writeLines(comparison.*result);
+    // Each list as one text and its line starts: a string per line would cost more than the
+    // text itself.
+    const auto [firstName, secondName] = TwoListNames(context);
+    const TextLines first(context.readText(firstName));
+    const TextLines second(context.readText(secondName));
+    const ComparedPositions result =
+        CompareLinePositions(first, second, LineCollator::forUserLocale());
+    std::string out;
+    const auto put = [&](const TextLines& lines, const std::vector<std::uint32_t>& positions) {
+        for (const std::uint32_t i : positions) {
+            out.append(lines[i]).append(context.lineEnd());
+            context.flushOut(out, false);
+        }
+    };
+    if (which == "first-only" || which == "different") put(first, result.firstOnly);
+    if (which == "same") put(first, result.same);
+    if (which == "second-only" || which == "different") put(second, result.secondOnly);
+    context.flushOut(out, true);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "compare/compare_lists.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <cstdint>
 #include <string>
@@ -16,17 +17,6 @@ namespace pendara {
 
 namespace {
 
-// The sort keys of one list's lines with their hashes.
-struct ListKeys {
-    CollationKeys keys;
-    std::vector<std::uint64_t> hashes;
-
-    explicit ListKeys(CollationKeys made) : keys(std::move(made)) {
-        hashes.reserve(keys.size());
-        for (std::size_t i = 0; i < keys.size(); ++i) hashes.push_back(HashKey(keys.key(i)));
-    }
-};
-
 // Groups the lines of both lists by sort key: every distinct key gets one group, and every line
 // knows its group. Equal keys are equal lines, so "does the other list hold an equal line" is a
 // flag on the group instead of a scan.
@@ -34,10 +24,9 @@ class KeyGroups {
 public:
     enum Flag : std::uint8_t { kInFirst = 1, kInSecond = 2, kListed = 4 };
 
-    KeyGroups(const std::vector<std::string>& first, const std::vector<std::string>& second,
-              const LineCollator& collator)
-        : keys_(MakeKeys(first, second, collator)), byKey_(first.size() + second.size()) {
-        groupOfLine_.reserve(first.size() + second.size());
+    explicit KeyGroups(std::pair<CollationKeys, CollationKeys> keys)
+        : keys_(std::move(keys)), byKey_(keys_.first.size() + keys_.second.size()) {
+        groupOfLine_.reserve(keys_.first.size() + keys_.second.size());
         add(keys_.first, kInFirst);
         add(keys_.second, kInSecond);
     }
@@ -46,21 +35,33 @@ public:
     std::uint8_t& flags(std::size_t line) { return flags_[groupOfLine_[line]]; }
 
 private:
-    void add(const ListKeys& list, std::uint8_t flag) {
+    std::string_view keyOf(std::uint32_t line) const {
+        return line < keys_.first.size() ? keys_.first.key(line)
+                                         : keys_.second.key(line - keys_.first.size());
+    }
+
+    void add(const CollationKeys& keys, std::uint8_t flag) {
         // The slot of a key some lines ahead is fetched early, so the table's cache misses
-        // overlap instead of adding up.
+        // overlap instead of adding up; only those few hashes are kept.
         constexpr std::size_t kAhead = 16;
-        const std::size_t count = list.hashes.size();
-        for (std::size_t i = 0; i < std::min(kAhead, count); ++i) byKey_.prefetch(list.hashes[i]);
+        std::array<std::uint64_t, kAhead> ahead{};
+        const std::size_t count = keys.size();
+        for (std::size_t i = 0; i < std::min(kAhead, count); ++i) {
+            ahead[i] = HashKey(keys.key(i));
+            byKey_.prefetch(ahead[i]);
+        }
         for (std::size_t i = 0; i < count; ++i) {
-            if (i + kAhead < count) byKey_.prefetch(list.hashes[i + kAhead]);
-            const std::string_view key = list.keys.key(i);
-            const auto fresh = static_cast<std::uint32_t>(groupKeys_.size());
-            const std::uint32_t group =
-                byKey_.findOrAdd(list.hashes[i], fresh,
-                                 [&](std::uint32_t other) { return groupKeys_[other] == key; });
+            const std::uint64_t hash = ahead[i % kAhead];
+            if (i + kAhead < count) {
+                ahead[i % kAhead] = HashKey(keys.key(i + kAhead));
+                byKey_.prefetch(ahead[i % kAhead]);
+            }
+            const std::string_view key = keys.key(i);
+            const auto fresh = static_cast<std::uint32_t>(firstLine_.size());
+            const std::uint32_t group = byKey_.findOrAdd(
+                hash, fresh, [&](std::uint32_t other) { return keyOf(firstLine_[other]) == key; });
             if (group == fresh) {
-                groupKeys_.push_back(key);
+                firstLine_.push_back(static_cast<std::uint32_t>(groupOfLine_.size()));
                 flags_.push_back(0);
             }
             flags_[group] |= flag;
@@ -68,29 +69,37 @@ private:
         }
     }
 
-    static std::pair<ListKeys, ListKeys> MakeKeys(const std::vector<std::string>& first,
-                                                  const std::vector<std::string>& second,
-                                                  const LineCollator& collator) {
-        auto [firstKeys, secondKeys] = CollationKeys::MakeTwo(first, second, collator);
-        return {ListKeys(std::move(firstKeys)), ListKeys(std::move(secondKeys))};
-    }
-
-    std::pair<ListKeys, ListKeys> keys_;
-    HashSlots byKey_;                          // groups by sort key
-    std::vector<std::string_view> groupKeys_;  // per group, into keys_
-    std::vector<std::uint8_t> flags_;          // per group
+    std::pair<CollationKeys, CollationKeys> keys_;
+    HashSlots byKey_;                       // groups by sort key
+    std::vector<std::uint32_t> firstLine_;  // per group: the line whose key it has
+    std::vector<std::uint8_t> flags_;       // per group
     std::vector<std::uint32_t> groupOfLine_;
 };
 
-}  // namespace
+// The passes of the comparison, on positions.
+ComparedPositions Compare(KeyGroups& groups, std::size_t firstCount, std::size_t secondCount) {
+    ComparedPositions result;
+    for (std::size_t i = 0; i < firstCount; ++i) {
+        auto& into = (groups.flags(i) & KeyGroups::kInSecond) ? result.same : result.firstOnly;
+        into.push_back(static_cast<std::uint32_t>(i));
+    }
+    // A second-only line is listed at its first occurrence only. The first-only lines have no
+    // equal in the second list, so only an earlier second-only line can repeat it.
+    for (std::size_t j = 0; j < secondCount; ++j) {
+        std::uint8_t& flags = groups.flags(firstCount + j);
+        if (flags & (KeyGroups::kInFirst | KeyGroups::kListed)) continue;
+        flags |= KeyGroups::kListed;
+        result.secondOnly.push_back(static_cast<std::uint32_t>(j));
+    }
+    return result;
+}
 
-namespace {
-
-// The passes of the comparison. Lines of inputs that are not const move into the results
-// instead of being copied; "different" always gets copies.
+// The results as lines. Lines of inputs that are not const move into the results instead of
+// being copied; "different" always gets copies.
 template <typename Lines>
 Comparison Compare(Lines& f, Lines& s, const LineCollator& collator) {
-    KeyGroups groups(f, s, collator);
+    KeyGroups groups(CollationKeys::MakeTwo(f, s, collator));
+    const ComparedPositions positions = Compare(groups, f.size(), s.size());
     const auto pass = [](auto& line) -> std::string {
         if constexpr (std::is_const_v<Lines>) {
             return line;
@@ -98,38 +107,31 @@ Comparison Compare(Lines& f, Lines& s, const LineCollator& collator) {
             return std::move(line);
         }
     };
-
     Comparison result;
-    std::vector<std::string>& firstOnly = result.firstOnly.lines();
-    std::vector<std::string>& secondOnly = result.secondOnly.lines();
-    std::vector<std::string>& same = result.same.lines();
-
-    for (std::size_t i = 0; i < f.size(); ++i) {
-        if (groups.flags(i) & KeyGroups::kInSecond) {
-            same.push_back(pass(f[i]));
-        } else {
-            firstOnly.push_back(pass(f[i]));
-        }
-    }
-    // A second-only line is listed at its first occurrence only. The first-only lines have no
-    // equal in the second list, so only an earlier second-only line can repeat it.
-    for (std::size_t j = 0; j < s.size(); ++j) {
-        std::uint8_t& flags = groups.flags(f.size() + j);
-        if (flags & (KeyGroups::kInFirst | KeyGroups::kListed)) continue;
-        flags |= KeyGroups::kListed;
-        secondOnly.push_back(pass(s[j]));
-    }
-
-    assert(firstOnly.size() + same.size() == f.size());  // every first line lands in one of them
-
+    const auto fill = [&](std::vector<std::string>& into, const std::vector<std::uint32_t>& from,
+                          Lines& lines) {
+        into.reserve(from.size());
+        for (const std::uint32_t i : from) into.push_back(pass(lines[i]));
+    };
+    fill(result.firstOnly.lines(), positions.firstOnly, f);
+    fill(result.same.lines(), positions.same, f);
+    fill(result.secondOnly.lines(), positions.secondOnly, s);
     std::vector<std::string>& different = result.different.lines();
-    different.reserve(firstOnly.size() + secondOnly.size());
-    different.insert(different.end(), firstOnly.begin(), firstOnly.end());
-    different.insert(different.end(), secondOnly.begin(), secondOnly.end());
+    different.reserve(positions.firstOnly.size() + positions.secondOnly.size());
+    different.insert(different.end(), result.firstOnly.lines().begin(),
+                     result.firstOnly.lines().end());
+    different.insert(different.end(), result.secondOnly.lines().begin(),
+                     result.secondOnly.lines().end());
     return result;
 }
 
 }  // namespace
+
+ComparedPositions CompareLinePositions(const TextLines& first, const TextLines& second,
+                                       const LineCollator& collator) {
+    KeyGroups groups(CollationKeys::MakeTwo(first, second, collator));
+    return Compare(groups, first.size(), second.size());
+}
 
 Comparison CompareLists(const LineList& first, const LineList& second,
                         const LineCollator& collator) {

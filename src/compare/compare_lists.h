@@ -1,6 +1,10 @@
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "list/line_list.h"
+#include "list/text_lines.h"
 
 namespace pendara {
 
@@ -27,5 +31,16 @@ Comparison CompareLists(const LineList& first, const LineList& second,
 Comparison CompareLists(LineList&& first, LineList&& second, const LineCollator& collator);
 // With the collator of the user's locale.
 Comparison CompareLists(const LineList& first, const LineList& second);
+
+// The results as positions into the lists, for a caller that keeps long lists as one text each:
+// positions into the first list for first only and same, into the second for second only;
+// different is first only followed by second only.
+struct ComparedPositions {
+    std::vector<std::uint32_t> firstOnly;
+    std::vector<std::uint32_t> secondOnly;
+    std::vector<std::uint32_t> same;
+};
+ComparedPositions CompareLinePositions(const TextLines& first, const TextLines& second,
+                                       const LineCollator& collator);
 
 }  // namespace pendara

@@ -7,32 +7,52 @@
 
 namespace pendara {
 
-CollationKeys CollationKeys::Make(std::span<const std::string> lines,
-                                  const LineCollator& collator) {
+template <typename Lines>
+CollationKeys CollationKeys::MakeFrom(const Lines& lines, const LineCollator& collator) {
     CollationKeys out;
     std::size_t textSize = 0;
-    for (const std::string& line : lines) textSize += line.size();
+    for (std::size_t i = 0; i < lines.size(); ++i) textSize += lines[i].size();
     out.bytes_.reserve(textSize + textSize / 4 + lines.size() * 8);
     out.ends_.reserve(lines.size());
-    for (const std::string& line : lines) {
-        collator.appendSortKey(line, out.bytes_);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        collator.appendSortKey(lines[i], out.bytes_);
         out.ends_.push_back(out.bytes_.size());
     }
     return out;
+}
+
+template <typename Lines>
+std::pair<CollationKeys, CollationKeys> CollationKeys::MakeTwoFrom(const Lines& first,
+                                                                   const Lines& second,
+                                                                   const LineCollator& collator,
+                                                                   std::size_t twoCoresFrom) {
+    std::pair<CollationKeys, CollationKeys> keys;
+    // An empty run would leave the second core idle.
+    if (first.size() == 0 || second.size() == 0) twoCoresFrom = SIZE_MAX;
+    RunOnTwoCores(
+        first.size() + second.size(), collator,
+        [&](const LineCollator& own) { keys.first = MakeFrom(first, own); },
+        [&](const LineCollator& own) { keys.second = MakeFrom(second, own); }, twoCoresFrom);
+    return keys;
+}
+
+CollationKeys CollationKeys::Make(std::span<const std::string> lines,
+                                  const LineCollator& collator) {
+    return MakeFrom(lines, collator);
 }
 
 std::pair<CollationKeys, CollationKeys> CollationKeys::MakeTwo(std::span<const std::string> first,
                                                                std::span<const std::string> second,
                                                                const LineCollator& collator,
                                                                std::size_t twoCoresFrom) {
-    std::pair<CollationKeys, CollationKeys> keys;
-    // An empty run would leave the second core idle.
-    if (first.empty() || second.empty()) twoCoresFrom = SIZE_MAX;
-    RunOnTwoCores(
-        first.size() + second.size(), collator,
-        [&](const LineCollator& own) { keys.first = Make(first, own); },
-        [&](const LineCollator& own) { keys.second = Make(second, own); }, twoCoresFrom);
-    return keys;
+    return MakeTwoFrom(first, second, collator, twoCoresFrom);
+}
+
+std::pair<CollationKeys, CollationKeys> CollationKeys::MakeTwo(const TextLines& first,
+                                                               const TextLines& second,
+                                                               const LineCollator& collator,
+                                                               std::size_t twoCoresFrom) {
+    return MakeTwoFrom(first, second, collator, twoCoresFrom);
 }
 
 }  // namespace pendara

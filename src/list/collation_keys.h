@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "list/text_lines.h"
 #include "list/two_cores.h"
 
 namespace pendara {
@@ -33,7 +34,20 @@ public:
         std::span<const std::string> first, std::span<const std::string> second,
         const LineCollator& collator, std::size_t twoCoresFrom = kTwoCoreKeyLines);
 
+    // The same for lines kept as one text.
+    static std::pair<CollationKeys, CollationKeys> MakeTwo(
+        const TextLines& first, const TextLines& second, const LineCollator& collator,
+        std::size_t twoCoresFrom = kTwoCoreKeyLines);
+
 private:
+    template <typename Lines>
+    static CollationKeys MakeFrom(const Lines& lines, const LineCollator& collator);
+    template <typename Lines>
+    static std::pair<CollationKeys, CollationKeys> MakeTwoFrom(const Lines& first,
+                                                               const Lines& second,
+                                                               const LineCollator& collator,
+                                                               std::size_t twoCoresFrom);
+
     std::string bytes_;
     std::vector<std::size_t> ends_;  // where the key of each line ends in bytes_
 };

@@ -69,11 +69,16 @@ struct KeyedLine {
 // Sort keys for lines [first, last) in the form `options` asks for, appended to `keys`: the
 // length's count first, when asked for, then the collation key. A collation key ends with its
 // only 0 byte, so whatever follows it only breaks ties.
-void MakeKeys(const std::vector<std::string>& lines, std::size_t first, std::size_t last,
-              const SortOptions& options, const LineCollator& collator, std::string& keys,
-              std::vector<KeyedLine>& out) {
+template <typename Lines>
+void MakeKeys(const Lines& lines, std::size_t first, std::size_t last, const SortOptions& options,
+              const LineCollator& collator, std::string& keys, std::vector<KeyedLine>& out) {
     std::vector<std::size_t> offsets(last - first);
     std::string natural, zeros;
+    // Keys run a little longer than their lines; room for them up front saves a copy of all of
+    // them when the buffer grows.
+    std::size_t textSize = 0;
+    for (std::size_t i = first; i < last; ++i) textSize += lines[i].size();
+    keys.reserve(textSize + textSize / 2 + (last - first) * 8);
     for (std::size_t i = first; i < last; ++i) {
         offsets[i - first] = keys.size();
         if (options.byLength) AppendCount(CharCount(lines[i]), keys);
@@ -108,7 +113,30 @@ bool Before(const KeyedLine& a, const KeyedLine& b) {
     return descending ? order > 0 : order < 0;
 }
 
+// The lines' sort entries in sorted order; `keys` holds what they point to.
+template <typename Lines>
+std::vector<KeyedLine> SortedEntries(const Lines& lines, const SortOptions& options,
+                                     const LineCollator& collator, std::string (&keys)[2]) {
+    std::vector<KeyedLine> entries(lines.size());
+    SplitOverTwoCores(lines.size(), collator,
+                      [&](int part, std::size_t first, std::size_t last, const LineCollator& own) {
+                          MakeKeys(lines, first, last, options, own, keys[part], entries);
+                      });
+    std::sort(entries.begin(), entries.end(), options.descending ? Before<true> : Before<false>);
+    return entries;
+}
+
 }  // namespace
+
+std::vector<std::uint32_t> SortedPositions(const TextLines& lines, const SortOptions& options,
+                                           const LineCollator& collator) {
+    std::string keys[2];
+    const std::vector<KeyedLine> entries = SortedEntries(lines, options, collator, keys);
+    std::vector<std::uint32_t> positions;
+    positions.reserve(entries.size());
+    for (const KeyedLine& e : entries) positions.push_back(e.line);
+    return positions;
+}
 
 void SortLinesBy(LineList& list, const SortOptions& options, const LineCollator& collator) {
     std::vector<std::string>& lines = list.lines();
@@ -117,13 +145,8 @@ void SortLinesBy(LineList& list, const SortOptions& options, const LineCollator&
         SortLines(lines, collator);
         return;
     }
-    std::vector<KeyedLine> entries(lines.size());
     std::string keys[2];
-    SplitOverTwoCores(lines.size(), collator,
-                      [&](int part, std::size_t first, std::size_t last, const LineCollator& own) {
-                          MakeKeys(lines, first, last, options, own, keys[part], entries);
-                      });
-    std::sort(entries.begin(), entries.end(), options.descending ? Before<true> : Before<false>);
+    const std::vector<KeyedLine> entries = SortedEntries(lines, options, collator, keys);
     std::vector<std::string> sorted;
     sorted.reserve(lines.size());
     for (const KeyedLine& e : entries) sorted.push_back(std::move(lines[e.line]));

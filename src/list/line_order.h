@@ -2,6 +2,10 @@
 
 #include "list/line_compare.h"
 #include "list/line_list.h"
+#include "list/text_lines.h"
+
+#include <cstdint>
+#include <vector>
 
 namespace pendara {
 
@@ -19,6 +23,12 @@ struct SortOptions {
 // option set this is Sort List's order.
 void SortLinesBy(LineList& list, const SortOptions& options,
                  const LineCollator& collator = LineCollator::forUserLocale());
+
+// The order SortLinesBy gives `lines`, as their positions: for a long list read as one text,
+// sorted without a string per line.
+std::vector<std::uint32_t> SortedPositions(
+    const TextLines& lines, const SortOptions& options,
+    const LineCollator& collator = LineCollator::forUserLocale());
 
 // The lines in reverse order.
 void ReverseLines(LineList& list);

@@ -4,28 +4,30 @@
 
 namespace pendara {
 
+void AppendLineNumber(std::string& out, std::int64_t number, const NumberOptions& options) {
+    // The magnitude as unsigned, so the lowest 64-bit value has one too.
+    const std::uint64_t magnitude =
+        number < 0 ? 0 - static_cast<std::uint64_t>(number) : static_cast<std::uint64_t>(number);
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+    const auto count = static_cast<std::size_t>(end - digits);
+    const std::size_t pad = options.width > 0 && count < static_cast<std::size_t>(options.width)
+                                ? static_cast<std::size_t>(options.width) - count
+                                : 0;
+    if (number < 0) out.push_back('-');
+    out.append(pad, '0');
+    out.append(digits, count);
+    out += options.separator;
+}
+
 void NumberLines(LineList& list, const NumberOptions& options) {
     std::int64_t number = options.start;
     std::string numbered;
     for (std::string& line : list.lines()) {
-        // The magnitude as unsigned, so the lowest 64-bit value has one too.
-        const std::uint64_t magnitude = number < 0 ? 0 - static_cast<std::uint64_t>(number)
-                                                   : static_cast<std::uint64_t>(number);
-        char digits[24];
-        const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
-        const auto count = static_cast<std::size_t>(end - digits);
-        const std::size_t pad = options.width > 0 && count < static_cast<std::size_t>(options.width)
-                                    ? static_cast<std::size_t>(options.width) - count
-                                    : 0;
         numbered.clear();
-        numbered.reserve(1 + pad + count + options.separator.size() + line.size());
-        if (number < 0) numbered.push_back('-');
-        numbered.append(pad, '0');
-        numbered.append(digits, count);
-        numbered += options.separator;
+        AppendLineNumber(numbered, number++, options);
         numbered += line;
         line.swap(numbered);
-        ++number;
     }
 }
 

@@ -16,4 +16,7 @@ struct NumberOptions {
 // Puts each line's number and the separator in front of it, counting from `start`.
 void NumberLines(LineList& list, const NumberOptions& options);
 
+// Appends what NumberLines puts in front of the line numbered `number`.
+void AppendLineNumber(std::string& out, std::int64_t number, const NumberOptions& options);
+
 }  // namespace pendara

@@ -21,7 +21,7 @@ std::vector<std::string> SideBySide(const std::vector<std::string>& left,
         const std::string& r = i < right.size() ? right[i] : kEmpty;
         std::string& line = result[i];
         line.reserve(fixed + l.size() + r.size());
-        line.append(before).append(l).append(separator).append(r).append(after);
+        AppendSideBySide(line, l, r, before, separator, after);
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "list/line_list.h"
@@ -19,5 +20,12 @@ enum class MergeMode {
 // Example: LeftRight, left {a1, a2}, right {b1}, "[", "|", "]" gives {[a1|b1], [a2|]}.
 LineList MergeLists(MergeMode mode, const LineList& left, const LineList& right,
                     std::string_view before, std::string_view separator, std::string_view after);
+
+// The view form of one LeftRight line: appends before + left + separator + right + after.
+inline void AppendSideBySide(std::string& out, std::string_view left, std::string_view right,
+                             std::string_view before, std::string_view separator,
+                             std::string_view after) {
+    out.append(before).append(left).append(separator).append(right).append(after);
+}
 
 }  // namespace pendara

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "os/file_descriptor.h"
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+namespace pendara::cli {
+
+// Reads a list a block at a time and hands out its lines as views into the block, by the same
+// rule as reading the whole file: breaks are CR LF, lone CR or lone LF, the text ends at its
+// first NUL, a final break adds no line, a UTF-16 byte-order mark is decoded and a UTF-8 one
+// dropped. Memory stays at a block or two however long the input is (a line longer than a
+// block grows it), and a line is handed out as soon as its break has been read, so a pipe that
+// delivers lines slowly gets them back one by one.
+class LineReader {
+public:
+    static constexpr std::size_t kBlockSize = 256 * 1024;
+
+    // Reads `path`, or standard input for "" or "-". Fails with the list-file messages.
+    explicit LineReader(const std::string& path, std::size_t blockSize = kBlockSize);
+
+    // Called before each read that may wait for input, so output can go out first.
+    void setBeforeRead(std::function<void()> beforeRead) { beforeRead_ = std::move(beforeRead); }
+
+    // The next line, or false at the end. The view holds until the next call.
+    bool next(std::string_view& line) {
+        if (pos_ < end_) {
+            const char* brk = FindBreak(buffer_.data() + pos_, buffer_.data() + end_);
+            if (brk != buffer_.data() + end_) {
+                takeLine(static_cast<std::size_t>(brk - buffer_.data()), line);
+                return true;
+            }
+        }
+        return nextAfterRead(line);
+    }
+
+    // The first CR or LF in [p, end), or end; sixteen bytes at a time, as lines are short.
+    static const char* FindBreak(const char* p, const char* end) {
+#ifdef __SSE2__
+        const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+        for (; end - p >= 16; p += 16) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+            const int hits = _mm_movemask_epi8(
+                _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
+            if (hits != 0) return p + __builtin_ctz(static_cast<unsigned>(hits));
+        }
+#endif
+        while (p < end && *p != '\r' && *p != '\n') ++p;
+        return p;
+    }
+
+private:
+    enum class Encoding { Unknown, Bytes, Utf16Le, Utf16Be };
+
+    void takeLine(std::size_t brk, std::string_view& line);
+    bool nextAfterRead(std::string_view& line);
+    // Reads more input after what is buffered; false when there is none left.
+    bool readMore();
+    std::size_t readRaw(char* into, std::size_t room);
+    void decideEncoding();
+    void decodeUtf16();
+    [[noreturn]] void failRead(int error) const;
+
+    std::string path_;
+    FileDescriptor owned_;
+    int fd_;
+    std::size_t blockSize_;
+    std::function<void()> beforeRead_;
+
+    std::string buffer_;       // decoded text; lines are views into it
+    std::size_t pos_ = 0;      // start of the line not yet handed out
+    std::size_t end_ = 0;      // end of the decoded text in buffer_
+    std::size_t scanned_ = 0;  // from pos_, bytes already known to hold no break
+    bool skipLf_ = false;      // the last block ended in CR: an LF that follows belongs to it
+    bool ended_ = false;       // no more input: end of file or a NUL
+
+    Encoding encoding_ = Encoding::Unknown;
+    std::string raw_;  // UTF-16 bytes read but not decoded yet
+    bool rawEnded_ = false;
+};
+
+}  // namespace pendara::cli

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pendara {
+
+// The lines of one text by the set-text rule, kept as the text and where each line starts: eight
+// bytes a line instead of a string or a view, for commands that hold a whole long list. A line
+// runs from its start to the next line break, which no line holds.
+class TextLines {
+public:
+    explicit TextLines(std::string text);
+
+    std::size_t size() const { return starts_.size(); }
+    std::string_view operator[](std::size_t i) const;
+
+private:
+    std::string text_;  // up to its first NUL
+    std::vector<std::size_t> starts_;
+};
+
+}  // namespace pendara

@@ -1,0 +1,136 @@
+#include "cli/line_reader.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "cli/cli_runner.h"
+#include "list/line_list.h"
+#include "list/list_file.h"
+
+namespace pendara::testing {
+namespace {
+
+std::vector<std::string> ReadInBlocks(const std::string& bytes, std::size_t blockSize) {
+    cli::LineReader reader(TempFile("blocks.txt", bytes), blockSize);
+    std::vector<std::string> lines;
+    for (std::string_view line; reader.next(line);) lines.emplace_back(line);
+    return lines;
+}
+
+// Guards the block reader against ending lines differently from reading the whole file: breaks,
+// marks, surrogates and a NUL cut across block edges at every place.
+TEST(LineReader, GivesTheWholeFileLinesWhereverBlocksEnd) {
+    std::vector<std::string> inputs = {
+        "",
+        "\n",
+        "a",
+        "a\n",
+        "a\r\nb",
+        "a\rb\r",
+        "\r\n\r\n",
+        "a\r",
+        "\r",
+        "\n\r",
+        "a\0b\nc",
+        std::string("\0", 1),
+        "\xEF\xBB\xBF"
+        "a\r\nb",
+        "\xEF\xBB",
+        "\xEF",
+        "\xFF",
+        std::string("\xFF\xFE"
+                    "a\0\r\0\n\0b\0\r\0",
+                    12),
+        std::string("\xFE\xFF\0a\0\n\xD8\x3D\xDE\x00\0\n\xD8\x3D", 15),  // pair, lone high half
+        std::string("\xFF\xFE"
+                    "a\0\0\0b\0",
+                    8),  // a UTF-16 NUL
+        std::string("\xFF\xFE"
+                    "a\0b",
+                    5),  // odd last byte
+    };
+    std::mt19937 random(7);
+    const std::string alphabet = std::string("ab\r\n\r\n \xC3\xA9", 9);
+    for (int i = 0; i < 60; ++i) {
+        std::string text;
+        for (int n = static_cast<int>(random() % 40); n > 0; --n) {
+            text.push_back(alphabet[random() % alphabet.size()]);
+        }
+        inputs.push_back(text);
+    }
+    for (const std::string& bytes : inputs) {
+        const std::vector<std::string> whole = SplitLines(DecodeListText(bytes));
+        for (const std::size_t block : {1u, 2u, 3u, 5u, 8u, 64u}) {
+            SCOPED_TRACE("input of " + std::to_string(bytes.size()) + " bytes, block " +
+                         std::to_string(block));
+            EXPECT_EQ(ReadInBlocks(bytes, block), whole);
+        }
+    }
+}
+
+TEST(LineReader, MissingFileFailsWithTheListFileMessage) {
+    try {
+        cli::LineReader reader(TempFile("x", "") + "-missing");
+        ADD_FAILURE() << "no failure";
+    } catch (const std::exception& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot open file \"", 0), 0u) << error.what();
+    }
+}
+
+// Reads from `fd` until a line end arrives or five seconds pass.
+std::string ReadLineWithin5s(int fd) {
+    std::string got;
+    char c;
+    while (got.empty() || got.back() != '\n') {
+        pollfd ready{fd, POLLIN, 0};
+        if (::poll(&ready, 1, 5000) != 1 || ::read(fd, &c, 1) != 1) break;
+        got.push_back(c);
+    }
+    return got;
+}
+
+// Guards `tail -f log | pendara-cli filter` against holding lines back until the input ends.
+TEST(LineReader, StreamedCommandsAnswerEachLineBeforeTheInputEnds) {
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"filter", "--include", "error"},
+          std::vector<std::string>{"number"}}) {
+        int in[2], out[2];
+        ASSERT_EQ(::pipe(in), 0);
+        ASSERT_EQ(::pipe(out), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::dup2(in[0], STDIN_FILENO);
+            ::dup2(out[1], STDOUT_FILENO);
+            ::close(in[1]);
+            ::close(out[0]);
+            std::vector<char*> argv{const_cast<char*>(PENDARA_CLI)};
+            for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
+            argv.push_back(nullptr);
+            ::execv(PENDARA_CLI, argv.data());
+            ::_exit(127);
+        }
+        ::close(in[0]);
+        ::close(out[1]);
+        SCOPED_TRACE(command[0]);
+        ASSERT_EQ(::write(in[1], "an error\nfine\n", 14), 14);
+        EXPECT_EQ(ReadLineWithin5s(out[0]),
+                  command[0] == "number" ? "1. an error\n" : "an error\n");
+        ASSERT_EQ(::write(in[1], "ERROR two\r", 10), 10);  // a CR alone ends the line at once
+        EXPECT_EQ(ReadLineWithin5s(out[0]), command[0] == "number" ? "2. fine\n" : "ERROR two\n");
+        ::close(in[1]);
+        ::close(out[0]);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+    }
+}
+
+}  // namespace
+}  // namespace pendara::testing

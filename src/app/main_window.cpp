@@ -282,7 +282,34 @@ void TPDFrm::FormActivate() {
     RunGuarded(this, dialogs(), [this] { more_->reloadCatalogue(); });
 }
 
+bool TPDFrm::mayClose() {
+    MainList& list = mainList();
+    if (!list.isModified() || list.count() == 0) return true;
+    switch (dialogs().askSaveChanges(this, QStringLiteral("Save changes to the Main List?"))) {
+        case Dialogs::SaveChoice::Save:
+            return listBuilder_->saveList();
+        case Dialogs::SaveChoice::Discard:
+            return true;
+        case Dialogs::SaveChoice::Cancel:
+            return false;
+    }
+    return false;
+}
+
 void TPDFrm::closeEvent(QCloseEvent* event) {
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
+    if (programWindow_) {
+        // The other windows end with the program: each asks about its own list first.
+        for (TPDFrm* window : findChildren<TPDFrm*>(Qt::FindDirectChildrenOnly)) {
+            if (window->isVisible() && !window->close()) {
+                event->ignore();
+                return;
+            }
+        }
+    }
     workList_.clear();
     event->accept();
     // Closing the program's main window ends the program, additional windows included.

@@ -115,7 +115,11 @@ private Q_SLOTS:
         second->mainList().setText("second");
         QCOMPARE(window.mainList().text(), std::string("first\r\n"));
         QVERIFY(!second->isProgramWindow());
+        // A changed list asks first; Discard lets the window go.
+        f.dialogs.saveChoices.push_back(Dialogs::SaveChoice::Discard);
         second->close();  // deletes itself; the first window lives on
+        QCOMPARE(f.dialogs.saveQuestions,
+                 QStringList{QStringLiteral("Save changes to the Main List?")});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(window.findChild<TPDFrm*>(), nullptr);
         QCOMPARE(window.mainList().text(), std::string("first\r\n"));

@@ -27,15 +27,15 @@ namespace {
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-// Whether a key press is one of `actions`' shortcuts.
-bool IsShortcutOf(const QKeyEvent& key, const std::vector<QAction*>& actions) {
+// The action among `actions` whose shortcut a key press is, or null.
+QAction* ShortcutOf(const QKeyEvent& key, const std::vector<QAction*>& actions) {
     const QKeySequence pressed(key.keyCombination());
-    for (const QAction* action : actions) {
+    for (QAction* action : actions) {
         for (const QKeySequence& sequence : action->shortcuts()) {
-            if (sequence == pressed) return true;
+            if (sequence == pressed) return action;
         }
     }
-    return false;
+    return nullptr;
 }
 
 }  // namespace
@@ -97,12 +97,21 @@ bool ListBuilderPage::eventFilter(QObject* watched, QEvent* event) {
         Label1DblClick();
         return true;
     }
-    if (watched == ui_->List2 && event->type() == QEvent::ShortcutOverride) {
-        // Undo, redo and the list commands are the window's, not the editor's.
-        if (IsShortcutOf(static_cast<QKeyEvent&>(*event), actions_->shortcutActions())) return true;
+    const bool editor = watched == ui_->List2 || watched == ui_->List2->viewport();
+    if (editor && event->type() == QEvent::ShortcutOverride) {
+        // Undo, redo and the list commands are the window's, not the editor's: the key press
+        // comes here and runs them.
+        if (ShortcutOf(static_cast<QKeyEvent&>(*event), actions_->shortcutActions()) != nullptr) {
+            event->accept();
+            return true;
+        }
     }
-    if (watched == ui_->List2 && event->type() == QEvent::KeyPress) {
+    if (editor && event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<QKeyEvent&>(*event);
+        if (QAction* action = ShortcutOf(key, actions_->shortcutActions())) {
+            action->trigger();
+            return true;
+        }
         const bool tab = key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
         if (tab && !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
             // Tab moves on, as in every other box of the window.
@@ -114,7 +123,8 @@ bool ListBuilderPage::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (watched == ui_->List2->viewport() && event->type() == QEvent::Drop) {
+    // The drop reaches the editor itself: its viewport takes no drops of its own.
+    if (editor && event->type() == QEvent::Drop) {
         auto& drop = static_cast<QDropEvent&>(*event);
         const QList<QUrl> urls = drop.mimeData()->urls();
         if (!urls.isEmpty() && urls.constFirst().isLocalFile()) {

@@ -35,6 +35,12 @@ struct Suspended {
 // Lines of the editor's text: split at CR LF only, a final CR LF starting no extra line.
 std::vector<std::string> SplitAtCrLf(std::string_view text) {
     std::vector<std::string> lines;
+    std::size_t breaks = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
+         at = text.find("\r\n", at + 2)) {
+        ++breaks;
+    }
+    lines.reserve(breaks + 1);
     std::size_t from = 0;
     while (from < text.size()) {
         const std::size_t brk = text.find("\r\n", from);
@@ -156,9 +162,13 @@ void MainList::apply(const UndoHistory::Step& step, bool backwards, const std::s
             insertedEnd -= hunk->newLength;
             const std::size_t at = backwards ? hunk->newAt : hunk->oldAt;
             const std::size_t length = backwards ? hunk->newLength : hunk->oldLength;
-            const std::string_view by =
-                backwards ? std::string_view(delta.removed()).substr(removedEnd, hunk->oldLength)
-                          : std::string_view(delta.inserted()).substr(insertedEnd, hunk->newLength);
+            std::string_view by;
+            if (backwards)
+                by = std::string_view(delta.removed()).substr(removedEnd, hunk->oldLength);
+            else if (result != nullptr)
+                by = std::string_view(*result).substr(hunk->newAt, hunk->newLength);
+            else
+                by = std::string_view(delta.inserted()).substr(insertedEnd, hunk->newLength);
             editor_.SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE,
                                   static_cast<unsigned long>(at), static_cast<long>(at + length));
             editor_.SendScintilla(QsciScintillaBase::SCI_REPLACETARGET,
@@ -236,7 +246,7 @@ void MainList::replaceText(const std::string& text) {
 }
 
 std::optional<EditKind> MainList::undo() {
-    const UndoHistory::Step* step = history_.undo();
+    const UndoHistory::Step* step = history_.undo(view());
     if (step == nullptr) return std::nullopt;
     const BusyCursor busy;
     const Suspended suspended(*this);

@@ -1,6 +1,7 @@
 #include "list/text_delta.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace pendara {
 
@@ -73,12 +74,25 @@ TextDelta TextDelta::Between(std::string_view before, std::string_view after) {
     std::size_t i = start;
     std::size_t j = start;
     if (oldLines == newLines) {
+        // A change to every line (as Add makes) shows in its first lines: the middle is then
+        // kept whole without walking the rest.
+        constexpr std::size_t kAllChangedAfter = 4096;
+        std::size_t walked = 0;
+        bool allDiffer = true;
         while (i < oldEnd) {
             const std::string_view oldLine = LineAt(before, i);
             const std::string_view newLine = LineAt(after, j);
-            if (oldLine != newLine) collector.differ(i, oldLine.size(), j, newLine.size());
+            if (oldLine != newLine)
+                collector.differ(i, oldLine.size(), j, newLine.size());
+            else
+                allDiffer = false;
             i += oldLine.size();
             j += newLine.size();
+            if (allDiffer && ++walked == kAllChangedAfter) {
+                collector = HunkCollector();
+                collector.differ(start, oldEnd - start, start, newEnd - start);
+                break;
+            }
         }
     } else {
         // Lines only dropped (or only added): the shorter side is found in the longer one in
@@ -115,19 +129,22 @@ TextDelta TextDelta::Between(std::string_view before, std::string_view after) {
     TextDelta delta;
     delta.hunks_ = collector.take();
     std::size_t removedBytes = 0;
-    std::size_t insertedBytes = 0;
-    for (const TextHunk& hunk : delta.hunks_) {
-        removedBytes += hunk.oldLength;
-        insertedBytes += hunk.newLength;
-    }
+    for (const TextHunk& hunk : delta.hunks_) removedBytes += hunk.oldLength;
     delta.removed_.reserve(removedBytes);
-    delta.inserted_.reserve(insertedBytes);
-    for (const TextHunk& hunk : delta.hunks_) {
+    for (const TextHunk& hunk : delta.hunks_)
         delta.removed_.append(before.substr(hunk.oldAt, hunk.oldLength));
-        delta.inserted_.append(after.substr(hunk.newAt, hunk.newLength));
-    }
     delta.hunks_.shrink_to_fit();
+    delta.holdsInserted_ = delta.hunks_.empty();
     return delta;
+}
+
+void TextDelta::keepInserted(std::string_view after) {
+    if (holdsInserted_) return;
+    std::size_t insertedBytes = 0;
+    for (const TextHunk& hunk : hunks_) insertedBytes += hunk.newLength;
+    inserted_.reserve(insertedBytes);
+    for (const TextHunk& hunk : hunks_) inserted_.append(after.substr(hunk.newAt, hunk.newLength));
+    holdsInserted_ = true;
 }
 
 TextDelta TextDelta::Replacement(std::size_t at, std::string_view removed,
@@ -165,6 +182,7 @@ std::string TextDelta::before(std::string_view after) const {
 }
 
 std::string TextDelta::after(std::string_view before) const {
+    assert(holdsInserted_);
     std::string text;
     text.reserve(before.size() - removed_.size() + inserted_.size());
     std::size_t from = 0;
@@ -182,7 +200,8 @@ std::string TextDelta::after(std::string_view before) const {
 bool TextDelta::absorb(const TextDelta& next) {
     // A character is at most four bytes, a typed line break two.
     constexpr std::size_t kTyped = 4;
-    if (hunks_.size() != 1 || next.hunks_.size() != 1) return false;
+    if (hunks_.size() != 1 || next.hunks_.size() != 1 || !holdsInserted_ || !next.holdsInserted_)
+        return false;
     TextHunk& mine = hunks_.front();
     const TextHunk& theirs = next.hunks_.front();
     const bool insertions = mine.oldLength == 0 && theirs.oldLength == 0;

@@ -23,6 +23,8 @@ public:
     // The whole lines that differ: a common start and end are left out, and within the rest lines
     // that were only dropped, only added or replaced one for one are found line by line (a filter
     // that drops ten lines keeps those ten). Any other change keeps the differing middle whole.
+    // Only the removed bytes are kept: the inserted ones are still in the text after, and are
+    // taken from it when the step is undone (keepInserted).
     static TextDelta Between(std::string_view before, std::string_view after);
     // `removed` at `at` replaced by `inserted`, as one edit in the editor.
     static TextDelta Replacement(std::size_t at, std::string_view removed,
@@ -36,7 +38,13 @@ public:
     // Memory held, for the undo history's budget.
     std::size_t bytes() const;
 
-    // The text before, made from the text after, and the other way round.
+    // Whether the inserted bytes are held, as after() needs them.
+    bool holdsInserted() const { return holdsInserted_; }
+    // Takes the inserted bytes from `after`, the text this delta led to.
+    void keepInserted(std::string_view after);
+
+    // The text before, made from the text after, and the other way round (which needs the
+    // inserted bytes).
     std::string before(std::string_view after) const;
     std::string after(std::string_view before) const;
 
@@ -51,6 +59,7 @@ private:
     std::vector<TextHunk> hunks_;
     std::string removed_;
     std::string inserted_;
+    bool holdsInserted_ = true;
 };
 
 }  // namespace pendara

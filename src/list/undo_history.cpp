@@ -33,10 +33,15 @@ void UndoHistory::record(TextDelta delta, EditKind kind, std::size_t listBytes) 
     }
 }
 
-const UndoHistory::Step* UndoHistory::undo() {
+const UndoHistory::Step* UndoHistory::undo(std::string_view text) {
     if (!canUndo()) return nullptr;
     sealed_ = true;
-    return &steps_[--done_];
+    Step& step = steps_[done_ - 1];
+    const std::size_t was = step.delta.bytes();
+    step.delta.keepInserted(text);
+    bytes_ = bytes_ - was + step.delta.bytes();
+    --done_;
+    return &step;
 }
 
 const UndoHistory::Step* UndoHistory::redo() {

@@ -36,8 +36,10 @@ public:
 
     bool canUndo() const { return done_ > 0; }
     bool canRedo() const { return done_ < steps_.size(); }
-    // The step to take back (or make again), now counted as undone (redone); null when none.
-    const Step* undo();
+    // The step to take back, now counted as undone, or null; `text` is the list as it is, where
+    // the step's inserted bytes are kept from for redo.
+    const Step* undo(std::string_view text);
+    // The step to make again, now counted as redone, or null.
     const Step* redo();
 
     // Names the state the list is in: equal ids, equal text (ids are never reused).

@@ -32,9 +32,10 @@ TEST(TextDelta, MakesEitherTextFromTheOther) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const TextDelta delta = TextDelta::Between(c.before, c.after);
-        EXPECT_EQ(delta.after(c.before), c.after);
+        TextDelta delta = TextDelta::Between(c.before, c.after);
         EXPECT_EQ(delta.before(c.after), c.before);
+        delta.keepInserted(c.after);  // as undo does, for redo
+        EXPECT_EQ(delta.after(c.before), c.after);
         EXPECT_EQ(delta.empty(), c.before == c.after);
     }
 }
@@ -85,7 +86,7 @@ TEST(UndoHistory, DropsTheOldestStepsPastTheBudgetAndKeepsTheNewest) {
     EXPECT_EQ(history.steps(), 3u);
     record(200000, 10);  // the newest stays even alone past the budget
     EXPECT_EQ(history.steps(), 1u);
-    EXPECT_NE(history.undo(), nullptr);
+    EXPECT_NE(history.undo(""), nullptr);
     EXPECT_FALSE(history.canUndo());
 }
 
@@ -99,10 +100,10 @@ TEST(UndoHistory, StatesNameTheTextAndANewStepEndsRedo) {
     history.record(TextDelta::Replacement(0, "ab", "x"), EditKind::Bulk, 1);
     history.record(TextDelta::Replacement(1, "", "y"), EditKind::Typing, 2);
     EXPECT_EQ(history.steps(), 3u);  // a whole-list step is never typed on
-    history.undo();
-    history.undo();
+    history.undo("");
+    history.undo("");
     EXPECT_EQ(history.state(), typed);
-    history.undo();
+    history.undo("");
     EXPECT_EQ(history.state(), start);
     history.redo();
     history.record(TextDelta::Replacement(2, "", "z"), EditKind::Bulk, 3);

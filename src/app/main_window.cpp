@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -94,6 +95,11 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
     connect(ui_->btnHome, &QToolButton::clicked, this, &TPDFrm::btnHomeClick);
     connect(ui_->sBitBtn7, &QPushButton::clicked, this, &TPDFrm::btnHomeClick);
     connect(ui_->btnAbout, &QToolButton::clicked, this, &TPDFrm::AboutClick);
+    auto* about = new QAction(this);
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(about);
+    connect(about, &QAction::triggered, this, &TPDFrm::AboutClick);
+    ui_->btnAbout->setToolTip(QStringLiteral("About (F1)"));
     ui_->Icon->installEventFilter(this);
     ui_->Label6->installEventFilter(this);
     ui_->Label6->setText(QString::fromUtf8(kVersionLabel));

@@ -190,6 +190,13 @@ private Q_SLOTS:
             check(button->shortcut());
             QVERIFY(button->toolTip().contains(button->shortcut().toString()));
         }
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QStringList shown = f.dialogs.modalDialogs;
+        Editor(window).setFocus();
+        QTest::keyClick(&Editor(window), Qt::Key_F1);
+        QCOMPARE(f.dialogs.modalDialogs, shown + QStringList{QStringLiteral("TfrmPDAbout")});
     }
 
     void droppedFileLoadsAsLoadListDoes() {

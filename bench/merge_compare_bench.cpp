@@ -96,6 +96,8 @@ public:
     void message(QWidget*, const QString&) override {}
     void information(QWidget*, const QString&) override {}
     void inputBox(QWidget*, const QString&, const QString&, const QString&) override {}
+    SaveChoice askSaveChanges(QWidget*, const QString&) override { return SaveChoice::Discard; }
+    std::optional<Numbering> askNumbering(QWidget*, const Numbering&) override { return {}; }
     int runModal(QDialog&) override { return 0; }
     void openWithShell(QWidget*, const QString&) override {}
     std::string clipboardText() override { return {}; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +40,19 @@ public:
     // OK and Cancel only close it.
     virtual void inputBox(QWidget* owner, const QString& title, const QString& prompt,
                           const QString& text) = 0;
+    enum class SaveChoice { Save, Discard, Cancel };
+    // Caption "Pendara", question icon, the buttons Save, Discard and Cancel.
+    virtual SaveChoice askSaveChanges(QWidget* owner, const QString& text) = 0;
+
+    struct Numbering {
+        std::int64_t start = 1;
+        int width = 0;  // digits, 0 to 100
+        QString separator = QStringLiteral(". ");
+    };
+    // How to number lines, asked in one small box that starts from `proposal`; nothing when the
+    // user cancelled.
+    virtual std::optional<Numbering> askNumbering(QWidget* owner, const Numbering& proposal) = 0;
+
     // Runs a dialog of the program's own modally (support, About) and returns its result.
     virtual int runModal(QDialog& dialog) = 0;
 

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -104,6 +105,11 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
     connect(ui_->btnHome, &QToolButton::clicked, this, &TPDFrm::btnHomeClick);
     connect(ui_->sBitBtn7, &QPushButton::clicked, this, &TPDFrm::btnHomeClick);
     connect(ui_->btnAbout, &QToolButton::clicked, this, &TPDFrm::AboutClick);
+    auto* about = new QAction(this);
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(about);
+    connect(about, &QAction::triggered, this, &TPDFrm::AboutClick);
+    ui_->btnAbout->setToolTip(QStringLiteral("About (F1)"));
     ui_->Icon->installEventFilter(this);
     ui_->Label6->installEventFilter(this);
     ui_->Label6->setText(QString::fromUtf8(kVersionLabel));
@@ -242,7 +248,7 @@ TPDFrm& TPDFrm::openWindow() {
     return *window;
 }
 
-void TPDFrm::loadList(const QString& path) { listBuilder_->loadFile(path); }
+void TPDFrm::loadList(const QString& path) { listBuilder_->loadListFile(path); }
 
 void TPDFrm::AboutClick() {
     RunGuarded(this, dialogs(), [this] {
@@ -289,7 +295,34 @@ void TPDFrm::FormActivate() {
     RunGuarded(this, dialogs(), [this] { more_->reloadCatalogue(); });
 }
 
+bool TPDFrm::mayClose() {
+    MainList& list = mainList();
+    if (!list.isModified() || list.count() == 0) return true;
+    switch (dialogs().askSaveChanges(this, QStringLiteral("Save changes to the Main List?"))) {
+        case Dialogs::SaveChoice::Save:
+            return listBuilder_->saveList();
+        case Dialogs::SaveChoice::Discard:
+            return true;
+        case Dialogs::SaveChoice::Cancel:
+            return false;
+    }
+    return false;
+}
+
 void TPDFrm::closeEvent(QCloseEvent* event) {
+    if (!mayClose()) {
+        event->ignore();
+        return;
+    }
+    if (programWindow_) {
+        // The other windows end with the program: each asks about its own list first.
+        for (TPDFrm* window : findChildren<TPDFrm*>(Qt::FindDirectChildrenOnly)) {
+            if (window->isVisible() && !window->close()) {
+                event->ignore();
+                return;
+            }
+        }
+    }
     workList_.clear();
     event->accept();
     // Closing the program's main window ends the program, additional windows included.

@@ -89,6 +89,8 @@ private:
     void selectByTag(int tag);
     void Label6DblClick();
     void IconDblClick();
+    // Asks to save a changed Main List; false when the window must stay open.
+    bool mayClose();
 
     Services services_;
     const bool programWindow_;

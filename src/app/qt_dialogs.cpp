@@ -4,13 +4,17 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QRegularExpressionValidator>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -70,6 +74,45 @@ void QtDialogs::message(QWidget* owner, const QString& text) {
 
 void QtDialogs::information(QWidget* owner, const QString& text) {
     QMessageBox::information(owner, Caption(), text, QMessageBox::Ok);
+}
+
+Dialogs::SaveChoice QtDialogs::askSaveChanges(QWidget* owner, const QString& text) {
+    switch (QMessageBox::question(owner, Caption(), text,
+                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                  QMessageBox::Save)) {
+        case QMessageBox::Save:
+            return SaveChoice::Save;
+        case QMessageBox::Discard:
+            return SaveChoice::Discard;
+        default:
+            return SaveChoice::Cancel;
+    }
+}
+
+std::optional<Dialogs::Numbering> QtDialogs::askNumbering(QWidget* owner,
+                                                          const Numbering& proposal) {
+    QDialog dialog(owner);
+    dialog.setWindowTitle(QStringLiteral("Number Lines"));
+    auto* form = new QFormLayout(&dialog);
+    // A start beyond the box's range is typed as text; the box holds what fits in 32 bits.
+    auto* start = new QLineEdit(QString::number(proposal.start), &dialog);
+    start->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[+-]?[0-9]{1,18}")), start));
+    auto* width = new QSpinBox(&dialog);
+    width->setRange(0, 100);
+    width->setValue(proposal.width);
+    auto* separator = new QLineEdit(proposal.separator, &dialog);
+    form->addRow(QStringLiteral("Start at:"), start);
+    form->addRow(QStringLiteral("Digits (0 for no padding):"), width);
+    form->addRow(QStringLiteral("Separator:"), separator);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    bool ok = false;
+    const qlonglong first = start->text().toLongLong(&ok);
+    return Numbering{ok ? first : proposal.start, width->value(), separator->text()};
 }
 
 void QtDialogs::inputBox(QWidget* owner, const QString& title, const QString& prompt,

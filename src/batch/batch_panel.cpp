@@ -63,6 +63,14 @@ BatchPanel::BatchPanel(const PageContext& context, QWidget* parent)
     connect(ui_->RemELine, &QPushButton::clicked, this, &BatchPanel::RemELineClick);
     connect(ui_->btnTrim, &QPushButton::clicked, this, &BatchPanel::btnTrimClick);
     connect(ui_->Button14, &QPushButton::clicked, this, &BatchPanel::Button14Click);
+    // Enter in an operation's text box presses that operation's button.
+    const std::pair<QLineEdit*, QAbstractButton*> enterPresses[] = {
+        {ui_->MAdd, ui_->BtnAdd},      {ui_->TxtAddPos, ui_->BtnAdd},
+        {ui_->TxtPos, ui_->BtnRemove}, {ui_->MRep, ui_->BtnRep},
+        {ui_->RWith, ui_->BtnRep},     {ui_->IncText, ui_->BtnFilter},
+        {ui_->ExcText, ui_->BtnFilter}};
+    for (const auto& [box, button] : enterPresses)
+        connect(box, &QLineEdit::returnPressed, button, &QAbstractButton::click);
     for (QToolButton* toggle : {ui_->IncMethod, ui_->ExcMethod, ui_->MCase}) {
         connect(toggle, &QToolButton::clicked, this, &BatchPanel::IncMethodClick);
     }

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QWheelEvent>
 
 #include "app/dialogs.h"
 
@@ -14,6 +15,8 @@ NumberBox::NumberBox(QWidget* parent) : QAbstractSpinBox(parent) {
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setKeyboardTracking(true);
     setAccelerated(false);
+    // The wheel gives no focus: focus comes from a click or Tab.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void NumberBox::setRange(std::int32_t minimum, std::int32_t maximum) {
@@ -81,6 +84,14 @@ void NumberBox::focusOutEvent(QFocusEvent* event) {
         setValue(*value);
     }
     QAbstractSpinBox::focusOutEvent(event);
+}
+
+void NumberBox::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QAbstractSpinBox::wheelEvent(event);
 }
 
 }  // namespace pendara

@@ -13,6 +13,8 @@ class Dialogs;
 // brought into range when the focus leaves it, stepped by its arrows and the Up/Down keys.
 // While typing only digits, '+', '-', the locale's decimal separator and control keys other than
 // Enter are accepted; other keys are refused with the system beep. Pasted text is not filtered.
+// The wheel steps the value only while the box has the focus; otherwise it scrolls what is
+// under the box, so scrolling a panel never changes a number unseen.
 class NumberBox : public QAbstractSpinBox {
     Q_OBJECT
 public:
@@ -37,6 +39,7 @@ protected:
     void fixup(QString& input) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     NumberRange range_{0, 0};

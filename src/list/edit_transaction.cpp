@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include "app/busy_cursor.h"
 #include "list/main_list.h"
 
 namespace pendara {
@@ -14,6 +15,7 @@ void RunEditTransaction(MainList& mainList, LineList& workList, TransactionForm 
         const int depth;
         ~DepthCheck() { Q_ASSERT(list.updateDepth() == depth); }
     } depthCheck{mainList, mainList.updateDepth()};
+    const BusyCursor busy;
     mainList.suspendUpdates();
     bool copiedIn = false;
     try {

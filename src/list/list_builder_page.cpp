@@ -1,16 +1,24 @@
 #include "list/list_builder_page.h"
 
+#include <QDropEvent>
 #include <QFile>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QUrl>
 
 #include "app/dialogs.h"
 #include "app/handler_guard.h"
 #include "app/page_context.h"
 #include "batch/batch_panel.h"
 #include "list/edit_transaction.h"
+#include "list/file_form_menu.h"
 #include "list/list_file.h"
 #include "list/main_list.h"
+#include "list/main_list_actions.h"
+#include "list/scintilla.h"
 #include "list/scramble.h"
 #include "ui_list_builder_page.h"
 
@@ -19,6 +27,17 @@ namespace pendara {
 namespace {
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+// The action among `actions` whose shortcut a key press is, or null.
+QAction* ShortcutOf(const QKeyEvent& key, const std::vector<QAction*>& actions) {
+    const QKeySequence pressed(key.keyCombination());
+    for (QAction* action : actions) {
+        for (const QKeySequence& sequence : action->shortcuts()) {
+            if (sequence == pressed) return action;
+        }
+    }
+    return nullptr;
+}
 
 }  // namespace
 
@@ -38,6 +57,34 @@ ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
     ui_->Button4->setIcon(look->standardIcon(QStyle::SP_FileDialogDetailedView));
     ui_->Button5->setIcon(look->standardIcon(QStyle::SP_FileDialogContentsView));
 
+    actions_ = new MainListActions(context_, *mainList_, *this);
+    // The file form the list is saved in, shown and changed from the context menu.
+    auto* formMenu = new FileFormMenu(*mainList_, this);
+    actions_->addMenuSection(formMenu);
+    connect(actions_, &MainListActions::aboutToShow, formMenu, &FileFormMenu::showForm);
+    ui_->List2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui_->List2, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        actions_->makeMenu(this)->exec(ui_->List2->mapToGlobal(at));
+    });
+    ui_->List2->installEventFilter(this);
+    ui_->List2->viewport()->installEventFilter(this);
+
+    // Keys that leave the editor's own (Ctrl+C, V, X, A, Z, Y) alone.
+    const struct {
+        QAbstractButton* button;
+        const char* key;
+    } keys[] = {{ui_->Load1, "Ctrl+O"},        {ui_->Save1, "Ctrl+S"},
+                {ui_->Sort, "Ctrl+Shift+S"},   {ui_->btnScramble, "Ctrl+Shift+M"},
+                {ui_->RemAll, "Ctrl+Shift+X"}, {ui_->Button4, "Ctrl+Shift+C"},
+                {ui_->Button5, "Ctrl+Shift+V"}};
+    for (const auto& [button, key] : keys) {
+        const QKeySequence sequence(QString::fromLatin1(key));
+        button->setShortcut(sequence);
+        const QString caption = button->text().isEmpty() ? button->toolTip() : button->text();
+        button->setToolTip(
+            QStringLiteral("%1 (%2)").arg(caption, sequence.toString(QKeySequence::NativeText)));
+    }
+
     connect(ui_->Load1, &QPushButton::clicked, this, &ListBuilderPage::Load1Click);
     connect(ui_->Save1, &QPushButton::clicked, this, &ListBuilderPage::Save1Click);
     connect(ui_->Sort, &QPushButton::clicked, this, &ListBuilderPage::SortClick);
@@ -55,35 +102,76 @@ bool ListBuilderPage::eventFilter(QObject* watched, QEvent* event) {
         Label1DblClick();
         return true;
     }
+    const bool editor = watched == ui_->List2 || watched == ui_->List2->viewport();
+    if (editor && event->type() == QEvent::ShortcutOverride) {
+        // Undo, redo and the list commands are the window's, not the editor's: the key press
+        // comes here and runs them.
+        if (ShortcutOf(static_cast<QKeyEvent&>(*event), actions_->shortcutActions()) != nullptr) {
+            event->accept();
+            return true;
+        }
+    }
+    if (editor && event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<QKeyEvent&>(*event);
+        if (QAction* action = ShortcutOf(key, actions_->shortcutActions())) {
+            action->trigger();
+            return true;
+        }
+        const bool tab = key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
+        if (tab && !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            // Tab moves on, as in every other box of the window.
+            focusNextPrevChild(key.key() == Qt::Key_Tab && !(key.modifiers() & Qt::ShiftModifier));
+            return true;
+        }
+        if (key.key() == Qt::Key_Tab && key.modifiers() == Qt::ControlModifier) {
+            ui_->List2->SendScintilla(QsciScintillaBase::SCI_REPLACESEL, "\t");
+            return true;
+        }
+    }
+    // The drop reaches the editor itself: its viewport takes no drops of its own.
+    if (editor && event->type() == QEvent::Drop) {
+        auto& drop = static_cast<QDropEvent&>(*event);
+        const QList<QUrl> urls = drop.mimeData()->urls();
+        if (!urls.isEmpty() && urls.constFirst().isLocalFile()) {
+            drop.acceptProposedAction();
+            loadListFile(urls.constFirst().toLocalFile());
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
 void ListBuilderPage::Load1Click() {
-    RunGuarded(&context_.window(), context_.dialogs(), [this] {
-        const auto path = context_.dialogs().openFile(
-            &context_.window(),
-            {QString(), QStringLiteral("Text File (*.txt);;All Files (*)"), QString(), QString()});
-        if (path) loadFile(*path);
-    });
+    const auto path = context_.dialogs().openFile(
+        &context_.window(),
+        {QString(), QStringLiteral("Text File (*.txt);;All Files (*)"), QString(), QString()});
+    if (path) loadListFile(*path);
 }
 
-void ListBuilderPage::loadFile(const QString& path) {
+void ListBuilderPage::loadListFile(const QString& path) {
     RunGuarded(&context_.window(), context_.dialogs(), [&] {
         std::string text;
         ListOrigin origin = ListOrigin::FromFile(ReadListFileBytes(LocalPath(path)), text);
         mainList_->setText(std::move(text));
         mainList_->setOrigin(std::move(origin));
+        mainList_->markSaved();
     });
 }
 
-void ListBuilderPage::Save1Click() {
-    RunGuarded(&context_.window(), context_.dialogs(), [this] {
+void ListBuilderPage::Save1Click() { saveList(); }
+
+bool ListBuilderPage::saveList() {
+    bool saved = false;
+    RunGuarded(&context_.window(), context_.dialogs(), [&] {
         const auto path = context_.dialogs().saveFile(
             &context_.window(),
             {QString(), QStringLiteral("Text File (*.txt)"), QString(), QStringLiteral("txt")});
         if (!path) return;
         WriteListFile(LocalPath(*path), mainList_->origin().fileBytes(mainList_->text()));
+        mainList_->markSaved();
+        saved = true;
     });
+    return saved;
 }
 
 void ListBuilderPage::SortClick() {

@@ -13,6 +13,7 @@ class ListBuilderPage;
 namespace pendara {
 
 class MainList;
+class MainListActions;
 class PageContext;
 
 // The List Builder page: the Main List, the batch panel beside it and the seven commands on the
@@ -24,9 +25,12 @@ public:
     ~ListBuilderPage() override;
 
     MainList& mainList() { return *mainList_; }
-    // Loads a list file into the Main List as Load List does once a file is chosen; failures
-    // reach the error box.
-    void loadFile(const QString& path);
+    MainListActions& mainListActions() { return *actions_; }
+
+    // Load List's rule on a chosen file: one undo step, failures as Load List reports them.
+    void loadListFile(const QString& path);
+    // Save List; false when it was cancelled or failed (the failure is shown).
+    bool saveList();
 
 public Q_SLOTS:
     void Load1Click();
@@ -45,6 +49,7 @@ private:
     const PageContext& context_;
     std::unique_ptr<Ui::ListBuilderPage> ui_;
     std::unique_ptr<MainList> mainList_;
+    MainListActions* actions_ = nullptr;
 };
 
 }  // namespace pendara

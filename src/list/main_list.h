@@ -1,10 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "list/line_list.h"
 #include "list/list_origin.h"
+#include "list/undo_history.h"
 
 class QsciScintilla;
 
@@ -13,8 +15,12 @@ namespace pendara {
 // The Main List: the user's working list, held by a Scintilla editor as bytes with CR LF line
 // ends, and handled as a line list whose lines live in the editor.
 //
+// Every change is one step of the list's own undo history: typing as the editor reports it (the
+// editor keeps no history of its own), whole-list changes as what they changed.
+//
 // Invariants: the editor's text only ever holds CR LF breaks when set through this class; the
-// update counter is back at zero after every operation.
+// update counter is back at zero after every operation; the history's steps lead exactly to
+// the editor's text.
 class MainList {
 public:
     explicit MainList(QsciScintilla& editor);
@@ -34,6 +40,17 @@ public:
     void assign(const LineList& lines);
     void clear();
 
+    // Take back or make again the newest step; the kind of step it was, nothing when none.
+    std::optional<EditKind> undo();
+    std::optional<EditKind> redo();
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    const UndoHistory& history() const { return history_; }
+
+    // Whether the text changed since it was last loaded or saved (markSaved).
+    bool isModified() const { return history_.state() != savedState_; }
+    void markSaved();
+
     // Nested: the first suspension stops repainting, the last resume repaints once.
     void suspendUpdates();
     void resumeUpdates();
@@ -48,10 +65,21 @@ public:
 
 private:
     void replaceText(const std::string& text);
+    // Applies a step forwards or backwards; `result`, when known, is the text it gives. A typed
+    // step leaves the caret at its place, a whole-list step at the start as setting the text
+    // does. A failure leaves the history empty.
+    void apply(const UndoHistory::Step& step, bool backwards, const std::string* result = nullptr);
+    void noteEdit(int position, int modification, const char* text, int length);
+    std::string_view view() const;
 
     QsciScintilla& editor_;
     int suspended_ = 0;
     ListOrigin origin_;
+    UndoHistory history_;
+    std::uint64_t savedState_ = 0;
+    // While the list changes itself, the editor's reports of the change are not steps.
+    bool applying_ = false;
+    std::string deleting_;
 };
 
 // Every break (CR LF, lone CR, lone LF) as CR LF, the text cut at its first NUL. A text that

@@ -12,6 +12,7 @@
 using namespace pendara;
 using pendara::testing::CaseTrace;
 using pendara::testing::ScriptedDialogs;
+using pendara::testing::Spit;
 using pendara::testing::WindowFixture;
 
 class MainWindowTest : public QObject {
@@ -115,10 +116,50 @@ private Q_SLOTS:
         second->mainList().setText("second");
         QCOMPARE(window.mainList().text(), std::string("first\r\n"));
         QVERIFY(!second->isProgramWindow());
+        // A changed list asks first; Discard lets the window go.
+        f.dialogs.saveChoices.push_back(Dialogs::SaveChoice::Discard);
         second->close();  // deletes itself; the first window lives on
+        QCOMPARE(f.dialogs.saveQuestions,
+                 QStringList{QStringLiteral("Save changes to the Main List?")});
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(window.findChild<TPDFrm*>(), nullptr);
         QCOMPARE(window.mainList().text(), std::string("first\r\n"));
+    }
+
+    void closingAsksToSaveOnlyAChangedListAndStaysOpenWhenNotSaved() {
+        WindowFixture f;
+        const QString question = QStringLiteral("Save changes to the Main List?");
+        {
+            TPDFrm& window = f.make();
+            window.show();
+            QVERIFY(window.close());  // empty
+            QCOMPARE(f.dialogs.saveQuestions, QStringList());
+        }
+        TPDFrm& window = f.make();
+        window.show();
+        Spit(f.path(QStringLiteral("list.txt")), "a\n");
+        f.dialogs.openAnswers.push_back(f.path(QStringLiteral("list.txt")));
+        window.findChild<QAbstractButton*>(QStringLiteral("Load1"))->click();
+        QVERIFY(window.close());  // unchanged since it was loaded
+        QCOMPARE(f.dialogs.saveQuestions, QStringList());
+
+        window.show();
+        window.mainList().setText("b\r\n");
+        f.dialogs.saveChoices = {Dialogs::SaveChoice::Cancel, Dialogs::SaveChoice::Save,
+                                 Dialogs::SaveChoice::Save};
+        QVERIFY(!window.close());
+        QVERIFY(!window.close());  // the save dialog was cancelled
+        f.dialogs.saveAnswers.push_back(f.path(QStringLiteral("no/such/folder/list.txt")));
+        QVERIFY(!window.close());  // the save failed
+        QCOMPARE(f.dialogs.errors.size(), 1);
+        QCOMPARE(f.dialogs.saveQuestions.size(), 3);
+        QCOMPARE(f.dialogs.saveQuestions.constFirst(), question);
+        f.dialogs.saveChoices = {Dialogs::SaveChoice::Save};
+        f.dialogs.saveAnswers.push_back(f.path(QStringLiteral("saved.txt")));
+        QVERIFY(window.close());
+        QFile saved(f.path(QStringLiteral("saved.txt")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("b\r\n"));
     }
 
     void aboutRunsModallyAndItsLinksOpenWhatTheyShow() {

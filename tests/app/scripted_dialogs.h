@@ -27,6 +27,9 @@ public:
     QStringList opened;
     QStringList modalDialogs;               // objectName of each dialog run
     std::function<void(QDialog&)> onModal;  // runs while the dialog "shows"; may click in it
+    std::deque<SaveChoice> saveChoices;     // none left: Cancel
+    QStringList saveQuestions;
+    std::deque<std::optional<Numbering>> numberings;  // none left: cancelled
     std::string clipboard;
     bool clipboardBusy = false;
     int beeps = 0;
@@ -45,6 +48,21 @@ public:
     void inputBox(QWidget*, const QString& title, const QString& prompt,
                   const QString& text) override {
         inputBoxes << title + QLatin1Char('|') + prompt + QLatin1Char('|') + text;
+    }
+    SaveChoice askSaveChanges(QWidget*, const QString& text) override {
+        saveQuestions << text;
+        if (saveChoices.empty()) return SaveChoice::Cancel;
+        const SaveChoice choice = saveChoices.front();
+        saveChoices.pop_front();
+        return choice;
+    }
+    std::optional<Numbering> askNumbering(QWidget*, const Numbering&) override {
+        if (numberings.empty()) return std::nullopt;
+        const bool answered = numberings.front().has_value();
+        const Numbering answer = answered ? *numberings.front() : Numbering();
+        numberings.pop_front();
+        if (!answered) return std::nullopt;
+        return answer;
     }
     int runModal(QDialog& dialog) override {
         modalDialogs << dialog.objectName();

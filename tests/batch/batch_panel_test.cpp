@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "app/window_fixture.h"
 #include "batch/batch_panel.h"
@@ -273,6 +274,41 @@ private Q_SLOTS:
             w = w->nextInFocusChain();
         } while (w != first && order.size() < expected.size());
         QCOMPARE(order, expected);
+    }
+
+    void enterInAnOperationsTextBoxPressesItsButton() {
+        const struct {
+            const char* box;
+            const char* result;
+        } cases[] = {{"MAdd", "#a\r\n"}, {"TxtAddPos", "#a\r\n"}, {"TxtPos", "\r\n"},
+                     {"MRep", "\r\n"},   {"RWith", "\r\n"},       {"IncText", ""},
+                     {"ExcText", ""}};
+        for (const auto& c : cases) {
+            const CaseTrace trace(QString::fromLatin1(c.box));
+            Panel p("a\r\n");
+            p.type("MAdd", QStringLiteral("#"));
+            p.type("MRep", QStringLiteral("a"));
+            p.type("IncText", QStringLiteral("z"));
+            QTest::keyClick(p.get(c.box), Qt::Key_Return);
+            QCOMPARE(p.text(), std::string(c.result));
+        }
+    }
+
+    void wheelOverAnUnfocusedNumberBoxScrollsInsteadOfChangingIt() {
+        Panel p("");
+        p.window.show();
+        p.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&p.window));
+        auto* box = p.get<NumberBox>("RL1");
+        QCOMPARE(box->focusPolicy(), Qt::StrongFocus);
+        QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(box, &wheel);
+        QCOMPARE(box->text(), QStringLiteral("1"));
+        QVERIFY(!wheel.isAccepted());  // passed on to the panel under it
+        box->setFocus();
+        QCoreApplication::sendEvent(box, &wheel);
+        QCOMPARE(box->text(), QStringLiteral("2"));
     }
 
 private:

@@ -1,5 +1,5 @@
 // The settings file parser: any text either fails with a StoreError or reads as settings that
-// write out and read back unchanged.
+// write out as the very same bytes and read back again.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,20 +16,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const pendara::StoreError&) {
         return 0;
     }
-    for (const pendara::SettingsFile::Key& key : file.keys()) {
-        FUZZ_CHECK(pendara::IsValidKeyPath(key.path));
-        FUZZ_CHECK(file.find(key.path) == &key);
-    }
+    FUZZ_CHECK(file.hasKey(""));
     const std::string written = file.serialize();
-    pendara::SettingsFile again;
+    FUZZ_CHECK(written == text);
     bool readsBack = true;
     try {
-        again = pendara::SettingsFile::Parse(written);
+        FUZZ_CHECK(pendara::SettingsFile::Parse(written).serialize() == written);
     } catch (const pendara::StoreError&) {
         readsBack = false;
     }
     FUZZ_CHECK(readsBack);
-    FUZZ_CHECK(again.serialize() == written);
-    FUZZ_CHECK(again.keys().size() == file.keys().size());
     return 0;
 }

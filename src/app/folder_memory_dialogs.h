@@ -39,6 +39,12 @@ public:
     std::string clipboardText() override { return inner_.clipboardText(); }
     void setClipboardText(std::string_view text) override { inner_.setClipboardText(text); }
     void beep() override { inner_.beep(); }
+    SaveChoice askSaveChanges(QWidget* owner, const QString& text) override {
+        return inner_.askSaveChanges(owner, text);
+    }
+    std::optional<Numbering> askNumbering(QWidget* owner, const Numbering& proposal) override {
+        return inner_.askNumbering(owner, proposal);
+    }
 
 private:
     enum class Kind { Open, Save };

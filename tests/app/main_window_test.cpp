@@ -159,7 +159,8 @@ private Q_SLOTS:
         QVERIFY(window.close());
         QFile saved(f.path(QStringLiteral("saved.txt")));
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll(), QByteArray("b\r\n"));
+        // Saved in the form of the file the list was loaded from: LF breaks.
+        QCOMPARE(saved.readAll(), QByteArray("b\n"));
     }
 
     void aboutRunsModallyAndItsLinksOpenWhatTheyShow() {

@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "cli/cli_command.h"
+#include "cli/line_reader.h"
 #include "list/line_order.h"
 #include "list/scramble.h"
 #include "list/text_lines.h"
@@ -35,8 +36,11 @@ void Scramble(Context& context) {
 }
 
 void Count(Context& context) {
-    const LineList list = context.readList(context.inputPath(0));
-    std::printf("%d\n", list.count());
+    // Counts as it reads, so a list of any length costs one block of memory.
+    LineReader reader(context.inputPath(0));
+    unsigned long long count = 0;
+    for (std::string_view line; reader.next(line);) ++count;
+    std::printf("%llu\n", count);
 }
 
 }  // namespace

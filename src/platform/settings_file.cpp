@@ -185,8 +185,8 @@ std::string ValueLine(std::string_view name, const StoredValue& value) {
 const char* const kHeader[] = {
     "; Pendara settings. Each [key] is followed by its values in the order they were created:",
     ";   \"name\" = text \"...\", expandable \"...\" or binary HEX.",
-    "; Inside quotes \\\\ \\\" \\t \\n \\r and \\xHH are escapes. Lines starting with ; or # are "
-    "comments.",
+    ("; Inside quotes \\\\ \\\" \\t \\n \\r and \\xHH are escapes. Lines starting with ; or # "
+     "are comments."),
 };
 
 }  // namespace

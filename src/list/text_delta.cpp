@@ -166,35 +166,38 @@ std::size_t TextDelta::bytes() const {
            inserted_.capacity();
 }
 
-std::string TextDelta::before(std::string_view after) const {
+namespace {
+
+// `source` with each hunk's span in it (`at`, `length` of the source's side) replaced by the
+// next bytes of `pieces`, as many as the other side's length says.
+std::string Splice(std::string_view source, const std::vector<TextHunk>& hunks,
+                   std::string_view pieces, std::size_t size, std::size_t TextHunk::*at,
+                   std::size_t TextHunk::*length, std::size_t TextHunk::*pieceLength) {
     std::string text;
-    text.reserve(after.size() - inserted_.size() + removed_.size());
+    text.reserve(size);
     std::size_t from = 0;
     std::size_t taken = 0;
-    for (const TextHunk& hunk : hunks_) {
-        text.append(after.substr(from, hunk.newAt - from));
-        text.append(removed_, taken, hunk.oldLength);
-        taken += hunk.oldLength;
-        from = hunk.newAt + hunk.newLength;
+    for (const TextHunk& hunk : hunks) {
+        text.append(source.substr(from, hunk.*at - from));
+        text.append(pieces.substr(taken, hunk.*pieceLength));
+        taken += hunk.*pieceLength;
+        from = hunk.*at + hunk.*length;
     }
-    text.append(after.substr(from));
+    text.append(source.substr(from));
     return text;
+}
+
+}  // namespace
+
+std::string TextDelta::before(std::string_view after) const {
+    return Splice(after, hunks_, removed_, after.size() - inserted_.size() + removed_.size(),
+                  &TextHunk::newAt, &TextHunk::newLength, &TextHunk::oldLength);
 }
 
 std::string TextDelta::after(std::string_view before) const {
     assert(holdsInserted_);
-    std::string text;
-    text.reserve(before.size() - removed_.size() + inserted_.size());
-    std::size_t from = 0;
-    std::size_t taken = 0;
-    for (const TextHunk& hunk : hunks_) {
-        text.append(before.substr(from, hunk.oldAt - from));
-        text.append(inserted_, taken, hunk.newLength);
-        taken += hunk.newLength;
-        from = hunk.oldAt + hunk.oldLength;
-    }
-    text.append(before.substr(from));
-    return text;
+    return Splice(before, hunks_, inserted_, before.size() - removed_.size() + inserted_.size(),
+                  &TextHunk::oldAt, &TextHunk::oldLength, &TextHunk::newLength);
 }
 
 bool TextDelta::absorb(const TextDelta& next) {

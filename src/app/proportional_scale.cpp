@@ -73,10 +73,19 @@ bool PlacedByParent(const QWidget& widget) {
     return parent->layout() != nullptr && Holds(*parent->layout(), widget);
 }
 
-// Only the defaults: sections are laid out lazily and sized by each grid's own code.
+// The defaults for sections still to come, and the widths the grid's own code already gave.
+// Setting the default resizes every section, so their sizes are read first.
 void ScaleHeader(QHeaderView& header, double factor) {
+    std::vector<int> sizes(static_cast<std::size_t>(header.count()));
+    for (int section = 0; section < header.count(); ++section) {
+        sizes[static_cast<std::size_t>(section)] = header.sectionSize(section);
+    }
     header.setMinimumSectionSize(std::max(1, Scaled(header.minimumSectionSize(), factor)));
     header.setDefaultSectionSize(Scaled(header.defaultSectionSize(), factor));
+    for (int section = 0; section < header.count(); ++section) {
+        if (header.isSectionHidden(section)) continue;
+        header.resizeSection(section, Scaled(sizes[static_cast<std::size_t>(section)], factor));
+    }
 }
 
 // The style draws check and radio marks at one size whatever the scale, so a shrunk caption

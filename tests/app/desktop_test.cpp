@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -159,6 +160,9 @@ private Q_SLOTS:
         const double titleSize = Child<QLabel>(window, "title")->font().pointSizeF();
         QVERIFY2(qAbs(titleSize - 10 * factor) < 0.02, qPrintable(QString::number(titleSize)));
         QVERIFY(screen.contains(window.geometry()));
+        const auto* grid = Child<QTableView>(window, "nxContributor");
+        QVERIFY2(qAbs(grid->columnWidth(0) - 150 * factor) <= 1,
+                 qPrintable(QString::number(grid->columnWidth(0))));
     }
 
 private:

@@ -8,14 +8,15 @@
 namespace pendara {
 
 template <typename Lines>
-CollationKeys CollationKeys::MakeFrom(const Lines& lines, const LineCollator& collator) {
+CollationKeys CollationKeys::MakeFrom(const Lines& lines, const LineCollator& collator,
+                                      KeyForm form) {
     CollationKeys out;
     std::size_t textSize = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) textSize += lines[i].size();
     out.bytes_.reserve(textSize + textSize / 4 + lines.size() * 8);
     out.ends_.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        collator.appendSortKey(lines[i], out.bytes_);
+        collator.appendSortKey(lines[i], out.bytes_, form);
         out.ends_.push_back(out.bytes_.size());
     }
     return out;
@@ -27,18 +28,20 @@ std::pair<CollationKeys, CollationKeys> CollationKeys::MakeTwoFrom(const Lines& 
                                                                    const LineCollator& collator,
                                                                    std::size_t twoCoresFrom) {
     std::pair<CollationKeys, CollationKeys> keys;
+    const KeyForm form =
+        KeyFormOf(first, collator) == KeyForm::Quick ? KeyFormOf(second, collator) : KeyForm::Full;
     // An empty run would leave the second core idle.
     if (first.size() == 0 || second.size() == 0) twoCoresFrom = SIZE_MAX;
     RunOnTwoCores(
         first.size() + second.size(), collator,
-        [&](const LineCollator& own) { keys.first = MakeFrom(first, own); },
-        [&](const LineCollator& own) { keys.second = MakeFrom(second, own); }, twoCoresFrom);
+        [&](const LineCollator& own) { keys.first = MakeFrom(first, own, form); },
+        [&](const LineCollator& own) { keys.second = MakeFrom(second, own, form); }, twoCoresFrom);
     return keys;
 }
 
 CollationKeys CollationKeys::Make(std::span<const std::string> lines,
                                   const LineCollator& collator) {
-    return MakeFrom(lines, collator);
+    return MakeFrom(lines, collator, KeyFormOf(lines, collator));
 }
 
 std::pair<CollationKeys, CollationKeys> CollationKeys::MakeTwo(std::span<const std::string> first,

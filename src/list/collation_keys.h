@@ -7,12 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include "list/line_compare.h"
 #include "list/text_lines.h"
 #include "list/two_cores.h"
 
 namespace pendara {
-
-class LineCollator;
 
 // The collation keys of a run of lines, one after another in one buffer. Making them is most of
 // the work of sorting and comparing lists; what is done with them is up to the caller.
@@ -24,12 +23,12 @@ public:
         return std::string_view(bytes_).substr(begin, ends_[i] - begin);
     }
 
-    // The keys of `lines` by `collator`.
+    // The keys of `lines` by `collator`, quick ones when they all have one.
     static CollationKeys Make(std::span<const std::string> lines, const LineCollator& collator);
 
-    // The keys of two runs of lines. When together they hold `twoCoresFrom` lines or more,
-    // neither is empty and the machine has a second core, the second run's keys are made there
-    // with a collator of its own.
+    // The keys of two runs of lines, in one form. When together they hold `twoCoresFrom` lines or
+    // more, neither is empty and the machine has a second core, the second run's keys are made
+    // there with a collator of its own.
     static std::pair<CollationKeys, CollationKeys> MakeTwo(
         std::span<const std::string> first, std::span<const std::string> second,
         const LineCollator& collator, std::size_t twoCoresFrom = kTwoCoreKeyLines);
@@ -41,7 +40,7 @@ public:
 
 private:
     template <typename Lines>
-    static CollationKeys MakeFrom(const Lines& lines, const LineCollator& collator);
+    static CollationKeys MakeFrom(const Lines& lines, const LineCollator& collator, KeyForm form);
     template <typename Lines>
     static std::pair<CollationKeys, CollationKeys> MakeTwoFrom(const Lines& first,
                                                                const Lines& second,

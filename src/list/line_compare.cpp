@@ -2,16 +2,21 @@
 
 #include <unicode/ucol.h>
 #include <unicode/uloc.h>
+#include <unicode/uset.h>
 #include <cassert>
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <span>
 
-#include "list/collation_keys.h"
 #include "list/failure.h"
 #include "list/utf8.h"
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace pendara {
 
@@ -50,15 +55,150 @@ void DecodeForCollation(std::string_view text, std::u16string& out) {
         [&](unsigned char stray) { out.push_back(static_cast<char16_t>(kStrayByteBase + stray)); });
 }
 
-LineCollator::LineCollator(const char* locale) : locale_(locale) {
+namespace {
+
+UCollator* OpenCollator(const char* locale) {
     UErrorCode status = U_ZERO_ERROR;
-    collator_ = ucol_open(locale, &status);
+    UCollator* collator = ucol_open(locale, &status);
     if (U_FAILURE(status)) {
         status = U_ZERO_ERROR;
-        collator_ = ucol_open("", &status);
+        collator = ucol_open("", &status);
     }
-    if (U_FAILURE(status) || collator_ == nullptr) throw Failure("Cannot open the line comparison");
-    ucol_setStrength(collator_, UCOL_SECONDARY);
+    if (U_FAILURE(status) || collator == nullptr) throw Failure("Cannot open the line comparison");
+    ucol_setStrength(collator, UCOL_SECONDARY);
+    return collator;
+}
+
+bool IsAscii(UChar32 c) { return c >= 0 && c < 0x80; }
+
+// The ASCII characters that take part in a contraction (or a prefix rule) all of whose characters
+// are ASCII, or that expand to more than one weight: in such a character's company an ASCII line
+// no longer weighs one character at a time. Contractions with other characters cannot match in a
+// line of ASCII only. False when the collator cannot tell.
+bool MarkJoinedCharacters(const UCollator* collator, std::array<bool, 128>& joined) {
+    UErrorCode status = U_ZERO_ERROR;
+    USet* contractions = uset_openEmpty();
+    USet* expansions = uset_openEmpty();
+    ucol_getContractionsAndExpansions(collator, contractions, expansions, true, &status);
+    std::u16string text(16, u'\0');
+    for (int32_t i = 0; U_SUCCESS(status) && i < uset_getItemCount(contractions); ++i) {
+        UChar32 start = 0, end = 0;
+        int32_t length =
+            uset_getItem(contractions, i, &start, &end, reinterpret_cast<UChar*>(text.data()),
+                         static_cast<int32_t>(text.size()), &status);
+        if (status == U_BUFFER_OVERFLOW_ERROR) {
+            status = U_ZERO_ERROR;
+            text.resize(static_cast<std::size_t>(length));
+            length =
+                uset_getItem(contractions, i, &start, &end, reinterpret_cast<UChar*>(text.data()),
+                             static_cast<int32_t>(text.size()), &status);
+        }
+        if (U_FAILURE(status)) break;
+        if (length == 0) {  // a range of single characters
+            for (UChar32 c = start; c <= end && c < 0x80; ++c)
+                joined[static_cast<std::size_t>(c)] = true;
+            continue;
+        }
+        const std::u16string_view item(text.data(), static_cast<std::size_t>(length));
+        if (std::all_of(item.begin(), item.end(), [](char16_t c) { return IsAscii(c); })) {
+            for (const char16_t c : item) joined[c] = true;
+        }
+    }
+    for (UChar32 c = 0; U_SUCCESS(status) && c < 0x80; ++c) {
+        if (uset_contains(expansions, c)) joined[static_cast<std::size_t>(c)] = true;
+    }
+    uset_close(contractions);
+    uset_close(expansions);
+    return U_SUCCESS(status);
+}
+
+UColAttributeValue Attribute(const UCollator* collator, UColAttribute attribute) {
+    UErrorCode status = U_ZERO_ERROR;
+    const UColAttributeValue value = ucol_getAttribute(collator, attribute, &status);
+    return U_SUCCESS(status) ? value : UCOL_DEFAULT;
+}
+
+}  // namespace
+
+LineCollator::LineCollator(const char* locale) : locale_(locale), collator_(OpenCollator(locale)) {
+    makeQuickRanks();
+}
+
+LineCollator::LineCollator(const LineCollator& other, ForAnotherThread)
+    : locale_(other.locale_),
+      collator_(OpenCollator(locale_.c_str())),
+      quickRank_(other.quickRank_),
+      printableQuick_(other.printableQuick_) {}
+
+// A character qualifies when its key is one primary weight and the secondary weight all the
+// others share. Then two lines of such characters compare at the first level weight by weight and
+// tie at the second exactly when the first ties, so the primaries' places, one byte each, order
+// them like the full keys. Settings that weigh characters by their neighbours (numbers as
+// values, ignorable punctuation, a case level) leave no quick keys at all.
+void LineCollator::makeQuickRanks() {
+    if (Attribute(collator_, UCOL_ALTERNATE_HANDLING) != UCOL_NON_IGNORABLE ||
+        Attribute(collator_, UCOL_NUMERIC_COLLATION) != UCOL_OFF ||
+        Attribute(collator_, UCOL_CASE_LEVEL) != UCOL_OFF) {
+        return;
+    }
+    std::array<bool, 128> joined{};
+    if (!MarkJoinedCharacters(collator_, joined)) return;
+    struct Weights {
+        std::string primary, secondary;
+    };
+    std::map<unsigned char, Weights> candidates;
+    std::map<std::string, int> secondaryCounts;
+    for (unsigned char c = 1; c < 0x80; ++c) {
+        if (joined[c]) continue;
+        const UChar text = c;
+        uint8_t key[64];
+        const int32_t length = ucol_getSortKey(collator_, &text, 1, key, sizeof key);
+        const std::string_view bytes(reinterpret_cast<const char*>(key),
+                                     static_cast<std::size_t>(std::min<int32_t>(length, 64)));
+        const std::size_t level = bytes.find('\x01');
+        if (length > 64 || level == 0 || level == std::string_view::npos) continue;
+        Weights weights{std::string(bytes.substr(0, level)), std::string(bytes.substr(level + 1))};
+        ++secondaryCounts[weights.secondary];
+        candidates.emplace(c, std::move(weights));
+    }
+    if (candidates.empty()) return;
+    const std::string common =
+        std::max_element(secondaryCounts.begin(), secondaryCounts.end(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; })
+            ->first;
+    std::map<std::string, std::vector<unsigned char>> byPrimary;  // ordered like the weights
+    for (const auto& [c, weights] : candidates) {
+        if (weights.secondary == common) byPrimary[weights.primary].push_back(c);
+    }
+    unsigned char rank = 0;
+    for (const auto& [primary, characters] : byPrimary) {
+        ++rank;
+        for (const unsigned char c : characters) quickRank_[c] = rank;
+    }
+    printableQuick_ = std::all_of(quickRank_.begin() + ' ', quickRank_.begin() + '~' + 1,
+                                  [](unsigned char r) { return r != 0; });
+}
+
+bool LineCollator::hasQuickKey(std::string_view line) const {
+    std::size_t i = 0;
+#ifdef __SSE2__
+    if (printableQuick_) {
+        // Sixteen bytes at a time while they are all printable ASCII.
+        const __m128i belowSpace = _mm_set1_epi8(' ' - 1), aboveTilde = _mm_set1_epi8('~' + 1);
+        for (; i + 16 <= line.size(); i += 16) {
+            const __m128i bytes =
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + i));
+            const __m128i printable =
+                _mm_and_si128(_mm_cmpgt_epi8(bytes, belowSpace), _mm_cmplt_epi8(bytes, aboveTilde));
+            if (_mm_movemask_epi8(printable) != 0xFFFF) break;
+        }
+    }
+#endif
+    for (; i < line.size(); ++i) {
+        const auto c = static_cast<unsigned char>(line[i]);
+        if (c >= 0x80 || quickRank_[c] == 0) return false;
+    }
+    return true;
 }
 
 LineCollator::~LineCollator() { ucol_close(collator_); }
@@ -68,7 +208,17 @@ const LineCollator& LineCollator::forUserLocale() {
     return collator;
 }
 
-void LineCollator::appendSortKey(std::string_view line, std::string& out) const {
+void LineCollator::appendSortKey(std::string_view line, std::string& out, KeyForm form) const {
+    if (form == KeyForm::Quick) {
+        assert(hasQuickKey(line));
+        const std::size_t start = out.size();
+        out.resize(start + line.size() + 1);
+        char* key = out.data() + start;
+        for (const char c : line)
+            *key++ = static_cast<char>(quickRank_[static_cast<unsigned char>(c)]);
+        *key = '\0';
+        return;
+    }
     DecodeForCollation(line, utf16_);
     const auto* src = reinterpret_cast<const UChar*>(utf16_.data());
     const auto srcLength = static_cast<int32_t>(utf16_.size());
@@ -98,50 +248,6 @@ std::string LineCollator::sortKey(std::string_view line) const {
 
 int LineCollator::compare(std::string_view a, std::string_view b) const {
     return sortKey(a).compare(sortKey(b));
-}
-
-namespace {
-
-struct KeyedLine {
-    std::uint64_t prefix;  // the key's first eight bytes, so most comparisons are one compare
-    const char* key;
-    std::uint32_t length;
-    std::uint32_t line;
-};
-
-void AddKeyedLines(const CollationKeys& keys, std::size_t firstLine, std::vector<KeyedLine>& out) {
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        const std::string_view key = keys.key(i);
-        std::uint64_t prefix = 0;
-        for (std::size_t b = 0; b < 8; ++b) {
-            prefix = (prefix << 8) | (b < key.size() ? static_cast<unsigned char>(key[b]) : 0u);
-        }
-        out.push_back({prefix, key.data(), static_cast<std::uint32_t>(key.size()),
-                       static_cast<std::uint32_t>(firstLine + i)});
-    }
-}
-
-}  // namespace
-
-void SortLines(std::vector<std::string>& lines, const LineCollator& collator) {
-    // Each half of a long list gets its keys made on a core of its own.
-    const std::span<const std::string> all(lines);
-    const std::size_t half = lines.size() / 2;
-    const auto [front, back] = CollationKeys::MakeTwo(all.first(half), all.subspan(half), collator);
-    std::vector<KeyedLine> entries;
-    entries.reserve(lines.size());
-    AddKeyedLines(front, 0, entries);
-    AddKeyedLines(back, half, entries);
-    std::sort(entries.begin(), entries.end(), [](const KeyedLine& a, const KeyedLine& b) {
-        if (a.prefix != b.prefix) return a.prefix < b.prefix;
-        const int order =
-            std::string_view(a.key, a.length).compare(std::string_view(b.key, b.length));
-        return order != 0 ? order < 0 : a.line < b.line;
-    });
-    std::vector<std::string> sorted;
-    sorted.reserve(lines.size());
-    for (const KeyedLine& e : entries) sorted.push_back(std::move(lines[e.line]));
-    lines = std::move(sorted);
 }
 
 }  // namespace pendara

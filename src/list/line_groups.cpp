@@ -29,7 +29,7 @@ struct KeyRun {
 
 template <typename Lines>
 void MakeKeyRun(const Lines& lines, std::size_t first, std::size_t last,
-                const LineCollator& collator, KeyRun& run) {
+                const LineCollator& collator, KeyForm form, KeyRun& run) {
     std::size_t textSize = 0;
     for (std::size_t i = first; i < last; ++i) textSize += lines[i].size();
     run.keys.reserve(textSize + textSize / 4 + (last - first) * 8);
@@ -37,7 +37,7 @@ void MakeKeyRun(const Lines& lines, std::size_t first, std::size_t last,
     run.hashes.reserve(last - first);
     for (std::size_t i = first; i < last; ++i) {
         const std::size_t begin = run.keys.size();
-        collator.appendSortKey(lines[i], run.keys);
+        collator.appendSortKey(lines[i], run.keys, form);
         run.ends.push_back(run.keys.size());
         run.hashes.push_back(HashKey(std::string_view(run.keys).substr(begin)));
     }
@@ -107,10 +107,11 @@ template <typename Lines>
 void LineGroups::groupByKeys(const Lines& lines, const LineCollator& collator) {
     KeyRun runs[2];
     std::size_t starts[2] = {0, 0};
+    const KeyForm form = KeyFormOf(lines, collator);
     SplitOverTwoCores(lines.size(), collator,
                       [&](int part, std::size_t first, std::size_t last, const LineCollator& own) {
                           starts[part] = first;
-                          MakeKeyRun(lines, first, last, own, runs[part]);
+                          MakeKeyRun(lines, first, last, own, form, runs[part]);
                       });
     const auto keyOfLine = [&](std::uint32_t line) {
         const int part = line < starts[1] ? 0 : 1;

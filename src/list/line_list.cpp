@@ -6,6 +6,7 @@
 
 #include "list/failure.h"
 #include "list/line_compare.h"
+#include "list/line_order.h"
 
 namespace pendara {
 

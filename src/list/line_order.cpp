@@ -60,18 +60,29 @@ void NaturalForm(std::string_view line, std::string& out, std::string& zeros) {
 }
 
 struct KeyedLine {
-    std::uint64_t prefix;  // the key's first eight bytes, so most comparisons are one compare
+    // The key's first sixteen bytes, so that most comparisons need not reach the key itself.
+    std::uint64_t prefix[2];
     const char* key;
     std::uint32_t length;
     std::uint32_t line;
 };
+
+// Eight bytes of `key` from `from` on, as a number that orders like them; zeros past the end.
+std::uint64_t PrefixWord(std::string_view key, std::size_t from) {
+    std::uint64_t word = 0;
+    for (std::size_t b = from; b < from + 8; ++b) {
+        word = (word << 8) | (b < key.size() ? static_cast<unsigned char>(key[b]) : 0u);
+    }
+    return word;
+}
 
 // Sort keys for lines [first, last) in the form `options` asks for, appended to `keys`: the
 // length's count first, when asked for, then the collation key. A collation key ends with its
 // only 0 byte, so whatever follows it only breaks ties.
 template <typename Lines>
 void MakeKeys(const Lines& lines, std::size_t first, std::size_t last, const SortOptions& options,
-              const LineCollator& collator, std::string& keys, std::vector<KeyedLine>& out) {
+              const LineCollator& collator, KeyForm form, std::string& keys,
+              std::vector<KeyedLine>& out) {
     std::vector<std::size_t> offsets(last - first);
     std::string natural, zeros;
     // Keys run a little longer than their lines; room for them up front saves a copy of all of
@@ -84,21 +95,19 @@ void MakeKeys(const Lines& lines, std::size_t first, std::size_t last, const Sor
         if (options.byLength) AppendCount(CharCount(lines[i]), keys);
         if (options.natural) {
             NaturalForm(lines[i], natural, zeros);
-            collator.appendSortKey(natural, keys);
+            collator.appendSortKey(natural, keys, form);
             keys += zeros;
         } else {
-            collator.appendSortKey(lines[i], keys);
+            collator.appendSortKey(lines[i], keys, form);
         }
     }
     for (std::size_t i = first; i < last; ++i) {
         const std::size_t offset = offsets[i - first];
         const std::size_t length = (i + 1 < last ? offsets[i + 1 - first] : keys.size()) - offset;
-        std::uint64_t prefix = 0;
-        for (std::size_t b = 0; b < 8; ++b) {
-            prefix =
-                (prefix << 8) | (b < length ? static_cast<unsigned char>(keys[offset + b]) : 0u);
-        }
-        out[i] = {prefix, keys.data() + offset, static_cast<std::uint32_t>(length),
+        const std::string_view key(keys.data() + offset, length);
+        out[i] = {{PrefixWord(key, 0), PrefixWord(key, 8)},
+                  key.data(),
+                  static_cast<std::uint32_t>(length),
                   static_cast<std::uint32_t>(i)};
     }
 }
@@ -107,7 +116,11 @@ void MakeKeys(const Lines& lines, std::size_t first, std::size_t last, const Sor
 // keeps the sort stable.
 template <bool descending>
 bool Before(const KeyedLine& a, const KeyedLine& b) {
-    if (a.prefix != b.prefix) return descending ? a.prefix > b.prefix : a.prefix < b.prefix;
+    for (int w = 0; w < 2; ++w) {
+        if (a.prefix[w] != b.prefix[w]) {
+            return descending ? a.prefix[w] > b.prefix[w] : a.prefix[w] < b.prefix[w];
+        }
+    }
     const int order = std::string_view(a.key, a.length).compare(std::string_view(b.key, b.length));
     if (order == 0) return a.line < b.line;
     return descending ? order > 0 : order < 0;
@@ -118,9 +131,12 @@ template <typename Lines>
 std::vector<KeyedLine> SortedEntries(const Lines& lines, const SortOptions& options,
                                      const LineCollator& collator, std::string (&keys)[2]) {
     std::vector<KeyedLine> entries(lines.size());
+    // The natural form brings in digits the line may not have.
+    KeyForm form = KeyFormOf(lines, collator);
+    if (options.natural && !collator.hasQuickKey("0123456789")) form = KeyForm::Full;
     SplitOverTwoCores(lines.size(), collator,
                       [&](int part, std::size_t first, std::size_t last, const LineCollator& own) {
-                          MakeKeys(lines, first, last, options, own, keys[part], entries);
+                          MakeKeys(lines, first, last, options, own, form, keys[part], entries);
                       });
     std::sort(entries.begin(), entries.end(), options.descending ? Before<true> : Before<false>);
     return entries;
@@ -141,16 +157,18 @@ std::vector<std::uint32_t> SortedPositions(const TextLines& lines, const SortOpt
 void SortLinesBy(LineList& list, const SortOptions& options, const LineCollator& collator) {
     std::vector<std::string>& lines = list.lines();
     if (lines.size() < 2) return;
-    if (!options.descending && !options.natural && !options.byLength) {
-        SortLines(lines, collator);
-        return;
-    }
     std::string keys[2];
     const std::vector<KeyedLine> entries = SortedEntries(lines, options, collator, keys);
     std::vector<std::string> sorted;
     sorted.reserve(lines.size());
     for (const KeyedLine& e : entries) sorted.push_back(std::move(lines[e.line]));
     lines = std::move(sorted);
+}
+
+void SortLines(std::vector<std::string>& lines, const LineCollator& collator) {
+    LineList list(std::move(lines));
+    SortLinesBy(list, {}, collator);
+    lines = std::move(list.lines());
 }
 
 void ReverseLines(LineList& list) { std::reverse(list.lines().begin(), list.lines().end()); }

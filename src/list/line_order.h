@@ -18,6 +18,9 @@ struct SortOptions {
     bool byLength = false;
 };
 
+// Sorts `lines` ascending by `collator`: Sort List's order. Equal lines keep their order.
+void SortLines(std::vector<std::string>& lines, const LineCollator& collator);
+
 // Sorts the lines by `collator` (case ignored, accents kept) in the form `options` asks for.
 // Always stable: lines that compare equal keep their order, also when descending. With no
 // option set this is Sort List's order.

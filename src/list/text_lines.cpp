@@ -1,5 +1,7 @@
 #include "list/text_lines.h"
 
+#include <algorithm>
+
 #include "list/line_list.h"
 
 namespace pendara {
@@ -13,8 +15,16 @@ TextLines::TextLines(std::string text) : text_(std::move(text)) {
 }
 
 std::string_view TextLines::operator[](std::size_t i) const {
-    const std::string_view rest = std::string_view(text_).substr(starts_[i]);
-    return rest.substr(0, rest.find_first_of("\r\n"));
+    const std::size_t start = starts_[i];
+    std::size_t end = 0;
+    if (i + 1 < starts_.size()) {
+        // The next line starts right after this one's break: CR LF, CR or LF.
+        end = starts_[i + 1] - 1;
+        if (text_[end] == '\n' && end > start && text_[end - 1] == '\r') --end;
+    } else {
+        end = std::min(text_.find_first_of("\r\n", start), text_.size());
+    }
+    return std::string_view(text_).substr(start, end - start);
 }
 
 }  // namespace pendara

@@ -20,7 +20,7 @@ void RunOnTwoCores(std::size_t lines, const LineCollator& collator, const Collat
     try {
         helper = std::thread([&] {
             try {
-                const LineCollator own(collator.locale().c_str());
+                const LineCollator own(collator, LineCollator::ForAnotherThread{});
                 second(own);
             } catch (...) {
                 failure = std::current_exception();

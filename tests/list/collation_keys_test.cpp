@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <thread>
 
 #include "list/line_compare.h"
+#include "list/line_groups.h"
+#include "list/line_order.h"
 
 namespace pendara {
 namespace {
@@ -55,6 +58,79 @@ TEST(CollationKeys, LongListOnTwoCoresGivesTheOneCoreResult) {
     std::size_t same = 0;
     while (same < count && lines[same] == reference[same].second) ++same;
     EXPECT_EQ(same, count) << "the first line out of place";
+}
+
+// Short random lines of ASCII, heavy in the letters that locales join or reorder (ch, aa, ll, ij,
+// y, i), in both cases, with digits, blanks, punctuation and a few control characters.
+std::vector<std::string> RandomAsciiLines(std::size_t count) {
+    static const std::string_view pieces[] = {
+        "a", "A", "b", "c", "C",  "h",    "H",    "ch", "CH", "aa", "Aa", "ll", "ij", "IJ",
+        "y", "Y", "i", "I", "z",  "w",    "v",    "o",  "0",  "1",  "2",  "9",  " ",  "-",
+        "_", ",", "'", "~", "\t", "\x01", "\x7f", "dz", "ng", "th", "dd", "rh", "cs"};
+    std::mt19937 random(7);
+    std::uniform_int_distribution<std::size_t> piece(0, std::size(pieces) - 1), length(0, 6);
+    std::vector<std::string> lines(count);
+    for (std::string& line : lines) {
+        for (std::size_t n = length(random); n > 0; --n) line += pieces[piece(random)];
+    }
+    return lines;
+}
+
+TEST(QuickKeys, OrderAndEqualExactlyLikeFullKeysInEveryLocale) {
+    const std::vector<std::string> lines = RandomAsciiLines(4000);
+    for (const char* locale : {"",
+                               "en_US",
+                               "da",
+                               "cs",
+                               "sk",
+                               "tr",
+                               "lt",
+                               "sv",
+                               "fi",
+                               "et",
+                               "hu",
+                               "cy",
+                               "hr",
+                               "nl",
+                               "de@collation=phonebook",
+                               "es@collation=traditional",
+                               "fr_CA",
+                               "ja",
+                               "th",
+                               "en@colNumeric=yes",
+                               "en@colAlternate=shifted",
+                               "en@colCaseLevel=yes"}) {
+        SCOPED_TRACE(locale);
+        const LineCollator collator(locale);
+        struct Keys {
+            std::string full, quick;
+        };
+        std::vector<Keys> keys;
+        for (const std::string& line : lines) {
+            if (!collator.hasQuickKey(line)) continue;
+            Keys& k = keys.emplace_back();
+            collator.appendSortKey(line, k.full, KeyForm::Full);
+            collator.appendSortKey(line, k.quick, KeyForm::Quick);
+        }
+        // Sorted by full key, the quick keys must rise exactly where the full keys do.
+        std::sort(keys.begin(), keys.end(),
+                  [](const Keys& a, const Keys& b) { return a.full < b.full; });
+        for (std::size_t i = 1; i < keys.size(); ++i) {
+            ASSERT_EQ(keys[i - 1].quick < keys[i].quick, keys[i - 1].full < keys[i].full) << i;
+            ASSERT_LE(keys[i - 1].quick, keys[i].quick) << i;
+        }
+    }
+    // Plain ASCII text does get quick keys where nothing in the locale stands against it.
+    EXPECT_TRUE(LineCollator("").hasQuickKey("Hello, World! 42 (x = y) ~ {a|b}"));
+    EXPECT_FALSE(LineCollator("").hasQuickKey("caf\xC3\xA9"));
+}
+
+TEST(QuickKeys, ListWithOneLineWithoutOneComparesAllLinesAlike) {
+    // Full-width a equals a when case and width are ignored; a quick key for the ASCII lines next
+    // to a full key for it would tell them apart.
+    LineList list(std::vector<std::string>{"b", "a", "\xEF\xBD\x81", "A", "B"});
+    DedupeLines(list, {}, LineCollator(""));
+    EXPECT_EQ(list.lines(), (std::vector<std::string>{"b", "a"}));
 }
 
 }  // namespace

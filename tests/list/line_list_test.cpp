@@ -7,7 +7,9 @@
 
 #include "list/failure.h"
 #include "list/line_compare.h"
+#include "list/line_order.h"
 #include "list/list_file.h"
+#include "list/text_lines.h"
 
 namespace pendara {
 namespace {
@@ -15,7 +17,15 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::UnorderedElementsAre;
 
-std::vector<std::string> Lines(std::string_view text) { return SplitLines(text); }
+// The split into strings and the line index over the kept text must agree on every break.
+std::vector<std::string> Lines(std::string_view text) {
+    const std::vector<std::string> split = SplitLines(text);
+    const TextLines indexed{std::string(text)};
+    std::vector<std::string> viewed;
+    for (std::size_t i = 0; i < indexed.size(); ++i) viewed.emplace_back(indexed[i]);
+    EXPECT_EQ(viewed, split) << "as TextLines";
+    return split;
+}
 
 TEST(SetText, SplitsAtEveryKindOfBreak) {
     EXPECT_THAT(Lines("a"), ElementsAre("a"));

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "list/line_compare.h"
+#include "list/line_order.h"
 
 namespace pendara {
 namespace {

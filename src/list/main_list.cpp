@@ -25,6 +25,28 @@ struct Raised {
     ~Raised() { flag = false; }
 };
 
+// While the program changes the text itself, the editor reports no modifications: the history
+// records the step as a whole, and the editor would otherwise turn the inserted text into a string
+// for its accessibility events, a copy of the whole list on each bulk change.
+class TextEventsMuted {
+public:
+    explicit TextEventsMuted(QsciScintilla& editor)
+        : editor_(editor),
+          mask_(static_cast<int>(editor.SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK))) {
+        editor_.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, 0UL);
+    }
+    ~TextEventsMuted() {
+        editor_.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK,
+                              static_cast<unsigned long>(mask_));
+    }
+    TextEventsMuted(const TextEventsMuted&) = delete;
+    TextEventsMuted& operator=(const TextEventsMuted&) = delete;
+
+private:
+    QsciScintilla& editor_;
+    int mask_;
+};
+
 // Repainted once, after the whole change is in, whatever happens on the way.
 struct Suspended {
     MainList& list;
@@ -152,6 +174,7 @@ void MainList::noteEdit(int position, int modification, const char* text, int le
 void MainList::apply(const UndoHistory::Step& step, bool backwards, const std::string* result) {
     const TextDelta& delta = step.delta;
     const Raised applying(applying_);
+    const TextEventsMuted muted(editor_);
     editor_.SendScintilla(QsciScintillaBase::SCI_SETSTATUS, 0);
     const auto& hunks = delta.hunks();
     if (hunks.size() <= kHunksInPlace) {

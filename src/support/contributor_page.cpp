@@ -1,18 +1,10 @@
 #include "support/contributor_page.h"
 
-#include <QFile>
-
 #include "app/control_link.h"
 #include "app/dialogs.h"
 #include "app/handler_guard.h"
 #include "app/page_context.h"
-#include "app/services.h"
-#include "list/failure.h"
-#include "list/line_list.h"
-#include "platform/temp_folder.h"
 #include "support/support_page.h"
-#include "support/support_resources.h"
-#include "support/table_text.h"
 #include "ui_contributor_page.h"
 
 namespace pendara {
@@ -24,8 +16,8 @@ enum Column { kName, kWebsite, kFacebook, kTwitter, kGooglePlus, kContribution, 
 }  // namespace
 
 ContributorPage::ContributorPage(const PageContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), ui_(std::make_unique<Ui::ContributorPage>()) {
-    LoadSupportResources();
+    : CatalogueGridPage(context, QStringLiteral(":/tables/contributors.tsv"), parent),
+      ui_(std::make_unique<Ui::ContributorPage>()) {
     ui_->setupUi(this);
     using Sort = TableGrid::SortType;
     ui_->nxContributor->setColumns({{QStringLiteral("Name"), 150, true, Sort::Text, {}},
@@ -34,9 +26,6 @@ ContributorPage::ContributorPage(const PageContext& context, QWidget* parent)
                                     {QStringLiteral("Twitter"), 135, true, Sort::Text, {}},
                                     {QStringLiteral("Google Plus"), 135, true, Sort::Text, {}},
                                     {QStringLiteral("Contribution"), 110, false, Sort::Text, {}}});
-    QFile source(QStringLiteral(":/tables/contributors.tsv"));
-    if (source.open(QIODevice::ReadOnly))
-        mContributor_ = SplitLines(source.readAll().toStdString());
 
     for (QAbstractButton* button : {ui_->cHome, ui_->cFB, ui_->cTwitter, ui_->cGPlus}) {
         SetLinkTarget(*button, QStringLiteral("-"));
@@ -51,11 +40,7 @@ ContributorPage::~ContributorPage() = default;
 
 void ContributorPage::loadContributors() {
     if (ui_->nxContributor->rowCount() > 0) return;
-    TempFolder* folder = context_.services().tempFolder;
-    if (folder == nullptr) throw Failure("No temporary folder");
-    folder->writeFile("Contributor.txt", Utf16TableFileBytes(mContributor_));
-    ui_->nxContributor->setRows(ParseTableText(folder->readFile("Contributor.txt"),
-                                               TableTextFormat{kColumns, '\t', 0, '|'}));
+    ui_->nxContributor->setRows(rowsThroughFile("Contributor.txt", &Utf16TableFileBytes, kColumns));
 }
 
 void ContributorPage::nxContributorSelectCell() {

@@ -13,19 +13,29 @@ namespace {
 
 enum Column { kName, kWebsite, kFacebook, kTwitter, kGooglePlus, kContribution, kColumns };
 
+enum class Visibility { Shown, Hidden };
+
+// Every column of the contributor grid holds text and sorts as text.
+TableGrid::Column TextColumn(const char* title, int width,
+                             Visibility visibility = Visibility::Shown) {
+    TableGrid::Column column;
+    column.title = QString::fromUtf8(title);
+    column.width = width;
+    column.visible = visibility == Visibility::Shown;
+    return column;
+}
+
 }  // namespace
 
 ContributorPage::ContributorPage(const PageContext& context, QWidget* parent)
     : CatalogueGridPage(context, QStringLiteral(":/tables/contributors.tsv"), parent),
       ui_(std::make_unique<Ui::ContributorPage>()) {
     ui_->setupUi(this);
-    using Sort = TableGrid::SortType;
-    ui_->nxContributor->setColumns({{QStringLiteral("Name"), 150, true, Sort::Text, {}},
-                                    {QStringLiteral("Website"), 135, true, Sort::Text, {}},
-                                    {QStringLiteral("Facebook"), 135, true, Sort::Text, {}},
-                                    {QStringLiteral("Twitter"), 135, true, Sort::Text, {}},
-                                    {QStringLiteral("Google Plus"), 135, true, Sort::Text, {}},
-                                    {QStringLiteral("Contribution"), 110, false, Sort::Text, {}}});
+    ui_->nxContributor->setColumns({TextColumn("Name", 150), TextColumn("Website", 135),
+                                    TextColumn("Facebook", 135), TextColumn("Twitter", 135),
+                                    TextColumn("Google Plus", 135),
+                                    // Shown below the grid instead.
+                                    TextColumn("Contribution", 110, Visibility::Hidden)});
 
     for (QAbstractButton* button : {ui_->cHome, ui_->cFB, ui_->cTwitter, ui_->cGPlus}) {
         SetLinkTarget(*button, QStringLiteral("-"));

@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QLineEdit>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 
@@ -120,5 +121,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    // _Exit flushes nothing: the figures would be lost when written to a pipe or a file.
+    std::fflush(stdout);
     std::_Exit(0);  // the window outlives main on purpose; skip tearing Qt down behind it
 }

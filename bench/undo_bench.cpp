@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
+#include <cstdio>
+#include <cstdlib>
 
 #include "bench_lists.h"
 #include "bench_window.h"
@@ -111,5 +113,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    // _Exit flushes nothing: the figures would be lost when written to a pipe or a file.
+    std::fflush(stdout);
     std::_Exit(0);  // the window outlives main on purpose; skip tearing Qt down behind it
 }

@@ -3,8 +3,8 @@
 #include <QFile>
 
 #include "app/dialogs.h"
-#include "app/esc_clears_box.h"
 #include "app/handler_guard.h"
+#include "app/line_box_filter.h"
 #include "app/page_context.h"
 #include "compare/compare_lists.h"
 #include "compare/line_list_model.h"
@@ -12,7 +12,6 @@
 #include "list/list_file.h"
 #include "list/main_list.h"
 #include "merge/browse_for_list_file.h"
-#include "merge/file_drop_fills_box.h"
 #include "ui_comparer_page.h"
 
 namespace pendara {
@@ -44,10 +43,9 @@ ComparerPage::ComparerPage(const PageContext& context, QWidget* parent)
     for (QPushButton* button : {ui_->clpFirst, ui_->clpSecond, ui_->clpSame, ui_->clpDif}) {
         connect(button, &QPushButton::clicked, this, [this, button] { clpClipboard(button); });
     }
-    EscClearsBox::install(*ui_->txtFirst);
-    EscClearsBox::install(*ui_->txtSecond);
-    FileDropFillsBox::install(*ui_->txtFirst);
-    FileDropFillsBox::install(*ui_->txtSecond);
+    for (QLineEdit* box : {ui_->txtFirst, ui_->txtSecond}) {
+        LineBoxFilter::install(*box, LineBoxFilter::EscClears | LineBoxFilter::FileDropFills);
+    }
 }
 
 ComparerPage::~ComparerPage() = default;
@@ -101,11 +99,7 @@ void ComparerPage::Button7Click() {
 }
 
 void ComparerPage::Button1Click(QObject* sender) {
-    const int tag = sender != nullptr ? sender->property("tag").toInt() : -1;
-    QLineEdit* box = tag == 2 ? ui_->txtFirst : tag == 3 ? ui_->txtSecond : nullptr;
-    if (box == nullptr) return;
-    RunGuarded(this, context_.dialogs(),
-               [&] { BrowseForListFile(*box, context_.dialogs(), this); });
+    BrowseForTaggedBox(sender, {{2, ui_->txtFirst}, {3, ui_->txtSecond}}, context_.dialogs(), this);
 }
 
 void ComparerPage::RadioButton1Click() {

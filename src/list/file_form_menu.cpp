@@ -25,25 +25,13 @@ FileFormMenu::FileFormMenu(MainList& list, QWidget* parent)
       lineEnds_(new QActionGroup(this)) {
     setObjectName(QStringLiteral("fileFormMenu"));
     for (const FileForm::Encoding encoding : kEncodings) {
-        QAction* item = addAction(Text(DescribeEncoding(encoding)));
-        item->setCheckable(true);
-        encodings_->addAction(item);
-        connect(item, &QAction::triggered, this, [this, encoding] {
-            FileForm form = list_.origin().form();
-            form.encoding = encoding;
-            choose(form);
-        });
+        addChoice(*encodings_, DescribeEncoding(encoding),
+                  [encoding](FileForm& form) { form.encoding = encoding; });
     }
     addSeparator();
     for (const FileForm::LineEnd lineEnd : kLineEnds) {
-        QAction* item = addAction(Text(DescribeLineEnd(lineEnd)));
-        item->setCheckable(true);
-        lineEnds_->addAction(item);
-        connect(item, &QAction::triggered, this, [this, lineEnd] {
-            FileForm form = list_.origin().form();
-            form.lineEnd = lineEnd;
-            choose(form);
-        });
+        addChoice(*lineEnds_, DescribeLineEnd(lineEnd),
+                  [lineEnd](FileForm& form) { form.lineEnd = lineEnd; });
     }
     connect(this, &QMenu::aboutToShow, this, &FileFormMenu::showForm);
     showForm();
@@ -60,11 +48,19 @@ void FileFormMenu::showForm() {
     setTitle(QStringLiteral("File Form: ") + Text(DescribeFileForm(form)));
 }
 
-void FileFormMenu::choose(const FileForm& form) {
-    ListOrigin origin = list_.origin();
-    origin.setForm(form);
-    list_.setOrigin(std::move(origin));
-    showForm();
+void FileFormMenu::addChoice(QActionGroup& group, const std::string& text,
+                             std::function<void(FileForm&)> change) {
+    QAction* item = addAction(Text(text));
+    item->setCheckable(true);
+    group.addAction(item);
+    connect(item, &QAction::triggered, this, [this, change = std::move(change)] {
+        ListOrigin origin = list_.origin();
+        FileForm form = origin.form();
+        change(form);
+        origin.setForm(form);
+        list_.setOrigin(std::move(origin));
+        showForm();
+    });
 }
 
 }  // namespace pendara

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMenu>
+#include <functional>
+#include <string>
 
 #include "list/file_form.h"
 
@@ -23,7 +25,9 @@ public:
     void showForm();
 
 private:
-    void choose(const FileForm& form);
+    // A checkable item of `group` that changes one part of the list's form.
+    void addChoice(QActionGroup& group, const std::string& text,
+                   std::function<void(FileForm&)> change);
 
     MainList& list_;
     QActionGroup* encodings_;

@@ -70,28 +70,26 @@ ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
     ui_->List2->viewport()->installEventFilter(this);
 
     // Keys that leave the editor's own (Ctrl+C, V, X, A, Z, Y) alone.
+    using Page = ListBuilderPage;
     const struct {
         QAbstractButton* button;
         const char* key;
-    } keys[] = {{ui_->Load1, "Ctrl+O"},        {ui_->Save1, "Ctrl+S"},
-                {ui_->Sort, "Ctrl+Shift+S"},   {ui_->btnScramble, "Ctrl+Shift+M"},
-                {ui_->RemAll, "Ctrl+Shift+X"}, {ui_->Button4, "Ctrl+Shift+C"},
-                {ui_->Button5, "Ctrl+Shift+V"}};
-    for (const auto& [button, key] : keys) {
+        void (Page::*click)();
+    } buttons[] = {{ui_->Load1, "Ctrl+O", &Page::Load1Click},
+                   {ui_->Save1, "Ctrl+S", &Page::Save1Click},
+                   {ui_->Sort, "Ctrl+Shift+S", &Page::SortClick},
+                   {ui_->btnScramble, "Ctrl+Shift+M", &Page::btnScrambleClick},
+                   {ui_->RemAll, "Ctrl+Shift+X", &Page::RemAllClick},
+                   {ui_->Button4, "Ctrl+Shift+C", &Page::Button4Click},
+                   {ui_->Button5, "Ctrl+Shift+V", &Page::Button5Click}};
+    for (const auto& [button, key, click] : buttons) {
         const QKeySequence sequence(QString::fromLatin1(key));
         button->setShortcut(sequence);
         const QString caption = button->text().isEmpty() ? button->toolTip() : button->text();
         button->setToolTip(
             QStringLiteral("%1 (%2)").arg(caption, sequence.toString(QKeySequence::NativeText)));
+        connect(button, &QAbstractButton::clicked, this, click);
     }
-
-    connect(ui_->Load1, &QPushButton::clicked, this, &ListBuilderPage::Load1Click);
-    connect(ui_->Save1, &QPushButton::clicked, this, &ListBuilderPage::Save1Click);
-    connect(ui_->Sort, &QPushButton::clicked, this, &ListBuilderPage::SortClick);
-    connect(ui_->btnScramble, &QPushButton::clicked, this, &ListBuilderPage::btnScrambleClick);
-    connect(ui_->RemAll, &QToolButton::clicked, this, &ListBuilderPage::RemAllClick);
-    connect(ui_->Button4, &QPushButton::clicked, this, &ListBuilderPage::Button4Click);
-    connect(ui_->Button5, &QPushButton::clicked, this, &ListBuilderPage::Button5Click);
     ui_->Label1->installEventFilter(this);
 }
 

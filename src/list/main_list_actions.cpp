@@ -25,29 +25,34 @@ MainListActions::MainListActions(const PageContext& context, MainList& mainList,
     connect(redo_, &QAction::triggered, this, &MainListActions::redo);
 
     // Ctrl with Shift and a letter the editor does not use itself.
-    addListCommand("actDedupe", QStringLiteral("Remove &Duplicates"),
-                   QKeySequence(QStringLiteral("Ctrl+Shift+D")),
-                   [](LineList& lines) { DedupeLines(lines, {}); });
-    addListCommand("actRepeated", QStringLiteral("Keep &Repeated Lines"),
-                   QKeySequence(QStringLiteral("Ctrl+Shift+R")),
-                   [](LineList& lines) { KeepRepeatedLines(lines, {}); });
-    addListCommand("actSingles", QStringLiteral("Keep S&ingle Lines"),
-                   QKeySequence(QStringLiteral("Ctrl+Shift+I")),
-                   [](LineList& lines) { KeepSingleLines(lines, {}); });
-    addListCommand("actTally", QStringLiteral("&Count Lines"),
-                   QKeySequence(QStringLiteral("Ctrl+Shift+K")),
-                   [](LineList& lines) { TallyLines(lines, {}); });
-    addListCommand("actReverse", QStringLiteral("Re&verse"),
-                   QKeySequence(QStringLiteral("Ctrl+Shift+B")), &ReverseLines);
-    addListCommand("actSortDescending", QStringLiteral("Sort D&escending"),
-                   QKeySequence(QStringLiteral("Ctrl+Shift+J")),
-                   [](LineList& lines) { SortLinesBy(lines, {.descending = true}); });
-    addListCommand("actNaturalSort", QStringLiteral("N&atural Sort"),
-                   QKeySequence(QStringLiteral("Ctrl+Shift+A")),
-                   [](LineList& lines) { SortLinesBy(lines, {.natural = true}); });
-    addListCommand("actLengthSort", QStringLiteral("Sort by &Length"),
-                   QKeySequence(QStringLiteral("Ctrl+Shift+H")),
-                   [](LineList& lines) { SortLinesBy(lines, {.byLength = true}); });
+    const struct {
+        const char* name;
+        const char* text;
+        const char* key;
+        void (*edit)(LineList&);
+    } commands[] = {
+        {"actDedupe", "Remove &Duplicates", "Ctrl+Shift+D",
+         [](LineList& lines) { DedupeLines(lines, {}); }},
+        {"actRepeated", "Keep &Repeated Lines", "Ctrl+Shift+R",
+         [](LineList& lines) { KeepRepeatedLines(lines, {}); }},
+        {"actSingles", "Keep S&ingle Lines", "Ctrl+Shift+I",
+         [](LineList& lines) { KeepSingleLines(lines, {}); }},
+        {"actTally", "&Count Lines", "Ctrl+Shift+K",
+         [](LineList& lines) { TallyLines(lines, {}); }},
+        {"actReverse", "Re&verse", "Ctrl+Shift+B", &ReverseLines},
+        {"actSortDescending", "Sort D&escending", "Ctrl+Shift+J",
+         [](LineList& lines) { SortLinesBy(lines, {.descending = true}); }},
+        {"actNaturalSort", "N&atural Sort", "Ctrl+Shift+A",
+         [](LineList& lines) { SortLinesBy(lines, {.natural = true}); }},
+        {"actLengthSort", "Sort by &Length", "Ctrl+Shift+H",
+         [](LineList& lines) { SortLinesBy(lines, {.byLength = true}); }},
+    };
+    for (const auto& command : commands) {
+        QAction* action = makeAction(command.name, QString::fromUtf8(command.text),
+                                     {QKeySequence(QString::fromLatin1(command.key))});
+        connect(action, &QAction::triggered, this, [this, edit = command.edit] { run(edit); });
+        listCommands_.push_back(action);
+    }
     QAction* number = makeAction("actNumberLines", QStringLiteral("&Number Lines..."),
                                  {QKeySequence(QStringLiteral("Ctrl+Shift+N"))});
     connect(number, &QAction::triggered, this, &MainListActions::numberLines);
@@ -64,13 +69,6 @@ QAction* MainListActions::makeAction(const char* name, const QString& text,
     action->setShortcutContext(Qt::WindowShortcut);
     page_.addAction(action);
     return action;
-}
-
-void MainListActions::addListCommand(const char* name, const QString& text, const QKeySequence& key,
-                                     std::function<void(LineList&)> edit) {
-    QAction* action = makeAction(name, text, {key});
-    connect(action, &QAction::triggered, this, [this, edit = std::move(edit)] { run(edit); });
-    listCommands_.push_back(action);
 }
 
 void MainListActions::run(const std::function<void(LineList&)>& edit) {

@@ -46,8 +46,6 @@ Q_SIGNALS:
 
 private:
     QAction* makeAction(const char* name, const QString& text, const QList<QKeySequence>& keys);
-    void addListCommand(const char* name, const QString& text, const QKeySequence& key,
-                        std::function<void(LineList&)> edit);
     void run(const std::function<void(LineList&)>& edit);
 
     const PageContext& context_;

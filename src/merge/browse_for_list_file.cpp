@@ -2,11 +2,15 @@
 
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QVariant>
 
 #include "app/dialogs.h"
+#include "app/handler_guard.h"
 #include "merge/browse_folder.h"
 
 namespace pendara {
+
+namespace {
 
 void BrowseForListFile(QLineEdit& box, Dialogs& dialogs, QWidget* owner) {
     Dialogs::FileDialog dialog;
@@ -17,6 +21,20 @@ void BrowseForListFile(QLineEdit& box, Dialogs& dialogs, QWidget* owner) {
     const std::optional<QString> chosen = dialogs.openFile(owner, dialog);
     if (!chosen || chosen->isEmpty()) return;
     box.setText(QFileInfo(*chosen).absoluteFilePath());
+}
+
+}  // namespace
+
+void BrowseForTaggedBox(const QObject* button,
+                        std::initializer_list<std::pair<int, QLineEdit*>> boxes, Dialogs& dialogs,
+                        QWidget* owner) {
+    const int tag = button != nullptr ? button->property("tag").toInt() : -1;
+    for (const auto& [boxTag, box] : boxes) {
+        if (boxTag == tag) {
+            RunGuarded(owner, dialogs, [&] { BrowseForListFile(*box, dialogs, owner); });
+            return;
+        }
+    }
 }
 
 }  // namespace pendara

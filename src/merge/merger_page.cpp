@@ -2,13 +2,12 @@
 
 #include <QFile>
 
-#include "app/esc_clears_box.h"
 #include "app/handler_guard.h"
+#include "app/line_box_filter.h"
 #include "app/page_context.h"
 #include "list/list_file.h"
 #include "list/main_list.h"
 #include "merge/browse_for_list_file.h"
-#include "merge/file_drop_fills_box.h"
 #include "merge/merge_lists.h"
 #include "ui_merger_page.h"
 
@@ -37,12 +36,12 @@ MergerPage::MergerPage(const PageContext& context, QWidget* parent)
             if (on) RadioButton7Click(mode);
         });
     }
-    for (QLineEdit* box :
-         {ui_->txtLeftUp, ui_->txtSeparator, ui_->txtRightDown, ui_->before, ui_->after}) {
-        EscClearsBox::install(*box);
+    for (QLineEdit* box : {ui_->txtLeftUp, ui_->txtRightDown}) {
+        LineBoxFilter::install(*box, LineBoxFilter::EscClears | LineBoxFilter::FileDropFills);
     }
-    FileDropFillsBox::install(*ui_->txtLeftUp);
-    FileDropFillsBox::install(*ui_->txtRightDown);
+    for (QLineEdit* box : {ui_->txtSeparator, ui_->before, ui_->after}) {
+        LineBoxFilter::install(*box, LineBoxFilter::EscClears);
+    }
 }
 
 MergerPage::~MergerPage() = default;
@@ -75,11 +74,8 @@ void MergerPage::Button11Click() {
 }
 
 void MergerPage::Button8Click(QObject* sender) {
-    const int tag = sender != nullptr ? sender->property("tag").toInt() : -1;
-    QLineEdit* box = tag == 0 ? ui_->txtLeftUp : tag == 1 ? ui_->txtRightDown : nullptr;
-    if (box == nullptr) return;
-    RunGuarded(this, context_.dialogs(),
-               [&] { BrowseForListFile(*box, context_.dialogs(), this); });
+    BrowseForTaggedBox(sender, {{0, ui_->txtLeftUp}, {1, ui_->txtRightDown}}, context_.dialogs(),
+                       this);
 }
 
 void MergerPage::Button10Click() {

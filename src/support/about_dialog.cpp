@@ -6,6 +6,7 @@
 #include "app/dialogs.h"
 #include "app/glyphs.h"
 #include "support/maker_info.h"
+#include "support/support_us_box.h"
 #include "ui_pd_about.h"
 
 namespace pendara {
@@ -60,11 +61,7 @@ void TfrmPDAbout::BClick2() { OpenLinkOf(dialogs_, this, sender()); }
 void TfrmPDAbout::Label5Click(const QLabel& label) { dialogs_.openWithShell(this, label.text()); }
 
 void TfrmPDAbout::Image2Click2() {
-    dialogs_.inputBox(
-        this, QStringLiteral("Support Us"),
-        QStringLiteral("If you want to support our Software Development, you can send "
-                       "a Donation to Our BitCoin Address\n\nThanks!"),
-        QString::fromUtf8(maker::kBitcoinAddress));
+    ShowSupportUsBox(dialogs_, this, maker::kAboutBitcoinPrompt, maker::kBitcoinAddress);
 }
 
 void TfrmPDAbout::Button1Click() { accept(); }

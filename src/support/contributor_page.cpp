@@ -1,18 +1,10 @@
 #include "support/contributor_page.h"
 
-#include <QFile>
-
 #include "app/control_link.h"
 #include "app/dialogs.h"
 #include "app/handler_guard.h"
 #include "app/page_context.h"
-#include "app/services.h"
-#include "list/failure.h"
-#include "list/line_list.h"
-#include "platform/temp_folder.h"
 #include "support/support_page.h"
-#include "support/support_resources.h"
-#include "support/table_text.h"
 #include "ui_contributor_page.h"
 
 namespace pendara {
@@ -21,22 +13,29 @@ namespace {
 
 enum Column { kName, kWebsite, kFacebook, kTwitter, kGooglePlus, kContribution, kColumns };
 
+enum class Visibility { Shown, Hidden };
+
+// Every column of the contributor grid holds text and sorts as text.
+TableGrid::Column TextColumn(const char* title, int width,
+                             Visibility visibility = Visibility::Shown) {
+    TableGrid::Column column;
+    column.title = QString::fromUtf8(title);
+    column.width = width;
+    column.visible = visibility == Visibility::Shown;
+    return column;
+}
+
 }  // namespace
 
 ContributorPage::ContributorPage(const PageContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), ui_(std::make_unique<Ui::ContributorPage>()) {
-    LoadSupportResources();
+    : CatalogueGridPage(context, QStringLiteral(":/tables/contributors.tsv"), parent),
+      ui_(std::make_unique<Ui::ContributorPage>()) {
     ui_->setupUi(this);
-    using Sort = TableGrid::SortType;
-    ui_->nxContributor->setColumns({{QStringLiteral("Name"), 150, true, Sort::Text, {}},
-                                    {QStringLiteral("Website"), 135, true, Sort::Text, {}},
-                                    {QStringLiteral("Facebook"), 135, true, Sort::Text, {}},
-                                    {QStringLiteral("Twitter"), 135, true, Sort::Text, {}},
-                                    {QStringLiteral("Google Plus"), 135, true, Sort::Text, {}},
-                                    {QStringLiteral("Contribution"), 110, false, Sort::Text, {}}});
-    QFile source(QStringLiteral(":/tables/contributors.tsv"));
-    if (source.open(QIODevice::ReadOnly))
-        mContributor_ = SplitLines(source.readAll().toStdString());
+    ui_->nxContributor->setColumns({TextColumn("Name", 150), TextColumn("Website", 135),
+                                    TextColumn("Facebook", 135), TextColumn("Twitter", 135),
+                                    TextColumn("Google Plus", 135),
+                                    // Shown below the grid instead.
+                                    TextColumn("Contribution", 110, Visibility::Hidden)});
 
     for (QAbstractButton* button : {ui_->cHome, ui_->cFB, ui_->cTwitter, ui_->cGPlus}) {
         SetLinkTarget(*button, QStringLiteral("-"));
@@ -51,11 +50,7 @@ ContributorPage::~ContributorPage() = default;
 
 void ContributorPage::loadContributors() {
     if (ui_->nxContributor->rowCount() > 0) return;
-    TempFolder* folder = context_.services().tempFolder;
-    if (folder == nullptr) throw Failure("No temporary folder");
-    folder->writeFile("Contributor.txt", Utf16TableFileBytes(mContributor_));
-    ui_->nxContributor->setRows(ParseTableText(folder->readFile("Contributor.txt"),
-                                               TableTextFormat{kColumns, '\t', 0, '|'}));
+    ui_->nxContributor->setRows(rowsThroughFile("Contributor.txt", &Utf16TableFileBytes, kColumns));
 }
 
 void ContributorPage::nxContributorSelectCell() {

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QWidget>
-#include <functional>
 #include <memory>
-#include <string>
-#include <vector>
+
+#include "support/catalogue_grid_page.h"
 
 namespace Ui {
 class ContributorPage;
@@ -15,7 +13,7 @@ namespace pendara {
 class PageContext;
 
 // "Contributor List": the people who helped the program, filled once per run on first demand.
-class ContributorPage : public QWidget {
+class ContributorPage : public CatalogueGridPage {
     Q_OBJECT
 public:
     explicit ContributorPage(const PageContext& context, QWidget* parent = nullptr);
@@ -25,18 +23,12 @@ public:
     // already. A failed write leaves the grid empty, so the next call tries again.
     void loadContributors();
 
-    // The table source, one row a line (the compiled-in table unless replaced).
-    void setTableSource(std::vector<std::string> lines) { mContributor_ = std::move(lines); }
-
-public Q_SLOTS:
+private:
     void nxContributorSelectCell();
     void btnHTSUClick();
     void VisitURL2();
 
-private:
-    const PageContext& context_;
     std::unique_ptr<Ui::ContributorPage> ui_;
-    std::vector<std::string> mContributor_;
 };
 
 }  // namespace pendara

@@ -14,6 +14,13 @@ inline constexpr const char* kShareOnFacebook =
 inline constexpr const char* kShareOnTwitter =
     "https://share.example.org/twitter?u=pendara.example.org";
 inline constexpr const char* kBitcoinAddress = "bc1q-example-address-not-real";
+// The About and support dialogs word their bitcoin prompts a little differently.
+inline constexpr const char* kAboutBitcoinPrompt =
+    "If you want to support our Software Development, you can send a Donation to Our BitCoin "
+    "Address\n\nThanks!";
+inline constexpr const char* kDonateBitcoinPrompt =
+    "If you want to Support Our Software Development, you can Send a Donation to Our BitCoin "
+    "Address\n\nThanks!";
 // Short forms the About dialog shows; each opens exactly as shown.
 inline constexpr const char* kHomeAddress = "pendara.example.org";
 inline constexpr const char* kFanAddress = "social.example.org/pendara";

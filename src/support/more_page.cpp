@@ -8,14 +8,9 @@
 #include "app/error_text.h"
 #include "app/handler_guard.h"
 #include "app/page_context.h"
-#include "app/services.h"
 #include "batch/number_box_rule.h"
 #include "list/failure.h"
-#include "list/line_list.h"
-#include "platform/temp_folder.h"
 #include "support/maker_info.h"
-#include "support/support_resources.h"
-#include "support/table_text.h"
 #include "ui_more_page.h"
 
 namespace pendara {
@@ -31,8 +26,8 @@ QString Escaped(const QString& text) {
 }  // namespace
 
 MorePage::MorePage(const PageContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), ui_(std::make_unique<Ui::MorePage>()) {
-    LoadSupportResources();
+    : CatalogueGridPage(context, QStringLiteral(":/tables/more.tsv"), parent),
+      ui_(std::make_unique<Ui::MorePage>()) {
     ui_->setupUi(this);
     using Sort = TableGrid::SortType;
     ui_->nxMore->setColumns(
@@ -45,8 +40,6 @@ MorePage::MorePage(const PageContext& context, QWidget* parent)
          {QStringLiteral("Share Link"), 0, false, Sort::Text, {}}});
     ui_->nxMore->setStarColumn(kRating);
 
-    QFile source(QStringLiteral(":/tables/more.tsv"));
-    if (source.open(QIODevice::ReadOnly)) lstMore_ = SplitLines(source.readAll().toStdString());
     // The icons in the order of their IDs.
     for (int id = 0;; ++id) {
         const QString path = QStringLiteral(":/icons/more/%1.png").arg(id, 2, 10, QLatin1Char('0'));
@@ -70,11 +63,7 @@ MorePage::~MorePage() = default;
 void MorePage::reloadCatalogue() {
     std::vector<TableRow> rows;
     try {
-        TempFolder* folder = context_.services().tempFolder;
-        if (folder == nullptr) throw Failure("No temporary folder");
-        folder->writeFile("more.txt", TableFileBytes(lstMore_));
-        rows =
-            ParseTableText(folder->readFile("more.txt"), TableTextFormat{kColumns, '\t', 0, '|'});
+        rows = rowsThroughFile("more.txt", &TableFileBytes, kColumns);
     } catch (const Failure& failure) {
         if (catalogueFailureReported_) return;
         catalogueFailureReported_ = true;

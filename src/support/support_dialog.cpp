@@ -10,17 +10,10 @@
 #include "platform/settings_store.h"
 #include "support/maker_info.h"
 #include "support/support_flag.h"
+#include "support/support_us_box.h"
 #include "ui_donate_main.h"
 
 namespace pendara {
-
-namespace {
-
-void SetTarget(QWidget* control, const char* target) {
-    SetLinkTarget(*control, QString::fromUtf8(target));
-}
-
-}  // namespace
 
 TfrmDonate::TfrmDonate(SettingsStore* settings, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent),
@@ -36,18 +29,20 @@ TfrmDonate::TfrmDonate(SettingsStore* settings, Dialogs& dialogs, QWidget* paren
     label11Template_ = ui_->Label11->text();
     checkTemplate_ = ui_->chkShow->text();
 
-    SetTarget(ui_->FB28, maker::kFanPage);
-    SetTarget(ui_->Image2, maker::kShareOnFacebook);
-    SetTarget(ui_->Image3, maker::kShareOnTwitter);
-    SetTarget(ui_->Label3, maker::kWalletService);
-    SetTarget(ui_->Button2, maker::kSupportPage);
-
+    const struct {
+        QAbstractButton* control;
+        const char* target;
+        void (TfrmDonate::*click)();
+    } links[] = {{ui_->FB28, maker::kFanPage, &TfrmDonate::BClick},
+                 {ui_->Image2, maker::kShareOnFacebook, &TfrmDonate::imgPaypalClick},
+                 {ui_->Image3, maker::kShareOnTwitter, &TfrmDonate::imgPaypalClick},
+                 {ui_->Label3, maker::kWalletService, &TfrmDonate::BClick},
+                 {ui_->Button2, maker::kSupportPage, &TfrmDonate::Button2Click}};
+    for (const auto& [control, target, click] : links) {
+        SetLinkTarget(*control, QString::fromUtf8(target));
+        connect(control, &QAbstractButton::clicked, this, click);
+    }
     connect(ui_->Button1, &QPushButton::clicked, this, &TfrmDonate::Button1Click);
-    connect(ui_->Button2, &QPushButton::clicked, this, &TfrmDonate::Button2Click);
-    connect(ui_->FB28, &QPushButton::clicked, this, &TfrmDonate::BClick);
-    connect(ui_->Label3, &QPushButton::clicked, this, &TfrmDonate::BClick);
-    connect(ui_->Image2, &QPushButton::clicked, this, &TfrmDonate::imgPaypalClick);
-    connect(ui_->Image3, &QPushButton::clicked, this, &TfrmDonate::imgPaypalClick);
     connect(ui_->Image4, &QPushButton::clicked, this, &TfrmDonate::Image4Click);
 }
 
@@ -107,11 +102,7 @@ void TfrmDonate::imgPaypalClick() { openSenderTarget(); }
 void TfrmDonate::BClick() { openSenderTarget(); }
 
 void TfrmDonate::Image4Click() {
-    dialogs_.inputBox(
-        this, QStringLiteral("Support Us"),
-        QStringLiteral("If you want to Support Our Software Development, you can Send "
-                       "a Donation to Our BitCoin Address\n\nThanks!"),
-        QString::fromUtf8(maker::kBitcoinAddress));
+    ShowSupportUsBox(dialogs_, this, maker::kDonateBitcoinPrompt, maker::kBitcoinAddress);
 }
 
 }  // namespace pendara

@@ -11,6 +11,7 @@
 #include "support/contributor_page.h"
 #include "support/maker_info.h"
 #include "support/support_resources.h"
+#include "support/support_us_box.h"
 #include "ui_support_page.h"
 
 namespace pendara {
@@ -71,21 +72,20 @@ SupportPage::SupportPage(const PageContext& context, QWidget* parent)
     ui_->suLTC->setText(Text(maker::kLitecoinAddress));
     ui_->suDOGE->setText(Text(maker::kDogecoinAddress));
 
-    for (QAbstractButton* button : {ui_->Image1, ui_->Image4, ui_->Image2}) {
-        connect(button, &QAbstractButton::clicked, this, &SupportPage::VisitURL3);
+    using Page = SupportPage;
+    const std::pair<QAbstractButton*, void (Page::*)()> clicks[] = {
+        {ui_->Image1, &Page::VisitURL3},         {ui_->Image4, &Page::VisitURL3},
+        {ui_->Image2, &Page::VisitURL3},         {ui_->Image3, &Page::BClick2222},
+        {ui_->subBTC, &Page::subBTCClick22},     {ui_->subLTC, &Page::subLTCClick22},
+        {ui_->subDOGE, &Page::subDOGEClick22},   {ui_->imgCP, &Page::imgCPClick},
+        {ui_->btnSkrill, &Page::btnSkrillClick}, {ui_->btnDInfo, &Page::btnDInfoClick},
+        {ui_->Image6, &Page::DonateTri},         {ui_->sBitBtn1, &Page::sBitBtn1Click}};
+    for (const auto& [button, click] : clicks) {
+        connect(button, &QAbstractButton::clicked, this, click);
     }
-    connect(ui_->Image3, &QAbstractButton::clicked, this, &SupportPage::BClick2222);
     for (LinkLabel* label : {ui_->Label23, ui_->Label24, ui_->Label25, ui_->Label29}) {
         connect(label, &LinkLabel::clicked, this, &SupportPage::VisitURL3);
     }
-    connect(ui_->subBTC, &QAbstractButton::clicked, this, &SupportPage::subBTCClick22);
-    connect(ui_->subLTC, &QAbstractButton::clicked, this, &SupportPage::subLTCClick22);
-    connect(ui_->subDOGE, &QAbstractButton::clicked, this, &SupportPage::subDOGEClick22);
-    connect(ui_->imgCP, &QAbstractButton::clicked, this, &SupportPage::imgCPClick);
-    connect(ui_->btnSkrill, &QAbstractButton::clicked, this, &SupportPage::btnSkrillClick);
-    connect(ui_->btnDInfo, &QAbstractButton::clicked, this, &SupportPage::btnDInfoClick);
-    connect(ui_->Image6, &QAbstractButton::clicked, this, &SupportPage::DonateTri);
-    connect(ui_->sBitBtn1, &QAbstractButton::clicked, this, &SupportPage::sBitBtn1Click);
     ui_->amCP->installEventFilter(this);
     ui_->amSkrill->installEventFilter(this);
 }
@@ -148,8 +148,8 @@ void SupportPage::btnDInfoClick() {
 
 void SupportPage::DonateTri() {
     RunGuarded(this, context_.dialogs(), [&] {
-        context_.dialogs().inputBox(&context_.window(), QStringLiteral("Support Us"),
-                                    Text(maker::kMobilePrompt), Text(maker::kMobileNumber));
+        ShowSupportUsBox(context_.dialogs(), &context_.window(), maker::kMobilePrompt,
+                         maker::kMobileNumber);
     });
 }
 

@@ -1,0 +1,12 @@
+#include "support/support_us_box.h"
+
+#include "app/dialogs.h"
+
+namespace pendara {
+
+void ShowSupportUsBox(Dialogs& dialogs, QWidget* owner, const char* prompt, const char* text) {
+    dialogs.inputBox(owner, QStringLiteral("Support Us"), QString::fromUtf8(prompt),
+                     QString::fromUtf8(text));
+}
+
+}  // namespace pendara

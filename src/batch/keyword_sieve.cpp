@@ -1,7 +1,5 @@
 #include "batch/keyword_sieve.h"
 
-#include <algorithm>
-
 #include "batch/text_primitives.h"
 #include "list/ascii.h"
 
@@ -47,9 +45,10 @@ bool KeywordSieve::Box::hit(std::string_view line) const {
         if (!all_) return automaton_->holdsAny(line);
         return !hasEmpty_ && automaton_->holdsAll(line);
     }
-    const auto has = [&](const std::string& keyword) { return found(line, keyword); };
-    return all_ ? std::all_of(keywords_.begin(), keywords_.end(), has)
-                : std::any_of(keywords_.begin(), keywords_.end(), has);
+    for (const std::string& keyword : keywords_) {
+        if (found(line, keyword) != all_) return !all_;
+    }
+    return all_;
 }
 
 }  // namespace pendara

@@ -23,6 +23,16 @@ ByteRange CharsBetween(const CharIndex& chars, std::int64_t first, std::int64_t 
 ByteRange RemovedChars(std::string_view line, std::int64_t count, const LinePlace& place) {
     if (count < 1 || line.empty()) return {};
     const bool backwards = place.backwards();
+    if (place.anchor == LinePlace::Anchor::Position && !backwards) {
+        // Forwards only the characters up to the end of the run need walking.
+        const std::int64_t first = std::max<std::int64_t>(place.position, 1);
+        const std::int64_t last = place.position + count - 1;
+        if (last < first) return {};
+        const std::size_t from = ByteOffsetOfChar(line, static_cast<std::size_t>(first - 1));
+        const std::size_t length =
+            ByteOffsetOfChar(line.substr(from), static_cast<std::size_t>(last - first + 1));
+        return length == 0 ? ByteRange{} : ByteRange{from, length};
+    }
     if (place.anchor == LinePlace::Anchor::Position) {
         const CharIndex chars(line);
         const std::int64_t first =

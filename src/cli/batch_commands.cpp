@@ -4,6 +4,7 @@
 #include "batch/line_cleanup.h"
 #include "batch/remove_chars.h"
 #include "batch/replace_text.h"
+#include "batch/text_primitives.h"
 #include "cli/cli_command.h"
 
 namespace pendara::cli {
@@ -33,9 +34,11 @@ LinePlace PlaceOf(const Context& context) {
 void Add(Context& context) {
     const LinePlace place = PlaceOf(context);
     const std::string& text = context.args.plain()[0];
-    context.editEach(context.inputPath(1), [&](std::string_view line, std::string& out) {
-        AppendAddedText(out, line, text, place);
-        return true;
+    context.editEach(context.inputPath(1), [&](std::string_view line, LineOutput& output) {
+        const std::size_t at = text.empty() ? std::string::npos : AddTextOffset(line, place);
+        if (at == std::string::npos) return LineFate::Unchanged;
+        output.text().append(line.substr(0, at)).append(text).append(line.substr(at));
+        return LineFate::Rewritten;
     });
 }
 
@@ -44,22 +47,24 @@ void Remove(Context& context) {
     RejectBoth(context, "--at", "--next-to");
     const std::int32_t count = args.has("--count") ? args.number("--count", kPositive) : 1;
     const LinePlace place = PlaceOf(context);
-    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
-        AppendRemovedChars(out, line, count, place);
-        return true;
+    context.editEach(context.inputPath(0), [&](std::string_view line, LineOutput& output) {
+        const ByteRange removed = RemovedChars(line, count, place);
+        if (removed.length == 0) return LineFate::Unchanged;
+        output.text()
+            .append(line.substr(0, removed.offset))
+            .append(line.substr(removed.offset + removed.length));
+        return LineFate::Rewritten;
     });
 }
 
 void Replace(Context& context) {
     const std::vector<std::string>& plain = context.args.plain();
     const std::string find = plain[0], with = plain.size() > 1 ? plain[1] : std::string();
-    context.editEach(context.inputPath(2), [&](std::string_view line, std::string& out) {
-        if (find.empty()) {
-            out.append(line);
-        } else {
-            AppendReplacedText(out, line, find, with);
-        }
-        return true;
+    context.editEach(context.inputPath(2), [&](std::string_view line, LineOutput& output) {
+        // Most lines hold no occurrence and go out as they came in.
+        if (FindWhole(line, find) == std::string_view::npos) return LineFate::Unchanged;
+        AppendReplacedText(output.text(), line, find, with);
+        return LineFate::Rewritten;
     });
 }
 
@@ -73,20 +78,16 @@ void Filter(Context& context) {
                               exclude,
                               args.has("--exclude-all") ? KeywordMatch::All : KeywordMatch::Any,
                               args.has("--match-case") ? LetterCase::Match : LetterCase::Ignore});
-    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
-        if (!sieve.keeps(line)) return false;
-        out.append(line);
-        return true;
+    context.editEach(context.inputPath(0), [&](std::string_view line, LineOutput&) {
+        return sieve.keeps(line) ? LineFate::Unchanged : LineFate::Dropped;
     });
 }
 
 void RemoveEmpty(Context& context) {
     const EmptyLines empty =
         context.args.has("--ignore-space") ? EmptyLines::BlanksOnly : EmptyLines::NoCharacter;
-    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
-        if (IsEmptyLine(line, empty)) return false;
-        out.append(line);
-        return true;
+    context.editEach(context.inputPath(0), [&](std::string_view line, LineOutput&) {
+        return IsEmptyLine(line, empty) ? LineFate::Dropped : LineFate::Unchanged;
     });
 }
 
@@ -95,9 +96,11 @@ void Trim(Context& context) {
     const bool right = context.args.has("--right");
     // Naming neither end trims both.
     const LineEnds ends = EndsOf(left || !right, right || !left);
-    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
-        out.append(TrimmedLine(line, ends));
-        return true;
+    context.editEach(context.inputPath(0), [&](std::string_view line, LineOutput& output) {
+        const std::string_view kept = TrimmedLine(line, ends);
+        if (kept.size() == line.size()) return LineFate::Unchanged;
+        output.text().append(kept);
+        return LineFate::Rewritten;
     });
 }
 
@@ -118,10 +121,8 @@ void RemoveLength(Context& context) {
         condition = {LengthOption::Range, args.number("--range", kLength, 0),
                      args.number("--range", kLength, 1)};
     }
-    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
-        if (HasRemovedLength(line, condition)) return false;
-        out.append(line);
-        return true;
+    context.editEach(context.inputPath(0), [&](std::string_view line, LineOutput&) {
+        return HasRemovedLength(line, condition) ? LineFate::Dropped : LineFate::Unchanged;
     });
 }
 

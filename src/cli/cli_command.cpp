@@ -81,12 +81,6 @@ std::string ReadInput(const std::string& path) {
     return DecodeListText(std::move(bytes));
 }
 
-void WriteOut(std::string_view text) {
-    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) {
-        throw Failure("Stream write error");
-    }
-}
-
 }  // namespace
 
 LineList Context::readList(const std::string& path) const {

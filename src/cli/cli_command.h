@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "batch/number_box_rule.h"
+#include "cli/line_output.h"
 #include "cli/line_reader.h"
 #include "list/line_list.h"
 
@@ -43,6 +44,9 @@ private:
     std::vector<std::string> plain_;
 };
 
+// What a line-by-line edit made of a line.
+enum class LineFate { Dropped, Unchanged, Rewritten };
+
 // What a command's run function gets: its arguments and the list-file conventions of the tool.
 class Context {
 public:
@@ -52,10 +56,10 @@ public:
 
     // The lines of `path`, or of standard input for "" or "-".
     LineList readList(const std::string& path) const;
-    // Streams the lines of `path` through `edit(line, out)`, which appends what becomes of the
-    // line to `out` and returns whether it stays (the line end then follows it). Only for rules
-    // that treat each line on its own. Output goes out as it is made, and always before the
-    // input is read again, so a slow pipe gets its lines back one by one.
+    // Streams the lines of `path` through `edit(line, output)`, which returns what became of
+    // the line: a rewritten line is appended to output.text() (the line end then follows it).
+    // Only for rules that treat each line on its own. Output goes out as it is made, and always
+    // before the input is read again, so a slow pipe gets its lines back one by one.
     template <typename Edit>
     void editEach(const std::string& path, Edit edit) const;
     // Plain argument `index` when present, else "" (standard input).
@@ -75,17 +79,21 @@ public:
 template <typename Edit>
 void Context::editEach(const std::string& path, Edit edit) const {
     LineReader reader(path);
-    const bool crlf = args.has("--crlf");
-    std::string out;
-    out.reserve(kFlushAt * 2);
-    reader.setBeforeRead([&] { flushOut(out, true); });
+    LineOutput output(lineEnd());
+    reader.setBeforeRead([&] { output.flush(); });
     for (std::string_view line; reader.next(line);) {
-        if (!edit(line, out)) continue;
-        if (crlf) out.push_back('\r');
-        out.push_back('\n');
-        if (out.size() >= kFlushAt) flushOut(out, true);
+        switch (edit(line, output)) {
+            case LineFate::Dropped:
+                break;
+            case LineFate::Unchanged:
+                output.keep(line, reader.rest());
+                break;
+            case LineFate::Rewritten:
+                output.endLine();
+                break;
+        }
     }
-    flushOut(out, true);
+    output.flush();
 }
 
 struct Command {

@@ -86,10 +86,11 @@ void Number(Context& context) {
     if (args.has("--width")) options.width = args.number("--width", {0, 100});
     if (args.has("--separator")) options.separator = args.value("--separator");
     std::int64_t number = options.start;
-    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
+    context.editEach(context.inputPath(0), [&](std::string_view line, LineOutput& output) {
+        std::string& out = output.text();
         AppendLineNumber(out, number++, options);
         out.append(line);
-        return true;
+        return LineFate::Rewritten;
     });
 }
 

@@ -26,8 +26,13 @@ public:
     // Reads `path`, or standard input for "" or "-". Fails with the list-file messages.
     explicit LineReader(const std::string& path, std::size_t blockSize = kBlockSize);
 
-    // Called before each read that may wait for input, so output can go out first.
+    // Called before each read that may wait for input, so output can go out first, and before
+    // the lines handed out so far move or go.
     void setBeforeRead(std::function<void()> beforeRead) { beforeRead_ = std::move(beforeRead); }
+
+    // Where the input after the last line handed out and its line break starts: the break is
+    // what lies between the two. Breaks split by a read show only their first part.
+    const char* rest() const { return buffer_.data() + pos_; }
 
     // The next line, or false at the end. The view holds until the next call.
     bool next(std::string_view& line) {
@@ -59,7 +64,17 @@ public:
 private:
     enum class Encoding { Unknown, Bytes, Utf16Le, Utf16Be };
 
-    void takeLine(std::size_t brk, std::string_view& line);
+    void takeLine(std::size_t brk, std::string_view& line) {
+        line = std::string_view(buffer_.data() + pos_, brk - pos_);
+        scanned_ = 0;
+        pos_ = brk + 1;
+        if (buffer_[brk] != '\r') return;
+        if (pos_ < end_) {
+            if (buffer_[pos_] == '\n') ++pos_;
+        } else {
+            skipLf_ = !ended_;
+        }
+    }
     bool nextAfterRead(std::string_view& line);
     // Reads more input after what is buffered; false when there is none left.
     bool readMore();

@@ -129,61 +129,23 @@ void RemoveLength(Context& context) {
 }  // namespace
 
 std::vector<Command> BatchCommands() {
-    return {
-        {"add",
-         "add TEXT [--at N | --next-to T] [--backwards] [FILE]",
-         "insert TEXT into every line at an index (default 1) or next to a text",
-         {{"--at", 1}, {"--next-to", 1}, {"--backwards", 0}},
-         1,
-         2,
-         Add},
-        {"remove",
-         "remove [--count N] [--at K | --next-to T] [--backwards] [FILE]",
-         "remove N characters (default 1) of every line from a position or next to a text",
-         {{"--count", 1}, {"--at", 1}, {"--next-to", 1}, {"--backwards", 0}},
-         0,
-         1,
-         Remove},
-        {"replace",
-         "replace FIND [WITH] [FILE]",
-         "replace every FIND by WITH (default empty) in every line, case-sensitive",
-         {},
-         1,
-         3,
-         Replace},
-        {"filter",
-         "filter [--include WORDS] [--any] [--exclude WORDS] [--exclude-all] [--match-case] [FILE]",
-         "keep the lines holding the include words, then drop those holding the exclude words",
-         {{"--include", 1},
-          {"--any", 0},
-          {"--exclude", 1},
-          {"--exclude-all", 0},
-          {"--match-case", 0}},
-         0,
-         1,
-         Filter},
-        {"remove-empty",
-         "remove-empty [--ignore-space] [FILE]",
-         "remove the empty lines (--ignore-space: also those of blanks only)",
-         {{"--ignore-space", 0}},
-         0,
-         1,
-         RemoveEmpty},
-        {"trim",
-         "trim [--left] [--right] [FILE]",
-         "strip blanks from the ends of every line (both ends unless one is named)",
-         {{"--left", 0}, {"--right", 0}},
-         0,
-         1,
-         Trim},
-        {"remove-length",
-         "remove-length (--equal N | --less N | --more N | --range LOW HIGH) [FILE]",
-         "remove the lines of a given length in characters",
-         {{"--equal", 1}, {"--less", 1}, {"--more", 1}, {"--range", 2}},
-         0,
-         1,
-         RemoveLength},
-    };
+    return CommandsFromHelp(R"(
+add TEXT [--at N | --next-to T] [--backwards] [FILE]
+    insert TEXT into every line at an index (default 1) or next to a text
+remove [--count N] [--at K | --next-to T] [--backwards] [FILE]
+    remove N characters (default 1) of every line from a position or next to a text
+replace FIND [WITH] [FILE]
+    replace every FIND by WITH (default empty) in every line, case-sensitive
+filter [--include WORDS] [--any] [--exclude WORDS] [--exclude-all] [--match-case] [FILE]
+    keep the lines holding the include words, then drop those holding the exclude words
+remove-empty [--ignore-space] [FILE]
+    remove the empty lines (--ignore-space: also those of blanks only)
+trim [--left] [--right] [FILE]
+    strip blanks from the ends of every line (both ends unless one is named)
+remove-length (--equal N | --less N | --more N | --range LOW HIGH) [FILE]
+    remove the lines of a given length in characters
+)",
+                            {Add, Remove, Replace, Filter, RemoveEmpty, Trim, RemoveLength});
 }
 
 }  // namespace pendara::cli

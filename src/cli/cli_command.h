@@ -96,6 +96,8 @@ void Context::editEach(const std::string& path, Edit edit) const {
     output.flush();
 }
 
+using RunCommand = void (*)(Context& context);
+
 struct Command {
     std::string name;
     std::string usage;  // "sort [--crlf] [FILE]", shown after "pendara-cli "
@@ -103,8 +105,15 @@ struct Command {
     std::vector<OptionShape> options;
     std::size_t minPlain;  // plain arguments required (FILE excluded when optional)
     std::size_t maxPlain;
-    void (*run)(Context& context);
+    RunCommand run;
 };
+
+// Commands from their help text: for each, a usage line that starts with its name, then an
+// indented summary line. What the usage shows is what the command line may hold, so the two
+// cannot disagree: each --option takes the words after it up to the end of its [ ] or ( )
+// group or the next " | ", or one word outside a group; the other words are plain arguments,
+// optional inside brackets. `runs` holds the commands' functions in the order of the text.
+std::vector<Command> CommandsFromHelp(std::string_view help, const std::vector<RunCommand>& runs);
 
 // A whole decimal number, optionally signed; usage error when it is not one or lies outside.
 std::int32_t ParseDecimal(const std::string& text, NumberRange range, const std::string& what);

@@ -37,13 +37,22 @@ std::size_t Find(std::string_view s, std::string_view needle, std::size_t from) 
             }
             return true;
         } else {
-            return std::memcmp(s.data() + at + 1, needle.data() + 1, m > 2 ? m - 2 : 0) == 0;
+            // Keywords are short: a call to memcmp would cost more than the compare.
+            if (m > 16) return std::memcmp(s.data() + at + 1, needle.data() + 1, m - 2) == 0;
+            for (std::size_t k = 1; k + 1 < m; ++k) {
+                if (s[at + k] != needle[k]) return false;
+            }
+            return true;
         }
+    };
+    // Most bytes are ASCII, which start a character without looking back.
+    const auto isBoundary = [&](std::size_t at) {
+        return at >= s.size() || static_cast<unsigned char>(s[at]) < 0x80 || IsCharBoundary(s, at);
     };
     const auto matchesAt = [&](std::size_t at) {
         return static_cast<char>(s[at] | firstSet) == first &&
                static_cast<char>(s[at + m - 1] | lastSet) == last && middleMatches(at) &&
-               IsCharBoundary(s, at) && IsCharBoundary(s, at + m);
+               isBoundary(at) && isBoundary(at + m);
     };
     std::size_t at = from;
 #ifdef __SSE2__

@@ -78,9 +78,15 @@ void Filter(Context& context) {
                               exclude,
                               args.has("--exclude-all") ? KeywordMatch::All : KeywordMatch::Any,
                               args.has("--match-case") ? LetterCase::Match : LetterCase::Ignore});
-    context.editEach(context.inputPath(0), [&](std::string_view line, LineOutput&) {
-        return sieve.keeps(line) ? LineFate::Unchanged : LineFate::Dropped;
-    });
+    const bool found = sieve.requiredDecides();
+    const auto judge = [&](std::string_view line, LineOutput&) {
+        return found || sieve.keeps(line) ? LineFate::Unchanged : LineFate::Dropped;
+    };
+    if (!sieve.hasRequired()) return context.editEach(context.inputPath(0), judge);
+    // Lines without the keyword every kept line holds are passed over unjudged, and when that
+    // keyword is the whole filter, the lines that hold it need no judging either.
+    context.editEach(context.inputPath(0), judge,
+                     [&](std::string_view text) { return sieve.findRequired(text); });
 }
 
 void RemoveEmpty(Context& context) {

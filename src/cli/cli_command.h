@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "batch/number_box_rule.h"
@@ -61,7 +62,13 @@ public:
     // Only for rules that treat each line on its own. Output goes out as it is made, and always
     // before the input is read again, so a slow pipe gets its lines back one by one.
     template <typename Edit>
-    void editEach(const std::string& path, Edit edit) const;
+    void editEach(const std::string& path, Edit edit) const {
+        editEach(path, edit, nullptr);
+    }
+    // The same for the lines that hold the place `find(text)` points to in the text not yet read
+    // (see LineReader::nextHolding); the lines passed over are dropped.
+    template <typename Edit, typename Find>
+    void editEach(const std::string& path, Edit edit, Find find) const;
     // Plain argument `index` when present, else "" (standard input).
     std::string inputPath(std::size_t index) const;
     // Each line followed by LF, or CR LF with --crlf.
@@ -76,12 +83,19 @@ public:
     static constexpr std::size_t kFlushAt = 128 * 1024;
 };
 
-template <typename Edit>
-void Context::editEach(const std::string& path, Edit edit) const {
+template <typename Edit, typename Find>
+void Context::editEach(const std::string& path, Edit edit, Find find) const {
     LineReader reader(path);
     LineOutput output(lineEnd());
     reader.setBeforeRead([&] { output.flush(); });
-    for (std::string_view line; reader.next(line);) {
+    const auto next = [&](std::string_view& line) {
+        if constexpr (std::is_null_pointer_v<Find>) {
+            return reader.next(line);
+        } else {
+            return reader.nextHolding(line, find);
+        }
+    };
+    for (std::string_view line; next(line);) {
         switch (edit(line, output)) {
             case LineFate::Dropped:
                 break;

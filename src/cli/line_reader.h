@@ -46,6 +46,33 @@ public:
         return nextAfterRead(line);
     }
 
+    // The next line that holds the place `find(text)` points to in the text not yet handed
+    // out, skipping the lines before it unseen; false when `find` gives npos up to the end.
+    // For filters that know a line's fate is sealed without a text it must hold.
+    template <typename Find>
+    bool nextHolding(std::string_view& line, Find find) {
+        for (;;) {
+            const char* const text = buffer_.data() + pos_;
+            const char* const end = buffer_.data() + end_;
+            const std::size_t at = find(std::string_view(text, end_ - pos_));
+            if (at != std::string_view::npos) {
+                skipTo(FindLineStart(text, text + at));
+                return next(line);
+            }
+            // Every whole line buffered is passed over; the unfinished one waits for the rest.
+            skipTo(FindLineStart(text, end));
+            if (!readMore()) {
+                skipLf_ = false;
+                pos_ = end_;
+                return false;
+            }
+            if (skipLf_) {
+                skipLf_ = false;
+                if (buffer_[pos_] == '\n') ++pos_;
+            }
+        }
+    }
+
     // The first CR or LF in [p, end), or end; sixteen bytes at a time, as lines are short.
     static const char* FindBreak(const char* p, const char* end) {
 #ifdef __SSE2__
@@ -64,6 +91,16 @@ public:
 private:
     enum class Encoding { Unknown, Bytes, Utf16Le, Utf16Be };
 
+    // Where the line holding `at` starts: after the last CR or LF in [start, at), or start.
+    static const char* FindLineStart(const char* start, const char* at) {
+        while (at > start && at[-1] != '\n' && at[-1] != '\r') --at;
+        return at;
+    }
+    void skipTo(const char* lineStart) {
+        const auto to = static_cast<std::size_t>(lineStart - buffer_.data());
+        if (to != pos_) scanned_ = 0;
+        pos_ = to;
+    }
     void takeLine(std::size_t brk, std::string_view& line) {
         line = std::string_view(buffer_.data() + pos_, brk - pos_);
         scanned_ = 0;

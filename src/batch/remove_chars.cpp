@@ -28,6 +28,14 @@ ByteRange RemovedChars(std::string_view line, std::int64_t count, const LinePlac
         const std::int64_t first = std::max<std::int64_t>(place.position, 1);
         const std::int64_t last = place.position + count - 1;
         if (last < first) return {};
+        // In plain ASCII, nearly every line, characters are bytes.
+        const std::size_t end = static_cast<std::size_t>(
+            std::min<std::int64_t>(last, static_cast<std::int64_t>(line.size())));
+        if (std::all_of(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(end),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            const auto from = static_cast<std::size_t>(first - 1);
+            return from < end ? ByteRange{from, end - from} : ByteRange{};
+        }
         const std::size_t from = ByteOffsetOfChar(line, static_cast<std::size_t>(first - 1));
         const std::size_t length =
             ByteOffsetOfChar(line.substr(from), static_cast<std::size_t>(last - first + 1));

@@ -66,10 +66,4 @@ void RemoveChars(LineList& lines, std::int64_t count, const LinePlace& place) {
     }
 }
 
-void AppendRemovedChars(std::string& out, std::string_view line, std::int64_t count,
-                        const LinePlace& place) {
-    const ByteRange removed = RemovedChars(line, count, place);
-    out.append(line.substr(0, removed.offset)).append(line.substr(removed.offset + removed.length));
-}
-
 }  // namespace pendara

@@ -30,14 +30,4 @@ void AddText(LineList& lines, std::string_view text, const LinePlace& place) {
     }
 }
 
-void AppendAddedText(std::string& out, std::string_view line, std::string_view text,
-                     const LinePlace& place) {
-    const std::size_t at = text.empty() ? std::string::npos : AddTextOffset(line, place);
-    if (at == std::string::npos) {
-        out.append(line);
-        return;
-    }
-    out.append(line.substr(0, at)).append(text).append(line.substr(at));
-}
-
 }  // namespace pendara

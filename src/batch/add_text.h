@@ -24,8 +24,4 @@ void AddText(LineList& lines, std::string_view text, const LinePlace& place);
 // The byte offset in `line` where AddText puts its text, or npos when the line stays as it is.
 std::size_t AddTextOffset(std::string_view line, const LinePlace& place);
 
-// The view form of AddText for one line: appends the edited line to `out`.
-void AppendAddedText(std::string& out, std::string_view line, std::string_view text,
-                     const LinePlace& place);
-
 }  // namespace pendara

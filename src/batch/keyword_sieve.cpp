@@ -31,15 +31,20 @@ KeywordSieve::Box::Box(std::string_view text, KeywordMatch match, bool fold)
             searched.push_back(keyword);
         }
     }
+    // Holding all keywords means holding the longest, the rarest most likely.
+    if (!searched.empty() && (all_ || keywords_.size() == 1)) {
+        required_ = *std::max_element(
+            searched.begin(), searched.end(),
+            [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
+    }
     if (searched.size() >= kAutomatonFrom) {
         automaton_.emplace(searched, fold);
         if (!automaton_->usable()) automaton_.reset();
     }
 }
 
-bool KeywordSieve::Box::found(std::string_view line, const std::string& keyword) const {
-    return (fold_ ? FindWholeFolded(line, keyword) : FindWhole(line, keyword)) !=
-           std::string_view::npos;
+std::size_t KeywordSieve::Box::find(std::string_view text, const std::string& keyword) const {
+    return fold_ ? FindWholeFolded(text, keyword) : FindWhole(text, keyword);
 }
 
 bool KeywordSieve::Box::hit(std::string_view line) const {
@@ -47,9 +52,10 @@ bool KeywordSieve::Box::hit(std::string_view line) const {
         if (!all_) return automaton_->holdsAny(line);
         return !hasEmpty_ && automaton_->holdsAll(line);
     }
-    const auto has = [&](const std::string& keyword) { return found(line, keyword); };
-    return all_ ? std::all_of(keywords_.begin(), keywords_.end(), has)
-                : std::any_of(keywords_.begin(), keywords_.end(), has);
+    for (const std::string& keyword : keywords_) {
+        if ((find(line, keyword) != std::string_view::npos) != all_) return !all_;
+    }
+    return all_;
 }
 
 }  // namespace pendara

@@ -12,12 +12,6 @@ void RemoveEmptyLines(LineList& lines, EmptyLines empty) {
                       [empty](const std::string& line) { return !IsEmptyLine(line, empty); });
 }
 
-std::string_view TrimmedLine(std::string_view line, LineEnds ends) {
-    if (ends == LineEnds::End || ends == LineEnds::Both) line = TrimTrailing(line);
-    if (ends == LineEnds::Start || ends == LineEnds::Both) line = TrimLeading(line);
-    return line;
-}
-
 void TrimLines(LineList& lines, LineEnds ends) {
     if (ends == LineEnds::Neither) return;
     for (std::string& line : lines.lines()) {

@@ -32,7 +32,11 @@ inline LineEnds EndsOf(bool start, bool end) {
 // stays. The number and order of lines never change.
 void TrimLines(LineList& lines, LineEnds ends);
 // `line` as TrimLines leaves it.
-std::string_view TrimmedLine(std::string_view line, LineEnds ends);
+inline std::string_view TrimmedLine(std::string_view line, LineEnds ends) {
+    if (ends == LineEnds::End || ends == LineEnds::Both) line = TrimTrailing(line);
+    if (ends == LineEnds::Start || ends == LineEnds::Both) line = TrimLeading(line);
+    return line;
+}
 
 enum class LengthOption { Equal, Less, More, Range };
 

@@ -32,8 +32,4 @@ struct ByteRange {
 };
 ByteRange RemovedChars(std::string_view line, std::int64_t count, const LinePlace& place);
 
-// The view form of RemoveChars for one line: appends the edited line to `out`.
-void AppendRemovedChars(std::string& out, std::string_view line, std::int64_t count,
-                        const LinePlace& place);
-
 }  // namespace pendara

@@ -8,6 +8,10 @@
 #include "list/ascii.h"
 #include "list/utf8.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace pendara {
 
 namespace {
@@ -33,15 +37,53 @@ std::size_t Find(std::string_view s, std::string_view needle, std::size_t from) 
             }
             return true;
         } else {
-            return std::memcmp(s.data() + at + 1, needle.data() + 1, m > 2 ? m - 2 : 0) == 0;
+            // Keywords are short: a call to memcmp would cost more than the compare.
+            if (m > 16) return std::memcmp(s.data() + at + 1, needle.data() + 1, m - 2) == 0;
+            for (std::size_t k = 1; k + 1 < m; ++k) {
+                if (s[at + k] != needle[k]) return false;
+            }
+            return true;
         }
+    };
+    // Most bytes are ASCII, which start a character without looking back.
+    const auto isBoundary = [&](std::size_t at) {
+        return at >= s.size() || static_cast<unsigned char>(s[at]) < 0x80 || IsCharBoundary(s, at);
     };
     const auto matchesAt = [&](std::size_t at) {
         return static_cast<char>(s[at] | firstSet) == first &&
                static_cast<char>(s[at + m - 1] | lastSet) == last && middleMatches(at) &&
-               IsCharBoundary(s, at) && IsCharBoundary(s, at + m);
+               isBoundary(at) && isBoundary(at + m);
     };
     std::size_t at = from;
+#ifdef __SSE2__
+    // Sixteen positions at a time where the line is long enough, the last sixteen overlapping
+    // the ones before; shorter lines take the word loop below.
+    if (s.size() >= m - 1 + 16) {
+        const __m128i firstBytes = _mm_set1_epi8(first), lastBytes = _mm_set1_epi8(last);
+        const __m128i firstBits = _mm_set1_epi8(firstSet), lastBits = _mm_set1_epi8(lastSet);
+        const auto load = [&](std::size_t p) {
+            return _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.data() + p));
+        };
+        const auto hitsAt = [&](std::size_t p) {
+            const __m128i x = _mm_cmpeq_epi8(_mm_or_si128(load(p), firstBits), firstBytes);
+            const __m128i y = _mm_cmpeq_epi8(_mm_or_si128(load(p + m - 1), lastBits), lastBytes);
+            return static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(x, y)));
+        };
+        const auto firstMatch = [&](std::size_t p, unsigned hits) {
+            for (; hits != 0; hits &= hits - 1) {
+                const std::size_t candidate = p + static_cast<std::size_t>(std::countr_zero(hits));
+                if (matchesAt(candidate)) return candidate;
+            }
+            return npos;
+        };
+        for (; at + m - 1 + 16 <= s.size(); at += 16) {
+            if (const std::size_t found = firstMatch(at, hitsAt(at)); found != npos) return found;
+        }
+        if (at + m > s.size()) return npos;
+        const std::size_t last16 = s.size() - (m - 1) - 16;
+        return firstMatch(last16, hitsAt(last16) & (~0U << (at - last16)));
+    }
+#endif
     if constexpr (std::endian::native == std::endian::little) {
         const std::uint64_t firstWord = static_cast<unsigned char>(first) * kEveryByte;
         const std::uint64_t lastWord = static_cast<unsigned char>(last) * kEveryByte;
@@ -104,18 +146,5 @@ std::string ReplaceEvery(std::string_view s, std::string_view old, std::string_v
     AppendReplacingEvery(result, s, old, replacement);
     return result;
 }
-
-std::string_view TrimLeading(std::string_view s) {
-    const auto first = std::find_if_not(s.begin(), s.end(), IsBlank);
-    return s.substr(static_cast<std::size_t>(first - s.begin()));
-}
-
-std::string_view TrimTrailing(std::string_view s) {
-    std::size_t end = s.size();
-    while (end > 0 && IsBlank(s[end - 1])) --end;
-    return s.substr(0, end);
-}
-
-std::string_view TrimBlanks(std::string_view s) { return TrimTrailing(TrimLeading(s)); }
 
 }  // namespace pendara

@@ -18,11 +18,19 @@ void AppendReplacingEvery(std::string& out, std::string_view s, std::string_view
                           std::string_view replacement);
 
 // A blank is any byte 0 to 32. Blanks inside the text stay.
-std::string_view TrimBlanks(std::string_view s);
-std::string_view TrimLeading(std::string_view s);
-std::string_view TrimTrailing(std::string_view s);
-
 inline bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+inline std::string_view TrimLeading(std::string_view s) {
+    std::size_t start = 0;
+    while (start < s.size() && IsBlank(s[start])) ++start;
+    return s.substr(start);
+}
+inline std::string_view TrimTrailing(std::string_view s) {
+    std::size_t end = s.size();
+    while (end > 0 && IsBlank(s[end - 1])) --end;
+    return s.substr(0, end);
+}
+inline std::string_view TrimBlanks(std::string_view s) { return TrimTrailing(TrimLeading(s)); }
 
 // Byte offset in `s` of the leftmost occurrence of `needle` at or after byte `from`, compared
 // byte for byte and matched only on whole characters; npos when there is none or `needle` is

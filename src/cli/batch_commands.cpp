@@ -4,6 +4,7 @@
 #include "batch/line_cleanup.h"
 #include "batch/remove_chars.h"
 #include "batch/replace_text.h"
+#include "batch/text_primitives.h"
 #include "cli/cli_command.h"
 
 namespace pendara::cli {
@@ -33,9 +34,11 @@ LinePlace PlaceOf(const Context& context) {
 void Add(Context& context) {
     const LinePlace place = PlaceOf(context);
     const std::string& text = context.args.plain()[0];
-    context.editEach(context.inputPath(1), [&](std::string_view line, std::string& out) {
-        AppendAddedText(out, line, text, place);
-        return true;
+    context.editEach(context.inputPath(1), [&](std::string_view line, LineOutput& output) {
+        const std::size_t at = text.empty() ? std::string::npos : AddTextOffset(line, place);
+        if (at == std::string::npos) return LineFate::Unchanged;
+        output.text().append(line.substr(0, at)).append(text).append(line.substr(at));
+        return LineFate::Rewritten;
     });
 }
 
@@ -44,22 +47,24 @@ void Remove(Context& context) {
     RejectBoth(context, "--at", "--next-to");
     const std::int32_t count = args.has("--count") ? args.number("--count", kPositive) : 1;
     const LinePlace place = PlaceOf(context);
-    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
-        AppendRemovedChars(out, line, count, place);
-        return true;
+    context.editEach(context.inputPath(0), [&](std::string_view line, LineOutput& output) {
+        const ByteRange removed = RemovedChars(line, count, place);
+        if (removed.length == 0) return LineFate::Unchanged;
+        output.text()
+            .append(line.substr(0, removed.offset))
+            .append(line.substr(removed.offset + removed.length));
+        return LineFate::Rewritten;
     });
 }
 
 void Replace(Context& context) {
     const std::vector<std::string>& plain = context.args.plain();
     const std::string find = plain[0], with = plain.size() > 1 ? plain[1] : std::string();
-    context.editEach(context.inputPath(2), [&](std::string_view line, std::string& out) {
-        if (find.empty()) {
-            out.append(line);
-        } else {
-            AppendReplacedText(out, line, find, with);
-        }
-        return true;
+    context.editEach(context.inputPath(2), [&](std::string_view line, LineOutput& output) {
+        // Most lines hold no occurrence and go out as they came in.
+        if (FindWhole(line, find) == std::string_view::npos) return LineFate::Unchanged;
+        AppendReplacedText(output.text(), line, find, with);
+        return LineFate::Rewritten;
     });
 }
 
@@ -73,20 +78,22 @@ void Filter(Context& context) {
                               exclude,
                               args.has("--exclude-all") ? KeywordMatch::All : KeywordMatch::Any,
                               args.has("--match-case") ? LetterCase::Match : LetterCase::Ignore});
-    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
-        if (!sieve.keeps(line)) return false;
-        out.append(line);
-        return true;
-    });
+    const bool found = sieve.requiredDecides();
+    const auto judge = [&](std::string_view line, LineOutput&) {
+        return found || sieve.keeps(line) ? LineFate::Unchanged : LineFate::Dropped;
+    };
+    if (!sieve.hasRequired()) return context.editEach(context.inputPath(0), judge);
+    // Lines without the keyword every kept line holds are passed over unjudged, and when that
+    // keyword is the whole filter, the lines that hold it need no judging either.
+    context.editEach(context.inputPath(0), judge,
+                     [&](std::string_view text) { return sieve.findRequired(text); });
 }
 
 void RemoveEmpty(Context& context) {
     const EmptyLines empty =
         context.args.has("--ignore-space") ? EmptyLines::BlanksOnly : EmptyLines::NoCharacter;
-    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
-        if (IsEmptyLine(line, empty)) return false;
-        out.append(line);
-        return true;
+    context.editEach(context.inputPath(0), [&](std::string_view line, LineOutput&) {
+        return IsEmptyLine(line, empty) ? LineFate::Dropped : LineFate::Unchanged;
     });
 }
 
@@ -95,9 +102,11 @@ void Trim(Context& context) {
     const bool right = context.args.has("--right");
     // Naming neither end trims both.
     const LineEnds ends = EndsOf(left || !right, right || !left);
-    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
-        out.append(TrimmedLine(line, ends));
-        return true;
+    context.editEach(context.inputPath(0), [&](std::string_view line, LineOutput& output) {
+        const std::string_view kept = TrimmedLine(line, ends);
+        if (kept.size() == line.size()) return LineFate::Unchanged;
+        output.text().append(kept);
+        return LineFate::Rewritten;
     });
 }
 
@@ -118,71 +127,31 @@ void RemoveLength(Context& context) {
         condition = {LengthOption::Range, args.number("--range", kLength, 0),
                      args.number("--range", kLength, 1)};
     }
-    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
-        if (HasRemovedLength(line, condition)) return false;
-        out.append(line);
-        return true;
+    context.editEach(context.inputPath(0), [&](std::string_view line, LineOutput&) {
+        return HasRemovedLength(line, condition) ? LineFate::Dropped : LineFate::Unchanged;
     });
 }
 
 }  // namespace
 
 std::vector<Command> BatchCommands() {
-    return {
-        {"add",
-         "add TEXT [--at N | --next-to T] [--backwards] [FILE]",
-         "insert TEXT into every line at an index (default 1) or next to a text",
-         {{"--at", 1}, {"--next-to", 1}, {"--backwards", 0}},
-         1,
-         2,
-         Add},
-        {"remove",
-         "remove [--count N] [--at K | --next-to T] [--backwards] [FILE]",
-         "remove N characters (default 1) of every line from a position or next to a text",
-         {{"--count", 1}, {"--at", 1}, {"--next-to", 1}, {"--backwards", 0}},
-         0,
-         1,
-         Remove},
-        {"replace",
-         "replace FIND [WITH] [FILE]",
-         "replace every FIND by WITH (default empty) in every line, case-sensitive",
-         {},
-         1,
-         3,
-         Replace},
-        {"filter",
-         "filter [--include WORDS] [--any] [--exclude WORDS] [--exclude-all] [--match-case] [FILE]",
-         "keep the lines holding the include words, then drop those holding the exclude words",
-         {{"--include", 1},
-          {"--any", 0},
-          {"--exclude", 1},
-          {"--exclude-all", 0},
-          {"--match-case", 0}},
-         0,
-         1,
-         Filter},
-        {"remove-empty",
-         "remove-empty [--ignore-space] [FILE]",
-         "remove the empty lines (--ignore-space: also those of blanks only)",
-         {{"--ignore-space", 0}},
-         0,
-         1,
-         RemoveEmpty},
-        {"trim",
-         "trim [--left] [--right] [FILE]",
-         "strip blanks from the ends of every line (both ends unless one is named)",
-         {{"--left", 0}, {"--right", 0}},
-         0,
-         1,
-         Trim},
-        {"remove-length",
-         "remove-length (--equal N | --less N | --more N | --range LOW HIGH) [FILE]",
-         "remove the lines of a given length in characters",
-         {{"--equal", 1}, {"--less", 1}, {"--more", 1}, {"--range", 2}},
-         0,
-         1,
-         RemoveLength},
-    };
+    return CommandsFromHelp(R"(
+add TEXT [--at N | --next-to T] [--backwards] [FILE]
+    insert TEXT into every line at an index (default 1) or next to a text
+remove [--count N] [--at K | --next-to T] [--backwards] [FILE]
+    remove N characters (default 1) of every line from a position or next to a text
+replace FIND [WITH] [FILE]
+    replace every FIND by WITH (default empty) in every line, case-sensitive
+filter [--include WORDS] [--any] [--exclude WORDS] [--exclude-all] [--match-case] [FILE]
+    keep the lines holding the include words, then drop those holding the exclude words
+remove-empty [--ignore-space] [FILE]
+    remove the empty lines (--ignore-space: also those of blanks only)
+trim [--left] [--right] [FILE]
+    strip blanks from the ends of every line (both ends unless one is named)
+remove-length (--equal N | --less N | --more N | --range LOW HIGH) [FILE]
+    remove the lines of a given length in characters
+)",
+                            {Add, Remove, Replace, Filter, RemoveEmpty, Trim, RemoveLength});
 }
 
 }  // namespace pendara::cli

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
+#include <sstream>
 
 #include "list/failure.h"
 #include "list/list_file.h"
@@ -60,6 +61,61 @@ std::int32_t ParseDecimal(const std::string& text, NumberRange range, const std:
     return *value;
 }
 
+namespace {
+
+// The options and plain-argument counts a usage line shows (see CommandsFromHelp).
+void ReadUsage(Command& command) {
+    std::istringstream words(command.usage);
+    std::string word;
+    words >> word;  // the name
+    int depth = 0;
+    OptionShape* option = nullptr;  // the option whose values come next
+    bool optionGrouped = false;
+    command.minPlain = command.maxPlain = 0;
+    while (words >> word) {
+        const std::size_t opens = word.find_first_not_of("[(");
+        const std::size_t closes = word.size() - 1 - word.find_last_not_of("])");
+        depth += static_cast<int>(opens);
+        const std::string bare = word.substr(opens, word.size() - opens - closes);
+        if (bare == "|") {
+            option = nullptr;
+        } else if (bare.starts_with("--")) {
+            command.options.push_back({bare, 0});
+            option = &command.options.back();
+            optionGrouped = depth > 0;
+        } else if (option != nullptr) {
+            ++option->values;
+            if (!optionGrouped) option = nullptr;
+        } else {
+            ++command.maxPlain;
+            if (depth == 0) ++command.minPlain;
+        }
+        depth -= static_cast<int>(closes);
+        if (closes > 0) option = nullptr;
+    }
+}
+
+}  // namespace
+
+std::vector<Command> CommandsFromHelp(std::string_view help, const std::vector<RunCommand>& runs) {
+    std::vector<Command> commands;
+    std::istringstream lines{std::string(help)};
+    for (std::string line; std::getline(lines, line);) {
+        if (line.empty()) continue;
+        if (line.front() == ' ') {
+            commands.back().summary = line.substr(line.find_first_not_of(' '));
+            continue;
+        }
+        Command& command = commands.emplace_back();
+        command.usage = line;
+        command.name = line.substr(0, line.find(' '));
+        command.run = runs.at(commands.size() - 1);
+        ReadUsage(command);
+    }
+    if (commands.size() != runs.size()) throw std::logic_error("a command without help text");
+    return commands;
+}
+
 std::int32_t Arguments::number(const std::string& option, NumberRange range,
                                std::size_t index) const {
     return ParseDecimal(values(option).at(index), range, option);
@@ -79,12 +135,6 @@ std::string ReadInput(const std::string& path) {
         throw Failure("Cannot read standard input. " + SystemReason(error));
     }
     return DecodeListText(std::move(bytes));
-}
-
-void WriteOut(std::string_view text) {
-    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stdout) != text.size()) {
-        throw Failure("Stream write error");
-    }
 }
 
 }  // namespace

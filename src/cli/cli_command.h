@@ -6,9 +6,11 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "batch/number_box_rule.h"
+#include "cli/line_output.h"
 #include "cli/line_reader.h"
 #include "list/line_list.h"
 
@@ -43,6 +45,9 @@ private:
     std::vector<std::string> plain_;
 };
 
+// What a line-by-line edit made of a line.
+enum class LineFate { Dropped, Unchanged, Rewritten };
+
 // What a command's run function gets: its arguments and the list-file conventions of the tool.
 class Context {
 public:
@@ -52,12 +57,18 @@ public:
 
     // The lines of `path`, or of standard input for "" or "-".
     LineList readList(const std::string& path) const;
-    // Streams the lines of `path` through `edit(line, out)`, which appends what becomes of the
-    // line to `out` and returns whether it stays (the line end then follows it). Only for rules
-    // that treat each line on its own. Output goes out as it is made, and always before the
-    // input is read again, so a slow pipe gets its lines back one by one.
+    // Streams the lines of `path` through `edit(line, output)`, which returns what became of
+    // the line: a rewritten line is appended to output.text() (the line end then follows it).
+    // Only for rules that treat each line on its own. Output goes out as it is made, and always
+    // before the input is read again, so a slow pipe gets its lines back one by one.
     template <typename Edit>
-    void editEach(const std::string& path, Edit edit) const;
+    void editEach(const std::string& path, Edit edit) const {
+        editEach(path, edit, nullptr);
+    }
+    // The same for the lines that hold the place `find(text)` points to in the text not yet read
+    // (see LineReader::nextHolding); the lines passed over are dropped.
+    template <typename Edit, typename Find>
+    void editEach(const std::string& path, Edit edit, Find find) const;
     // Plain argument `index` when present, else "" (standard input).
     std::string inputPath(std::size_t index) const;
     // Each line followed by LF, or CR LF with --crlf.
@@ -72,21 +83,34 @@ public:
     static constexpr std::size_t kFlushAt = 128 * 1024;
 };
 
-template <typename Edit>
-void Context::editEach(const std::string& path, Edit edit) const {
+template <typename Edit, typename Find>
+void Context::editEach(const std::string& path, Edit edit, Find find) const {
     LineReader reader(path);
-    const bool crlf = args.has("--crlf");
-    std::string out;
-    out.reserve(kFlushAt * 2);
-    reader.setBeforeRead([&] { flushOut(out, true); });
-    for (std::string_view line; reader.next(line);) {
-        if (!edit(line, out)) continue;
-        if (crlf) out.push_back('\r');
-        out.push_back('\n');
-        if (out.size() >= kFlushAt) flushOut(out, true);
+    LineOutput output(lineEnd());
+    reader.setBeforeRead([&] { output.flush(); });
+    const auto next = [&](std::string_view& line) {
+        if constexpr (std::is_null_pointer_v<Find>) {
+            return reader.next(line);
+        } else {
+            return reader.nextHolding(line, find);
+        }
+    };
+    for (std::string_view line; next(line);) {
+        switch (edit(line, output)) {
+            case LineFate::Dropped:
+                break;
+            case LineFate::Unchanged:
+                output.keep(line, reader.rest());
+                break;
+            case LineFate::Rewritten:
+                output.endLine();
+                break;
+        }
     }
-    flushOut(out, true);
+    output.flush();
 }
+
+using RunCommand = void (*)(Context& context);
 
 struct Command {
     std::string name;
@@ -95,8 +119,15 @@ struct Command {
     std::vector<OptionShape> options;
     std::size_t minPlain;  // plain arguments required (FILE excluded when optional)
     std::size_t maxPlain;
-    void (*run)(Context& context);
+    RunCommand run;
 };
+
+// Commands from their help text: for each, a usage line that starts with its name, then an
+// indented summary line. What the usage shows is what the command line may hold, so the two
+// cannot disagree: each --option takes the words after it up to the end of its [ ] or ( )
+// group or the next " | ", or one word outside a group; the other words are plain arguments,
+// optional inside brackets. `runs` holds the commands' functions in the order of the text.
+std::vector<Command> CommandsFromHelp(std::string_view help, const std::vector<RunCommand>& runs);
 
 // A whole decimal number, optionally signed; usage error when it is not one or lies outside.
 std::int32_t ParseDecimal(const std::string& text, NumberRange range, const std::string& what);

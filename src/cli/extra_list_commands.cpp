@@ -86,54 +86,32 @@ void Number(Context& context) {
     if (args.has("--width")) options.width = args.number("--width", {0, 100});
     if (args.has("--separator")) options.separator = args.value("--separator");
     std::int64_t number = options.start;
-    context.editEach(context.inputPath(0), [&](std::string_view line, std::string& out) {
+    context.editEach(context.inputPath(0), [&](std::string_view line, LineOutput& output) {
+        std::string& out = output.text();
         AppendLineNumber(out, number++, options);
         out.append(line);
-        return true;
+        return LineFate::Rewritten;
     });
 }
 
 }  // namespace
 
 std::vector<Command> ExtraListCommands() {
-    return {
-        {"dedupe",
-         "dedupe [--keep first|last] [--match-case] [FILE]",
-         "keep one line of each group of equal lines",
-         {{"--keep", 1}, {"--match-case", 0}},
-         0,
-         1,
-         Dedupe},
-        {"repeated",
-         "repeated [--all] [--match-case] [FILE]",
-         "keep only lines that occur more than once",
-         {{"--all", 0}, {"--match-case", 0}},
-         0,
-         1,
-         Repeated},
-        {"singles",
-         "singles [--match-case] [FILE]",
-         "keep only lines that occur exactly once",
-         {{"--match-case", 0}},
-         0,
-         1,
-         Singles},
-        {"tally",
-         "tally [--match-case] [FILE]",
-         "count each group of equal lines, most frequent first",
-         {{"--match-case", 0}},
-         0,
-         1,
-         Tally},
-        {"reverse", "reverse [FILE]", "put the lines in reverse order", {}, 0, 1, Reverse},
-        {"number",
-         "number [--start N] [--width W] [--separator T] [FILE]",
-         "put each line's number in front of it",
-         {{"--start", 1}, {"--width", 1}, {"--separator", 1}},
-         0,
-         1,
-         Number},
-    };
+    return CommandsFromHelp(R"(
+dedupe [--keep first|last] [--match-case] [FILE]
+    keep one line of each group of equal lines
+repeated [--all] [--match-case] [FILE]
+    keep only lines that occur more than once
+singles [--match-case] [FILE]
+    keep only lines that occur exactly once
+tally [--match-case] [FILE]
+    count each group of equal lines, most frequent first
+reverse [FILE]
+    put the lines in reverse order
+number [--start N] [--width W] [--separator T] [FILE]
+    put each line's number in front of it
+)",
+                            {Dedupe, Repeated, Singles, Tally, Reverse, Number});
 }
 
 }  // namespace pendara::cli

@@ -92,7 +92,6 @@ void LineReader::decodeUtf16() {
 }
 
 std::size_t LineReader::readRaw(char* into, std::size_t room) {
-    if (beforeRead_) beforeRead_();
     for (;;) {
         const ssize_t got = ::read(fd_, into, room);
         if (got >= 0) return static_cast<std::size_t>(got);
@@ -102,6 +101,7 @@ std::size_t LineReader::readRaw(char* into, std::size_t room) {
 
 bool LineReader::readMore() {
     if (ended_) return false;
+    if (beforeRead_) beforeRead_();
     // The unfinished line moves to the front; a line longer than half the buffer doubles it.
     if (pos_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);
@@ -136,18 +136,6 @@ bool LineReader::readMore() {
         decodeUtf16();
     }
     return end_ > before;
-}
-
-void LineReader::takeLine(std::size_t brk, std::string_view& line) {
-    line = std::string_view(buffer_.data() + pos_, brk - pos_);
-    scanned_ = 0;
-    pos_ = brk + 1;
-    if (buffer_[brk] != '\r') return;
-    if (pos_ < end_) {
-        if (buffer_[pos_] == '\n') ++pos_;
-    } else {
-        skipLf_ = !ended_;
-    }
 }
 
 bool LineReader::nextAfterRead(std::string_view& line) {

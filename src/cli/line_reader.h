@@ -26,8 +26,13 @@ public:
     // Reads `path`, or standard input for "" or "-". Fails with the list-file messages.
     explicit LineReader(const std::string& path, std::size_t blockSize = kBlockSize);
 
-    // Called before each read that may wait for input, so output can go out first.
+    // Called before each read that may wait for input, so output can go out first, and before
+    // the lines handed out so far move or go.
     void setBeforeRead(std::function<void()> beforeRead) { beforeRead_ = std::move(beforeRead); }
+
+    // Where the input after the last line handed out and its line break starts: the break is
+    // what lies between the two. Breaks split by a read show only their first part.
+    const char* rest() const { return buffer_.data() + pos_; }
 
     // The next line, or false at the end. The view holds until the next call.
     bool next(std::string_view& line) {
@@ -39,6 +44,33 @@ public:
             }
         }
         return nextAfterRead(line);
+    }
+
+    // The next line that holds the place `find(text)` points to in the text not yet handed
+    // out, skipping the lines before it unseen; false when `find` gives npos up to the end.
+    // For filters that know a line's fate is sealed without a text it must hold.
+    template <typename Find>
+    bool nextHolding(std::string_view& line, Find find) {
+        for (;;) {
+            const char* const text = buffer_.data() + pos_;
+            const char* const end = buffer_.data() + end_;
+            const std::size_t at = find(std::string_view(text, end_ - pos_));
+            if (at != std::string_view::npos) {
+                skipTo(FindLineStart(text, text + at));
+                return next(line);
+            }
+            // Every whole line buffered is passed over; the unfinished one waits for the rest.
+            skipTo(FindLineStart(text, end));
+            if (!readMore()) {
+                skipLf_ = false;
+                pos_ = end_;
+                return false;
+            }
+            if (skipLf_) {
+                skipLf_ = false;
+                if (buffer_[pos_] == '\n') ++pos_;
+            }
+        }
     }
 
     // The first CR or LF in [p, end), or end; sixteen bytes at a time, as lines are short.
@@ -59,7 +91,27 @@ public:
 private:
     enum class Encoding { Unknown, Bytes, Utf16Le, Utf16Be };
 
-    void takeLine(std::size_t brk, std::string_view& line);
+    // Where the line holding `at` starts: after the last CR or LF in [start, at), or start.
+    static const char* FindLineStart(const char* start, const char* at) {
+        while (at > start && at[-1] != '\n' && at[-1] != '\r') --at;
+        return at;
+    }
+    void skipTo(const char* lineStart) {
+        const auto to = static_cast<std::size_t>(lineStart - buffer_.data());
+        if (to != pos_) scanned_ = 0;
+        pos_ = to;
+    }
+    void takeLine(std::size_t brk, std::string_view& line) {
+        line = std::string_view(buffer_.data() + pos_, brk - pos_);
+        scanned_ = 0;
+        pos_ = brk + 1;
+        if (buffer_[brk] != '\r') return;
+        if (pos_ < end_) {
+            if (buffer_[pos_] == '\n') ++pos_;
+        } else {
+            skipLf_ = !ended_;
+        }
+    }
     bool nextAfterRead(std::string_view& line);
     // Reads more input after what is buffered; false when there is none left.
     bool readMore();

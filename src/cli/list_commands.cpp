@@ -46,23 +46,15 @@ void Count(Context& context) {
 }  // namespace
 
 std::vector<Command> ListCommands() {
-    return {
-        {"sort",
-         "sort [--reverse] [--natural] [--length] [FILE]",
-         "sort the lines, ignoring case, by the user's locale",
-         {{"--reverse", 0}, {"--natural", 0}, {"--length", 0}},
-         0,
-         1,
-         Sort},
-        {"scramble",
-         "scramble [--seed N] [FILE]",
-         "put the lines in random order",
-         {{"--seed", 1}},
-         0,
-         1,
-         Scramble},
-        {"count", "count [FILE]", "print the number of lines", {}, 0, 1, Count},
-    };
+    return CommandsFromHelp(R"(
+sort [--reverse] [--natural] [--length] [FILE]
+    sort the lines, ignoring case, by the user's locale
+scramble [--seed N] [FILE]
+    put the lines in random order
+count [FILE]
+    print the number of lines
+)",
+                            {Sort, Scramble, Count});
 }
 
 }  // namespace pendara::cli

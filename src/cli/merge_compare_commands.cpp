@@ -92,27 +92,19 @@ void Compare(Context& context) {
 }  // namespace
 
 std::vector<Command> MergeCommands() {
-    return {
-        {"merge",
-         "merge [--top-bottom] [--before T] [--separator T] [--after T] LEFT RIGHT",
-         "join two lists line by line, or one after the other with --top-bottom",
-         {{"--top-bottom", 0}, {"--before", 1}, {"--separator", 1}, {"--after", 1}},
-         2,
-         2,
-         Merge},
-    };
+    return CommandsFromHelp(R"(
+merge [--top-bottom] [--before T] [--separator T] [--after T] LEFT RIGHT
+    join two lists line by line, or one after the other with --top-bottom
+)",
+                            {Merge});
 }
 
 std::vector<Command> CompareCommands() {
-    return {
-        {"compare",
-         "compare --result first-only|second-only|same|different FIRST SECOND",
-         "compare two lists, ignoring case, and print one of the four results",
-         {{"--result", 1}},
-         2,
-         2,
-         Compare},
-    };
+    return CommandsFromHelp(R"(
+compare --result first-only|second-only|same|different FIRST SECOND
+    compare two lists, ignoring case, and print one of the four results
+)",
+                            {Compare});
 }
 
 }  // namespace pendara::cli

@@ -25,6 +25,31 @@ TEST(FindWhole, NeverMatchesHalfACharacter) {
     EXPECT_EQ(FindWhole("\xC3\xA4\xA4", "\xA4"), 2u);
 }
 
+// Guards the many-positions-at-once search, its overlapping last step included, against
+// missing or misplacing a match at any place in lines of any length.
+TEST(FindWhole, AgreesWithAPlainSearchWhereverTheMatchLies) {
+    for (const std::string_view needle : {"x", "pq", "Key=V"}) {
+        const std::string folded = LowerAscii(needle);
+        for (std::size_t length = needle.size(); length <= 48; ++length) {
+            for (std::size_t at = 0; at + needle.size() <= length; ++at) {
+                std::string line(length, 'k');
+                line.replace(at, needle.size(), needle);
+                const std::string upper = [&] {
+                    std::string u = line;
+                    for (char& c : u) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+                    return u;
+                }();
+                for (const std::size_t from : {std::size_t{0}, at, at + 1}) {
+                    SCOPED_TRACE(line + " from " + std::to_string(from));
+                    EXPECT_EQ(FindWhole(line, needle, from), line.find(needle, from));
+                    EXPECT_EQ(FindWholeFolded(upper, folded, from),
+                              LowerAscii(upper).find(folded, from));
+                }
+            }
+        }
+    }
+}
+
 TEST(ReplaceEvery, OnePassWithoutOverlaps) {
     EXPECT_EQ(ReplaceEvery("abc", "", "x"), "abc");
     EXPECT_EQ(ReplaceEvery("a.b.c", ".", ""), "abc");

@@ -123,5 +123,39 @@ TEST(CliBatchCommands, LongInputKeepsEveryLineAcrossPieces) {
     EXPECT_EQ(RunCli({"add", "#"}, input).out, prefixed);
 }
 
+// Guards the lines a command leaves as they are, which go out straight from what was read,
+// against keeping their own CR, LF or CR LF in place of the output's line end.
+TEST(CliBatchCommands, UnchangedLinesTakeTheOutputLineEnd) {
+    const char* const breaks[] = {"\n", "\r\n", "\r"};
+    std::string input;
+    std::vector<std::string> lines;
+    for (int i = 0; i < 40000; ++i) {
+        lines.push_back(i % 5 == 0 ? std::string()
+                                   : (i % 7 ? "line " : " line ") + std::to_string(i));
+        // An empty line ends in CR or CR LF: after a CR, a lone LF would join that CR's break.
+        const char* const brk = lines.back().empty() ? breaks[1 + i % 2] : breaks[i % 3];
+        input += lines.back() + (i + 1 < 40000 ? brk : "");
+    }
+    for (const std::string end : {"\n", "\r\n"}) {
+        SCOPED_TRACE(end == "\n" ? "LF" : "CR LF");
+        std::string nonEmpty, withSeven, trimmed;
+        for (const std::string& line : lines) {
+            if (!line.empty()) nonEmpty += line + end;
+            if (line.find('7') != std::string::npos) withSeven += line + end;
+            trimmed += (line.starts_with(' ') ? line.substr(1) : line) + end;
+        }
+        const std::vector<std::string> crlf =
+            end == "\n" ? std::vector<std::string>{} : std::vector<std::string>{"--crlf"};
+        const auto run = [&](std::vector<std::string> args) {
+            args.insert(args.end(), crlf.begin(), crlf.end());
+            return Out(args, input);
+        };
+        EXPECT_EQ(run({"remove-empty"}), nonEmpty);
+        EXPECT_EQ(run({"filter", "--include", "line"}), nonEmpty);
+        EXPECT_EQ(run({"filter", "--include", "7", "--match-case"}), withSeven);
+        EXPECT_EQ(run({"trim"}), trimmed);
+    }
+}
+
 }  // namespace
 }  // namespace pendara::testing

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "batch/text_primitives.h"
 #include "cli/cli_runner.h"
 #include "list/line_list.h"
 #include "list/list_file.h"
@@ -25,8 +26,18 @@ std::vector<std::string> ReadInBlocks(const std::string& bytes, std::size_t bloc
     return lines;
 }
 
+std::vector<std::string> ReadHoldingInBlocks(const std::string& bytes, std::size_t blockSize,
+                                             std::string_view needle) {
+    cli::LineReader reader(TempFile("blocks.txt", bytes), blockSize);
+    std::vector<std::string> lines;
+    const auto find = [&](std::string_view text) { return FindWhole(text, needle); };
+    for (std::string_view line; reader.nextHolding(line, find);) lines.emplace_back(line);
+    return lines;
+}
+
 // Guards the block reader against ending lines differently from reading the whole file: breaks,
-// marks, surrogates and a NUL cut across block edges at every place.
+// marks, surrogates and a NUL cut across block edges at every place; and the lines passed over
+// for lacking a text against taking a line that holds it with them.
 TEST(LineReader, GivesTheWholeFileLinesWhereverBlocksEnd) {
     std::vector<std::string> inputs = {
         "",
@@ -72,6 +83,13 @@ TEST(LineReader, GivesTheWholeFileLinesWhereverBlocksEnd) {
             SCOPED_TRACE("input of " + std::to_string(bytes.size()) + " bytes, block " +
                          std::to_string(block));
             EXPECT_EQ(ReadInBlocks(bytes, block), whole);
+            for (const std::string_view needle : {"a", "ab", "\xA9"}) {
+                std::vector<std::string> holding;
+                for (const std::string& line : whole) {
+                    if (FindWhole(line, needle) != std::string_view::npos) holding.push_back(line);
+                }
+                EXPECT_EQ(ReadHoldingInBlocks(bytes, block, needle), holding);
+            }
         }
     }
 }

@@ -175,7 +175,8 @@ void LineCollator::makeQuickRanks() {
         ++rank;
         for (const unsigned char c : characters) quickRank_[c] = rank;
     }
-    printableQuick_ = std::all_of(quickRank_.begin() + ' ', quickRank_.begin() + '~' + 1,
+    constexpr std::size_t kSpace = 0x20, kTilde = 0x7E;
+    printableQuick_ = std::all_of(quickRank_.begin() + kSpace, quickRank_.begin() + kTilde + 1,
                                   [](unsigned char r) { return r != 0; });
 }
 

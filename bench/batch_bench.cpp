@@ -116,12 +116,4 @@ BENCHMARK(BM_FilterButton)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisec
 }  // namespace
 }  // namespace pendara
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    // _Exit flushes nothing: the figures would be lost when written to a pipe or a file.
-    std::fflush(stdout);
-    std::_Exit(0);  // the window outlives main on purpose; skip tearing Qt down behind it
-}
+int main(int argc, char** argv) { pendara::bench::RunBenchmarksAndExit(argc, argv); }

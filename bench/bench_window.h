@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -30,6 +32,18 @@ inline TPDFrm& BenchWindow() {
     static TPDFrm& window = *new TPDFrm(Services{&dialogs, status.get()});
     (void)application;
     return window;
+}
+
+// The main of a benchmark program whose window outlives main on purpose: runs the benchmarks and
+// leaves without tearing Qt down behind the window. _Exit flushes nothing, so the figures are
+// written out first; they would be lost when going to a pipe or a file.
+[[noreturn]] inline void RunBenchmarksAndExit(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::fflush(stdout);
+    std::_Exit(0);
 }
 
 // Times presses of `button`, each on a Main List that holds `text` afresh (not timed).

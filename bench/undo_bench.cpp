@@ -108,12 +108,4 @@ BENCHMARK(BM_FiveStepsMemory)->Arg(1000000)->Iterations(1)->Unit(benchmark::kMil
 }  // namespace
 }  // namespace pendara
 
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    // _Exit flushes nothing: the figures would be lost when written to a pipe or a file.
-    std::fflush(stdout);
-    std::_Exit(0);  // the window outlives main on purpose; skip tearing Qt down behind it
-}
+int main(int argc, char** argv) { pendara::bench::RunBenchmarksAndExit(argc, argv); }

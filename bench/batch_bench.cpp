@@ -13,7 +13,7 @@
 #include "bench_lists.h"
 #include "bench_window.h"
 #include "list/line_list.h"
-#include "list/main_list.h"
+#include "main_list/main_list.h"
 
 namespace pendara {
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "app/main_window.h"
-#include "app/qt_dialogs.h"
-#include "list/main_list.h"
+#include "main_list/main_list.h"
 #include "platform/system_status.h"
+#include "window/qt_dialogs.h"
 
 namespace pendara::bench {
 

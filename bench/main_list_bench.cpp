@@ -7,8 +7,8 @@
 
 #include "bench_lists.h"
 #include "bench_window.h"
-#include "list/list_file.h"
-#include "list/main_list.h"
+#include "files/list_file.h"
+#include "main_list/main_list.h"
 
 namespace pendara {
 namespace {

@@ -8,15 +8,15 @@
 #include <cctype>
 #include <fstream>
 
-#include "app/dialogs.h"
 #include "app/main_window.h"
 #include "bench_lists.h"
 #include "compare/compare_lists.h"
 #include "compare/comparer_page.h"
 #include "list/line_compare.h"
-#include "list/main_list.h"
+#include "main_list/main_list.h"
 #include "merge/merge_lists.h"
 #include "merge/merger_page.h"
+#include "window/dialogs.h"
 
 namespace pendara {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "list/utf8.h"
+#include "text/utf8.h"
 
 bool IsValidUtf8(const char* text, std::size_t size) {
     bool valid = true;

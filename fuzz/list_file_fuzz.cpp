@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "files/list_file.h"
 #include "fuzz_check.h"
 #include "list/line_list.h"
-#include "list/list_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string_view>
 
-#include "batch/number_box_rule.h"
 #include "fuzz_check.h"
+#include "text/number_box_rule.h"
 
 namespace {
 

@@ -9,16 +9,16 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/folder_memory_dialogs.h"
-#include "app/glyphs.h"
 #include "app/main_window.h"
-#include "app/qt_dialogs.h"
 #include "os/home_folder.h"
 #include "platform/linux_settings_store.h"
 #include "platform/system_messages.h"
 #include "platform/system_status.h"
 #include "platform/temp_folder.h"
 #include "version.h"
+#include "window/folder_memory_dialogs.h"
+#include "window/glyphs.h"
+#include "window/qt_dialogs.h"
 
 int main(int argc, char* argv[]) {
     // A write past the file-size limit fails as a write error instead of killing the program

@@ -12,20 +12,16 @@
 #include <QTimer>
 #include <exception>
 
-#include "app/control_link.h"
-#include "app/dialogs.h"
-#include "app/glyphs.h"
-#include "app/handler_guard.h"
 #include "app/page_control.h"
 #include "app/proportional_scale.h"
 #include "app/status_texts.h"
 #include "app/window_scale.h"
 #include "batch/batch_panel.h"
+#include "batch/list_builder_page.h"
 #include "compare/comparer_page.h"
 #include "extras/error_message_page.h"
 #include "extras/shell_folder_page.h"
-#include "list/list_builder_page.h"
-#include "list/main_list.h"
+#include "main_list/main_list.h"
 #include "merge/merger_page.h"
 #include "platform/system_status.h"
 #include "support/about_dialog.h"
@@ -36,6 +32,10 @@
 #include "support/support_page.h"
 #include "ui_pd_main.h"
 #include "version.h"
+#include "window/control_link.h"
+#include "window/dialogs.h"
+#include "window/glyphs.h"
+#include "window/handler_guard.h"
 
 namespace pendara {
 

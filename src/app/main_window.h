@@ -7,9 +7,9 @@
 #include <array>
 #include <memory>
 
-#include "app/page_context.h"
-#include "app/services.h"
 #include "list/line_list.h"
+#include "window/page_context.h"
+#include "window/services.h"
 
 class QLabel;
 class QTimer;

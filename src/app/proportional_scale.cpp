@@ -11,7 +11,7 @@
 #include <cmath>
 #include <vector>
 
-#include "list/scintilla.h"
+#include "main_list/scintilla.h"
 
 namespace pendara {
 

@@ -2,7 +2,7 @@
 
 #include "batch/line_edit.h"
 #include "batch/text_primitives.h"
-#include "list/utf8.h"
+#include "text/utf8.h"
 
 namespace pendara {
 

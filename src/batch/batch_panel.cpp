@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <string>
 
-#include "app/dialogs.h"
-#include "app/handler_guard.h"
-#include "app/page_context.h"
 #include "batch/add_text.h"
 #include "batch/keyword_filter.h"
 #include "batch/line_cleanup.h"
 #include "batch/remove_chars.h"
 #include "batch/replace_text.h"
-#include "list/main_list.h"
+#include "main_list/main_list.h"
 #include "ui_batch_panel.h"
+#include "window/dialogs.h"
+#include "window/handler_guard.h"
+#include "window/page_context.h"
 
 namespace pendara {
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "list/edit_transaction.h"
+#include "main_list/edit_transaction.h"
 
 class QAbstractButton;
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <map>
 
-#include "list/ascii.h"
-#include "list/utf8.h"
+#include "text/ascii.h"
+#include "text/utf8.h"
 
 namespace pendara {
 

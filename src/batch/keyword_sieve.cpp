@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "batch/text_primitives.h"
-#include "list/ascii.h"
+#include "text/ascii.h"
 
 namespace pendara {
 

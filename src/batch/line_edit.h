@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "list/utf8.h"
+#include "text/utf8.h"
 
 namespace pendara {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "list/ascii.h"
-#include "list/utf8.h"
+#include "text/ascii.h"
+#include "text/utf8.h"
 
 #ifdef __SSE2__
 #include <emmintrin.h>

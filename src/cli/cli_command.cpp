@@ -8,10 +8,10 @@
 #include <iostream>
 #include <sstream>
 
-#include "list/failure.h"
-#include "list/list_file.h"
+#include "files/list_file.h"
 #include "os/read_all.h"
 #include "os/system_reason.h"
+#include "text/failure.h"
 
 namespace pendara::cli {
 

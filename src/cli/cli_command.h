@@ -9,10 +9,10 @@
 #include <type_traits>
 #include <vector>
 
-#include "batch/number_box_rule.h"
 #include "cli/line_output.h"
 #include "cli/line_reader.h"
 #include "list/line_list.h"
+#include "text/number_box_rule.h"
 
 namespace pendara::cli {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "list/failure.h"
+#include "text/failure.h"
 
 namespace pendara::cli {
 

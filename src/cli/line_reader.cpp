@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "list/failure.h"
-#include "list/list_file.h"
+#include "files/list_file.h"
 #include "os/system_reason.h"
+#include "text/failure.h"
 
 namespace pendara::cli {
 

@@ -7,7 +7,7 @@
 #include <new>
 
 #include "cli/cli_command.h"
-#include "list/failure.h"
+#include "text/failure.h"
 #include "version.h"
 
 namespace {

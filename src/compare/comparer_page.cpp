@@ -2,17 +2,17 @@
 
 #include <QFile>
 
-#include "app/dialogs.h"
-#include "app/handler_guard.h"
-#include "app/line_box_filter.h"
-#include "app/page_context.h"
 #include "compare/compare_lists.h"
 #include "compare/line_list_model.h"
+#include "files/list_file.h"
 #include "list/line_compare.h"
-#include "list/list_file.h"
-#include "list/main_list.h"
-#include "merge/browse_for_list_file.h"
+#include "main_list/main_list.h"
 #include "ui_comparer_page.h"
+#include "window/browse_for_list_file.h"
+#include "window/dialogs.h"
+#include "window/handler_guard.h"
+#include "window/line_box_filter.h"
+#include "window/page_context.h"
 
 namespace pendara {
 

@@ -4,12 +4,12 @@
 #include <QScopedValueRollback>
 #include <algorithm>
 
-#include "app/handler_guard.h"
-#include "app/page_context.h"
 #include "extras/error_rows.h"
 #include "extras/key_value_model.h"
 #include "platform/system_messages.h"
 #include "ui_error_message_page.h"
+#include "window/handler_guard.h"
+#include "window/page_context.h"
 
 namespace pendara {
 

@@ -4,16 +4,9 @@
 #include <string_view>
 #include <vector>
 
-namespace pendara {
+#include "platform/message_source.h"
 
-// Where the error message texts come from: the system's message table in the program, a table
-// of its own in tests.
-class MessageSource {
-public:
-    virtual ~MessageSource() = default;
-    // The text for `code`, or "" when there is none.
-    virtual std::string messageText(int code) = 0;
-};
+namespace pendara {
 
 // The codes the error message browser accepts.
 inline constexpr int kLowestErrorCode = 0;

@@ -2,13 +2,13 @@
 
 #include <QStyle>
 
-#include "app/dialogs.h"
-#include "app/handler_guard.h"
-#include "app/page_context.h"
 #include "extras/error_rows.h"
 #include "extras/key_value_model.h"
 #include "extras/shell_folder_rows.h"
 #include "ui_shell_folder_page.h"
+#include "window/dialogs.h"
+#include "window/handler_guard.h"
+#include "window/page_context.h"
 
 namespace pendara {
 

@@ -11,8 +11,8 @@
 #include <map>
 #include <span>
 
-#include "list/failure.h"
-#include "list/utf8.h"
+#include "text/failure.h"
+#include "text/utf8.h"
 
 #ifdef __SSE2__
 #include <emmintrin.h>

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "list/failure.h"
 #include "list/line_compare.h"
 #include "list/line_order.h"
+#include "text/failure.h"
 
 namespace pendara {
 

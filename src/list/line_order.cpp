@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "list/two_cores.h"
-#include "list/utf8.h"
+#include "text/utf8.h"
 
 namespace pendara {
 

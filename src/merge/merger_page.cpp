@@ -2,14 +2,14 @@
 
 #include <QFile>
 
-#include "app/handler_guard.h"
-#include "app/line_box_filter.h"
-#include "app/page_context.h"
-#include "list/list_file.h"
-#include "list/main_list.h"
-#include "merge/browse_for_list_file.h"
+#include "files/list_file.h"
+#include "main_list/main_list.h"
 #include "merge/merge_lists.h"
 #include "ui_merger_page.h"
+#include "window/browse_for_list_file.h"
+#include "window/handler_guard.h"
+#include "window/line_box_filter.h"
+#include "window/page_context.h"
 
 namespace pendara {
 

@@ -6,14 +6,14 @@
 #include <cstdlib>
 #include <utility>
 
-#include "list/failure.h"
-#include "list/list_file.h"
+#include "files/list_file.h"
 #include "os/file_descriptor.h"
 #include "os/home_folder.h"
 #include "os/read_all.h"
 #include "os/replace_file.h"
 #include "os/system_reason.h"
 #include "platform/temp_folder.h"
+#include "text/failure.h"
 
 namespace pendara {
 

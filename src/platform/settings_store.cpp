@@ -1,6 +1,6 @@
 #include "platform/settings_store.h"
 
-#include "list/failure.h"
+#include "text/failure.h"
 
 namespace pendara {
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "extras/error_rows.h"
+#include "platform/message_source.h"
 
 namespace pendara {
 

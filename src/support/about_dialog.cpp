@@ -2,12 +2,12 @@
 
 #include <QMouseEvent>
 
-#include "app/control_link.h"
-#include "app/dialogs.h"
-#include "app/glyphs.h"
 #include "support/maker_info.h"
 #include "support/support_us_box.h"
 #include "ui_pd_about.h"
+#include "window/control_link.h"
+#include "window/dialogs.h"
+#include "window/glyphs.h"
 
 namespace pendara {
 

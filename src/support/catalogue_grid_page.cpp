@@ -2,12 +2,12 @@
 
 #include <QFile>
 
-#include "app/page_context.h"
-#include "app/services.h"
-#include "list/failure.h"
 #include "list/line_list.h"
 #include "platform/temp_folder.h"
 #include "support/support_resources.h"
+#include "text/failure.h"
+#include "window/page_context.h"
+#include "window/services.h"
 
 namespace pendara {
 

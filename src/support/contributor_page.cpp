@@ -1,11 +1,11 @@
 #include "support/contributor_page.h"
 
-#include "app/control_link.h"
-#include "app/dialogs.h"
-#include "app/handler_guard.h"
-#include "app/page_context.h"
 #include "support/support_page.h"
 #include "ui_contributor_page.h"
+#include "window/control_link.h"
+#include "window/dialogs.h"
+#include "window/handler_guard.h"
+#include "window/page_context.h"
 
 namespace pendara {
 

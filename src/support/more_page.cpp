@@ -3,15 +3,15 @@
 #include <QFile>
 #include <QLabel>
 
-#include "app/control_link.h"
-#include "app/dialogs.h"
-#include "app/error_text.h"
-#include "app/handler_guard.h"
-#include "app/page_context.h"
-#include "batch/number_box_rule.h"
-#include "list/failure.h"
 #include "support/maker_info.h"
+#include "text/failure.h"
+#include "text/number_box_rule.h"
 #include "ui_more_page.h"
+#include "window/control_link.h"
+#include "window/dialogs.h"
+#include "window/error_text.h"
+#include "window/handler_guard.h"
+#include "window/page_context.h"
 
 namespace pendara {
 

@@ -3,12 +3,12 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include "app/dialogs.h"
-#include "app/services.h"
 #include "platform/settings_store.h"
 #include "support/maker_info.h"
 #include "support/support_dialog.h"
 #include "support/support_flag.h"
+#include "window/dialogs.h"
+#include "window/services.h"
 
 namespace pendara {
 

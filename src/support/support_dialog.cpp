@@ -2,16 +2,16 @@
 
 #include <QShowEvent>
 
-#include "app/control_link.h"
-#include "app/dialogs.h"
-#include "app/error_text.h"
-#include "app/handler_guard.h"
-#include "list/failure.h"
 #include "platform/settings_store.h"
 #include "support/maker_info.h"
 #include "support/support_flag.h"
 #include "support/support_us_box.h"
+#include "text/failure.h"
 #include "ui_donate_main.h"
+#include "window/control_link.h"
+#include "window/dialogs.h"
+#include "window/error_text.h"
+#include "window/handler_guard.h"
 
 namespace pendara {
 

@@ -3,16 +3,16 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app/control_link.h"
-#include "app/dialogs.h"
-#include "app/handler_guard.h"
-#include "app/page_context.h"
-#include "batch/number_box_rule.h"
 #include "support/contributor_page.h"
 #include "support/maker_info.h"
 #include "support/support_resources.h"
 #include "support/support_us_box.h"
+#include "text/number_box_rule.h"
 #include "ui_support_page.h"
+#include "window/control_link.h"
+#include "window/dialogs.h"
+#include "window/handler_guard.h"
+#include "window/page_context.h"
 
 namespace pendara {
 

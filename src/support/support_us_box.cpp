@@ -1,6 +1,6 @@
 #include "support/support_us_box.h"
 
-#include "app/dialogs.h"
+#include "window/dialogs.h"
 
 namespace pendara {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cassert>
 
+#include "files/list_file.h"
 #include "list/line_list.h"
-#include "list/list_file.h"
-#include "list/utf8.h"
+#include "text/utf8.h"
 
 namespace pendara {
 

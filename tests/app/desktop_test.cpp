@@ -13,11 +13,11 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "app/folder_memory_dialogs.h"
-#include "app/qt_dialogs.h"
 #include "app/window_fixture.h"
-#include "list/main_list.h"
+#include "main_list/main_list.h"
 #include "platform/memory_settings_store.h"
+#include "window/folder_memory_dialogs.h"
+#include "window/qt_dialogs.h"
 
 using namespace pendara;
 using pendara::testing::Child;

@@ -4,10 +4,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/handler_guard.h"
 #include "app/page_control.h"
 #include "app/window_fixture.h"
-#include "list/main_list.h"
+#include "main_list/main_list.h"
+#include "window/handler_guard.h"
 
 using namespace pendara;
 using pendara::testing::CaseTrace;

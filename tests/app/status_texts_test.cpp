@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/error_text.h"
+#include "window/error_text.h"
 
 namespace pendara {
 namespace {

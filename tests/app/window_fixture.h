@@ -4,12 +4,12 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/case_trace.h"
 #include "app/fake_system_status.h"
 #include "app/main_window.h"
-#include "app/scripted_dialogs.h"
-#include "app/services.h"
 #include "platform/temp_folder.h"
+#include "window/case_trace.h"
+#include "window/scripted_dialogs.h"
+#include "window/services.h"
 
 namespace pendara::testing {
 

@@ -10,9 +10,9 @@
 
 #include "app/window_fixture.h"
 #include "batch/batch_panel.h"
-#include "batch/number_box.h"
-#include "list/main_list.h"
+#include "main_list/main_list.h"
 #include "sanitizer.h"
+#include "window/number_box.h"
 
 using namespace pendara;
 using pendara::testing::CaseTrace;

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "batch/text_primitives.h"
-#include "list/ascii.h"
+#include "text/ascii.h"
 
 namespace pendara::testing {
 namespace {

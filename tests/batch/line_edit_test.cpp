@@ -3,7 +3,7 @@
 #include <random>
 
 #include "batch/text_primitives.h"
-#include "list/utf8.h"
+#include "text/utf8.h"
 
 namespace pendara {
 namespace {

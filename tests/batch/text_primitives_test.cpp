@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "list/ascii.h"
+#include "text/ascii.h"
 
 namespace pendara {
 namespace {

@@ -13,8 +13,8 @@
 
 #include "batch/text_primitives.h"
 #include "cli/cli_runner.h"
+#include "files/list_file.h"
 #include "list/line_list.h"
-#include "list/list_file.h"
 
 namespace pendara::testing {
 namespace {

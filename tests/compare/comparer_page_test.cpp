@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "app/window_fixture.h"
-#include "list/main_list.h"
+#include "main_list/main_list.h"
 
 using namespace pendara;
 using pendara::testing::CaseTrace;

@@ -5,10 +5,10 @@
 #include <map>
 
 #include "app/window_fixture.h"
-#include "batch/number_box.h"
 #include "extras/error_message_page.h"
 #include "extras/error_rows.h"
 #include "extras/key_value_model.h"
+#include "window/number_box.h"
 
 using namespace pendara;
 using pendara::testing::WindowFixture;

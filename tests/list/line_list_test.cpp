@@ -5,11 +5,11 @@
 
 #include <map>
 
-#include "list/failure.h"
+#include "files/list_file.h"
 #include "list/line_compare.h"
 #include "list/line_order.h"
-#include "list/list_file.h"
 #include "list/text_lines.h"
+#include "text/failure.h"
 
 namespace pendara {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "app/page_control.h"
 #include "app/window_fixture.h"
-#include "list/list_builder_page.h"
-#include "list/main_list.h"
+#include "batch/list_builder_page.h"
+#include "main_list/main_list.h"
 
 using namespace pendara;
 using pendara::testing::CaseTrace;

@@ -9,9 +9,9 @@
 #include <chrono>
 #include <thread>
 
-#include "list/failure.h"
 #include "platform/linux_settings_store.h"
 #include "platform/scratch_folder.h"
+#include "text/failure.h"
 
 namespace pendara {
 namespace {

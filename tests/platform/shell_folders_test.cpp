@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "extras/shell_folder_rows.h"
-#include "list/failure.h"
 #include "platform/linux_settings_store.h"
 #include "platform/scratch_folder.h"
 #include "platform/xdg_folders.h"
+#include "text/failure.h"
 
 namespace pendara {
 namespace {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "list/failure.h"
+#include "text/failure.h"
 
 namespace pendara {
 namespace {

@@ -3,11 +3,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/case_trace.h"
-#include "app/scripted_dialogs.h"
 #include "platform/memory_settings_store.h"
 #include "platform/settings_store.h"
 #include "support/support_dialog.h"
+#include "window/case_trace.h"
+#include "window/scripted_dialogs.h"
 
 using namespace pendara;
 using pendara::testing::MemorySettingsStore;

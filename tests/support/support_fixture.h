@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "app/window_fixture.h"
-#include "list/failure.h"
 #include "platform/temp_folder.h"
+#include "text/failure.h"
 
 namespace pendara::testing {
 

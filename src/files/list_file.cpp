@@ -1,0 +1,180 @@
+#include "files/list_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <utility>
+
+#include "list/line_list.h"
+#include "os/file_descriptor.h"
+#include "os/read_all.h"
+#include "os/replace_file.h"
+#include "os/system_reason.h"
+#include "text/failure.h"
+#include "text/utf8.h"
+
+namespace pendara {
+
+namespace {
+
+[[noreturn]] void FailOpen(const std::string& path, int error) {
+    throw Failure(
+        FormatMessage("Cannot open file \"%s\". %s", {FullPath(path), SystemReason(error)}));
+}
+
+[[noreturn]] void FailCreate(const std::string& path, int error) {
+    throw Failure(
+        FormatMessage("Cannot create file \"%s\". %s", {FullPath(path), SystemReason(error)}));
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+}  // namespace
+
+std::string FullPath(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::absolute(path, ec);
+    if (ec) return path;
+    return full.lexically_normal().string();
+}
+
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    std::string out;
+    out.reserve(bytes.size());
+    const auto unit = [&](std::size_t i) -> char16_t {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char16_t>(bigEndian ? (a << 8 | b) : (b << 8 | a));
+    };
+    const std::size_t units = bytes.size() / 2;
+    for (std::size_t i = 0; i < units; ++i) {
+        const char16_t u = unit(2 * i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units) {
+            const char16_t low = unit(2 * (i + 1));
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                AppendUtf8(out, 0x10000 + ((char32_t(u) - 0xD800) << 10) + (low - 0xDC00));
+                ++i;
+                continue;
+            }
+        }
+        AppendUtf8(out, (u >= 0xD800 && u <= 0xDFFF) ? char32_t{0xFFFD} : char32_t{u});
+    }
+    if (bytes.size() % 2 != 0) AppendUtf8(out, 0xFFFD);
+    return out;
+}
+
+std::string Utf8ToUtf16(std::string_view text, bool bigEndian) {
+    std::string out;
+    out.reserve(2 * text.size());
+    const auto unit = [&](char32_t u) {
+        const auto high = static_cast<char>(u >> 8);
+        const auto low = static_cast<char>(u & 0xFF);
+        out.push_back(bigEndian ? high : low);
+        out.push_back(bigEndian ? low : high);
+    };
+    const auto character = [&](char32_t cp) {
+        if (cp >= 0x10000) {
+            unit(0xD800 + ((cp - 0x10000) >> 10));
+            unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            unit(cp);
+        }
+    };
+    WalkUtf8(
+        text, [&](char32_t cp, std::string_view) { character(cp); },
+        [&](unsigned char stray) { character(stray); });
+    return out;
+}
+
+std::string DecodeListText(std::string bytes) {
+    const auto starts = [&](std::string_view mark) { return bytes.starts_with(mark); };
+    if (starts("\xFF\xFE")) return Utf16ToUtf8(std::string_view(bytes).substr(2), false);
+    if (starts("\xFE\xFF")) return Utf16ToUtf8(std::string_view(bytes).substr(2), true);
+    if (starts("\xEF\xBB\xBF")) bytes.erase(0, 3);
+    return bytes;
+}
+
+std::string MainListTextOf(std::string bytes) {
+    return EncodeListText(DecodeListText(std::move(bytes)), FileForm{});
+}
+
+std::string EncodeListText(std::string_view text, const FileForm& form) {
+    const std::string_view lineEnd = form.lineEnd == FileForm::LineEnd::CrLf ? "\r\n"
+                                     : form.lineEnd == FileForm::LineEnd::Lf ? "\n"
+                                                                             : "\r";
+    const std::string_view kept = text.substr(0, text.find('\0'));
+    const bool finalBreak = form.finalBreak == FileForm::FinalBreak::Yes ||
+                            (form.finalBreak == FileForm::FinalBreak::AsHeld && !kept.empty() &&
+                             (kept.back() == '\r' || kept.back() == '\n'));
+    std::string body;
+    body.reserve(kept.size() + kept.size() / 16 + 2);
+    LineCursor cursor(kept);
+    bool any = false;
+    for (std::string_view line; cursor.next(line); any = true) {
+        if (any) body.append(lineEnd);
+        body.append(line);
+    }
+    if (any && finalBreak) body.append(lineEnd);
+    switch (form.encoding) {
+        case FileForm::Encoding::Plain:
+            return body;
+        case FileForm::Encoding::Utf8Mark:
+            return "\xEF\xBB\xBF" + body;
+        case FileForm::Encoding::Utf16Le:
+            return "\xFF\xFE" + Utf8ToUtf16(body, false);
+        case FileForm::Encoding::Utf16Be:
+            return "\xFE\xFF" + Utf8ToUtf16(body, true);
+    }
+    return body;
+}
+
+std::string ReadListFile(const std::string& path) {
+    return DecodeListText(ReadListFileBytes(path));
+}
+
+std::string ReadListFileBytes(const std::string& path) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) FailOpen(path, errno);
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0) FailOpen(path, errno);
+    if (S_ISDIR(info.st_mode)) FailOpen(path, EISDIR);
+
+    std::string bytes;
+    bytes.reserve(S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0);
+    if (const int error = ReadAll(fd.get(), bytes); error != 0) FailOpen(path, error);
+    return bytes;
+}
+
+void WriteListFile(const std::string& path, std::string_view text) {
+    const FileReplacement written = ReplaceFileContents(path, text);
+    switch (written.failedAt) {
+        case FileReplacement::Done:
+            return;
+        case FileReplacement::Write:
+            throw Failure("Stream write error");
+        case FileReplacement::Create:
+        case FileReplacement::Rename:
+            FailCreate(path, written.error);
+    }
+}
+
+}  // namespace pendara

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "files/file_form.h"
+
+namespace pendara {
+
+// Plain-text list files: bytes in, bytes out, never re-encoded, with two exceptions on reading:
+// a file that begins with a UTF-16 byte-order mark is decoded to UTF-8, and a UTF-8 byte-order
+// mark is dropped so it never becomes part of the first line. The file's form (FileForm) says
+// how to write the text back.
+
+// The whole file as text. Fails with "Cannot open file \"%s\". %s" (full path, system reason).
+std::string ReadListFile(const std::string& path);
+// The whole file's bytes as they are; fails as ReadListFile does.
+std::string ReadListFileBytes(const std::string& path);
+
+// Decodes the byte-order marks described above; other bytes are returned as they are.
+std::string DecodeListText(std::string bytes);
+
+// The Main List's text for a list file's bytes: decoded as above, every break CR LF, ending at
+// the first NUL, with a final break only where the file has one.
+std::string MainListTextOf(std::string bytes);
+
+// The Main List's `text` (breaks CR LF, or any break) as the bytes of a file of `form`: its
+// mark, its break after every line but the last, and after the last as the form says. Bytes
+// that are not UTF-8 go to UTF-16 as the Latin-1 characters with their codes.
+std::string EncodeListText(std::string_view text, const FileForm& form);
+
+// UTF-16 code units (little- or big-endian) to UTF-8; a lone surrogate, and a last byte
+// without its pair, becomes U+FFFD.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian);
+// UTF-8 to UTF-16 code units, without a mark; a stray byte is the Latin-1 character of its code.
+std::string Utf8ToUtf16(std::string_view text, bool bigEndian);
+
+// Replaces `path` with `text` only once every byte is safely written to a temporary file beside
+// it, so a failed save never destroys the old file. A link is written through to its target.
+// Fails with "Cannot create file \"%s\". %s" or "Stream write error".
+void WriteListFile(const std::string& path, std::string_view text);
+
+// The absolute, normalised form of `path`, as file messages show it.
+std::string FullPath(const std::string& path);
+
+}  // namespace pendara

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "files/file_form.h"
+
+namespace pendara {
+
+// What the Main List remembers of the file it was loaded from, so that Save List gives the file
+// back as it was: the form to write the list in and, for a file that its form alone would not
+// give back byte for byte (mixed breaks, a NUL, UTF-16 that does not decode cleanly), the bytes
+// it came from.
+class ListOrigin {
+public:
+    // A list that came from no file: CR LF breaks, no mark, the list's own final break.
+    ListOrigin() = default;
+    // The origin of a file's `bytes`; `text` receives the Main List's text for them.
+    static ListOrigin FromFile(std::string bytes, std::string& text);
+
+    const FileForm& form() const { return form_; }
+    void setForm(const FileForm& form) { form_ = form; }
+
+    // What Save List writes for the Main List's `text`: the file's own bytes while the text and
+    // the form are as loaded, else the text in the form.
+    std::string fileBytes(std::string_view text) const;
+
+private:
+    FileForm form_;
+    FileForm loadedForm_;
+    // Empty when the form gives the file back by itself.
+    std::string bytes_;
+};
+
+}  // namespace pendara

@@ -1,0 +1,344 @@
+#include "main_list/main_list.h"
+
+#include "main_list/scintilla.h"
+
+#include <QFont>
+#include <cstring>
+#include <limits>
+#include <new>
+
+#include "text/failure.h"
+#include "window/busy_cursor.h"
+
+namespace pendara {
+
+namespace {
+
+// Up to this many hunks a step is applied edit by edit, which keeps the view where it was;
+// more are applied by setting the whole text, which takes the same time however many there are.
+constexpr std::size_t kHunksInPlace = 64;
+
+// Sets a flag for as long as it lives.
+struct Raised {
+    bool& flag;
+    explicit Raised(bool& f) : flag(f) { flag = true; }
+    ~Raised() { flag = false; }
+};
+
+// While the program changes the text itself, the editor reports no modifications: the history
+// records the step as a whole, and the editor would otherwise turn the inserted text into a string
+// for its accessibility events, a copy of the whole list on each bulk change.
+class TextEventsMuted {
+public:
+    explicit TextEventsMuted(QsciScintilla& editor)
+        : editor_(editor),
+          mask_(static_cast<int>(editor.SendScintilla(QsciScintillaBase::SCI_GETMODEVENTMASK))) {
+        editor_.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, 0UL);
+    }
+    ~TextEventsMuted() {
+        editor_.SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK,
+                              static_cast<unsigned long>(mask_));
+    }
+    TextEventsMuted(const TextEventsMuted&) = delete;
+    TextEventsMuted& operator=(const TextEventsMuted&) = delete;
+
+private:
+    QsciScintilla& editor_;
+    int mask_;
+};
+
+// Repainted once, after the whole change is in, whatever happens on the way.
+struct Suspended {
+    MainList& list;
+    explicit Suspended(MainList& l) : list(l) { list.suspendUpdates(); }
+    ~Suspended() { list.resumeUpdates(); }
+};
+
+// Lines of the editor's text: split at CR LF only, a final CR LF starting no extra line.
+std::vector<std::string> SplitAtCrLf(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t breaks = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
+         at = text.find("\r\n", at + 2)) {
+        ++breaks;
+    }
+    lines.reserve(breaks + 1);
+    std::size_t from = 0;
+    while (from < text.size()) {
+        const std::size_t brk = text.find("\r\n", from);
+        if (brk == std::string_view::npos) {
+            lines.emplace_back(text.substr(from));
+            break;
+        }
+        lines.emplace_back(text.substr(from, brk - from));
+        from = brk + 2;
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::string NormalizeBreaks(std::string text) {
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string::npos) text.resize(nul);
+    std::size_t loneBreaks = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        } else if (text[i] == '\r' || text[i] == '\n') {
+            ++loneBreaks;
+        }
+    }
+    if (loneBreaks == 0) return text;
+    std::string out;
+    out.reserve(text.size() + loneBreaks);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            out += "\r\n";
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+MainList::MainList(QsciScintilla& editor) : editor_(editor) {
+    // A document without style bytes: the list is never coloured, and on a long list the styles
+    // would cost as much memory as the text itself.
+    const long document =
+        editor_.SendScintilla(QsciScintillaBase::SCI_CREATEDOCUMENT, 0UL,
+                              static_cast<long>(QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE));
+    editor_.SendScintilla(QsciScintillaBase::SCI_SETDOCPOINTER, 0UL, document);
+    editor_.SendScintilla(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0UL, document);
+    editor_.setUtf8(true);
+    editor_.setEolMode(QsciScintilla::EolWindows);
+    editor_.setWrapMode(QsciScintilla::WrapNone);
+    editor_.setMarginWidth(0, 0);
+    editor_.setMarginWidth(1, 0);
+    editor_.setFolding(QsciScintilla::NoFoldStyle);
+    editor_.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    editor_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(11);
+    editor_.setFont(font);
+    editor_.SendScintilla(QsciScintillaBase::SCI_STYLESETFONT, QsciScintillaBase::STYLE_DEFAULT,
+                          font.family().toUtf8().constData());
+    editor_.SendScintilla(QsciScintillaBase::SCI_STYLESETSIZEFRACTIONAL,
+                          QsciScintillaBase::STYLE_DEFAULT, 825);  // 11 px at 96 dpi
+    editor_.SendScintilla(QsciScintillaBase::SCI_STYLECLEARALL);
+    // Let the horizontal scroll bar reach the longest line as the user scrolls.
+    editor_.SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1);
+    editor_.SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTH, 1);
+    // The list keeps its own history, which holds only what a step changed.
+    editor_.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
+    editor_.SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+    QObject::connect(
+        &editor_, &QsciScintillaBase::SCN_MODIFIED, &editor_,
+        [this](int position, int modification, const char* text, int length, int, int, int, int,
+               int, int) { noteEdit(position, modification, text, length); });
+    setOrigin(ListOrigin());
+}
+
+std::string_view MainList::view() const {
+    const auto length =
+        static_cast<std::size_t>(editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    if (length == 0) return {};
+    return {reinterpret_cast<const char*>(
+                editor_.SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER)),
+            length};
+}
+
+void MainList::noteEdit(int position, int modification, const char* text, int length) {
+    if (applying_ || length <= 0) return;
+    const auto at = static_cast<std::size_t>(position);
+    if (modification & QsciScintillaBase::SC_MOD_BEFOREDELETE) {
+        // The editor reports a deletion without its text when it keeps no history of its own.
+        const auto* bytes = reinterpret_cast<const char*>(
+            editor_.SendScintilla(QsciScintillaBase::SCI_GETRANGEPOINTER,
+                                  static_cast<unsigned long>(position), static_cast<long>(length)));
+        deleting_.assign(bytes, static_cast<std::size_t>(length));
+    } else if (modification & QsciScintillaBase::SC_MOD_DELETETEXT) {
+        history_.record(TextDelta::Replacement(at, deleting_, {}), EditKind::Typing, view().size());
+        deleting_.clear();
+    } else if (modification & QsciScintillaBase::SC_MOD_INSERTTEXT) {
+        history_.record(
+            TextDelta::Replacement(at, {}, view().substr(at, static_cast<std::size_t>(length))),
+            EditKind::Typing, view().size());
+    }
+    (void)text;
+}
+
+void MainList::apply(const UndoHistory::Step& step, bool backwards, const std::string* result) {
+    const TextDelta& delta = step.delta;
+    const Raised applying(applying_);
+    const TextEventsMuted muted(editor_);
+    editor_.SendScintilla(QsciScintillaBase::SCI_SETSTATUS, 0);
+    const auto& hunks = delta.hunks();
+    if (hunks.size() <= kHunksInPlace) {
+        // From the last hunk to the first, so the positions of those before stay right.
+        std::size_t removedEnd = delta.removed().size();
+        std::size_t insertedEnd = delta.inserted().size();
+        for (auto hunk = hunks.rbegin(); hunk != hunks.rend(); ++hunk) {
+            removedEnd -= hunk->oldLength;
+            insertedEnd -= hunk->newLength;
+            const std::size_t at = backwards ? hunk->newAt : hunk->oldAt;
+            const std::size_t length = backwards ? hunk->newLength : hunk->oldLength;
+            std::string_view by;
+            if (backwards)
+                by = std::string_view(delta.removed()).substr(removedEnd, hunk->oldLength);
+            else if (result != nullptr)
+                by = std::string_view(*result).substr(hunk->newAt, hunk->newLength);
+            else
+                by = std::string_view(delta.inserted()).substr(insertedEnd, hunk->newLength);
+            editor_.SendScintilla(QsciScintillaBase::SCI_SETTARGETRANGE,
+                                  static_cast<unsigned long>(at), static_cast<long>(at + length));
+            editor_.SendScintilla(QsciScintillaBase::SCI_REPLACETARGET,
+                                  static_cast<unsigned long>(by.size()), by.data());
+        }
+        std::size_t caret = 0;
+        if (step.kind == EditKind::Typing && !hunks.empty()) {
+            const TextHunk& first = hunks.front();
+            caret = backwards ? first.oldAt + first.oldLength : first.newAt + first.newLength;
+        }
+        editor_.SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(caret));
+    } else {
+        std::string made;
+        if (result == nullptr) {
+            made = backwards ? delta.before(view()) : delta.after(view());
+            result = &made;
+        }
+        editor_.SendScintilla(QsciScintillaBase::SCI_SETTEXT, result->c_str());
+    }
+    if (editor_.SendScintilla(QsciScintillaBase::SCI_GETSTATUS) ==
+        QsciScintillaBase::SC_STATUS_BADALLOC) {
+        editor_.SendScintilla(QsciScintillaBase::SCI_SETSTATUS, 0);
+        // What the editor holds now is not known, so no step may be applied to it.
+        history_ = UndoHistory();
+        savedState_ = ~std::uint64_t{0};
+        throw Failure("Text exceeds memo capacity");
+    }
+}
+
+void MainList::setOrigin(ListOrigin origin) {
+    origin_ = std::move(origin);
+    editor_.setToolTip(QString::fromStdString(DescribeFileForm(origin_.form())));
+}
+
+std::string MainList::text() const {
+    const auto length =
+        static_cast<std::size_t>(editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    if (length == 0) return {};
+    // The character pointer gives the whole text without a copy inside the editor.
+    const auto* data = reinterpret_cast<const char*>(
+        editor_.SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    return std::string(data, length);
+}
+
+int MainList::count() const {
+    const auto length =
+        static_cast<std::size_t>(editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    if (length == 0) return 0;
+    const auto* data = reinterpret_cast<const char*>(
+        editor_.SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    const std::string_view text(data, length);
+    int breaks = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
+         at = text.find("\r\n", at + 2)) {
+        ++breaks;
+    }
+    return breaks + (text.ends_with("\r\n") ? 0 : 1);
+}
+
+LineList MainList::lines() const {
+    const auto length =
+        static_cast<std::size_t>(editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    if (length == 0) return {};
+    const auto* data = reinterpret_cast<const char*>(
+        editor_.SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+    return LineList(SplitAtCrLf(std::string_view(data, length)));
+}
+
+void MainList::replaceText(const std::string& text) {
+    if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        throw Failure("Text exceeds memo capacity");
+    }
+    const BusyCursor busy;
+    TextDelta delta = TextDelta::Between(view(), text);
+    if (delta.empty()) return;
+    const Suspended suspended(*this);
+    UndoHistory::Step step{std::move(delta), EditKind::Bulk, 0};
+    apply(step, false, &text);
+    history_.record(std::move(step.delta), EditKind::Bulk, text.size());
+}
+
+std::optional<EditKind> MainList::undo() {
+    const UndoHistory::Step* step = history_.undo(view());
+    if (step == nullptr) return std::nullopt;
+    const BusyCursor busy;
+    const Suspended suspended(*this);
+    apply(*step, true);
+    return step->kind;
+}
+
+std::optional<EditKind> MainList::redo() {
+    const UndoHistory::Step* step = history_.redo();
+    if (step == nullptr) return std::nullopt;
+    const BusyCursor busy;
+    const Suspended suspended(*this);
+    apply(*step, false);
+    return step->kind;
+}
+
+void MainList::markSaved() {
+    history_.seal();
+    savedState_ = history_.state();
+}
+
+void MainList::setText(std::string text) {
+    std::string normalized;
+    try {
+        normalized = NormalizeBreaks(std::move(text));
+    } catch (const std::bad_alloc&) {
+        throw Failure("Text exceeds memo capacity");
+    }
+    const auto length =
+        static_cast<std::size_t>(editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
+    if (length == normalized.size()) {
+        if (length == 0) return;
+        const auto* data = reinterpret_cast<const char*>(
+            editor_.SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
+        if (std::memcmp(data, normalized.data(), length) == 0) return;
+    }
+    replaceText(normalized);
+}
+
+void MainList::assign(const LineList& lines) {
+    std::string text;
+    try {
+        text = JoinLines(lines.lines());
+    } catch (const std::bad_alloc&) {
+        throw Failure("Text exceeds memo capacity");
+    }
+    replaceText(text);
+}
+
+void MainList::clear() { replaceText(std::string()); }
+
+void MainList::suspendUpdates() {
+    if (suspended_++ == 0) editor_.setUpdatesEnabled(false);
+}
+
+void MainList::resumeUpdates() {
+    // A resume without its suspension would repaint in the middle of someone else's edit.
+    Q_ASSERT(suspended_ > 0);
+    if (suspended_ == 0) return;
+    if (--suspended_ == 0) {
+        editor_.setUpdatesEnabled(true);
+        editor_.viewport()->update();
+    }
+}
+
+}  // namespace pendara

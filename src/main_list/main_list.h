@@ -1,0 +1,89 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "files/list_origin.h"
+#include "list/line_list.h"
+#include "main_list/undo_history.h"
+
+class QsciScintilla;
+
+namespace pendara {
+
+// The Main List: the user's working list, held by a Scintilla editor as bytes with CR LF line
+// ends, and handled as a line list whose lines live in the editor.
+//
+// Every change is one step of the list's own undo history: typing as the editor reports it (the
+// editor keeps no history of its own), whole-list changes as what they changed.
+//
+// Invariants: the editor's text only ever holds CR LF breaks when set through this class; the
+// update counter is back at zero after every operation; the history's steps lead exactly to
+// the editor's text.
+class MainList {
+public:
+    explicit MainList(QsciScintilla& editor);
+
+    // Lines of the text split at CR LF; a final break starts no extra line; "" has 0 lines.
+    int count() const;
+    // Every line, each as the editor holds it (whole lines, however long).
+    LineList lines() const;
+    // The editor's text exactly as held.
+    std::string text() const;
+
+    // Breaks become CR LF and the text ends at its first NUL; nothing happens when the result
+    // equals the current text. Fails with "Text exceeds memo capacity" when the editor cannot
+    // take it, leaving the old text.
+    void setText(std::string text);
+    // The text becomes every line followed by CR LF, repainted once.
+    void assign(const LineList& lines);
+    void clear();
+
+    // Take back or make again the newest step; the kind of step it was, nothing when none.
+    std::optional<EditKind> undo();
+    std::optional<EditKind> redo();
+    bool canUndo() const { return history_.canUndo(); }
+    bool canRedo() const { return history_.canRedo(); }
+    const UndoHistory& history() const { return history_; }
+
+    // Whether the text changed since it was last loaded or saved (markSaved).
+    bool isModified() const { return history_.state() != savedState_; }
+    void markSaved();
+
+    // Nested: the first suspension stops repainting, the last resume repaints once.
+    void suspendUpdates();
+    void resumeUpdates();
+    int updateDepth() const { return suspended_; }
+
+    QsciScintilla& editor() { return editor_; }
+
+    // The file the list came from, which Save List writes it back as.
+    const ListOrigin& origin() const { return origin_; }
+    // Also shows the file form as the editor's tool tip.
+    void setOrigin(ListOrigin origin);
+
+private:
+    void replaceText(const std::string& text);
+    // Applies a step forwards or backwards; `result`, when known, is the text it gives. A typed
+    // step leaves the caret at its place, a whole-list step at the start as setting the text
+    // does. A failure leaves the history empty.
+    void apply(const UndoHistory::Step& step, bool backwards, const std::string* result = nullptr);
+    void noteEdit(int position, int modification, const char* text, int length);
+    std::string_view view() const;
+
+    QsciScintilla& editor_;
+    int suspended_ = 0;
+    ListOrigin origin_;
+    UndoHistory history_;
+    std::uint64_t savedState_ = 0;
+    // While the list changes itself, the editor's reports of the change are not steps.
+    bool applying_ = false;
+    std::string deleting_;
+};
+
+// Every break (CR LF, lone CR, lone LF) as CR LF, the text cut at its first NUL. A text that
+// needs no change is returned as it came, without a copy.
+std::string NormalizeBreaks(std::string text);
+
+}  // namespace pendara

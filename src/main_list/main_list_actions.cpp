@@ -1,0 +1,161 @@
+#include "main_list/main_list_actions.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include "list/line_groups.h"
+#include "list/line_order.h"
+#include "list/number_lines.h"
+#include "main_list/edit_transaction.h"
+#include "main_list/main_list.h"
+#include "main_list/scintilla.h"
+#include "window/handler_guard.h"
+#include "window/page_context.h"
+
+namespace pendara {
+
+MainListActions::MainListActions(const PageContext& context, MainList& mainList, QWidget& page)
+    : QObject(&page), context_(context), mainList_(mainList), page_(page) {
+    undo_ =
+        makeAction("actUndo", QStringLiteral("&Undo"), {QKeySequence(QStringLiteral("Ctrl+Z"))});
+    redo_ = makeAction(
+        "actRedo", QStringLiteral("&Redo"),
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    connect(undo_, &QAction::triggered, this, &MainListActions::undo);
+    connect(redo_, &QAction::triggered, this, &MainListActions::redo);
+
+    // Ctrl with Shift and a letter the editor does not use itself.
+    const struct {
+        const char* name;
+        const char* text;
+        const char* key;
+        void (*edit)(LineList&);
+    } commands[] = {
+        {"actDedupe", "Remove &Duplicates", "Ctrl+Shift+D",
+         [](LineList& lines) { DedupeLines(lines, {}); }},
+        {"actRepeated", "Keep &Repeated Lines", "Ctrl+Shift+R",
+         [](LineList& lines) { KeepRepeatedLines(lines, {}); }},
+        {"actSingles", "Keep S&ingle Lines", "Ctrl+Shift+I",
+         [](LineList& lines) { KeepSingleLines(lines, {}); }},
+        {"actTally", "&Count Lines", "Ctrl+Shift+K",
+         [](LineList& lines) { TallyLines(lines, {}); }},
+        {"actReverse", "Re&verse", "Ctrl+Shift+B", &ReverseLines},
+        {"actSortDescending", "Sort D&escending", "Ctrl+Shift+J",
+         [](LineList& lines) { SortLinesBy(lines, {.descending = true}); }},
+        {"actNaturalSort", "N&atural Sort", "Ctrl+Shift+A",
+         [](LineList& lines) { SortLinesBy(lines, {.natural = true}); }},
+        {"actLengthSort", "Sort by &Length", "Ctrl+Shift+H",
+         [](LineList& lines) { SortLinesBy(lines, {.byLength = true}); }},
+    };
+    for (const auto& command : commands) {
+        QAction* action = makeAction(command.name, QString::fromUtf8(command.text),
+                                     {QKeySequence(QString::fromLatin1(command.key))});
+        connect(action, &QAction::triggered, this, [this, edit = command.edit] { run(edit); });
+        listCommands_.push_back(action);
+    }
+    QAction* number = makeAction("actNumberLines", QStringLiteral("&Number Lines..."),
+                                 {QKeySequence(QStringLiteral("Ctrl+Shift+N"))});
+    connect(number, &QAction::triggered, this, &MainListActions::numberLines);
+    listCommands_.push_back(number);
+}
+
+MainListActions::~MainListActions() = default;
+
+QAction* MainListActions::makeAction(const char* name, const QString& text,
+                                     const QList<QKeySequence>& keys) {
+    auto* action = new QAction(text, &page_);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    page_.addAction(action);
+    return action;
+}
+
+void MainListActions::run(const std::function<void(LineList&)>& edit) {
+    // A command that fails leaves the list as it was: it is one step or none.
+    RunGuarded(&context_.window(), context_.dialogs(), [&] {
+        RunEditTransaction(mainList_, context_.workList(), TransactionForm::SuccessOnly, edit);
+    });
+}
+
+void MainListActions::undo() {
+    RunGuarded(&context_.window(), context_.dialogs(), [this] {
+        // A whole-list step came through the work list, which follows it back.
+        if (mainList_.undo() == EditKind::Bulk) context_.workList() = mainList_.lines();
+    });
+}
+
+void MainListActions::redo() {
+    RunGuarded(&context_.window(), context_.dialogs(), [this] {
+        if (mainList_.redo() == EditKind::Bulk) context_.workList() = mainList_.lines();
+    });
+}
+
+void MainListActions::numberLines() {
+    const auto answer = context_.dialogs().askNumbering(&context_.window(), numbering_);
+    if (!answer) return;
+    numbering_ = *answer;
+    const NumberOptions options{answer->start, answer->width, answer->separator.toStdString()};
+    run([&options](LineList& lines) { NumberLines(lines, options); });
+}
+
+void MainListActions::addMenuSection(QMenu* menu) { sections_.push_back(menu); }
+
+std::vector<QAction*> MainListActions::shortcutActions() const {
+    std::vector<QAction*> actions{undo_, redo_};
+    actions.insert(actions.end(), listCommands_.begin(), listCommands_.end());
+    return actions;
+}
+
+std::unique_ptr<QMenu> MainListActions::makeMenu(QWidget* parent) {
+    auto menu = std::make_unique<QMenu>(parent);
+    menu->setObjectName(QStringLiteral("MainListMenu"));
+    undo_->setEnabled(mainList_.canUndo());
+    redo_->setEnabled(mainList_.canRedo());
+    menu->addAction(undo_);
+    menu->addAction(redo_);
+    menu->addSeparator();
+
+    // The editor's own commands: their keys are the editor's, shown here only.
+    QsciScintilla& editor = mainList_.editor();
+    const bool selected = editor.hasSelectedText();
+    const struct {
+        const char* name;
+        QString text;
+        QKeySequence::StandardKey key;
+        bool enabled;
+        void (QsciScintilla::*slot)();
+    } editing[] = {
+        {"actCut", QStringLiteral("Cu&t"), QKeySequence::Cut, selected, &QsciScintilla::cut},
+        {"actCopy", QStringLiteral("&Copy"), QKeySequence::Copy, selected, &QsciScintilla::copy},
+        {"actPaste", QStringLiteral("&Paste"), QKeySequence::Paste,
+         editor.SendScintilla(QsciScintillaBase::SCI_CANPASTE) != 0, &QsciScintilla::paste},
+        {"actSelectAll", QStringLiteral("Select &All"), QKeySequence::SelectAll, true, nullptr},
+    };
+    for (const auto& item : editing) {
+        QAction* action = menu->addAction(item.text);
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setShortcut(QKeySequence(item.key));
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setEnabled(item.enabled);
+        const auto slot = item.slot;
+        connect(action, &QAction::triggered, &editor, [&editor, slot] {
+            if (slot != nullptr)
+                (editor.*slot)();
+            else
+                editor.selectAll(true);
+        });
+    }
+    menu->addSeparator();
+    menu->addSection(QStringLiteral("List"));
+    for (QAction* action : listCommands_) menu->addAction(action);
+    for (const QPointer<QMenu>& section : sections_) {
+        if (section == nullptr) continue;
+        menu->addSeparator();
+        menu->addMenu(section);
+    }
+    Q_EMIT aboutToShow(menu.get());
+    return menu;
+}
+
+}  // namespace pendara

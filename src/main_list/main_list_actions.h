@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "window/dialogs.h"
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace pendara {
+
+class LineList;
+class MainList;
+class PageContext;
+
+// Undo, redo and the list commands on the Main List, as actions whose shortcuts work wherever
+// the focus is in the window (a text box keeps its own undo keys), and the Main List's context
+// menu that shows them beside the editor's own Cut, Copy, Paste and Select All.
+class MainListActions : public QObject {
+    Q_OBJECT
+public:
+    // The actions' shortcuts belong to `page`: they work while it shows.
+    MainListActions(const PageContext& context, MainList& mainList, QWidget& page);
+    ~MainListActions() override;
+
+    // Hangs `menu` (which stays the caller's) into the context menu after the list commands.
+    void addMenuSection(QMenu* menu);
+    // The context menu as it shows now, Undo, Redo, Cut, Copy and Paste enabled as they apply.
+    std::unique_ptr<QMenu> makeMenu(QWidget* parent);
+    // Every action with a shortcut of its own.
+    std::vector<QAction*> shortcutActions() const;
+
+public Q_SLOTS:
+    void undo();
+    void redo();
+    void numberLines();
+
+Q_SIGNALS:
+    // The menu is made and about to show; callers may add to it.
+    void aboutToShow(QMenu* menu);
+
+private:
+    QAction* makeAction(const char* name, const QString& text, const QList<QKeySequence>& keys);
+    void run(const std::function<void(LineList&)>& edit);
+
+    const PageContext& context_;
+    MainList& mainList_;
+    QWidget& page_;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    std::vector<QAction*> listCommands_;
+    std::vector<QPointer<QMenu>> sections_;
+    Dialogs::Numbering numbering_;
+};
+
+}  // namespace pendara

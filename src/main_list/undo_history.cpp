@@ -1,0 +1,53 @@
+#include "main_list/undo_history.h"
+
+#include <algorithm>
+
+namespace pendara {
+
+void UndoHistory::record(TextDelta delta, EditKind kind, std::size_t listBytes) {
+    if (delta.empty()) return;
+    while (steps_.size() > done_) {
+        bytes_ -= steps_.back().delta.bytes();
+        steps_.pop_back();
+    }
+    if (kind == EditKind::Typing && !sealed_ && !steps_.empty() &&
+        steps_.back().kind == EditKind::Typing) {
+        Step& last = steps_.back();
+        const std::size_t was = last.delta.bytes();
+        if (last.delta.absorb(delta)) {
+            bytes_ = bytes_ - was + last.delta.bytes();
+            return;
+        }
+    }
+    bytes_ += delta.bytes();
+    steps_.push_back({std::move(delta), kind, nextId_++});
+    done_ = steps_.size();
+    sealed_ = kind == EditKind::Bulk;
+    // A long list gets room for a few whole copies of itself.
+    const std::size_t budget = std::max(budget_, 4 * listBytes);
+    while (bytes_ > budget && steps_.size() > 1) {
+        bytes_ -= steps_.front().delta.bytes();
+        base_ = steps_.front().id;
+        steps_.pop_front();
+        --done_;
+    }
+}
+
+const UndoHistory::Step* UndoHistory::undo(std::string_view text) {
+    if (!canUndo()) return nullptr;
+    sealed_ = true;
+    Step& step = steps_[done_ - 1];
+    const std::size_t was = step.delta.bytes();
+    step.delta.keepInserted(text);
+    bytes_ = bytes_ - was + step.delta.bytes();
+    --done_;
+    return &step;
+}
+
+const UndoHistory::Step* UndoHistory::redo() {
+    if (!canRedo()) return nullptr;
+    sealed_ = true;
+    return &steps_[done_++];
+}
+
+}  // namespace pendara

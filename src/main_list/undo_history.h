@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+
+#include "main_list/text_delta.h"
+
+namespace pendara {
+
+enum class EditKind {
+    // Typing and the editor's own cut and paste: neighbouring edits join into one step.
+    Typing,
+    // A change to the whole list by a command of the program.
+    Bulk,
+};
+
+// The undo and redo steps of one list. Each step holds only the bytes it changed. When the
+// steps pass the budget the oldest are dropped first, the newest step always stays.
+class UndoHistory {
+public:
+    static constexpr std::size_t kDefaultBudget = std::size_t{512} << 20;
+
+    struct Step {
+        TextDelta delta;
+        EditKind kind;
+        std::uint64_t id;
+    };
+
+    explicit UndoHistory(std::size_t budget = kDefaultBudget) : budget_(budget) {}
+
+    // An edit just made to a list now `listBytes` long; the redo steps are gone.
+    void record(TextDelta delta, EditKind kind, std::size_t listBytes);
+    // The next typing starts a step of its own.
+    void seal() { sealed_ = true; }
+
+    bool canUndo() const { return done_ > 0; }
+    bool canRedo() const { return done_ < steps_.size(); }
+    // The step to take back, now counted as undone, or null; `text` is the list as it is, where
+    // the step's inserted bytes are kept from for redo.
+    const Step* undo(std::string_view text);
+    // The step to make again, now counted as redone, or null.
+    const Step* redo();
+
+    // Names the state the list is in: equal ids, equal text (ids are never reused).
+    std::uint64_t state() const { return done_ > 0 ? steps_[done_ - 1].id : base_; }
+    std::size_t steps() const { return steps_.size(); }
+    std::size_t bytes() const { return bytes_; }
+
+private:
+    std::deque<Step> steps_;
+    std::size_t done_ = 0;  // steps_[0, done_) are in effect
+    std::size_t bytes_ = 0;
+    std::size_t budget_;
+    std::uint64_t nextId_ = 1;
+    std::uint64_t base_ = 0;  // the state before the oldest kept step
+    bool sealed_ = true;
+};
+
+}  // namespace pendara

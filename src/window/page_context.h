@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include "window/services.h"
+
+class QWidget;
+
+namespace pendara {
+
+class Dialogs;
+class LineList;
+class MainList;
+
+// How a page asks for another page; the main window answers. Pages never reach the window
+// itself, so each can be read (and tested) on its own.
+class PageNavigator {
+public:
+    virtual ~PageNavigator() = default;
+    // The List Builder, with its menu button down, as a click on it would.
+    virtual void showListBuilder() = 0;
+    // The support page, without tabs.
+    virtual void showSupportPage() = 0;
+    // The contributor list, without tabs, filled on first demand; fails as filling it does.
+    virtual void showContributorPage() = 0;
+};
+
+// What the pages of one main window share. The window owns it and outlives its pages.
+class PageContext {
+public:
+    PageContext(QWidget& window, const Services& services, LineList& workList,
+                PageNavigator& navigator)
+        : window_(window), services_(services), workList_(workList), navigator_(navigator) {}
+
+    // Owner of the boxes a page shows.
+    QWidget& window() const { return window_; }
+    const Services& services() const { return services_; }
+    Dialogs& dialogs() const {
+        Q_ASSERT(services_.dialogs != nullptr);
+        return *services_.dialogs;
+    }
+    LineList& workList() const { return workList_; }
+    PageNavigator& navigator() const { return navigator_; }
+
+    // The Main List lives in the List Builder page, which hands it over once it has made it.
+    MainList& mainList() const {
+        Q_ASSERT(mainList_ != nullptr);
+        return *mainList_;
+    }
+    void setMainList(MainList& mainList) { mainList_ = &mainList; }
+
+private:
+    QWidget& window_;
+    const Services& services_;
+    LineList& workList_;
+    PageNavigator& navigator_;
+    MainList* mainList_ = nullptr;
+};
+
+}  // namespace pendara

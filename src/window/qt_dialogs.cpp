@@ -1,0 +1,162 @@
+#include "window/qt_dialogs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QRegularExpressionValidator>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include "text/failure.h"
+
+namespace pendara {
+
+namespace {
+
+// Raw bytes travel under this type too, so text that is not UTF-8 survives a copy and paste
+// within the program; other programs read the ordinary text form.
+const QString kUtf8Type = QStringLiteral("text/plain;charset=utf-8");
+
+QString Caption() { return QApplication::applicationDisplayName(); }
+
+std::optional<QString> RunFileDialog(QWidget* owner, const Dialogs::FileDialog& request,
+                                     QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(owner, request.title, request.initialFolder, request.filter);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(QFileDialog::AnyFile);  // an open dialog need not name an existing file
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
+}
+
+}  // namespace
+
+QtDialogs::QtDialogs() : dialogState_(std::make_unique<QTemporaryDir>()) {
+    // Qt's file dialog writes its history and view state to QtProject.conf in the user's config
+    // folder whenever one closes; the program keeps no such file, so that state goes to a folder
+    // of this run, removed at exit. The program itself stores nothing through QSettings.
+    if (dialogState_->isValid()) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dialogState_->path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dialogState_->path());
+    }
+}
+
+QtDialogs::~QtDialogs() = default;
+
+std::optional<QString> QtDialogs::openFile(QWidget* owner, const FileDialog& dialog) {
+    return RunFileDialog(owner, dialog, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtDialogs::saveFile(QWidget* owner, const FileDialog& dialog) {
+    return RunFileDialog(owner, dialog, QFileDialog::AcceptSave);
+}
+
+void QtDialogs::error(QWidget* owner, const QString& text) {
+    QMessageBox::critical(owner, Caption(), text, QMessageBox::Ok);
+}
+
+void QtDialogs::message(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, Caption(), text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+void QtDialogs::information(QWidget* owner, const QString& text) {
+    QMessageBox::information(owner, Caption(), text, QMessageBox::Ok);
+}
+
+Dialogs::SaveChoice QtDialogs::askSaveChanges(QWidget* owner, const QString& text) {
+    switch (QMessageBox::question(owner, Caption(), text,
+                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                  QMessageBox::Save)) {
+        case QMessageBox::Save:
+            return SaveChoice::Save;
+        case QMessageBox::Discard:
+            return SaveChoice::Discard;
+        default:
+            return SaveChoice::Cancel;
+    }
+}
+
+std::optional<Dialogs::Numbering> QtDialogs::askNumbering(QWidget* owner,
+                                                          const Numbering& proposal) {
+    QDialog dialog(owner);
+    dialog.setWindowTitle(QStringLiteral("Number Lines"));
+    auto* form = new QFormLayout(&dialog);
+    // A start beyond the box's range is typed as text; the box holds what fits in 32 bits.
+    auto* start = new QLineEdit(QString::number(proposal.start), &dialog);
+    start->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[+-]?[0-9]{1,18}")), start));
+    auto* width = new QSpinBox(&dialog);
+    width->setRange(0, 100);
+    width->setValue(proposal.width);
+    auto* separator = new QLineEdit(proposal.separator, &dialog);
+    form->addRow(QStringLiteral("Start at:"), start);
+    form->addRow(QStringLiteral("Digits (0 for no padding):"), width);
+    form->addRow(QStringLiteral("Separator:"), separator);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    bool ok = false;
+    const qlonglong first = start->text().toLongLong(&ok);
+    return Numbering{ok ? first : proposal.start, width->value(), separator->text()};
+}
+
+void QtDialogs::inputBox(QWidget* owner, const QString& title, const QString& prompt,
+                         const QString& text) {
+    QInputDialog dialog(owner);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(text);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.exec();
+}
+
+int QtDialogs::runModal(QDialog& dialog) { return dialog.exec(); }
+
+void QtDialogs::openWithShell(QWidget*, const QString& target) {
+    if (target.isEmpty()) return;
+    const QUrl url = QUrl::fromUserInput(target, QString(), QUrl::AssumeLocalFile);
+    QDesktopServices::openUrl(url);  // a target that cannot be opened is ignored
+}
+
+std::string QtDialogs::clipboardText() {
+    const QClipboard* clipboard = QApplication::clipboard();
+    if (clipboard == nullptr) throw Failure("Cannot open clipboard");
+    const QMimeData* data = clipboard->mimeData();
+    if (data == nullptr) return {};
+    if (data->hasFormat(kUtf8Type)) {
+        const QByteArray bytes = data->data(kUtf8Type);
+        return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    }
+    if (!data->hasText()) return {};
+    const QByteArray bytes = data->text().toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void QtDialogs::setClipboardText(std::string_view text) {
+    QClipboard* clipboard = QApplication::clipboard();
+    if (clipboard == nullptr) throw Failure("Cannot open clipboard");
+    auto* data = new QMimeData;
+    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    data->setText(QString::fromUtf8(bytes));
+    data->setData(kUtf8Type, bytes);
+    clipboard->setMimeData(data);
+}
+
+void QtDialogs::beep() { QApplication::beep(); }
+
+}  // namespace pendara

@@ -1,0 +1,115 @@
+#include "main_list/text_delta.h"
+
+#include <gtest/gtest.h>
+
+#include "main_list/undo_history.h"
+
+namespace pendara {
+namespace {
+
+std::string Numbered(int from, int to) {
+    std::string text;
+    for (int i = from; i < to; ++i) text += "line " + std::to_string(i) + "\r\n";
+    return text;
+}
+
+TEST(TextDelta, MakesEitherTextFromTheOther) {
+    const struct {
+        const char* name;
+        std::string before, after;
+    } cases[] = {
+        {"drop lines", "a\r\nb\r\nc\r\nd\r\n", "a\r\nc\r\n"},
+        {"add lines", "a\r\nc\r\n", "x\r\na\r\nb\r\nc\r\ny\r\n"},
+        {"each line edited", "a\r\nb\r\nc\r\n", "#a\r\nb\r\n#c\r\n"},
+        {"reordered", "a\r\nb\r\nc\r\n", "c\r\nb\r\na\r\n"},
+        {"dropped and edited", "a\r\nb\r\nc\r\nd\r\n", "a\r\nB\r\n"},
+        {"cleared", "a\r\nb\r\n", ""},
+        {"filled", "", "a\r\nb"},
+        {"last line without break", "a\r\nb", "a\r\nb\r\n"},
+        {"break inside a common end", "ab\r\ncd", "b\r\ncd"},
+        {"repeated lines dropped", "a\r\na\r\nb\r\na\r\n", "a\r\nb\r\n"},
+        {"same", "a\r\n", "a\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TextDelta delta = TextDelta::Between(c.before, c.after);
+        EXPECT_EQ(delta.before(c.after), c.before);
+        delta.keepInserted(c.after);  // as undo does, for redo
+        EXPECT_EQ(delta.after(c.before), c.after);
+        EXPECT_EQ(delta.empty(), c.before == c.after);
+    }
+}
+
+TEST(TextDelta, KeepsOnlyTheLinesAFilterDropped) {
+    const std::string before = Numbered(0, 100000);
+    std::string after = before;
+    std::string dropped;
+    for (const int line : {99990, 50000, 7, 0}) {
+        const std::string text = "line " + std::to_string(line) + "\r\n";
+        after.erase(after.find(text), text.size());
+        dropped.insert(0, text);
+    }
+    const TextDelta delta = TextDelta::Between(before, after);
+    EXPECT_EQ(delta.removed(), dropped);
+    EXPECT_EQ(delta.inserted(), "");
+    EXPECT_LT(delta.bytes(), 1000u);
+    EXPECT_EQ(delta.before(after), before);
+}
+
+TEST(TextDelta, TypingJoinsOnlyWhileItContinues) {
+    TextDelta typed = TextDelta::Replacement(4, "", "a");
+    EXPECT_TRUE(typed.absorb(TextDelta::Replacement(5, "", "b")));
+    EXPECT_FALSE(typed.absorb(TextDelta::Replacement(9, "", "c")));  // elsewhere
+    EXPECT_FALSE(typed.absorb(TextDelta::Replacement(6, "", "pasted text")));
+    EXPECT_EQ(typed.inserted(), "ab");
+
+    TextDelta erased = TextDelta::Replacement(5, "c", "");
+    EXPECT_TRUE(erased.absorb(TextDelta::Replacement(4, "b", "")));  // Backspace
+    EXPECT_TRUE(erased.absorb(TextDelta::Replacement(4, "d", "")));  // Delete
+    EXPECT_EQ(erased.removed(), "bcd");
+    EXPECT_EQ(erased.before("0123e"), "0123bcde");
+}
+
+TEST(UndoHistory, DropsTheOldestStepsPastTheBudgetAndKeepsTheNewest) {
+    UndoHistory history(100000);
+    const auto record = [&](std::size_t bytes, std::size_t listBytes) {
+        history.record(TextDelta::Replacement(0, "", std::string(bytes, 'x')), EditKind::Bulk,
+                       listBytes);
+    };
+    record(5, 10);
+    record(30000, 10);
+    record(30000, 10);
+    EXPECT_EQ(history.steps(), 3u);
+    record(50000, 10);  // 110,000 bytes: the two oldest go
+    EXPECT_EQ(history.steps(), 2u);
+    record(50000, 40000);  // four times a 40,000-byte list is room for 160,000
+    EXPECT_EQ(history.steps(), 3u);
+    record(200000, 10);  // the newest stays even alone past the budget
+    EXPECT_EQ(history.steps(), 1u);
+    EXPECT_NE(history.undo(""), nullptr);
+    EXPECT_FALSE(history.canUndo());
+}
+
+TEST(UndoHistory, StatesNameTheTextAndANewStepEndsRedo) {
+    UndoHistory history;
+    const auto start = history.state();
+    history.record(TextDelta::Replacement(0, "", "a"), EditKind::Typing, 1);
+    history.record(TextDelta::Replacement(1, "", "b"), EditKind::Typing, 2);
+    EXPECT_EQ(history.steps(), 1u);  // typed on
+    const auto typed = history.state();
+    history.record(TextDelta::Replacement(0, "ab", "x"), EditKind::Bulk, 1);
+    history.record(TextDelta::Replacement(1, "", "y"), EditKind::Typing, 2);
+    EXPECT_EQ(history.steps(), 3u);  // a whole-list step is never typed on
+    history.undo("");
+    history.undo("");
+    EXPECT_EQ(history.state(), typed);
+    history.undo("");
+    EXPECT_EQ(history.state(), start);
+    history.redo();
+    history.record(TextDelta::Replacement(2, "", "z"), EditKind::Bulk, 3);
+    EXPECT_FALSE(history.canRedo());
+    EXPECT_EQ(history.steps(), 2u);
+}
+
+}  // namespace
+}  // namespace pendara

@@ -69,9 +69,13 @@ public:
     MorePage& morePage() { return *more_; }
 
 public Q_SLOTS:
+    // A side-menu button: shows the page its Tag names.
     void MenuSelection();
+    // The Home button: opens the maker's home page.
     void btnHomeClick();
+    // The About button: shows the About dialog.
     void AboutClick();
+    // The status bar's clock: memory, battery and uptime, once a second.
     void Timer1Timer();
 
 protected:
@@ -84,10 +88,14 @@ private:
     void showContributorPage() override;
     // Makes one page active without tabs (the support and contributor pages' own buttons).
     void showPage(QWidget* page);
+    // Start-up: the work list, the pages, the first page and the support check.
     void FormCreate();
+    // Runs each time the window becomes the active one.
     void FormActivate();
     void selectByTag(int tag);
+    // Double-click on the version label: opens the program's folder.
     void Label6DblClick();
+    // Double-click on the icon: opens another main window.
     void IconDblClick();
     // Asks to save a changed Main List; false when the window must stay open.
     bool mayClose();

@@ -11,7 +11,6 @@
 #include "main_list/main_list.h"
 #include "ui_batch_panel.h"
 #include "window/dialogs.h"
-#include "window/handler_guard.h"
 #include "window/page_context.h"
 
 namespace pendara {
@@ -83,8 +82,8 @@ void BatchPanel::runEdit(QAbstractButton* button, TransactionForm form,
     // Taking the focus makes a number box that is being edited bring its text into range
     // before the edit reads it, also when the button is pressed from the keyboard or in code.
     button->setFocus(Qt::OtherFocusReason);
-    RunGuarded(&context_.window(), context_.dialogs(),
-               [&] { RunEditTransaction(context_.mainList(), context_.workList(), form, edit); });
+    context_.runGuarded(
+        [&] { RunEditTransaction(context_.mainList(), context_.workList(), form, edit); });
 }
 
 void BatchPanel::BtnAddClick() {

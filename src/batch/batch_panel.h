@@ -29,12 +29,19 @@ public:
     ~BatchPanel() override;
 
 public Q_SLOTS:
+    // Add: inserts a text into every line.
     void BtnAddClick();
+    // Remove: removes characters from every line.
     void BtnRemoveClick();
+    // Replace: replaces a text in every line.
     void BtnRepClick();
+    // Filter: keeps and drops lines by keywords.
     void BtnFilterClick();
+    // Remove Empty Lines.
     void RemELineClick();
+    // Trim Lines: strips blanks from the lines' ends.
     void btnTrimClick();
+    // Remove Lines with Length.
     void Button14Click();
     // Shared by the three filter toggles: after a click has toggled the button, "A" and "O"
     // swap so that "A" (And) shows on a button that is down; "MC" stays.

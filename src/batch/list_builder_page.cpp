@@ -19,7 +19,6 @@
 #include "main_list/scintilla.h"
 #include "ui_list_builder_page.h"
 #include "window/dialogs.h"
-#include "window/handler_guard.h"
 #include "window/page_context.h"
 
 namespace pendara {
@@ -147,7 +146,7 @@ void ListBuilderPage::Load1Click() {
 }
 
 void ListBuilderPage::loadListFile(const QString& path) {
-    RunGuarded(&context_.window(), context_.dialogs(), [&] {
+    context_.runGuarded([&] {
         std::string text;
         ListOrigin origin = ListOrigin::FromFile(ReadListFileBytes(LocalPath(path)), text);
         mainList_->setText(std::move(text));
@@ -160,7 +159,7 @@ void ListBuilderPage::Save1Click() { saveList(); }
 
 bool ListBuilderPage::saveList() {
     bool saved = false;
-    RunGuarded(&context_.window(), context_.dialogs(), [&] {
+    context_.runGuarded([&] {
         const auto path = context_.dialogs().saveFile(
             &context_.window(),
             {QString(), QStringLiteral("Text File (*.txt)"), QString(), QStringLiteral("txt")});
@@ -173,7 +172,7 @@ bool ListBuilderPage::saveList() {
 }
 
 void ListBuilderPage::SortClick() {
-    RunGuarded(&context_.window(), context_.dialogs(), [this] {
+    context_.runGuarded([this] {
         LineList sorted = mainList_->lines();
         sorted.sort();
         mainList_->assign(sorted);
@@ -181,7 +180,7 @@ void ListBuilderPage::SortClick() {
 }
 
 void ListBuilderPage::btnScrambleClick() {
-    RunGuarded(&context_.window(), context_.dialogs(), [this] {
+    context_.runGuarded([this] {
         const std::uint64_t seed = ClockSeed();
         RunEditTransaction(*mainList_, context_.workList(), TransactionForm::Standard,
                            [seed](LineList& lines) { ScrambleLines(lines.lines(), seed); });
@@ -189,7 +188,7 @@ void ListBuilderPage::btnScrambleClick() {
 }
 
 void ListBuilderPage::RemAllClick() {
-    RunGuarded(&context_.window(), context_.dialogs(), [this] {
+    context_.runGuarded([this] {
         mainList_->clear();
         mainList_->setOrigin(ListOrigin());
         ui_->List2->setFocus();
@@ -197,12 +196,11 @@ void ListBuilderPage::RemAllClick() {
 }
 
 void ListBuilderPage::Button4Click() {
-    RunGuarded(&context_.window(), context_.dialogs(),
-               [this] { context_.dialogs().setClipboardText(mainList_->text()); });
+    context_.runGuarded([this] { context_.dialogs().setClipboardText(mainList_->text()); });
 }
 
 void ListBuilderPage::Button5Click() {
-    RunGuarded(&context_.window(), context_.dialogs(), [this] {
+    context_.runGuarded([this] {
         mainList_->setText(context_.dialogs().clipboardText());
         mainList_->setOrigin(ListOrigin());
     });

@@ -30,13 +30,21 @@ public:
     bool saveList();
 
 public Q_SLOTS:
+    // Load List: reads a list file into the Main List.
     void Load1Click();
+    // Save List: writes the Main List to a list file.
     void Save1Click();
+    // Sort List.
     void SortClick();
+    // Scramble List: the lines in random order.
     void btnScrambleClick();
+    // Clear List.
     void RemAllClick();
+    // Copy to Clipboard: the whole Main List.
     void Button4Click();
+    // Paste from Clipboard: replaces the Main List with the clipboard's text.
     void Button5Click();
+    // Double-click on the "Main List :" caption: shows the number of lines.
     void Label1DblClick();
 
 protected:

@@ -39,6 +39,7 @@ public Q_SLOTS:
     void Button1Click(QObject* sender);
     // Enables each side's file box and "..." button only while its "From File" is selected.
     void RadioButton1Click();
+    // The same for the second side.
     void RadioButton4Click();
     // "Export to Main List": the box picked by the sender's Tag replaces this window's Main List.
     void btnFirstClick(QObject* sender);

@@ -24,7 +24,9 @@ public:
     ~ErrorMessagePage() override;
 
 public Q_SLOTS:
+    // Show: fills the grid with the messages of the chosen range.
     void btnShowClick();
+    // A row chosen in the grid: its message goes to the box below.
     void EListClick();
 
 private:

@@ -27,8 +27,11 @@ public:
     void loadOnFirstVisit();
 
 public Q_SLOTS:
+    // The root chosen: lists its shell folders.
     void SFChange();
+    // Open: opens the chosen folder (also a double-click on its row).
     void OpenClick();
+    // Copy: puts the chosen folder's location on the clipboard.
     void Button6Click();
 
 private:

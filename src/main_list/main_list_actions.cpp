@@ -9,7 +9,6 @@
 #include "main_list/edit_transaction.h"
 #include "main_list/main_list.h"
 #include "main_list/scintilla.h"
-#include "window/handler_guard.h"
 #include "window/page_context.h"
 
 namespace pendara {
@@ -73,20 +72,20 @@ QAction* MainListActions::makeAction(const char* name, const QString& text,
 
 void MainListActions::run(const std::function<void(LineList&)>& edit) {
     // A command that fails leaves the list as it was: it is one step or none.
-    RunGuarded(&context_.window(), context_.dialogs(), [&] {
+    context_.runGuarded([&] {
         RunEditTransaction(mainList_, context_.workList(), TransactionForm::SuccessOnly, edit);
     });
 }
 
 void MainListActions::undo() {
-    RunGuarded(&context_.window(), context_.dialogs(), [this] {
+    context_.runGuarded([this] {
         // A whole-list step came through the work list, which follows it back.
         if (mainList_.undo() == EditKind::Bulk) context_.workList() = mainList_.lines();
     });
 }
 
 void MainListActions::redo() {
-    RunGuarded(&context_.window(), context_.dialogs(), [this] {
+    context_.runGuarded([this] {
         if (mainList_.redo() == EditKind::Bulk) context_.workList() = mainList_.lines();
     });
 }

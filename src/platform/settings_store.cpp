@@ -34,22 +34,20 @@ void WriteRegText(SettingsStore& store, std::string_view key, std::string_view n
     }
 }
 
-bool EnsureRegKey(SettingsStore& store, SettingsRoot root, std::string_view key) {
+void EnsureRegKey(SettingsStore& store, SettingsRoot root, std::string_view key) {
     try {
         store.createKey(root, key);
     } catch (const StoreError& error) {
         Raise(FormatMessage("Failed to create key %s", {std::string(key)}), error);
     }
-    return true;
 }
 
-bool ListRegValueNames(SettingsStore& store, SettingsRoot root, std::string_view key,
+void ListRegValueNames(SettingsStore& store, SettingsRoot root, std::string_view key,
                        std::vector<std::string>& names) {
     names.clear();
     if (std::optional<std::vector<std::string>> found = store.valueNames(root, key)) {
         names = std::move(*found);
     }
-    return true;
 }
 
 void SetRegText(SettingsStore& store, SettingsRoot root, std::string_view key,

@@ -78,12 +78,13 @@ std::string ReadRegText(SettingsStore& store, SettingsRoot root, std::string_vie
 void WriteRegText(SettingsStore& store, std::string_view key, std::string_view name,
                   std::string_view text);
 
-// Creates the key when absent and returns true. Fails with "Failed to create key %s".
-bool EnsureRegKey(SettingsStore& store, SettingsRoot root, std::string_view key);
+// Creates the key and its missing parents when absent; an existing key stays as it is. Fails
+// with "Failed to create key %s".
+void EnsureRegKey(SettingsStore& store, SettingsRoot root, std::string_view key);
 
 // Replaces `names` by the key's value names in stored order; a key that is missing or cannot be
-// read leaves it empty and is no failure. Returns true.
-bool ListRegValueNames(SettingsStore& store, SettingsRoot root, std::string_view key,
+// read leaves it empty and is no failure.
+void ListRegValueNames(SettingsStore& store, SettingsRoot root, std::string_view key,
                        std::vector<std::string>& names);
 
 // Stores a text value, creating the key when absent. Fails with

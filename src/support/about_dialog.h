@@ -21,10 +21,13 @@ public:
     ~TfrmPDAbout() override;
 
 public Q_SLOTS:
+    // A link button: opens its target.
     void BClick2();
     // A link label opens exactly the address it shows.
     void Label5Click(const QLabel& label);
+    // The coin button: shows the address box.
     void Image2Click2();
+    // OK: closes the dialog.
     void Button1Click();
 
 protected:

@@ -26,17 +26,24 @@ public:
     void done(int result) override;
 
 public Q_SLOTS:
+    // Close: closes the dialog.
     void Button1Click();
+    // A link button: opens its target.
     void Button2Click();
+    // The payment picture: opens its target.
     void imgPaypalClick();
+    // A link button: opens its target.
     void BClick();
+    // The coin picture: shows the address box.
     void Image4Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // On show: puts the product name into the caption and the texts.
     void FormShow();
+    // On close, whatever closes it: stores the support flag.
     void FormClose();
     void openSenderTarget();
 

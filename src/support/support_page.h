@@ -32,14 +32,18 @@ public:
 public Q_SLOTS:
     // Link controls: open the clicked control's target.
     void VisitURL();
+    // The same, opening the window in its normal size and position.
     void VisitURL3();
+    // A link button: opens its target as it is shown.
     void BClick2222();
     void subBTCClick22();
     void subLTCClick22();
     void subDOGEClick22();
     void imgCPClick();
     void btnSkrillClick();
+    // Shows the information message.
     void btnDInfoClick();
+    // Shows the mobile-number box.
     void DonateTri();
     void sBitBtn1Click();
 

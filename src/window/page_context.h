@@ -2,6 +2,9 @@
 
 #include <QtGlobal>
 
+#include <functional>
+
+#include "window/handler_guard.h"
 #include "window/services.h"
 
 class QWidget;
@@ -41,6 +44,10 @@ public:
     }
     LineList& workList() const { return workList_; }
     PageNavigator& navigator() const { return navigator_; }
+    // Runs a handler that works for the whole window: a failure shows the error box over it.
+    void runGuarded(const std::function<void()>& handler) const {
+        RunGuarded(&window_, dialogs(), handler);
+    }
 
     // The Main List lives in the List Builder page, which hands it over once it has made it.
     MainList& mainList() const {

@@ -1,6 +1,7 @@
 #include "batch/keyword_automaton.h"
 
 #include <algorithm>
+#include <cassert>
 #include <map>
 
 #include "text/ascii.h"
@@ -20,6 +21,7 @@ KeywordAutomaton::KeywordAutomaton(const std::vector<std::string>& keywords, boo
     std::map<std::string, std::int32_t> ids;
     std::vector<std::string> distinct;
     for (const std::string& keyword : keywords) {
+        assert(!keyword.empty());
         std::string key = fold ? LowerAscii(keyword) : keyword;
         if (ids.emplace(key, static_cast<std::int32_t>(distinct.size())).second) {
             distinct.push_back(std::move(key));

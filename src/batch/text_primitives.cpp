@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 
@@ -125,6 +126,8 @@ std::size_t FindWhole(std::string_view s, std::string_view needle, std::size_t f
 }
 
 std::size_t FindWholeFolded(std::string_view s, std::string_view foldedNeedle, std::size_t from) {
+    assert(std::none_of(foldedNeedle.begin(), foldedNeedle.end(),
+                        [](char c) { return c >= 'A' && c <= 'Z'; }));
     return Find<true>(s, foldedNeedle, from);
 }
 

@@ -1,6 +1,7 @@
 #include "list/line_list.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdint>
 #include <cstring>
 
@@ -9,6 +10,15 @@
 #include "text/failure.h"
 
 namespace pendara {
+
+namespace {
+
+// A line of a list never holds a break: the Main List and every file form would split it.
+[[maybe_unused]] bool HoldsNoBreak(std::string_view line) {
+    return line.find_first_of("\r\n") == std::string_view::npos;
+}
+
+}  // namespace
 
 void LineList::checkIndex(int position, int limit) const {
     if (position < 0 || position >= limit) {
@@ -23,16 +33,19 @@ const std::string& LineList::get(int position) const {
 
 void LineList::put(int position, std::string text) {
     checkIndex(position, count());
+    assert(HoldsNoBreak(text));
     lines_[static_cast<std::size_t>(position)] = std::move(text);
 }
 
 int LineList::add(std::string text) {
+    assert(HoldsNoBreak(text));
     lines_.push_back(std::move(text));
     return count() - 1;
 }
 
 void LineList::insert(int position, std::string text) {
     checkIndex(position, count() + 1);
+    assert(HoldsNoBreak(text));
     lines_.insert(lines_.begin() + position, std::move(text));
 }
 
@@ -99,7 +112,10 @@ std::vector<std::string> SplitLines(std::string_view text) {
 
 std::string JoinLines(const std::vector<std::string>& lines, std::string_view lineEnd) {
     std::size_t total = lines.size() * lineEnd.size();
-    for (const std::string& line : lines) total += line.size();
+    for (const std::string& line : lines) {
+        assert(HoldsNoBreak(line));
+        total += line.size();
+    }
     std::string text;
     text.resize(total);
     char* out = text.data();

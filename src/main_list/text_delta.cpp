@@ -20,6 +20,16 @@ std::string_view LineAt(std::string_view text, std::size_t at) {
     return text.substr(at, brk == std::string_view::npos ? brk : brk + 1 - at);
 }
 
+// Whether the hunks are in text order with unchanged bytes between each two, on both sides.
+[[maybe_unused]] bool HunksApart(const std::vector<TextHunk>& hunks) {
+    for (std::size_t i = 1; i < hunks.size(); ++i) {
+        const TextHunk& a = hunks[i - 1];
+        const TextHunk& b = hunks[i];
+        if (a.oldAt + a.oldLength >= b.oldAt || a.newAt + a.newLength >= b.newAt) return false;
+    }
+    return true;
+}
+
 // Gathers differing ranges into hunks, joining ranges that touch.
 class HunkCollector {
 public:
@@ -128,6 +138,7 @@ TextDelta TextDelta::Between(std::string_view before, std::string_view after) {
 
     TextDelta delta;
     delta.hunks_ = collector.take();
+    assert(HunksApart(delta.hunks_));
     std::size_t removedBytes = 0;
     for (const TextHunk& hunk : delta.hunks_) removedBytes += hunk.oldLength;
     delta.removed_.reserve(removedBytes);
@@ -156,7 +167,9 @@ TextDelta TextDelta::Replacement(std::size_t at, std::string_view removed,
 }
 
 void TextDelta::addHunk(const TextHunk& hunk, std::string_view removed, std::string_view inserted) {
+    assert(removed.size() == hunk.oldLength && inserted.size() == hunk.newLength);
     hunks_.push_back(hunk);
+    assert(HunksApart(hunks_));
     removed_.append(removed);
     inserted_.append(inserted);
 }

@@ -50,6 +50,11 @@ TEST(FindWhole, AgreesWithAPlainSearchWhereverTheMatchLies) {
     }
 }
 
+// A capital in the folded needle would never match the folded text: a caller forgot to fold.
+TEST(FindWholeDeathTest, DebugBuildsRefuseAnUnfoldedNeedle) {
+    EXPECT_DEBUG_DEATH(FindWholeFolded("abc", "B"), "none_of");
+}
+
 TEST(ReplaceEvery, OnePassWithoutOverlaps) {
     EXPECT_EQ(ReplaceEvery("abc", "", "x"), "abc");
     EXPECT_EQ(ReplaceEvery("a.b.c", ".", ""), "abc");

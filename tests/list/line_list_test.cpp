@@ -85,6 +85,14 @@ TEST(LineList, EditsKeepOrderAndDuplicates) {
     EXPECT_THAT(list.lines(), ElementsAre("c", "a"));
 }
 
+// A line with a break inside would come back as two lines from any file form.
+TEST(LineListDeathTest, DebugBuildsRefuseALineHoldingABreak) {
+    LineList list({"a"});
+    EXPECT_DEBUG_DEATH(list.add("b\nc"), "HoldsNoBreak");
+    EXPECT_DEBUG_DEATH(list.put(0, "b\rc"), "HoldsNoBreak");
+    EXPECT_DEBUG_DEATH(JoinLines({"b\r\nc"}), "HoldsNoBreak");
+}
+
 TEST(IndexOf, IgnoresCaseAndFindsTheFirst) {
     LineList list(std::vector<std::string>{"other", "WORD", "word", "Word"});
     EXPECT_EQ(list.indexOf("word"), 1);

@@ -149,7 +149,7 @@ TEST_F(ReplaceFileTest, PermissionOutcomeIsThatOfAPlainWrite) {
     EXPECT_EQ(statOf(path("ro.txt")).st_mode & 07777, 0444u);
 
     // Another user's plain write is refused, and so is the save; the file keeps its bytes.
-    ::chown(path("ro.txt").c_str(), kNobody, kNobody);
+    ASSERT_EQ(::chown(path("ro.txt").c_str(), kNobody, kNobody), 0);
     EXPECT_EQ(
         InChild(true, [&] { return Expect(path("ro.txt"), "x", FileReplacement::Create, EACCES); }),
         0);
@@ -161,7 +161,7 @@ TEST_F(ReplaceFileTest, FilesOfOtherOwnersAndFoldersThatTakeNoNewFileAreWrittenI
     if (::geteuid() != 0) GTEST_SKIP() << "acting as another user needs root";
     // Someone else's file saved by root stays theirs.
     scratch_.write("theirs.txt", "old");
-    ::chown(path("theirs.txt").c_str(), kNobody, kNobody);
+    ASSERT_EQ(::chown(path("theirs.txt").c_str(), kNobody, kNobody), 0);
     EXPECT_EQ(ReplaceFileContents(path("theirs.txt"), "new").failedAt, FileReplacement::Done);
     EXPECT_EQ(statOf(path("theirs.txt")).st_uid, kNobody);
     EXPECT_EQ(scratch_.read("theirs.txt"), "new");
@@ -169,8 +169,8 @@ TEST_F(ReplaceFileTest, FilesOfOtherOwnersAndFoldersThatTakeNoNewFileAreWrittenI
     // A writable file in a folder its user may not write to.
     fs::create_directory(path("locked"));
     scratch_.write("locked/mine.txt", "old");
-    ::chown(path("locked").c_str(), kNobody, kNobody);
-    ::chown(path("locked/mine.txt").c_str(), kNobody, kNobody);
+    ASSERT_EQ(::chown(path("locked").c_str(), kNobody, kNobody), 0);
+    ASSERT_EQ(::chown(path("locked/mine.txt").c_str(), kNobody, kNobody), 0);
     ::chmod(path("locked").c_str(), 0555);
     EXPECT_EQ(
         InChild(true,

@@ -16,7 +16,8 @@ expect_file() {
 }
 for file in bin/pendara bin/pendara-cli share/applications/$id.desktop \
     share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
-    share/man/man1/pendara.1 share/man/man1/pendara-cli.1; do
+    share/man/man1/pendara.1.gz share/man/man1/pendara-cli.1.gz \
+    share/doc/pendara/copyright share/doc/pendara/changelog.gz; do
   expect_file "$file"
 done
 for size in 16 24 32 48 64 128 256; do
@@ -32,12 +33,12 @@ grep -q "version=\"${version##* }\"" "$prefix/share/metainfo/$id.metainfo.xml" |
   { echo "metainfo lacks a release for $version"; failures=$((failures + 1)); }
 
 for page in pendara pendara-cli; do
-  warnings=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1" 2>&1 >/dev/null)
+  warnings=$(MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
   if [ -n "$warnings" ]; then
     echo "$page.1: $warnings"
     failures=$((failures + 1))
   fi
-  MANWIDTH=80 man -l "$prefix/share/man/man1/$page.1" 2>/dev/null | grep -q "^NAME" ||
+  MANWIDTH=80 man -l "$prefix/share/man/man1/$page.1.gz" 2>/dev/null | grep -q "^NAME" ||
     { echo "$page.1 does not render"; failures=$((failures + 1)); }
 done
 

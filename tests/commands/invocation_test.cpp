@@ -153,5 +153,21 @@ TEST(InvocationText, CommandLineInputIsApartFromTheInvocation) {
     EXPECT_EQ(WriteInvocation(merge.invocation), "merge right.txt");
 }
 
+TEST(InvocationText, ShortFormsReadAsTheirLongNames) {
+    const CommandEntry entry{.name = "demo",
+                             .options = {{.name = "--reverse", .shortName = 'r', .help = "r"},
+                                         {.name = "--key",
+                                          .shortName = 'k',
+                                          .kind = ValueKind::Text,
+                                          .valueName = "K",
+                                          .help = "k"}}};
+    const CommandLine line = ParseCommandLine(entry, {"-k", "2", "-r", "list.txt"});
+    EXPECT_TRUE(line.invocation.has("--reverse"));
+    EXPECT_EQ(line.invocation.text("--key"), "2");
+    EXPECT_EQ(line.input, "list.txt");
+    EXPECT_EQ(WriteInvocation(line.invocation), "demo --reverse --key 2");
+    EXPECT_THROW(ParseCommandLine(entry, {"-x"}), UsageError);
+}
+
 }  // namespace
 }  // namespace pendara

@@ -49,6 +49,11 @@ void NumberBox::fixup(QString&) const {}
 
 void NumberBox::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        QAbstractSpinBox::keyPressEvent(event);
+        Q_EMIT enterPressed();
+        return;
+    }
     if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
         key == Qt::Key_PageDown) {
         QAbstractSpinBox::keyPressEvent(event);

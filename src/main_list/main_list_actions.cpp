@@ -36,7 +36,7 @@ MainListActions::MainListActions(const PageContext& context, MainList& mainList,
          [](LineList& lines) { KeepRepeatedLines(lines, {}); }},
         {"actSingles", "Keep S&ingle Lines", "Ctrl+Shift+I",
          [](LineList& lines) { KeepSingleLines(lines, {}); }},
-        {"actTally", "&Count Lines", "Ctrl+Shift+K",
+        {"actTally", "&Tally Lines", "Ctrl+Shift+K",
          [](LineList& lines) { TallyLines(lines, {}); }},
         {"actReverse", "Re&verse", "Ctrl+Shift+B", &ReverseLines},
         {"actSortDescending", "Sort D&escending", "Ctrl+Shift+J",
@@ -56,6 +56,11 @@ MainListActions::MainListActions(const PageContext& context, MainList& mainList,
                                  {QKeySequence(QStringLiteral("Ctrl+Shift+N"))});
     connect(number, &QAction::triggered, this, &MainListActions::numberLines);
     listCommands_.push_back(number);
+
+    newWindow_ = makeAction("actNewWindow", QStringLiteral("New &Window"),
+                            {QKeySequence(QKeySequence::New)});
+    connect(newWindow_, &QAction::triggered, this,
+            [this] { context_.runGuarded([this] { context_.navigator().openNewWindow(); }); });
 }
 
 MainListActions::~MainListActions() = default;
@@ -103,6 +108,7 @@ void MainListActions::addMenuSection(QMenu* menu) { sections_.push_back(menu); }
 std::vector<QAction*> MainListActions::shortcutActions() const {
     std::vector<QAction*> actions{undo_, redo_};
     actions.insert(actions.end(), listCommands_.begin(), listCommands_.end());
+    actions.push_back(newWindow_);
     return actions;
 }
 
@@ -153,6 +159,8 @@ std::unique_ptr<QMenu> MainListActions::makeMenu(QWidget* parent) {
         menu->addSeparator();
         menu->addMenu(section);
     }
+    menu->addSeparator();
+    menu->addAction(newWindow_);
     Q_EMIT aboutToShow(menu.get());
     return menu;
 }

@@ -82,7 +82,7 @@ private Q_SLOTS:
             {"Remove Duplicates", [&] { Action(window, "actDedupe")->trigger(); }},
             {"Keep Repeated Lines", [&] { Action(window, "actRepeated")->trigger(); }},
             {"Keep Single Lines", [&] { Action(window, "actSingles")->trigger(); }},
-            {"Count Lines", [&] { Action(window, "actTally")->trigger(); }},
+            {"Tally Lines", [&] { Action(window, "actTally")->trigger(); }},
             {"Reverse", [&] { Action(window, "actReverse")->trigger(); }},
             {"Sort Descending", [&] { Action(window, "actSortDescending")->trigger(); }},
             {"Natural Sort", [&] { Action(window, "actNaturalSort")->trigger(); }},

@@ -12,7 +12,7 @@ class Dialogs;
 // A one-line number box: free text, read by ReadNumberBox (the minimum for unreadable text),
 // brought into range when the focus leaves it, stepped by its arrows and the Up/Down keys.
 // While typing only digits, '+', '-', the locale's decimal separator and control keys other than
-// Enter are accepted (Enter emits enterPressed); other keys are refused with the system beep.
+// Enter are accepted; Enter emits enterPressed, other keys are refused with the system beep.
 // Pasted text is not filtered. The wheel steps the value only while the box has the focus;
 // otherwise it scrolls what is under the box, so scrolling a panel never changes a number unseen.
 class NumberBox : public QAbstractSpinBox {

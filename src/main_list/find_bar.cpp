@@ -12,6 +12,7 @@
 
 #include "main_list/main_list.h"
 #include "main_list/scintilla.h"
+#include "window/busy_cursor.h"
 #include "window/dialogs.h"
 
 namespace pendara {
@@ -91,11 +92,16 @@ void FindBar::reveal(QWidget* focus) {
 
 void FindBar::showFind() {
     QsciScintilla& editor = list_.editor();
-    if (editor.hasSelectedText()) {
-        const QString selected = editor.selectedText();
-        if (!selected.contains(QLatin1Char('\n')) && !selected.contains(QLatin1Char('\r')))
-            findBox_->setText(selected);
-    }
+    const long start = editor.SendScintilla(QsciScintillaBase::SCI_GETSELECTIONSTART);
+    const long end = editor.SendScintilla(QsciScintillaBase::SCI_GETSELECTIONEND);
+    // Only a short selection within one line is worth searching for; a large one is not copied.
+    constexpr long kLongestSelection = 1000;
+    const auto lineOf = [&editor](long position) {
+        return editor.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION,
+                                    static_cast<unsigned long>(position));
+    };
+    if (end > start && end - start <= kLongestSelection && lineOf(start) == lineOf(end))
+        findBox_->setText(editor.selectedText());
     reveal(findBox_);
 }
 
@@ -110,6 +116,8 @@ bool FindBar::find(bool forwards) {
         showFind();
         return false;
     }
+    // A search without a match reads the whole list, which takes a moment on a long one.
+    const BusyCursor busy;
     QsciScintilla& editor = list_.editor();
     const QByteArray what = findBox_->text().toUtf8();
     int flags = 0;

@@ -323,9 +323,20 @@ private Q_SLOTS:
         for (const char* name : side) QVERIFY2(reached.count(QString::fromLatin1(name)) == 1, name);
     }
 
-    void shiftF10OpensTheMainListMenu() {
+    void editorKeysReachTheMenuAndThePageCommands() {
         WindowFixture f;
         TPDFrm& window = Shown(f);
+        auto* list = Child<QWidget>(window, "List2");
+        window.mainList().setText("b\r\na");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        // A button's key presses it as a click would, drawn pressed for a moment first.
+        QTRY_COMPARE(QString::fromStdString(window.mainList().text()),
+                     QStringLiteral("a\r\nb\r\n"));
+        f.dialogs.saveAnswers = {f.path(QStringLiteral("keyed.txt"))};
+        QTest::keyClick(list, Qt::Key_S, Qt::ControlModifier);  // no file yet: asks
+        QCOMPARE(Slurp(f.path(QStringLiteral("keyed.txt"))), QByteArray("a\r\nb\r\n"));
+
         QString opened;
         QTimer::singleShot(0, [&] {
             if (QWidget* popup = QApplication::activePopupWidget()) {
@@ -333,8 +344,6 @@ private Q_SLOTS:
                 popup->close();
             }
         });
-        auto* list = Child<QWidget>(window, "List2");
-        list->setFocus();
         QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier);
         QCOMPARE(opened, QStringLiteral("MainListMenu"));
     }

@@ -114,30 +114,6 @@ private Q_SLOTS:
         QCOMPARE(Slurp(typed), QByteArray("typed"));
     }
 
-    void noTwoCommandsShareAKey() {
-        // Guards against a list command taking a key the desktop or another command uses.
-        WindowFixture f;
-        TPDFrm& window = f.make();
-        std::map<QString, QString> owners;
-        auto claim = [&](const QKeySequence& key, const QString& owner) {
-            if (key.isEmpty()) return;
-            const QString text = key.toString();
-            const auto [at, fresh] = owners.emplace(text, owner);
-            QVERIFY2(fresh, qPrintable(text + QStringLiteral(": ") + at->second + u' ' + owner));
-        };
-        for (const QAction* action : window.findChildren<QAction*>()) {
-            for (const QKeySequence& key : action->shortcuts()) claim(key, action->objectName());
-        }
-        // Commands' keys, not the captions' mnemonics.
-        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-            if (!button->shortcut()[0].keyboardModifiers().testFlag(Qt::AltModifier))
-                claim(button->shortcut(), button->objectName());
-        }
-        QCOMPARE(owners.at(QStringLiteral("Ctrl+S")), QStringLiteral("actSave"));
-        QCOMPARE(owners.at(QStringLiteral("Ctrl+Shift+S")), QStringLiteral("Save1"));
-        QCOMPARE(owners.at(QStringLiteral("Ctrl+N")), QStringLiteral("actNewWindow"));
-    }
-
     void contextMenuOpensWindowsAndRecentLists() {
         WindowFixture f;
         MemorySettingsStore store;

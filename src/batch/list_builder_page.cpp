@@ -160,8 +160,10 @@ void ListBuilderPage::showRecentLists(QMenu& menu) {
     menu.setEnabled(!files.isEmpty());
     int place = 0;
     for (const QString& file : files) {
-        // An accelerator by place, as the list is read top down.
-        QAction* action = menu.addAction(QStringLiteral("&%1 %2").arg(++place).arg(file));
+        // An accelerator by place, as the list is read top down; a '&' in a path is no accelerator.
+        QString shown = file;
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = menu.addAction(QStringLiteral("&%1 %2").arg(++place).arg(shown));
         connect(action, &QAction::triggered, this, [this, file] {
             if (!loadListFile(file) && !QFileInfo::exists(file)) recent_.forget(file);
         });

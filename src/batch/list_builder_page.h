@@ -66,7 +66,7 @@ protected:
 private:
     bool writeList(const QString& path);
     void showRecentLists(QMenu& menu);
-    void showContextMenu(const QPoint& inEditor);
+    void showContextMenu(const QPoint& global);
     // Room for the find bar under the list while it shows.
     void placeFindBar(bool shown);
     void showPosition();

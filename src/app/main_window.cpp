@@ -32,6 +32,7 @@
 #include "support/support_page.h"
 #include "ui_pd_main.h"
 #include "version.h"
+#include "window/button_keys.h"
 #include "window/control_link.h"
 #include "window/dialogs.h"
 #include "window/glyphs.h"
@@ -87,6 +88,9 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
 
     for (QToolButton* button :
          {ui_->SpeedButton1, ui_->spdLM, ui_->spdLS, ui_->spdLE, ui_->spdTools, ui_->sbMore}) {
+        // Exclusive buttons let Tab reach only the checked one; the menu keeps one checked
+        // itself, so every button stays on the Tab path.
+        button->setAutoExclusive(false);
         connect(button, &QToolButton::clicked, this, &TPDFrm::MenuSelection);
     }
     // The style's icons come in different native sizes; drawn square they line up the captions.
@@ -150,6 +154,7 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
         }
         move(available.center() - rect().center());
     }
+    LetEnterPressButtons(*this);
     FormCreate();
 }
 
@@ -184,6 +189,7 @@ void TPDFrm::FormCreate() {
 void TPDFrm::MenuSelection() {
     auto* button = qobject_cast<QAbstractButton*>(sender());
     if (button == nullptr) return;
+    checkMenuButton(button);
     selectByTag(button->property("tag").toInt());
 }
 
@@ -210,10 +216,20 @@ void TPDFrm::selectByTag(int tag) {
             if (pageTag == tag) pages.setActivePage(page);
         }
     });
+    // Hiding the pages sent the focus on to the window's next button.
+    if (QWidget* shown = pages.activePage(); shown != nullptr && isVisible())
+        FocusFirstControl(*shown);
+}
+
+void TPDFrm::checkMenuButton(QAbstractButton* down) {
+    for (QToolButton* button :
+         {ui_->SpeedButton1, ui_->spdLM, ui_->spdLS, ui_->spdLE, ui_->spdTools, ui_->sbMore}) {
+        button->setChecked(button == down);
+    }
 }
 
 void TPDFrm::showListBuilder() {
-    ui_->spdLM->setChecked(true);
+    checkMenuButton(ui_->spdLM);
     selectByTag(1);
 }
 

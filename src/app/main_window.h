@@ -11,6 +11,7 @@
 #include "window/page_context.h"
 #include "window/services.h"
 
+class QAbstractButton;
 class QLabel;
 class QTimer;
 
@@ -86,6 +87,7 @@ protected:
 private:
     void showSupportPage() override;
     void showContributorPage() override;
+    void openNewWindow() override { openWindow(); }
     // Makes one page active without tabs (the support and contributor pages' own buttons).
     void showPage(QWidget* page);
     // Start-up: the work list, the pages, the first page and the support check.
@@ -93,6 +95,8 @@ private:
     // Runs each time the window becomes the active one.
     void FormActivate();
     void selectByTag(int tag);
+    // Puts `down` down and every other side-menu button up.
+    void checkMenuButton(QAbstractButton* down);
     // Double-click on the version label: opens the program's folder.
     void Label6DblClick();
     // Double-click on the icon: opens another main window.

@@ -1,5 +1,6 @@
 #include "batch/batch_panel.h"
 
+#include <QApplication>
 #include <algorithm>
 #include <string>
 
@@ -70,6 +71,12 @@ BatchPanel::BatchPanel(const PageContext& context, QWidget* parent)
         {ui_->ExcText, ui_->BtnFilter}};
     for (const auto& [box, button] : enterPresses)
         connect(box, &QLineEdit::returnPressed, button, &QAbstractButton::click);
+    const std::pair<NumberBox*, QAbstractButton*> enterPressesNumber[] = {
+        {ui_->AAI, ui_->BtnAdd},    {ui_->MRem, ui_->BtnRemove}, {ui_->RAI, ui_->BtnRemove},
+        {ui_->RL1, ui_->Button14},  {ui_->RL2, ui_->Button14},   {ui_->RL3, ui_->Button14},
+        {ui_->RLB1, ui_->Button14}, {ui_->RLB2, ui_->Button14}};
+    for (const auto& [box, button] : enterPressesNumber)
+        connect(box, &NumberBox::enterPressed, button, &QAbstractButton::click);
     for (QToolButton* toggle : {ui_->IncMethod, ui_->ExcMethod, ui_->MCase}) {
         connect(toggle, &QToolButton::clicked, this, &BatchPanel::IncMethodClick);
     }
@@ -119,9 +126,14 @@ void BatchPanel::runEdit(QAbstractButton* button, TransactionForm form,
                          const std::function<void(LineList&)>& edit) {
     // Taking the focus makes a number box that is being edited bring its text into range
     // before the edit reads it, also when the button is pressed from the keyboard or in code.
+    QWidget* typing = QApplication::focusWidget();
     button->setFocus(Qt::OtherFocusReason);
     context_.runGuarded(
         [&] { RunEditTransaction(context_.mainList(), context_.workList(), form, edit); });
+    // Pressed by Enter in a box: the user goes on typing there.
+    const bool box =
+        qobject_cast<QLineEdit*>(typing) != nullptr || qobject_cast<NumberBox*>(typing) != nullptr;
+    if (box && isAncestorOf(typing)) typing->setFocus(Qt::OtherFocusReason);
 }
 
 void BatchPanel::BtnAddClick() {

@@ -1,8 +1,11 @@
 #include "batch/list_builder_page.h"
 
+#include <QAction>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -14,6 +17,7 @@
 #include "list/scramble.h"
 #include "main_list/edit_transaction.h"
 #include "main_list/file_form_menu.h"
+#include "main_list/find_bar.h"
 #include "main_list/main_list.h"
 #include "main_list/main_list_actions.h"
 #include "main_list/scintilla.h"
@@ -26,6 +30,10 @@ namespace pendara {
 namespace {
 
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString PathOf(const ListOrigin& origin) {
+    return QFile::decodeName(QByteArray::fromStdString(origin.path()));
+}
 
 // The action among `actions` whose shortcut a key press is, or null.
 QAction* ShortcutOf(const QKeyEvent& key, const std::vector<QAction*>& actions) {
@@ -41,7 +49,10 @@ QAction* ShortcutOf(const QKeyEvent& key, const std::vector<QAction*>& actions) 
 }  // namespace
 
 ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), ui_(std::make_unique<Ui::ListBuilderPage>()) {
+    : QWidget(parent),
+      context_(context),
+      ui_(std::make_unique<Ui::ListBuilderPage>()),
+      recent_(context.services().settings) {
     ui_->setupUi(this);
     setObjectName(QStringLiteral("shtLMaker"));
     mainList_ = std::make_unique<MainList>(*ui_->List2);
@@ -61,22 +72,54 @@ ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
     auto* formMenu = new FileFormMenu(*mainList_, this);
     actions_->addMenuSection(formMenu);
     connect(actions_, &MainListActions::aboutToShow, formMenu, &FileFormMenu::showForm);
+    recentMenu_ = new QMenu(QStringLiteral("Recent &Lists"), this);
+    recentMenu_->setObjectName(QStringLiteral("RecentLists"));
+    actions_->addMenuSection(recentMenu_);
+    connect(actions_, &MainListActions::aboutToShow, this,
+            [this] { showRecentLists(*recentMenu_); });
     ui_->List2->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ui_->List2, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        actions_->makeMenu(this)->exec(ui_->List2->mapToGlobal(at));
-    });
+    connect(ui_->List2, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { showContextMenu(ui_->List2->mapToGlobal(at)); });
+
+    findBar_ = new FindBar(*mainList_, context_.dialogs(), this);
+    connect(findBar_, &FindBar::shownChanged, this, &ListBuilderPage::placeFindBar);
+    connect(addPageAction("actFind", QStringLiteral("Find"), QKeySequence::Find),
+            &QAction::triggered, findBar_, &FindBar::showFind);
+    connect(addPageAction("actFindNext", QStringLiteral("Find Next"), Qt::Key_F3),
+            &QAction::triggered, findBar_, &FindBar::findNext);
+    connect(addPageAction("actFindPrevious", QStringLiteral("Find Previous"),
+                          QKeyCombination(Qt::ShiftModifier, Qt::Key_F3)),
+            &QAction::triggered, findBar_, &FindBar::findPrevious);
+    connect(addPageAction("actGoToLine", QStringLiteral("Go to Line"),
+                          QKeyCombination(Qt::ControlModifier, Qt::Key_G)),
+            &QAction::triggered, findBar_, &FindBar::showGoTo);
+    connect(addPageAction("actSave", QStringLiteral("Save"), QKeySequence::Save),
+            &QAction::triggered, this, &ListBuilderPage::saveList);
+
+    // Where the caret is and how long the list is, beside the list's caption; the editor keeps
+    // its line count, so this costs nothing on a long list.
+    position_ = new QLabel(this);
+    position_->setObjectName(QStringLiteral("ListPosition"));
+    const QRect caption = ui_->Label1->geometry();
+    const QRect list = ui_->List2->geometry();
+    position_->setGeometry(caption.right() + 1, caption.y(), list.right() - caption.right(),
+                           caption.height());
+    position_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(ui_->List2, &QsciScintillaBase::SCN_UPDATEUI, this, &ListBuilderPage::showPosition);
+    showPosition();
     ui_->List2->installEventFilter(this);
     ui_->List2->viewport()->installEventFilter(this);
 
-    // Keys that leave the editor's own (Ctrl+C, V, X, A, Z, Y) alone.
+    // Keys that leave the editor's own (Ctrl+C, V, X, A, Z, Y) alone; Ctrl+S saves in place
+    // and Save List, with its dialog, is Save As.
     using Page = ListBuilderPage;
     const struct {
         QAbstractButton* button;
         const char* key;
         void (Page::*click)();
     } buttons[] = {{ui_->Load1, "Ctrl+O", &Page::Load1Click},
-                   {ui_->Save1, "Ctrl+S", &Page::Save1Click},
-                   {ui_->Sort, "Ctrl+Shift+S", &Page::SortClick},
+                   {ui_->Save1, "Ctrl+Shift+S", &Page::Save1Click},
+                   {ui_->Sort, "Ctrl+Shift+O", &Page::SortClick},
                    {ui_->btnScramble, "Ctrl+Shift+M", &Page::btnScrambleClick},
                    {ui_->RemAll, "Ctrl+Shift+X", &Page::RemAllClick},
                    {ui_->Button4, "Ctrl+Shift+C", &Page::Button4Click},
@@ -89,10 +132,80 @@ ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
             QStringLiteral("%1 (%2)").arg(caption, sequence.toString(QKeySequence::NativeText)));
         connect(button, &QAbstractButton::clicked, this, click);
     }
+    ui_->Save1->setToolTip(ui_->Save1->toolTip() +
+                           QStringLiteral("\nCtrl+S saves to the list's own file"));
     ui_->Label1->installEventFilter(this);
 }
 
 ListBuilderPage::~ListBuilderPage() = default;
+
+QAction* ListBuilderPage::addPageAction(const char* name, const QString& text,
+                                        const QKeySequence& key) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    pageActions_.push_back(action);
+    return action;
+}
+
+void ListBuilderPage::showContextMenu(const QPoint& global) {
+    actions_->makeMenu(this)->exec(global);
+}
+
+void ListBuilderPage::showRecentLists(QMenu& menu) {
+    menu.clear();
+    const QStringList files = recent_.files();
+    menu.setEnabled(!files.isEmpty());
+    int place = 0;
+    for (const QString& file : files) {
+        // An accelerator by place, as the list is read top down; a '&' in a path is no accelerator.
+        QString shown = file;
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = menu.addAction(QStringLiteral("&%1 %2").arg(++place).arg(shown));
+        connect(action, &QAction::triggered, this, [this, file] {
+            if (!loadListFile(file) && !QFileInfo::exists(file)) recent_.forget(file);
+        });
+    }
+}
+
+void ListBuilderPage::placeFindBar(bool shown) {
+    QsciScintilla& list = *ui_->List2;
+    if (shown) {
+        listGeometry_ = list.geometry();
+        const int height = findBar_->height();
+        list.setGeometry(listGeometry_.adjusted(0, 0, 0, -height));
+        findBar_->setGeometry(listGeometry_.x(), listGeometry_.bottom() + 1 - height,
+                              listGeometry_.width(), height);
+    } else if (listGeometry_.isValid()) {
+        list.setGeometry(listGeometry_);
+    }
+    list.SendScintilla(QsciScintillaBase::SCI_SCROLLCARET);
+}
+
+void ListBuilderPage::showPosition() {
+    QsciScintilla& editor = *ui_->List2;
+    const long length = editor.SendScintilla(QsciScintillaBase::SCI_GETLENGTH);
+    long lines = editor.SendScintilla(QsciScintillaBase::SCI_GETLINECOUNT);
+    // A final break starts no extra line, and an empty list has none.
+    if (length == 0 || editor.SendScintilla(QsciScintillaBase::SCI_GETCHARAT,
+                                            static_cast<unsigned long>(length - 1)) == '\n') {
+        --lines;
+    }
+    const long caret = editor.SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+    const long line = editor.SendScintilla(QsciScintillaBase::SCI_LINEFROMPOSITION,
+                                           static_cast<unsigned long>(caret));
+    const long lineStart = editor.SendScintilla(QsciScintillaBase::SCI_POSITIONFROMLINE,
+                                                static_cast<unsigned long>(line));
+    const long column = editor.SendScintilla(QsciScintillaBase::SCI_COUNTCHARACTERS,
+                                             static_cast<unsigned long>(lineStart), caret);
+    position_->setText(QStringLiteral("Line %1, Col %2 \u00B7 %3 %4")
+                           .arg(line + 1)
+                           .arg(column + 1)
+                           .arg(lines)
+                           .arg(lines == 1 ? QStringLiteral("line") : QStringLiteral("lines")));
+}
 
 bool ListBuilderPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui_->Label1 && event->type() == QEvent::MouseButtonDblClick) {
@@ -100,18 +213,33 @@ bool ListBuilderPage::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const bool editor = watched == ui_->List2 || watched == ui_->List2->viewport();
+    std::vector<QAction*> keys = actions_->shortcutActions();
+    keys.insert(keys.end(), pageActions_.begin(), pageActions_.end());
     if (editor && event->type() == QEvent::ShortcutOverride) {
         // Undo, redo and the list commands are the window's, not the editor's: the key press
         // comes here and runs them.
-        if (ShortcutOf(static_cast<QKeyEvent&>(*event), actions_->shortcutActions()) != nullptr) {
+        if (ShortcutOf(static_cast<QKeyEvent&>(*event), keys) != nullptr) {
             event->accept();
             return true;
         }
     }
     if (editor && event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<QKeyEvent&>(*event);
-        if (QAction* action = ShortcutOf(key, actions_->shortcutActions())) {
+        if (QAction* action = ShortcutOf(key, keys)) {
             action->trigger();
+            return true;
+        }
+        if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier) {
+            // As the Menu key does, at the caret.
+            QsciScintilla& list = *ui_->List2;
+            const long caret = list.SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+            const QPoint at(
+                static_cast<int>(
+                    list.SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, caret)),
+                static_cast<int>(
+                    list.SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, caret) +
+                    list.SendScintilla(QsciScintillaBase::SCI_TEXTHEIGHT, 0UL)));
+            showContextMenu(list.viewport()->mapToGlobal(at));
             return true;
         }
         const bool tab = key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab;
@@ -140,34 +268,58 @@ bool ListBuilderPage::eventFilter(QObject* watched, QEvent* event) {
 
 void ListBuilderPage::Load1Click() {
     const auto path = context_.dialogs().openFile(
-        &context_.window(),
-        {QString(), QStringLiteral("Text File (*.txt);;All Files (*)"), QString(), QString()});
+        &context_.window(), {QString(), QStringLiteral("Text File (*.txt);;All Files (*)"),
+                             QString(), QString(), QString(), QString(), recent_.files()});
     if (path) loadListFile(*path);
 }
 
-void ListBuilderPage::loadListFile(const QString& path) {
+bool ListBuilderPage::loadListFile(const QString& path) {
+    bool loaded = false;
     context_.runGuarded([&] {
         std::string text;
         ListOrigin origin = ListOrigin::FromFile(ReadListFileBytes(LocalPath(path)), text);
+        origin.setPath(LocalPath(QFileInfo(path).absoluteFilePath()));
         mainList_->setText(std::move(text));
         mainList_->setOrigin(std::move(origin));
         mainList_->markSaved();
+        loaded = true;
     });
+    if (loaded) recent_.note(QFileInfo(path).absoluteFilePath());
+    return loaded;
 }
 
-void ListBuilderPage::Save1Click() { saveList(); }
+void ListBuilderPage::Save1Click() { saveListAs(); }
 
 bool ListBuilderPage::saveList() {
+    const QString path = PathOf(mainList_->origin());
+    return path.isEmpty() ? saveListAs() : writeList(path);
+}
+
+bool ListBuilderPage::saveListAs() {
+    const QFileInfo current(PathOf(mainList_->origin()));
+    const bool fromFile = !mainList_->origin().path().empty();
+    std::optional<QString> path;
+    context_.runGuarded([&] {
+        path = context_.dialogs().saveFile(
+            &context_.window(),
+            {QString(), QStringLiteral("Text File (*.txt)"),
+             fromFile ? current.absolutePath() : QString(), QStringLiteral("txt"), QString(),
+             fromFile ? current.fileName() : QString()});
+    });
+    return path && writeList(*path);
+}
+
+bool ListBuilderPage::writeList(const QString& path) {
     bool saved = false;
     context_.runGuarded([&] {
-        const auto path = context_.dialogs().saveFile(
-            &context_.window(),
-            {QString(), QStringLiteral("Text File (*.txt)"), QString(), QStringLiteral("txt")});
-        if (!path) return;
-        WriteListFile(LocalPath(*path), mainList_->origin().fileBytes(mainList_->text()));
+        WriteListFile(LocalPath(path), mainList_->origin().fileBytes(mainList_->text()));
+        ListOrigin origin = mainList_->origin();
+        origin.setPath(LocalPath(QFileInfo(path).absoluteFilePath()));
+        mainList_->setOrigin(std::move(origin));
         mainList_->markSaved();
         saved = true;
     });
+    if (saved) recent_.note(QFileInfo(path).absoluteFilePath());
     return saved;
 }
 

@@ -2,6 +2,13 @@
 
 #include <QWidget>
 #include <memory>
+#include <vector>
+
+#include "window/recent_lists.h"
+
+class QAction;
+class QLabel;
+class QMenu;
 
 namespace Ui {
 class ListBuilderPage;
@@ -9,6 +16,7 @@ class ListBuilderPage;
 
 namespace pendara {
 
+class FindBar;
 class MainList;
 class MainListActions;
 class PageContext;
@@ -24,10 +32,15 @@ public:
     MainList& mainList() { return *mainList_; }
     MainListActions& mainListActions() { return *actions_; }
 
-    // Load List's rule on a chosen file: one undo step, failures as Load List reports them.
-    void loadListFile(const QString& path);
-    // Save List; false when it was cancelled or failed (the failure is shown).
+    // Load List's rule on a chosen file: one undo step, failures as Load List reports them;
+    // false when it failed.
+    bool loadListFile(const QString& path);
+    // Saves to the file the list came from, in its form, asking for a file only when there is
+    // none; false when it was cancelled or failed (the failure is shown).
     bool saveList();
+    // Save List's dialog, starting in the list's folder with its name; false as saveList.
+    bool saveListAs();
+    FindBar& findBar() { return *findBar_; }
 
 public Q_SLOTS:
     // Load List: reads a list file into the Main List.
@@ -51,10 +64,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool writeList(const QString& path);
+    void showRecentLists(QMenu& menu);
+    void showContextMenu(const QPoint& global);
+    // Room for the find bar under the list while it shows.
+    void placeFindBar(bool shown);
+    void showPosition();
+    QAction* addPageAction(const char* name, const QString& text, const QKeySequence& key);
+
     const PageContext& context_;
     std::unique_ptr<Ui::ListBuilderPage> ui_;
     std::unique_ptr<MainList> mainList_;
     MainListActions* actions_ = nullptr;
+    FindBar* findBar_ = nullptr;
+    QLabel* position_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    RecentLists recent_;
+    // The page's own keys that the editor must not take for itself.
+    std::vector<QAction*> pageActions_;
+    QRect listGeometry_;
 };
 
 }  // namespace pendara

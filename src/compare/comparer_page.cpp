@@ -1,6 +1,7 @@
 #include "compare/comparer_page.h"
 
 #include <QFile>
+#include <QToolTip>
 
 #include "compare/compare_lists.h"
 #include "compare/line_list_model.h"
@@ -15,6 +16,14 @@
 #include "window/page_context.h"
 
 namespace pendara {
+
+namespace {
+
+QString LinesText(int count) {
+    return count == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(count);
+}
+
+}  // namespace
 
 ComparerPage::ComparerPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), context_(context), ui_(std::make_unique<Ui::ComparerPage>()) {
@@ -45,6 +54,7 @@ ComparerPage::ComparerPage(const PageContext& context, QWidget* parent)
     }
     for (QLineEdit* box : {ui_->txtFirst, ui_->txtSecond}) {
         LineBoxFilter::install(*box, LineBoxFilter::EscClears | LineBoxFilter::FileDropFills);
+        connect(box, &QLineEdit::returnPressed, ui_->Button7, &QAbstractButton::click);
     }
 }
 
@@ -96,6 +106,10 @@ void ComparerPage::Button7Click() {
         results_[2]->setLines(std::move(comparison.same));
         results_[3]->setLines(std::move(comparison.different));
     });
+    // Each result's size, also when the comparison failed and left them empty.
+    QListView* const views[] = {ui_->lstFirst, ui_->lstSecond, ui_->lstSame, ui_->lstDif};
+    for (std::size_t i = 0; i < results_.size(); ++i)
+        views[i]->setToolTip(LinesText(results_[i]->lines().count()));
 }
 
 void ComparerPage::Button1Click(QObject* sender) {
@@ -123,10 +137,20 @@ void ComparerPage::btnFirstClick(QObject* sender) {
     LineListModel* model = modelByTag(sender);
     if (model == nullptr) return;
     // Into the Main List of the window this page belongs to, whichever window that is.
+    bool exported = false;
     RunGuarded(this, context_.dialogs(), [&] {
         context_.mainList().assign(model->lines());
         context_.mainList().setOrigin(ListOrigin());
+        exported = true;
     });
+    if (!exported) return;
+    // The page does not change, so the button says what happened.
+    auto* button = qobject_cast<QWidget*>(sender);
+    if (button == nullptr) return;
+    const QString done =
+        QStringLiteral("%1 went to the Main List").arg(LinesText(model->lines().count()));
+    button->setToolTip(done);
+    QToolTip::showText(button->mapToGlobal(button->rect().center()), done, button);
 }
 
 void ComparerPage::clpClipboard(QObject* sender) {

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "files/file_form.h"
 
@@ -18,6 +19,11 @@ public:
     // The origin of a file's `bytes`; `text` receives the Main List's text for them.
     static ListOrigin FromFile(std::string bytes, std::string& text);
 
+    // Where the list was last loaded from or saved to, in the system's encoding; empty for a
+    // list that came from no file.
+    const std::string& path() const { return path_; }
+    void setPath(std::string path) { path_ = std::move(path); }
+
     const FileForm& form() const { return form_; }
     void setForm(const FileForm& form) { form_ = form; }
 
@@ -26,6 +32,7 @@ public:
     std::string fileBytes(std::string_view text) const;
 
 private:
+    std::string path_;
     FileForm form_;
     FileForm loadedForm_;
     // Empty when the form gives the file back by itself.

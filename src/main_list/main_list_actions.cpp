@@ -31,7 +31,7 @@ MainListActions::MainListActions(const PageContext& context, MainList& mainList,
         {"actDedupe", "Remove &Duplicates", "Ctrl+Shift+D", "dedupe"},
         {"actRepeated", "Keep &Repeated Lines", "Ctrl+Shift+R", "repeated"},
         {"actSingles", "Keep S&ingle Lines", "Ctrl+Shift+I", "singles"},
-        {"actTally", "&Count Lines", "Ctrl+Shift+K", "tally"},
+        {"actTally", "&Tally Lines", "Ctrl+Shift+K", "tally"},
         {"actReverse", "Re&verse", "Ctrl+Shift+B", "reverse"},
         {"actSortDescending", "Sort D&escending", "Ctrl+Shift+J", "sort --reverse"},
         {"actNaturalSort", "N&atural Sort", "Ctrl+Shift+A", "sort --natural"},
@@ -48,6 +48,11 @@ MainListActions::MainListActions(const PageContext& context, MainList& mainList,
                                  {QKeySequence(QStringLiteral("Ctrl+Shift+N"))});
     connect(number, &QAction::triggered, this, &MainListActions::numberLines);
     listCommands_.push_back(number);
+
+    newWindow_ = makeAction("actNewWindow", QStringLiteral("New &Window"),
+                            {QKeySequence(QKeySequence::New)});
+    connect(newWindow_, &QAction::triggered, this,
+            [this] { context_.runGuarded([this] { context_.navigator().openNewWindow(); }); });
 }
 
 MainListActions::~MainListActions() = default;
@@ -98,6 +103,7 @@ void MainListActions::addMenuSection(QMenu* menu) { sections_.push_back(menu); }
 std::vector<QAction*> MainListActions::shortcutActions() const {
     std::vector<QAction*> actions{undo_, redo_};
     actions.insert(actions.end(), listCommands_.begin(), listCommands_.end());
+    actions.push_back(newWindow_);
     return actions;
 }
 
@@ -148,6 +154,8 @@ std::unique_ptr<QMenu> MainListActions::makeMenu(QWidget* parent) {
         menu->addSeparator();
         menu->addMenu(section);
     }
+    menu->addSeparator();
+    menu->addAction(newWindow_);
     Q_EMIT aboutToShow(menu.get());
     return menu;
 }

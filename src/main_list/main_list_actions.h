@@ -53,6 +53,7 @@ private:
     QWidget& page_;
     QAction* undo_ = nullptr;
     QAction* redo_ = nullptr;
+    QAction* newWindow_ = nullptr;
     std::vector<QAction*> listCommands_;
     std::vector<QPointer<QMenu>> sections_;
     Dialogs::Numbering numbering_;

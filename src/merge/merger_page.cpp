@@ -42,6 +42,10 @@ MergerPage::MergerPage(const PageContext& context, QWidget* parent)
     for (QLineEdit* box : {ui_->txtSeparator, ui_->before, ui_->after}) {
         LineBoxFilter::install(*box, LineBoxFilter::EscClears);
     }
+    for (QLineEdit* box :
+         {ui_->txtLeftUp, ui_->txtRightDown, ui_->txtSeparator, ui_->before, ui_->after}) {
+        connect(box, &QLineEdit::returnPressed, ui_->Button11, &QAbstractButton::click);
+    }
 }
 
 MergerPage::~MergerPage() = default;

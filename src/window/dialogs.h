@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,6 +25,8 @@ public:
         QString initialFolder;  // empty: the dialog's own choice
         QString defaultSuffix;  // without the dot; empty for none
         QString purpose = {};   // dialogs of one purpose share a start folder; empty: by kind
+        QString fileName = {};  // the name the dialog starts with; empty for none
+        QStringList recentFiles = {};  // newest first, offered in the dialog's history
     };
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> openFile(QWidget* owner, const FileDialog& dialog) = 0;

@@ -49,6 +49,8 @@ void NumberBox::fixup(QString&) const {}
 
 void NumberBox::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
+    // Enter is refused as a character, with the beep, and asks for the box's operation.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) Q_EMIT enterPressed();
     if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
         key == Qt::Key_PageDown) {
         QAbstractSpinBox::keyPressEvent(event);

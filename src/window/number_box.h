@@ -12,9 +12,9 @@ class Dialogs;
 // A one-line number box: free text, read by ReadNumberBox (the minimum for unreadable text),
 // brought into range when the focus leaves it, stepped by its arrows and the Up/Down keys.
 // While typing only digits, '+', '-', the locale's decimal separator and control keys other than
-// Enter are accepted; other keys are refused with the system beep. Pasted text is not filtered.
-// The wheel steps the value only while the box has the focus; otherwise it scrolls what is
-// under the box, so scrolling a panel never changes a number unseen.
+// Enter are accepted; Enter emits enterPressed, other keys are refused with the system beep.
+// Pasted text is not filtered. The wheel steps the value only while the box has the focus;
+// otherwise it scrolls what is under the box, so scrolling a panel never changes a number unseen.
 class NumberBox : public QAbstractSpinBox {
     Q_OBJECT
 public:
@@ -32,6 +32,10 @@ public:
     void setDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
 
     void stepBy(int steps) override;
+
+Q_SIGNALS:
+    // Enter or Return was pressed in the box.
+    void enterPressed();
 
 protected:
     StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }

@@ -26,6 +26,8 @@ public:
     virtual void showSupportPage() = 0;
     // The contributor list, without tabs, filled on first demand; fails as filling it does.
     virtual void showContributorPage() = 0;
+    // A further window of the program, shown, as a double-click on the icon opens.
+    virtual void openNewWindow() = 0;
 };
 
 // What the pages of one main window share. The window owns it and outlives its pages.

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSettings>
 #include <QSpinBox>
@@ -37,6 +38,16 @@ std::optional<QString> RunFileDialog(QWidget* owner, const Dialogs::FileDialog& 
     dialog.setFileMode(QFileDialog::AnyFile);  // an open dialog need not name an existing file
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+    if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+    if (!request.recentFiles.isEmpty()) {
+        // The dialog's history holds folders: those of the recent files, newest first.
+        QStringList folders;
+        for (const QString& file : request.recentFiles) {
+            const QString folder = QFileInfo(file).absolutePath();
+            if (!folders.contains(folder)) folders << folder;
+        }
+        dialog.setHistory(folders);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return QFileInfo(dialog.selectedFiles().constFirst()).absoluteFilePath();
 }
@@ -77,16 +88,19 @@ void QtDialogs::information(QWidget* owner, const QString& text) {
 }
 
 Dialogs::SaveChoice QtDialogs::askSaveChanges(QWidget* owner, const QString& text) {
-    switch (QMessageBox::question(owner, Caption(), text,
-                                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                  QMessageBox::Save)) {
-        case QMessageBox::Save:
-            return SaveChoice::Save;
-        case QMessageBox::Discard:
-            return SaveChoice::Discard;
-        default:
-            return SaveChoice::Cancel;
-    }
+    QMessageBox box(QMessageBox::Question, Caption(), text,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);
+    box.setObjectName(QStringLiteral("SaveChanges"));
+    // Not every platform theme gives the standard buttons mnemonics.
+    box.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
+    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() == box.button(QMessageBox::Save)) return SaveChoice::Save;
+    if (box.clickedButton() == box.button(QMessageBox::Discard)) return SaveChoice::Discard;
+    return SaveChoice::Cancel;
 }
 
 std::optional<Dialogs::Numbering> QtDialogs::askNumbering(QWidget* owner,

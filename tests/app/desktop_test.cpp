@@ -82,11 +82,12 @@ private Q_SLOTS:
         TPDFrm& window = f.make();
         Spit(lists + QStringLiteral("/in.txt"), "x");
 
+        // Saved before any load: a loaded list's Save List starts at its own file instead.
+        f.dialogs.saveAnswers = {QString()};
+        Child<QPushButton>(window, "Save1")->click();
         f.dialogs.openAnswers = {lists + QStringLiteral("/in.txt"), QString()};
         Child<QPushButton>(window, "Load1")->click();
         Child<QPushButton>(window, "Load1")->click();
-        f.dialogs.saveAnswers = {QString()};
-        Child<QPushButton>(window, "Save1")->click();
         Child<QPushButton>(window, "Button8")->click();  // the merger's browse, its own purpose
         QCOMPARE(f.dialogs.openRequests.size(), 3u);
         QCOMPARE(f.dialogs.openRequests[0].initialFolder, home);

@@ -144,6 +144,8 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs.saveQuestions, QStringList());
 
         window.show();
+        // A list from no file: saving it asks where to.
+        window.findChild<QAbstractButton*>(QStringLiteral("RemAll"))->click();
         window.mainList().setText("b\r\n");
         f.dialogs.saveChoices = {Dialogs::SaveChoice::Cancel, Dialogs::SaveChoice::Save,
                                  Dialogs::SaveChoice::Save};
@@ -159,8 +161,8 @@ private Q_SLOTS:
         QVERIFY(window.close());
         QFile saved(f.path(QStringLiteral("saved.txt")));
         QVERIFY(saved.open(QIODevice::ReadOnly));
-        // Saved in the form of the file the list was loaded from: LF breaks.
-        QCOMPARE(saved.readAll(), QByteArray("b\n"));
+        // Cleared, the list lost its file and its form: CR LF breaks.
+        QCOMPARE(saved.readAll(), QByteArray("b\r\n"));
     }
 
     void aboutRunsModallyAndItsLinksOpenWhatTheyShow() {

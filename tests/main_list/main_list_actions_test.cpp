@@ -82,7 +82,7 @@ private Q_SLOTS:
             {"Remove Duplicates", [&] { Action(window, "actDedupe")->trigger(); }},
             {"Keep Repeated Lines", [&] { Action(window, "actRepeated")->trigger(); }},
             {"Keep Single Lines", [&] { Action(window, "actSingles")->trigger(); }},
-            {"Count Lines", [&] { Action(window, "actTally")->trigger(); }},
+            {"Tally Lines", [&] { Action(window, "actTally")->trigger(); }},
             {"Reverse", [&] { Action(window, "actReverse")->trigger(); }},
             {"Sort Descending", [&] { Action(window, "actSortDescending")->trigger(); }},
             {"Natural Sort", [&] { Action(window, "actNaturalSort")->trigger(); }},
@@ -181,7 +181,8 @@ private Q_SLOTS:
             if (!undoKey)
                 QCOMPARE(Editor(window).standardCommands()->boundTo(combination), nullptr);
         };
-        for (QAction* action : window.listBuilderPage().mainListActions().shortcutActions()) {
+        // Every key of the page: the list commands', find's, save's and the new window's.
+        for (QAction* action : window.listBuilderPage().actions()) {
             for (const QKeySequence& key : action->shortcuts()) check(key);
         }
         for (const char* name :
@@ -190,6 +191,10 @@ private Q_SLOTS:
             check(button->shortcut());
             QVERIFY(button->toolTip().contains(button->shortcut().toString()));
         }
+        // The desktop's own: Save As is Save List, which asks; Ctrl+S saves in place.
+        QCOMPARE(Child<QAbstractButton>(window, "Save1")->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        QVERIFY(seen.contains(QStringLiteral("Ctrl+S")));
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));

@@ -1,3 +1,4 @@
+#include <QSignalSpy>
 #include <QTest>
 
 #include "window/number_box.h"
@@ -52,8 +53,11 @@ private Q_SLOTS:
         QTest::keyClicks(&box, QStringLiteral("1a-2+"));
         QCOMPARE(box.text(), QStringLiteral("1-2+"));
         QCOMPARE(dialogs.beeps, 1);
+        // Enter is refused as a character and asks for the box's operation.
+        QSignalSpy entered(&box, &NumberBox::enterPressed);
         QTest::keyClick(&box, Qt::Key_Return);
         QCOMPARE(dialogs.beeps, 2);
+        QCOMPARE(entered.size(), 1);
     }
 };
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <optional>
+
 #include "cli/cli_runner.h"
 
 namespace pendara::testing {
@@ -16,6 +19,50 @@ TEST(CliConventions, ReadsAnyBreaksWritesLfOrCrLf) {
                      "b\na\n")
                   .out,
               "a\nb\n");
+}
+
+// Guards against the order following LC_MESSAGES (ICU's default locale) instead of the variable
+// that names the collation. Swedish puts a-umlaut after z; the root collation next to a.
+TEST(CliConventions, CollationLocaleComesFromLcAllThenLcCollateThenLang) {
+    const char* const variables[] = {"LC_ALL", "LC_COLLATE", "LANG", "LC_MESSAGES"};
+    std::optional<std::string> saved[4];
+    for (int i = 0; i < 4; ++i) {
+        if (const char* value = std::getenv(variables[i])) saved[i] = value;
+    }
+    const std::string input = "\xC3\xA4\nz\na\n";
+    const std::string swedish = "a\nz\n\xC3\xA4\n", root = "a\n\xC3\xA4\nz\n";
+    const struct {
+        const char* values[4];
+        const std::string& order;
+    } cases[] = {
+        {{nullptr, "sv_SE.UTF-8", "en_US.UTF-8", nullptr}, swedish},
+        {{nullptr, nullptr, "sv_SE.UTF-8", "C"}, swedish},
+        {{nullptr, nullptr, "en_US.UTF-8", "sv_SE.UTF-8"}, root},
+        {{"C", "sv_SE.UTF-8", "sv_SE.UTF-8", nullptr}, root},
+        {{nullptr, "C.UTF-8", "sv_SE.UTF-8", nullptr}, root},
+        {{nullptr, "POSIX", "sv_SE.UTF-8", nullptr}, root},
+        {{"sv_SE", "C", "C", nullptr}, swedish},
+    };
+    for (const auto& c : cases) {
+        std::string trace;
+        for (int i = 0; i < 4; ++i) {
+            if (c.values[i] != nullptr) {
+                ::setenv(variables[i], c.values[i], 1);
+                trace += std::string(variables[i]) + "=" + c.values[i] + " ";
+            } else {
+                ::unsetenv(variables[i]);
+            }
+        }
+        SCOPED_TRACE(trace);
+        EXPECT_EQ(RunCli({"sort"}, input).out, c.order);
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (saved[i]) {
+            ::setenv(variables[i], saved[i]->c_str(), 1);
+        } else {
+            ::unsetenv(variables[i]);
+        }
+    }
 }
 
 TEST(CliConventions, ErrorsAndUsage) {

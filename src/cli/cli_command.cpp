@@ -127,13 +127,16 @@ std::string Context::inputPath(std::size_t index) const {
 
 namespace {
 
-// The text of `path`, or of standard input for "" or "-", by the list-file reading rule.
+// The text of `path`, or of standard input for "" or "-", by the list-file reading rule. A FIFO
+// or device is read as a pipe is, to its end, within the memory a list may take.
 std::string ReadInput(const std::string& path) {
-    if (!path.empty() && path != "-") return ReadListFile(path);
+    const std::size_t limit = HeldInputLimit();
+    if (!path.empty() && path != "-") return ReadListFile(path, {.streams = true, .limit = limit});
     std::string bytes;
-    if (const int error = ReadAll(STDIN_FILENO, bytes); error != 0) {
+    if (const int error = ReadAll(STDIN_FILENO, bytes, limit); error != 0) {
         throw Failure("Cannot read standard input. " + SystemReason(error));
     }
+    if (bytes.size() > limit) throw Failure("Text exceeds memo capacity");
     return DecodeListText(std::move(bytes));
 }
 

@@ -1,9 +1,11 @@
 #include "cli/line_reader.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -27,6 +29,28 @@ bool MayBecomeMark(std::string_view bytes) {
 
 }  // namespace
 
+std::size_t HeldInputLimit() {
+    static const std::size_t limit = [] {
+        const long pages = ::sysconf(_SC_PHYS_PAGES), pageSize = ::sysconf(_SC_PAGESIZE);
+        std::size_t memory = pages > 0 && pageSize > 0 ? static_cast<std::size_t>(pages) *
+                                                             static_cast<std::size_t>(pageSize)
+                                                       : std::size_t{1} << 32;
+        for (const int resource : {RLIMIT_AS, RLIMIT_DATA}) {
+            rlimit bound{};
+            if (::getrlimit(resource, &bound) == 0 && bound.rlim_cur != RLIM_INFINITY) {
+                memory = std::min<std::size_t>(memory, bound.rlim_cur);
+            }
+        }
+        return memory / 4;
+    }();
+    return limit;
+}
+
+void LineReader::growBuffer(std::size_t size) {
+    if (size > HeldInputLimit()) throw Failure("Text exceeds memo capacity");
+    buffer_.resize(size);
+}
+
 LineReader::LineReader(const std::string& path, std::size_t blockSize)
     : path_(path), fd_(STDIN_FILENO), blockSize_(blockSize == 0 ? 1 : blockSize) {
     if (!IsStandardInput(path)) {
@@ -40,7 +64,7 @@ LineReader::LineReader(const std::string& path, std::size_t blockSize)
     buffer_.resize(blockSize_);
     // The first bytes decide how the rest is read; a pipe may deliver them one by one.
     while (!rawEnded_ && MayBecomeMark(std::string_view(buffer_.data(), end_))) {
-        if (end_ == buffer_.size()) buffer_.resize(end_ + blockSize_);
+        if (end_ == buffer_.size()) growBuffer(end_ + blockSize_);
         const std::size_t got = readRaw(buffer_.data() + end_, buffer_.size() - end_);
         rawEnded_ = got == 0;
         end_ += got;
@@ -59,10 +83,6 @@ void LineReader::decideEncoding() {
     }
     encoding_ = Encoding::Bytes;
     if (start.starts_with("\xEF\xBB\xBF")) pos_ = 3;
-    if (const void* nul = std::memchr(buffer_.data() + pos_, 0, end_ - pos_)) {
-        end_ = static_cast<std::size_t>(static_cast<const char*>(nul) - buffer_.data());
-        ended_ = true;
-    }
     if (rawEnded_) ended_ = true;
 }
 
@@ -81,14 +101,9 @@ void LineReader::decodeUtf16() {
     const std::string text =
         Utf16ToUtf8(std::string_view(raw_).substr(0, take), encoding_ == Encoding::Utf16Be);
     raw_.erase(0, take);
-    if (buffer_.size() - end_ < text.size()) buffer_.resize(end_ + text.size() + blockSize_);
-    const std::size_t from = end_;
+    if (buffer_.size() - end_ < text.size()) growBuffer(end_ + text.size() + blockSize_);
     std::memcpy(buffer_.data() + end_, text.data(), text.size());
     end_ += text.size();
-    if (const void* nul = std::memchr(buffer_.data() + from, 0, end_ - from)) {
-        end_ = static_cast<std::size_t>(static_cast<const char*>(nul) - buffer_.data());
-        ended_ = true;
-    }
 }
 
 std::size_t LineReader::readRaw(char* into, std::size_t room) {
@@ -108,7 +123,7 @@ bool LineReader::readMore() {
         end_ -= pos_;
         pos_ = 0;
     }
-    if (buffer_.size() - end_ < (blockSize_ + 1) / 2) buffer_.resize(buffer_.size() * 2);
+    if (buffer_.size() - end_ < (blockSize_ + 1) / 2) growBuffer(buffer_.size() * 2);
     const std::size_t before = end_;
     if (encoding_ == Encoding::Bytes) {
         const std::size_t got = readRaw(buffer_.data() + end_, buffer_.size() - end_);
@@ -117,11 +132,7 @@ bool LineReader::readMore() {
             return false;
         }
         end_ += got;
-        if (const void* nul = std::memchr(buffer_.data() + before, 0, got)) {
-            end_ = static_cast<std::size_t>(static_cast<const char*>(nul) - buffer_.data());
-            ended_ = true;
-        }
-        return end_ > before;
+        return true;
     }
     while (end_ == before && !ended_) {
         if (rawEnded_) {

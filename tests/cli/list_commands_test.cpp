@@ -13,7 +13,11 @@ TEST(CliConventions, ReadsAnyBreaksWritesLfOrCrLf) {
     EXPECT_EQ(RunCli({"sort"}, "b\r\nA\rc\n").out, "A\nb\nc\n");
     EXPECT_EQ(RunCli({"sort", "--crlf", "-"}, "b\na").out, "a\r\nb\r\n");
     EXPECT_EQ(RunCli({"sort"}, "").out, "");
-    EXPECT_EQ(RunCli({"sort"}, std::string("b\na\0z\n", 6)).out, "a\nb\n");
+    // A NUL is one character of its line, never the end of the input.
+    EXPECT_EQ(RunCli({"sort"}, std::string("b\na\0z\n", 6)).out, std::string("a\0z\nb\n", 6));
+    const CliResult nuls = RunCli({"sort"}, std::string("b\0a\0c\0", 6));
+    EXPECT_EQ(nuls.out, std::string("b\0a\0c\0\n", 7));
+    EXPECT_EQ(nuls.status, 0);
     EXPECT_EQ(RunCli({"sort"},
                      "\xEF\xBB\xBF"
                      "b\na\n")

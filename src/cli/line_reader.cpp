@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -27,6 +28,11 @@ bool MayBecomeMark(std::string_view bytes) {
 
 }  // namespace
 
+void LineReader::growBuffer(std::size_t size) {
+    if (size > HeldInputLimit()) throw Failure("Text exceeds memo capacity");
+    buffer_.resize(size);
+}
+
 LineReader::LineReader(const std::string& path, std::size_t blockSize)
     : path_(path), fd_(STDIN_FILENO), blockSize_(blockSize == 0 ? 1 : blockSize) {
     if (!IsStandardInput(path)) {
@@ -40,7 +46,7 @@ LineReader::LineReader(const std::string& path, std::size_t blockSize)
     buffer_.resize(blockSize_);
     // The first bytes decide how the rest is read; a pipe may deliver them one by one.
     while (!rawEnded_ && MayBecomeMark(std::string_view(buffer_.data(), end_))) {
-        if (end_ == buffer_.size()) buffer_.resize(end_ + blockSize_);
+        if (end_ == buffer_.size()) growBuffer(end_ + blockSize_);
         const std::size_t got = readRaw(buffer_.data() + end_, buffer_.size() - end_);
         rawEnded_ = got == 0;
         end_ += got;
@@ -59,10 +65,6 @@ void LineReader::decideEncoding() {
     }
     encoding_ = Encoding::Bytes;
     if (start.starts_with("\xEF\xBB\xBF")) pos_ = 3;
-    if (const void* nul = std::memchr(buffer_.data() + pos_, 0, end_ - pos_)) {
-        end_ = static_cast<std::size_t>(static_cast<const char*>(nul) - buffer_.data());
-        ended_ = true;
-    }
     if (rawEnded_) ended_ = true;
 }
 
@@ -81,14 +83,9 @@ void LineReader::decodeUtf16() {
     const std::string text =
         Utf16ToUtf8(std::string_view(raw_).substr(0, take), encoding_ == Encoding::Utf16Be);
     raw_.erase(0, take);
-    if (buffer_.size() - end_ < text.size()) buffer_.resize(end_ + text.size() + blockSize_);
-    const std::size_t from = end_;
+    if (buffer_.size() - end_ < text.size()) growBuffer(end_ + text.size() + blockSize_);
     std::memcpy(buffer_.data() + end_, text.data(), text.size());
     end_ += text.size();
-    if (const void* nul = std::memchr(buffer_.data() + from, 0, end_ - from)) {
-        end_ = static_cast<std::size_t>(static_cast<const char*>(nul) - buffer_.data());
-        ended_ = true;
-    }
 }
 
 std::size_t LineReader::readRaw(char* into, std::size_t room) {
@@ -108,7 +105,7 @@ bool LineReader::readMore() {
         end_ -= pos_;
         pos_ = 0;
     }
-    if (buffer_.size() - end_ < (blockSize_ + 1) / 2) buffer_.resize(buffer_.size() * 2);
+    if (buffer_.size() - end_ < (blockSize_ + 1) / 2) growBuffer(buffer_.size() * 2);
     const std::size_t before = end_;
     if (encoding_ == Encoding::Bytes) {
         const std::size_t got = readRaw(buffer_.data() + end_, buffer_.size() - end_);
@@ -117,11 +114,7 @@ bool LineReader::readMore() {
             return false;
         }
         end_ += got;
-        if (const void* nul = std::memchr(buffer_.data() + before, 0, got)) {
-            end_ = static_cast<std::size_t>(static_cast<const char*>(nul) - buffer_.data());
-            ended_ = true;
-        }
-        return end_ > before;
+        return true;
     }
     while (end_ == before && !ended_) {
         if (rawEnded_) {

@@ -14,11 +14,11 @@
 namespace pendara::cli {
 
 // Reads a list a block at a time and hands out its lines as views into the block, by the same
-// rule as reading the whole file: breaks are CR LF, lone CR or lone LF, the text ends at its
-// first NUL, a final break adds no line, a UTF-16 byte-order mark is decoded and a UTF-8 one
-// dropped. Memory stays at a block or two however long the input is (a line longer than a
-// block grows it), and a line is handed out as soon as its break has been read, so a pipe that
-// delivers lines slowly gets them back one by one.
+// rule as reading the whole file: breaks are CR LF, lone CR or lone LF, a final break adds no
+// line, a UTF-16 byte-order mark is decoded and a UTF-8 one dropped; a NUL is a character. Memory
+// stays at a block or two however long the input is (a line longer than a block grows it), and a
+// line is handed out as soon as its break has been read, so a pipe that delivers lines slowly gets
+// them back one by one.
 class LineReader {
 public:
     static constexpr std::size_t kBlockSize = 256 * 1024;
@@ -48,23 +48,31 @@ public:
 
     // The next line that holds the place `find(text)` points to in the text not yet handed
     // out, skipping the lines before it unseen; false when `find` gives npos up to the end.
+    // `find` sees whole lines only, each once, so it answers as it would on the whole list.
     // For filters that know a line's fate is sealed without a text it must hold.
     template <typename Find>
     bool nextHolding(std::string_view& line, Find find) {
         for (;;) {
             const char* const text = buffer_.data() + pos_;
             const char* const end = buffer_.data() + end_;
-            const std::size_t at = find(std::string_view(text, end_ - pos_));
-            if (at != std::string_view::npos) {
-                skipTo(FindLineStart(text, text + at));
-                return next(line);
+            // The unfinished line waits for its break: the block's end may cut a character in
+            // two, and searching it again after every read would make a long line quadratic.
+            const char* const whole = ended_ ? end : FindLineStart(text + scanned_, end);
+            if (whole == text + scanned_ && !ended_) {
+                scanned_ = end_ - pos_;
+            } else {
+                const std::size_t at =
+                    find(std::string_view(text, static_cast<std::size_t>(whole - text)));
+                if (at != std::string_view::npos) {
+                    skipTo(FindLineStart(text, text + at));
+                    return next(line);
+                }
+                skipTo(whole);
             }
-            // Every whole line buffered is passed over; the unfinished one waits for the rest.
-            skipTo(FindLineStart(text, end));
             if (!readMore()) {
                 skipLf_ = false;
-                pos_ = end_;
-                return false;
+                if (pos_ == end_) return false;
+                continue;  // the rest is the last line, whole now
             }
             if (skipLf_) {
                 skipLf_ = false;
@@ -113,6 +121,8 @@ private:
         }
     }
     bool nextAfterRead(std::string_view& line);
+    // Resizes the buffer, failing past HeldInputLimit().
+    void growBuffer(std::size_t size);
     // Reads more input after what is buffered; false when there is none left.
     bool readMore();
     std::size_t readRaw(char* into, std::size_t room);
@@ -131,7 +141,7 @@ private:
     std::size_t end_ = 0;      // end of the decoded text in buffer_
     std::size_t scanned_ = 0;  // from pos_, bytes already known to hold no break
     bool skipLf_ = false;      // the last block ended in CR: an LF that follows belongs to it
-    bool ended_ = false;       // no more input: end of file or a NUL
+    bool ended_ = false;       // no more input
 
     Encoding encoding_ = Encoding::Unknown;
     std::string raw_;  // UTF-16 bytes read but not decoded yet

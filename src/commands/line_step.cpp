@@ -54,11 +54,14 @@ void WholeListStep::finish(LineSink& out) {
 void WholeListStep::wholeText(std::string text, LineSink& out) { done(std::move(text), out); }
 
 std::string ReadListInput(const std::string& path) {
-    if (!path.empty() && path != "-") return ReadListFile(path);
+    // A FIFO or device is read as a pipe is, to its end, within the memory a list may take.
+    const std::size_t limit = HeldInputLimit();
+    if (!path.empty() && path != "-") return ReadListFile(path, {.streams = true, .limit = limit});
     std::string bytes;
-    if (const int error = ReadAll(STDIN_FILENO, bytes); error != 0) {
+    if (const int error = ReadAll(STDIN_FILENO, bytes, limit); error != 0) {
         throw Failure("Cannot read standard input. " + SystemReason(error));
     }
+    if (bytes.size() > limit) throw Failure("Text exceeds memo capacity");
     return DecodeListText(std::move(bytes));
 }
 

@@ -10,8 +10,6 @@ FileForm::Encoding EncodingOfBytes(std::string_view bytes) {
 }
 
 FileForm FormOfText(FileForm::Encoding encoding, std::string_view text, bool* uniform) {
-    const std::size_t nul = text.find('\0');
-    text = text.substr(0, nul);
     std::size_t crLf = 0;
     std::size_t lf = 0;
     std::size_t cr = 0;
@@ -34,7 +32,7 @@ FileForm FormOfText(FileForm::Encoding encoding, std::string_view text, bool* un
     }
     if (uniform != nullptr) {
         const std::size_t kinds = (crLf > 0 ? 1 : 0) + (lf > 0 ? 1 : 0) + (cr > 0 ? 1 : 0);
-        *uniform = nul == std::string_view::npos && kinds <= 1;
+        *uniform = kinds <= 1;
     }
     if (!text.empty()) {
         const bool ends = text.back() == '\r' || text.back() == '\n';

@@ -25,10 +25,9 @@ struct FileForm {
 FileForm::Encoding EncodingOfBytes(std::string_view bytes);
 
 // The form of a file in `encoding` whose decoded text is `text`: its most frequent break (CR LF
-// before LF before CR on a tie, CR LF when there is none) and its final break, both up to the
-// first NUL, where the list's text ends. An empty text leaves the final break AsHeld.
-// `uniform`, when given, says whether the text holds only that one kind of break and no NUL,
-// so that the form alone gives the text back.
+// before LF before CR on a tie, CR LF when there is none) and its final break. An empty text
+// leaves the final break AsHeld. `uniform`, when given, says whether the text holds only that
+// one kind of break, so that the form alone gives the text back.
 FileForm FormOfText(FileForm::Encoding encoding, std::string_view text, bool* uniform = nullptr);
 
 // "UTF-16 LE, LF", with ", no final break" where the form says so.

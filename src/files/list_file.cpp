@@ -1,10 +1,12 @@
 #include "files/list_file.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <filesystem>
 #include <utility>
 
@@ -17,6 +19,23 @@
 #include "text/utf8.h"
 
 namespace pendara {
+
+std::size_t HeldInputLimit() {
+    static const std::size_t limit = [] {
+        const long pages = ::sysconf(_SC_PHYS_PAGES), pageSize = ::sysconf(_SC_PAGESIZE);
+        std::size_t memory = pages > 0 && pageSize > 0 ? static_cast<std::size_t>(pages) *
+                                                             static_cast<std::size_t>(pageSize)
+                                                       : std::size_t{1} << 32;
+        for (const int resource : {RLIMIT_AS, RLIMIT_DATA}) {
+            rlimit bound{};
+            if (::getrlimit(resource, &bound) == 0 && bound.rlim_cur != RLIM_INFINITY) {
+                memory = std::min<std::size_t>(memory, bound.rlim_cur);
+            }
+        }
+        return memory / 4;
+    }();
+    return limit;
+}
 
 namespace {
 
@@ -121,19 +140,20 @@ std::string EncodeListText(std::string_view text, const FileForm& form) {
     const std::string_view lineEnd = form.lineEnd == FileForm::LineEnd::CrLf ? "\r\n"
                                      : form.lineEnd == FileForm::LineEnd::Lf ? "\n"
                                                                              : "\r";
-    const std::string_view kept = text.substr(0, text.find('\0'));
     const bool finalBreak = form.finalBreak == FileForm::FinalBreak::Yes ||
-                            (form.finalBreak == FileForm::FinalBreak::AsHeld && !kept.empty() &&
-                             (kept.back() == '\r' || kept.back() == '\n'));
+                            (form.finalBreak == FileForm::FinalBreak::AsHeld && !text.empty() &&
+                             (text.back() == '\r' || text.back() == '\n'));
     std::string body;
-    body.reserve(kept.size() + kept.size() / 16 + 2);
-    LineCursor cursor(kept);
+    body.reserve(text.size() + text.size() / 16 + 2);
+    LineCursor cursor(text);
     bool any = false;
+    bool lastEmpty = false;
     for (std::string_view line; cursor.next(line); any = true) {
         if (any) body.append(lineEnd);
         body.append(line);
+        lastEmpty = line.empty();
     }
-    if (any && finalBreak) body.append(lineEnd);
+    if (any && (finalBreak || lastEmpty)) body.append(lineEnd);
     switch (form.encoding) {
         case FileForm::Encoding::Plain:
             return body;
@@ -147,20 +167,38 @@ std::string EncodeListText(std::string_view text, const FileForm& form) {
     return body;
 }
 
-std::string ReadListFile(const std::string& path) {
-    return DecodeListText(ReadListFileBytes(path));
+std::string ReadListFile(const std::string& path, const ListFileSource& source) {
+    return DecodeListText(ReadListFileBytes(path, source));
 }
 
-std::string ReadListFileBytes(const std::string& path) {
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+std::string ReadListFileBytes(const std::string& path, const ListFileSource& source) {
+    // Without streams, O_NONBLOCK keeps open() from waiting for a FIFO's writer; a regular file
+    // reads the same either way.
+    FileDescriptor fd(
+        ::open(path.c_str(), O_RDONLY | O_CLOEXEC | (source.streams ? 0 : O_NONBLOCK)));
     if (fd.get() < 0) FailOpen(path, errno);
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) FailOpen(path, errno);
     if (S_ISDIR(info.st_mode)) FailOpen(path, EISDIR);
+    const bool regular = S_ISREG(info.st_mode);
+    if (!regular && !source.streams) {
+        throw Failure(
+            FormatMessage("Cannot open file \"%s\". It is not a regular file", {FullPath(path)}));
+    }
+    if (regular && static_cast<std::uintmax_t>(info.st_size) > source.limit) {
+        throw Failure("Text exceeds memo capacity");
+    }
 
     std::string bytes;
-    bytes.reserve(S_ISREG(info.st_mode) ? static_cast<std::size_t>(info.st_size) : 0);
-    if (const int error = ReadAll(fd.get(), bytes); error != 0) FailOpen(path, error);
+    try {
+        bytes.reserve(regular ? static_cast<std::size_t>(info.st_size) : 0);
+        if (const int error = ReadAll(fd.get(), bytes, source.limit); error != 0) {
+            FailOpen(path, error);
+        }
+    } catch (const std::bad_alloc&) {
+        throw Failure("Text exceeds memo capacity");
+    }
+    if (bytes.size() > source.limit) throw Failure("Text exceeds memo capacity");
     return bytes;
 }
 

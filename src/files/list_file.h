@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -12,21 +14,42 @@ namespace pendara {
 // mark is dropped so it never becomes part of the first line. The file's form (FileForm) says
 // how to write the text back.
 
-// The whole file as text. Fails with "Cannot open file \"%s\". %s" (full path, system reason).
-std::string ReadListFile(const std::string& path);
+// The most text the Main List holds: the editor counts its bytes in an int.
+constexpr std::size_t kMainListCapacity = std::numeric_limits<int>::max();
+
+// The most input held at once, a whole list or one line: a quarter of the memory the program may
+// have (the machine's, or less under an address-space or data limit), which leaves room for a
+// buffer that doubles and for what a command makes of the list. An endless source thus ends in
+// "Text exceeds memo capacity" instead of the system killing the program.
+std::size_t HeldInputLimit();
+
+// What a list file may be and how much of it is read.
+struct ListFileSource {
+    // FIFOs and devices too, read to their end as a shell command would. Without this only a
+    // regular file is read: a FIFO without a writer would hold the window up for ever.
+    bool streams = false;
+    // Past this many bytes reading fails with "Text exceeds memo capacity", so that an endless
+    // source ends in a message instead of exhausting memory.
+    std::size_t limit = kMainListCapacity;
+};
+
+// The whole file as text. Fails with "Cannot open file \"%s\". %s" (full path, system reason),
+// or "Cannot open file \"%s\". It is not a regular file" for what `source` does not take.
+std::string ReadListFile(const std::string& path, const ListFileSource& source = {});
 // The whole file's bytes as they are; fails as ReadListFile does.
-std::string ReadListFileBytes(const std::string& path);
+std::string ReadListFileBytes(const std::string& path, const ListFileSource& source = {});
 
 // Decodes the byte-order marks described above; other bytes are returned as they are.
 std::string DecodeListText(std::string bytes);
 
-// The Main List's text for a list file's bytes: decoded as above, every break CR LF, ending at
-// the first NUL, with a final break only where the file has one.
+// The Main List's text for a list file's bytes: decoded as above, every break CR LF, with a
+// final break only where the file has one. A NUL is a character of its line like any other.
 std::string MainListTextOf(std::string bytes);
 
 // The Main List's `text` (breaks CR LF, or any break) as the bytes of a file of `form`: its
-// mark, its break after every line but the last, and after the last as the form says. Bytes
-// that are not UTF-8 go to UTF-16 as the Latin-1 characters with their codes.
+// mark, its break after every line but the last, and after the last as the form says, or
+// always where the last line is empty, which a file without that break would lose. Bytes that
+// are not UTF-8 go to UTF-16 as the Latin-1 characters with their codes.
 std::string EncodeListText(std::string_view text, const FileForm& form);
 
 // UTF-16 code units (little- or big-endian) to UTF-8; a lone surrogate, and a last byte

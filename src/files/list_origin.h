@@ -10,7 +10,7 @@ namespace pendara {
 
 // What the Main List remembers of the file it was loaded from, so that Save List gives the file
 // back as it was: the form to write the list in and, for a file that its form alone would not
-// give back byte for byte (mixed breaks, a NUL, UTF-16 that does not decode cleanly), the bytes
+// give back byte for byte (mixed breaks, UTF-16 that does not decode cleanly), the bytes
 // it came from.
 class ListOrigin {
 public:

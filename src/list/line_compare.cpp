@@ -1,13 +1,14 @@
 #include "list/line_compare.h"
 
 #include <unicode/ucol.h>
-#include <unicode/uloc.h>
 #include <unicode/uset.h>
 #include <cassert>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <span>
 
@@ -28,12 +29,21 @@ namespace {
 // code point, so stray bytes sort after letters and in the order of their values.
 constexpr char16_t kStrayByteBase = 0xDC00;
 
-const char* UserCollationLocale() {
-    const char* locale = uloc_getDefault();
-    // The C and POSIX locales map to en_US_POSIX, whose collation orders by code point and so
-    // tells capitals from small letters; the root collation is the neutral choice there.
-    if (locale == nullptr || std::strcmp(locale, "en_US_POSIX") == 0) return "";
-    return locale;
+// The locale whose order the C library would use: the first of LC_ALL, LC_COLLATE and LANG that
+// is set. ICU's own default follows LC_MESSAGES, which says nothing about order.
+std::string UserCollationLocale() {
+    for (const char* variable : {"LC_ALL", "LC_COLLATE", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value == nullptr || *value == '\0') continue;
+        // "sv_SE.UTF-8@euro": the code set and modifier do not change the order.
+        const std::string_view name(value);
+        const std::string locale(name.substr(0, name.find_first_of(".@")));
+        // C and POSIX would order by code point and so tell capitals from small letters; the
+        // root collation is the neutral choice there.
+        if (locale == "C" || locale == "POSIX") return "";
+        return locale;
+    }
+    return "";
 }
 
 }  // namespace
@@ -205,7 +215,7 @@ bool LineCollator::hasQuickKey(std::string_view line) const {
 LineCollator::~LineCollator() { ucol_close(collator_); }
 
 const LineCollator& LineCollator::forUserLocale() {
-    static const LineCollator collator(UserCollationLocale());
+    static const LineCollator collator(UserCollationLocale().c_str());
     return collator;
 }
 
@@ -221,21 +231,29 @@ void LineCollator::appendSortKey(std::string_view line, std::string& out, KeyFor
         return;
     }
     DecodeForCollation(line, utf16_);
+    // ICU counts text and key in int32_t; a line past that has no key, and an empty one would
+    // make it equal to every other such line.
+    constexpr std::size_t kMost = std::numeric_limits<int32_t>::max();
+    if (utf16_.size() > kMost) throw Failure("Line too long to compare");
     const auto* src = reinterpret_cast<const UChar*>(utf16_.data());
     const auto srcLength = static_cast<int32_t>(utf16_.size());
     const std::size_t start = out.size();
     // Keys run about twice the text's length at secondary strength; grow once if that is short.
-    std::size_t room = utf16_.size() * 3 + 16;
+    std::size_t room = std::min(utf16_.size() * 3 + 16, kMost);
     out.resize(start + room);
     int32_t needed =
         ucol_getSortKey(collator_, src, srcLength, reinterpret_cast<uint8_t*>(out.data() + start),
                         static_cast<int32_t>(room));
-    if (static_cast<std::size_t>(needed) > room) {
+    if (needed > 0 && static_cast<std::size_t>(needed) > room) {
         room = static_cast<std::size_t>(needed);
         out.resize(start + room);
         needed = ucol_getSortKey(collator_, src, srcLength,
                                  reinterpret_cast<uint8_t*>(out.data() + start),
                                  static_cast<int32_t>(room));
+    }
+    if (needed <= 0 || static_cast<std::size_t>(needed) > room) {
+        out.resize(start);
+        throw Failure("Line too long to compare");
     }
     out.resize(start + static_cast<std::size_t>(needed));
     assert(out.size() > start && out.back() == '\0');  // a key ends with a 0 byte

@@ -39,13 +39,15 @@ public:
     LineCollator(const LineCollator&) = delete;
     LineCollator& operator=(const LineCollator&) = delete;
 
-    // The collator for the locale named by the environment (LC_ALL, LC_COLLATE, LANG).
+    // The collator for the locale named by the first of LC_ALL, LC_COLLATE and LANG that is
+    // set; C, POSIX and C.UTF-8 (or none) give the root collation.
     static const LineCollator& forUserLocale();
 
     // Sort key of `line`: byte strings that compare like the lines, ending with their only 0 byte.
     std::string sortKey(std::string_view line) const;
     // Appends the key to `out`; cheaper when many keys go into one buffer. A quick key only for
-    // a line that has one.
+    // a line that has one. A full key past what the collator can make (about 2^31 UTF-16 units
+    // or key bytes) fails with "Line too long to compare" rather than give a wrong answer.
     void appendSortKey(std::string_view line, std::string& out, KeyForm form = KeyForm::Full) const;
     // Whether every character of `line` has a quick key.
     bool hasQuickKey(std::string_view line) const;

@@ -78,7 +78,7 @@ void LineList::setText(std::string_view text) { lines_ = SplitLines(text); }
 
 std::string LineList::getText() const { return JoinLines(lines_); }
 
-LineCursor::LineCursor(std::string_view text) : rest_(text.substr(0, text.find('\0'))) {}
+LineCursor::LineCursor(std::string_view text) : rest_(text) {}
 
 bool LineCursor::next(std::string_view& line) {
     if (rest_.empty()) return false;

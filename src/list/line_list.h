@@ -8,7 +8,7 @@
 namespace pendara {
 
 // An ordered list of lines, positions from 0, duplicates allowed, never kept sorted by itself.
-// Lines are byte strings; they hold no line break and (when they come from text) no NUL.
+// Lines are byte strings that hold no line break; a NUL is a character like any other.
 //
 // Rules that rework every line at once use lines() directly: one pass over the vector is far
 // cheaper than a put or delete per line.
@@ -35,8 +35,8 @@ public:
     // Ascending by the locale's case-ignoring comparison; equal lines keep their order.
     void sort();
 
-    // Text into lines: ends at the first NUL; breaks are CR LF, lone CR or lone LF;
-    // a break at the very end adds no empty line.
+    // Text into lines: breaks are CR LF, lone CR or lone LF; a break at the very end adds no
+    // empty line.
     void setText(std::string_view text);
     // Every line followed by CR LF, the last one included; an empty list gives "".
     std::string getText() const;
@@ -52,8 +52,8 @@ private:
     std::vector<std::string> lines_;
 };
 
-// Walks the lines of a text by the set-text rule without copying them: the text ends at its first
-// NUL, breaks are CR LF, lone CR or lone LF, and a break at the very end adds no empty line.
+// Walks the lines of a text by the set-text rule without copying them: breaks are CR LF, lone CR
+// or lone LF, and a break at the very end adds no empty line.
 class LineCursor {
 public:
     explicit LineCursor(std::string_view text);

@@ -7,7 +7,6 @@
 namespace pendara {
 
 TextLines::TextLines(std::string text) : text_(std::move(text)) {
-    if (const std::size_t nul = text_.find('\0'); nul != std::string::npos) text_.resize(nul);
     LineCursor cursor(text_);
     for (std::string_view line; cursor.next(line);) {
         starts_.push_back(static_cast<std::size_t>(line.data() - text_.data()));

@@ -18,7 +18,7 @@ public:
     std::string_view operator[](std::size_t i) const;
 
 private:
-    std::string text_;  // up to its first NUL
+    std::string text_;
     std::vector<std::size_t> starts_;
 };
 

@@ -79,8 +79,6 @@ std::vector<std::string> SplitAtCrLf(std::string_view text) {
 }  // namespace
 
 std::string NormalizeBreaks(std::string text) {
-    const std::size_t nul = text.find('\0');
-    if (nul != std::string::npos) text.resize(nul);
     std::size_t loneBreaks = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
@@ -210,7 +208,10 @@ void MainList::apply(const UndoHistory::Step& step, bool backwards, const std::s
             made = backwards ? delta.before(view()) : delta.after(view());
             result = &made;
         }
-        editor_.SendScintilla(QsciScintillaBase::SCI_SETTEXT, result->c_str());
+        // Not SCI_SETTEXT: it would stop at a NUL, which is a character of the list.
+        editor_.SendScintilla(QsciScintillaBase::SCI_CLEARALL);
+        editor_.SendScintilla(QsciScintillaBase::SCI_APPENDTEXT,
+                              static_cast<unsigned long>(result->size()), result->data());
     }
     if (editor_.SendScintilla(QsciScintillaBase::SCI_GETSTATUS) ==
         QsciScintillaBase::SC_STATUS_BADALLOC) {

@@ -32,7 +32,7 @@ public:
     // The editor's text exactly as held.
     std::string text() const;
 
-    // Breaks become CR LF and the text ends at its first NUL; nothing happens when the result
+    // Breaks become CR LF (a NUL stays, as a character); nothing happens when the result
     // equals the current text. Fails with "Text exceeds memo capacity" when the editor cannot
     // take it, leaving the old text.
     void setText(std::string text);
@@ -82,8 +82,8 @@ private:
     std::string deleting_;
 };
 
-// Every break (CR LF, lone CR, lone LF) as CR LF, the text cut at its first NUL. A text that
-// needs no change is returned as it came, without a copy.
+// Every break (CR LF, lone CR, lone LF) as CR LF. A text that needs no change is returned as it
+// came, without a copy.
 std::string NormalizeBreaks(std::string text);
 
 }  // namespace pendara

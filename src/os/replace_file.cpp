@@ -263,6 +263,24 @@ int UmaskFromProc() {
     return digits ? mask & 0777 : -1;
 }
 
+// `path` with every link on the way followed, a link to nothing included: the path of the file
+// that writing through it gives. A loop is left as it is, for open() to report.
+std::string LinkTarget(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path target = fs::weakly_canonical(path, ec);
+    if (ec) return path;
+    // weakly_canonical follows the links that lead somewhere; a dangling one stays a name.
+    for (int hops = 0; hops < 40; ++hops) {
+        if (!fs::is_symlink(fs::symlink_status(target, ec))) return target.string();
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec) return target.string();
+        target = fs::weakly_canonical(next.is_absolute() ? next : target.parent_path() / next, ec);
+        if (ec) return path;
+    }
+    return path;
+}
+
 }  // namespace
 
 mode_t ProcessUmask() {
@@ -278,9 +296,7 @@ mode_t ProcessUmask() {
 }
 
 FileReplacement ReplaceFileContents(const std::string& path, std::string_view text, int mode) {
-    std::error_code ec;
-    const std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
-    return Replacer(AT_FDCWD, ec ? path : target.string(), text, mode, true).run();
+    return Replacer(AT_FDCWD, LinkTarget(path), text, mode, true).run();
 }
 
 FileReplacement ReplaceFileInFolder(int folder, const std::string& name, std::string_view text,

@@ -1,9 +1,13 @@
 #include "platform/xdg_folders.h"
 
-#include <cstdlib>
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
 
+#include <cstdlib>
+
+#include "os/file_descriptor.h"
 #include "os/home_folder.h"
+#include "os/read_all.h"
 
 namespace pendara {
 
@@ -37,12 +41,16 @@ std::vector<std::string> SplitFolders(const std::string& list, const std::string
     return folders.empty() ? SplitFolders(fallback, {}) : folders;
 }
 
+// The first 64 KiB of a regular file, or "" for anything else: a FIFO in its place must not
+// hold the window up, in open() or in read().
 std::string ReadSmallFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
-    std::string text(64 * 1024, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
+    constexpr std::size_t kMost = 64 * 1024;
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
+    std::string text;
+    if (ReadAll(fd.get(), text, kMost - 1) != 0) return {};
+    if (text.size() > kMost) text.resize(kMost);
     return text;
 }
 

@@ -77,8 +77,8 @@ private Q_SLOTS:
             << QByteArray("\xFE\xFF\0b\0\r\0\n\0a\x7A", 11)
             << QByteArray("\xFE\xFF\0a\xFF\xFD\0\r\0\n\0b", 12)
             << QStringLiteral("UTF-16 BE, CR LF, no final break");
-        QTest::newRow("mixed breaks and a NUL")
-            << QByteArray("b\r\na\nc\0tail", 12) << QByteArray("a\r\nb\r\nc")
+        QTest::newRow("mixed breaks and NULs")
+            << QByteArray("b\r\na\nc\0tail", 12) << QByteArray("a\r\nb\r\nc\0tail\0", 13)
             << QStringLiteral("Plain bytes, CR LF, no final break");
     }
 
@@ -121,13 +121,14 @@ private Q_SLOTS:
         }
     }
 
-    void loadTurnsEveryBreakIntoCrLfAndStopsAtNul() {
+    void loadTurnsEveryBreakIntoCrLfAndKeepsNuls() {
+        // Guards against the editor's text ending at a NUL, which lost the rest of the file.
         WindowFixture f;
         TPDFrm& window = f.make();
-        Spit(f.path(QStringLiteral("lf.txt")), QByteArray("a\nb\rc\n\nd\0ignored", 16));
+        Spit(f.path(QStringLiteral("lf.txt")), QByteArray("a\nb\rc\n\nd\0kept", 13));
         f.dialogs.openAnswers.push_back(f.path(QStringLiteral("lf.txt")));
         Click(window, "Load1");
-        QCOMPARE(window.mainList().text(), std::string("a\r\nb\r\nc\r\n\r\nd"));
+        QCOMPARE(window.mainList().text(), std::string("a\r\nb\r\nc\r\n\r\nd\0kept", 17));
         QCOMPARE(window.mainList().count(), 5);
         QCOMPARE(window.workList().count(), 0);  // loading leaves the work list alone
     }
@@ -229,7 +230,7 @@ private Q_SLOTS:
         QCOMPARE(window.mainList().text(), std::string());
         f.dialogs.clipboard = std::string("p\nq\0r", 5);
         Click(window, "Button5");
-        QCOMPARE(window.mainList().text(), std::string("p\r\nq"));
+        QCOMPARE(window.mainList().text(), std::string("p\r\nq\0r", 6));
         f.dialogs.clipboard.clear();
         Click(window, "Button5");
         QCOMPARE(window.mainList().count(), 0);

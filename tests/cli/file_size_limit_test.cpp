@@ -6,8 +6,10 @@
 #include <csignal>
 #include <cstdio>
 #include <fstream>
+#include <vector>
 
 #include "cli/cli_runner.h"
+#include "sanitizer.h"
 
 namespace pendara::testing {
 namespace {
@@ -38,6 +40,41 @@ TEST(CliOutput, FileSizeLimitIsAWriteErrorNotASignal) {
     std::ifstream in(err);
     const std::string message((std::istreambuf_iterator<char>(in)), {});
     EXPECT_EQ(message, "pendara-cli: Stream write error\n");
+}
+
+// Guards against an endless source (/dev/zero, a FIFO that never ends) filling memory until the
+// system kills the program: reading stops at a limit with a message, for whole lists and lines.
+TEST(CliInput, EndlessInputEndsInAMessage) {
+    if (kAddressSanitizer) {
+        GTEST_SKIP()
+            << "caps the address space, which the address sanitizer's shadow memory exceeds";
+    }
+    for (const std::vector<const char*>& command :
+         {std::vector<const char*>{"sort", "/dev/zero"}, {"sort"}, {"filter", "--include", "x"}}) {
+        SCOPED_TRACE(command[0]);
+        const std::string err = TempFile("endless-err.txt", "");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const rlimit limit{2ul << 30, 2ul << 30};
+            if (::setrlimit(RLIMIT_AS, &limit) != 0 || !std::freopen("/dev/zero", "rb", stdin) ||
+                !std::freopen("/dev/null", "wb", stdout) ||
+                !std::freopen(err.c_str(), "wb", stderr)) {
+                ::_exit(127);
+            }
+            std::vector<char*> argv{const_cast<char*>(PENDARA_CLI)};
+            for (const char* arg : command) argv.push_back(const_cast<char*>(arg));
+            argv.push_back(nullptr);
+            ::execv(PENDARA_CLI, argv.data());
+            ::_exit(127);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 1);
+        std::ifstream in(err);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+                  "pendara-cli: Text exceeds memo capacity\n");
+    }
 }
 
 }  // namespace

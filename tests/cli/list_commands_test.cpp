@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <optional>
+
 #include "cli/cli_runner.h"
 
 namespace pendara::testing {
@@ -10,12 +13,60 @@ TEST(CliConventions, ReadsAnyBreaksWritesLfOrCrLf) {
     EXPECT_EQ(RunCli({"sort"}, "b\r\nA\rc\n").out, "A\nb\nc\n");
     EXPECT_EQ(RunCli({"sort", "--crlf", "-"}, "b\na").out, "a\r\nb\r\n");
     EXPECT_EQ(RunCli({"sort"}, "").out, "");
-    EXPECT_EQ(RunCli({"sort"}, std::string("b\na\0z\n", 6)).out, "a\nb\n");
+    // A NUL is one character of its line, never the end of the input.
+    EXPECT_EQ(RunCli({"sort"}, std::string("b\na\0z\n", 6)).out, std::string("a\0z\nb\n", 6));
+    const CliResult nuls = RunCli({"sort"}, std::string("b\0a\0c\0", 6));
+    EXPECT_EQ(nuls.out, std::string("b\0a\0c\0\n", 7));
+    EXPECT_EQ(nuls.status, 0);
     EXPECT_EQ(RunCli({"sort"},
                      "\xEF\xBB\xBF"
                      "b\na\n")
                   .out,
               "a\nb\n");
+}
+
+// Guards against the order following LC_MESSAGES (ICU's default locale) instead of the variable
+// that names the collation. Swedish puts a-umlaut after z; the root collation next to a.
+TEST(CliConventions, CollationLocaleComesFromLcAllThenLcCollateThenLang) {
+    const char* const variables[] = {"LC_ALL", "LC_COLLATE", "LANG", "LC_MESSAGES"};
+    std::optional<std::string> saved[4];
+    for (int i = 0; i < 4; ++i) {
+        if (const char* value = std::getenv(variables[i])) saved[i] = value;
+    }
+    const std::string input = "\xC3\xA4\nz\na\n";
+    const std::string swedish = "a\nz\n\xC3\xA4\n", root = "a\n\xC3\xA4\nz\n";
+    const struct {
+        const char* values[4];
+        const std::string& order;
+    } cases[] = {
+        {{nullptr, "sv_SE.UTF-8", "en_US.UTF-8", nullptr}, swedish},
+        {{nullptr, nullptr, "sv_SE.UTF-8", "C"}, swedish},
+        {{nullptr, nullptr, "en_US.UTF-8", "sv_SE.UTF-8"}, root},
+        {{"C", "sv_SE.UTF-8", "sv_SE.UTF-8", nullptr}, root},
+        {{nullptr, "C.UTF-8", "sv_SE.UTF-8", nullptr}, root},
+        {{nullptr, "POSIX", "sv_SE.UTF-8", nullptr}, root},
+        {{"sv_SE", "C", "C", nullptr}, swedish},
+    };
+    for (const auto& c : cases) {
+        std::string trace;
+        for (int i = 0; i < 4; ++i) {
+            if (c.values[i] != nullptr) {
+                ::setenv(variables[i], c.values[i], 1);
+                trace += std::string(variables[i]) + "=" + c.values[i] + " ";
+            } else {
+                ::unsetenv(variables[i]);
+            }
+        }
+        SCOPED_TRACE(trace);
+        EXPECT_EQ(RunCli({"sort"}, input).out, c.order);
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (saved[i]) {
+            ::setenv(variables[i], saved[i]->c_str(), 1);
+        } else {
+            ::unsetenv(variables[i]);
+        }
+    }
 }
 
 TEST(CliConventions, ErrorsAndUsage) {

@@ -27,9 +27,10 @@ TEST(CliMerge, StandardInputOnEitherSideButNotBoth) {
 }
 
 TEST(CliMerge, MixedLineEndsNulAndByteOrderMarks) {
-    const std::string left = TempFile("mixed.txt", std::string("a\rb\nc\r\nd\0ignored\n", 17));
+    const std::string left = TempFile("mixed.txt", std::string("a\rb\nc\r\nd\0kept\n", 14));
     const std::string right = TempFile("utf16.txt", std::string("\xFF\xFEp\0\n\0q\0", 8));
-    EXPECT_EQ(RunCli({"merge", "--separator", ",", left, right}).out, "a,p\nb,q\nc,\nd,\n");
+    EXPECT_EQ(RunCli({"merge", "--separator", ",", left, right}).out,
+              std::string("a,p\nb,q\nc,\nd\0kept,\n", 19));
     const std::string bom = TempFile("bom.txt", "\xEF\xBB\xBFz\n");
     EXPECT_EQ(RunCli({"merge", bom, bom}).out, "zz\n");
 }
@@ -72,9 +73,10 @@ TEST(CliCompare, InvalidUtf8AndNulsCompareByTheirBytes) {
     const std::string stray = "\xFF";
     const std::string first = TempFile("bytes1.txt", stray + std::string("a\nk\0z\n", 6));
     const std::string second = TempFile("bytes2.txt", std::string("\xFE"
-                                                                  "a\nK\n"));
+                                                                  "a\nK\0Z\n",
+                                                                  7));
     EXPECT_EQ(RunCli({"compare", "--result", "first-only", first, second}).out, stray + "a\n");
-    EXPECT_EQ(RunCli({"compare", "--result", "same", first, second}).out, "k\n");
+    EXPECT_EQ(RunCli({"compare", "--result", "same", first, second}).out, std::string("k\0z\n", 4));
 }
 
 TEST(CliCompare, FailuresAndUsage) {

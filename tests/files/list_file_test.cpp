@@ -1,5 +1,6 @@
 #include "files/list_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <unistd.h>
@@ -7,9 +8,11 @@
 #include <gtest/gtest.h>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <random>
 
 #include "files/list_origin.h"
+#include "list/line_list.h"
 #include "os/system_reason.h"
 #include "text/failure.h"
 
@@ -84,6 +87,43 @@ TEST_F(ListFileTest, WriteReplacesWholeFileAndKeepsLinks) {
     EXPECT_EQ(slurp(path("list.txt")), "via link\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2)
         << "no temporary file is left behind";
+
+    // Guards against a dangling link being replaced by the file instead of getting its target.
+    fs::create_directory(path("sub"));
+    fs::create_symlink("sub/hop.txt", path("dangling.txt"));
+    fs::create_symlink("made.txt", path("sub/hop.txt"));
+    WriteListFile(path("dangling.txt"), "through\r\n");
+    EXPECT_TRUE(fs::is_symlink(path("dangling.txt")));
+    EXPECT_TRUE(fs::is_symlink(path("sub/hop.txt")));
+    EXPECT_EQ(slurp(path("sub/made.txt")), "through\r\n");
+}
+
+// Guards the window against hanging in open() on a FIFO without a writer, and against reading
+// an endless or oversized source into memory.
+TEST_F(ListFileTest, ReadsOnlyRegularFilesWithinTheMainListsCapacity) {
+    const std::string fifo = path("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const auto failureOf = [](const std::string& file) {
+        try {
+            ReadListFileBytes(file);
+            return std::string("read");
+        } catch (const Failure& failure) {
+            return std::string(failure.what());
+        }
+    };
+    auto reading = std::async(std::launch::async, failureOf, fifo);
+    if (reading.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+        ADD_FAILURE() << "reading a FIFO blocks";
+        ::close(::open(fifo.c_str(), O_WRONLY));  // lets the stuck open return
+    }
+    EXPECT_EQ(reading.get(), "Cannot open file \"" + fifo + "\". It is not a regular file");
+    EXPECT_EQ(failureOf("/dev/zero"), "Cannot open file \"/dev/zero\". It is not a regular file");
+
+    // Refused before a byte is read: the file is sparse.
+    const std::string huge = path("huge.txt");
+    spit(huge, "");
+    ASSERT_EQ(::truncate(huge.c_str(), static_cast<off_t>(kMainListCapacity) + 1), 0);
+    EXPECT_EQ(failureOf(huge), "Text exceeds memo capacity");
 }
 
 TEST_F(ListFileTest, SaveIntoMissingFolderFailsWithCreateMessage) {
@@ -187,6 +227,37 @@ TEST(ListFileForm, WellFormedFilesRoundTripThroughTheirFormAlone) {
             }
         }
     }
+}
+
+// Guards against saving losing lines: text after a NUL, and an empty last line in a form without a
+// final break, which reloaded one line short.
+TEST(ListFileForm, EveryFormHoldsEveryList) {
+    std::mt19937 random(5);
+    const std::string pieces[] = {"a", std::string(1, '\0'), "\xC3\xA4", ""};
+    for (const Encoding encoding : kEncodings) {
+        for (const LineEnd lineEnd : {LineEnd::CrLf, LineEnd::Lf, LineEnd::Cr}) {
+            for (const FinalBreak finalBreak :
+                 {FinalBreak::Yes, FinalBreak::No, FinalBreak::AsHeld}) {
+                for (int round = 0; round < 40; ++round) {
+                    std::vector<std::string> lines(random() % 4);
+                    for (std::string& line : lines) {
+                        for (int i = static_cast<int>(random() % 3); i > 0; --i)
+                            line += pieces[random() % std::size(pieces)];
+                    }
+                    const std::string file =
+                        EncodeListText(JoinLines(lines), {encoding, lineEnd, finalBreak});
+                    SCOPED_TRACE(::testing::PrintToString(file));
+                    EXPECT_EQ(SplitLines(MainListTextOf(file)), lines);
+                }
+            }
+        }
+    }
+    std::string text;
+    const std::string nuls("b\0a\nc\0", 6);
+    const ListOrigin origin = ListOrigin::FromFile(nuls, text);
+    EXPECT_EQ(text, std::string("b\0a\r\nc\0", 7));
+    EXPECT_EQ(origin.fileBytes(text), nuls);
+    EXPECT_EQ(ListOrigin::FromFile("a\nb", text).fileBytes("a\r\nb\r\n\r\n"), "a\nb\n\n");
 }
 
 TEST(ListFileForm, EditedOrChangedListsAreWrittenInTheirForm) {

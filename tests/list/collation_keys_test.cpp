@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 #include <thread>
 
 #include "list/line_compare.h"
 #include "list/line_groups.h"
 #include "list/line_order.h"
+#include "text/failure.h"
 
 namespace pendara {
 namespace {
@@ -74,6 +76,23 @@ std::vector<std::string> RandomAsciiLines(std::size_t count) {
         for (std::size_t n = length(random); n > 0; --n) line += pieces[piece(random)];
     }
     return lines;
+}
+
+// Guards against lines past about 716 million UTF-16 units all getting one empty key and so
+// comparing equal. Takes about 8 GB and half a minute, so it runs only when asked for.
+TEST(LineCollator, HugeLinesAreNeverEqualByMistake) {
+    if (std::getenv("PENDARA_HUGE_TESTS") == nullptr)
+        GTEST_SKIP() << "PENDARA_HUGE_TESTS=1 runs it";
+    const LineCollator collator("");
+    std::string acute(716'000'000, 'a');
+    acute += "\xC3\xA9";
+    std::string grave = acute;
+    grave.back() = '\xA8';
+    try {
+        EXPECT_NE(collator.compare(acute, grave), 0);
+    } catch (const Failure& failure) {
+        EXPECT_EQ(std::string(failure.what()), "Line too long to compare");
+    }
 }
 
 TEST(QuickKeys, OrderAndEqualExactlyLikeFullKeysInEveryLocale) {

@@ -40,9 +40,11 @@ TEST(SetText, SplitsAtEveryKindOfBreak) {
                 ElementsAre("0123456789abcdef", "01234567", "", "0123456", "x"));
 }
 
-TEST(SetText, EndsAtFirstNul) {
-    EXPECT_THAT(Lines(std::string_view("a\r\nb\0c\r\nd", 9)), ElementsAre("a", "b"));
-    EXPECT_THAT(Lines(std::string_view("\0abc", 4)), ElementsAre());
+// Guards against a NUL ending the text, which lost everything after it on load-then-save.
+TEST(SetText, NulIsACharacterOfItsLine) {
+    EXPECT_THAT(Lines(std::string_view("a\r\nb\0c\r\nd", 9)),
+                ElementsAre("a", std::string("b\0c", 3), "d"));
+    EXPECT_THAT(Lines(std::string_view("\0abc", 4)), ElementsAre(std::string("\0abc", 4)));
 }
 
 TEST(GetText, EveryLineEndsWithCrLf) {

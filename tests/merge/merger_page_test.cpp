@@ -99,12 +99,13 @@ private Q_SLOTS:
     }
 
     void topBottomWithBlankSeparatorAndMixedFiles() {
-        // Lone CR and LF breaks, a final break that adds no line, a NUL that ends the text.
-        MergeSetup s("t1\rt2\n", QByteArray("b1\r\nb2\0hidden\r\n", 15));
+        // Lone CR and LF breaks, a final break that adds no line, a NUL inside a line.
+        MergeSetup s("t1\rt2\n", QByteArray("b1\r\nb2\0kept\r\n", 13));
         Find<QRadioButton>(s.window, "RadioButton8")->click();
         s.texts("", "   ", "");
         Click(s.window, "Button11");
-        QCOMPARE(s.window.mainList().text(), std::string("t1\r\nt2\r\n   \r\nb1\r\nb2\r\n"));
+        QCOMPARE(s.window.mainList().text(),
+                 std::string("t1\r\nt2\r\n   \r\nb1\r\nb2\0kept\r\n", 26));
     }
 
     void bothFilesEmptyEmptiesTheMainList() {

@@ -1,5 +1,12 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <future>
 
 #include "extras/shell_folder_rows.h"
 #include "platform/linux_settings_store.h"
@@ -67,6 +74,20 @@ TEST_F(ShellFoldersTest, MachineRowsAndDefaultsWithoutUserDirs) {
     EXPECT_THAT(rows, ElementsAre("Data=/opt/share", "Data 2=/usr/share", "Config=/etc/xdg"));
     EXPECT_EQ(ReadRegText(*store, SettingsRoot::CurrentUser, kShellFoldersKey, "desktop"),
               home("Desktop"));
+}
+
+// Guards the Shell Folder tab against hanging for ever on a user-dirs.dirs that is a FIFO.
+TEST_F(ShellFoldersTest, UserDirsThatIsNoRegularFileCountsAsMissing) {
+    const NamedFolders defaults = UserShellFolders(environment());
+    std::filesystem::create_directories(folder_ / "home/.config");
+    const std::string fifo = folder_ / "home/.config/user-dirs.dirs";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    auto reading = std::async(std::launch::async, [&] { return UserShellFolders(environment()); });
+    if (reading.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+        ADD_FAILURE() << "reading a FIFO blocks";
+        ::close(::open(fifo.c_str(), O_WRONLY));  // lets the stuck open return
+    }
+    EXPECT_EQ(reading.get(), defaults);
 }
 
 // A store whose listing and values disagree, as when another program changes the key meanwhile.

@@ -130,10 +130,10 @@ constexpr std::string_view kNotWordChar = "[^\\pL\\pN\\pM_]";
 
 }  // namespace
 
-bool IsValidUtf8(std::string_view text) {
-    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-    const auto* const end = p + text.size();
-    while (p < end) {
+std::size_t FirstStrayByte(std::string_view text) {
+    const auto* const begin = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* const end = begin + text.size();
+    for (const auto* p = begin; p < end;) {
         if (end - p >= 8 && !HasNonAscii(LoadWord(reinterpret_cast<const char*>(p)))) {
             p += 8;
         } else if (*p < 0x80) {
@@ -141,11 +141,11 @@ bool IsValidUtf8(std::string_view text) {
         } else {
             char32_t cp;
             const int length = DecodeUtf8(p, end, cp);
-            if (length == 0) return false;
+            if (length == 0) return static_cast<std::size_t>(p - begin);
             p += length;
         }
     }
-    return true;
+    return std::string_view::npos;
 }
 
 void ToSearchText(std::string_view text, std::string& out, std::vector<std::size_t>* offsets) {
@@ -173,7 +173,11 @@ void ToSearchText(std::string_view text, std::string& out, std::vector<std::size
 }
 
 struct Pattern::Engine {
+    std::string source;  // what `re` was compiled from
+    re2::RE2::Options options;
     std::unique_ptr<re2::RE2> re;
+    // The pattern over many lines at once, made when first asked for (see findCandidate).
+    std::unique_ptr<re2::RE2> acrossLines;
     // For the word test past the start of a line: with ^ left out, as a search that starts one
     // character back at the line's start would otherwise find ^ there.
     std::unique_ptr<re2::RE2> reAfterStart;
@@ -191,9 +195,12 @@ Pattern::Pattern(const std::vector<std::string>& alternatives, PatternOptions op
         // Each on its own first: in a combined source a ")" of one could close another's group.
         auto alone = std::make_unique<re2::RE2>(sources.back(), engineOptions);
         if (!alone->ok()) Refuse(alternative, ProblemText(*alone));
-        if (alternatives.size() == 1 && !options.word && !options.line)
+        if (alternatives.size() == 1 && !options.word && !options.line) {
+            engine_->source = sources.back();
             engine_->re = std::move(alone);
+        }
     }
+    engine_->options = engineOptions;
     if (!engine_->re) {
         std::string body;
         for (const std::string& source : sources) {
@@ -213,6 +220,7 @@ Pattern::Pattern(const std::vector<std::string>& alternatives, PatternOptions op
             combined = body;
         }
         engine_->re = std::make_unique<re2::RE2>(combined, engineOptions);
+        engine_->source = combined;
         if (!engine_->re->ok()) {
             std::string all;
             for (const std::string& alternative : alternatives) {
@@ -228,7 +236,7 @@ Pattern::Pattern(const std::vector<std::string>& alternatives, PatternOptions op
 Pattern::~Pattern() = default;
 
 std::string_view Pattern::searchText(std::string_view line) const {
-    if (IsValidUtf8(line)) return line;
+    if (FirstStrayByte(line) == std::string_view::npos) return line;
     ToSearchText(line, translated_, &lineOffsets_);
     return translated_;
 }
@@ -236,6 +244,41 @@ std::string_view Pattern::searchText(std::string_view line) const {
 bool Pattern::matches(std::string_view line) const {
     const std::string_view text = searchText(line);
     return engine_->re->Match(Piece(text), 0, text.size(), re2::RE2::UNANCHORED, nullptr, 0);
+}
+
+std::size_t Pattern::findCandidate(std::string_view text, bool& sure) const {
+    sure = false;
+    if (!engine_->acrossLines) {
+        // ^ and $ at every LF, no match across one, and the search stops at the first CR: a
+        // line that has neither CR nor stray bytes then matches exactly when it matches alone.
+        re2::RE2::Options options = engine_->options;
+        options.set_never_nl(true);
+        engine_->acrossLines =
+            std::make_unique<re2::RE2>("(?m:" + engine_->source + ")|\r", options);
+        if (!engine_->acrossLines->ok()) {
+            throw PatternError("bad pattern: " + engine_->acrossLines->error(),
+                               ProblemText(*engine_->acrossLines));
+        }
+    }
+    re2::StringPiece match;
+    const bool found =
+        engine_->acrossLines->Match(Piece(text), 0, text.size(), re2::RE2::UNANCHORED, &match, 1);
+    const std::size_t at =
+        found ? static_cast<std::size_t>(match.data() - text.data()) : text.size();
+    std::size_t lineStart = at;
+    while (lineStart > 0 && text[lineStart - 1] != '\n') --lineStart;
+    // Before `at` lie only whole lines ended by LF: one with a stray byte may have hidden a
+    // match, so it comes first, to be asked about on its own.
+    const std::size_t stray = FirstStrayByte(text.substr(0, found ? lineStart : text.size()));
+    if (stray != std::string_view::npos) return stray;
+    if (!found) return std::string_view::npos;
+    const std::size_t lineEnd = text.find('\n', lineStart);
+    if (lineEnd != std::string_view::npos) {
+        const std::string_view line = text.substr(lineStart, lineEnd - lineStart);
+        sure = line.find('\r') == std::string_view::npos &&
+               FirstStrayByte(line) == std::string_view::npos;
+    }
+    return at;
 }
 
 LineMatches::LineMatches(const Pattern& pattern, std::string_view line, int groups)

@@ -66,6 +66,14 @@ public:
     // Whether the pattern matches somewhere in `line`.
     bool matches(std::string_view line) const;
 
+    // For keeping the matching lines of a long text without a search per line. `text` starts
+    // at a line start and holds lines ended by LF, CR or CR LF (the last one may be cut off).
+    // Returns a place in the first line from which on a line may match, npos when none does;
+    // every line before that line does not match. `sure` tells whether the line holding the
+    // place matches for certain; otherwise ask matches() about it. Lines with a CR or a stray
+    // byte are never sure, so such text still gives the right lines, only more slowly.
+    std::size_t findCandidate(std::string_view text, bool& sure) const;
+
 private:
     friend class LineMatches;
 
@@ -115,7 +123,8 @@ private:
 // came from (and text.size() at the end). Valid UTF-8 comes out as it went in.
 void ToSearchText(std::string_view text, std::string& out, std::vector<std::size_t>* offsets);
 
-// Whether `text` is valid UTF-8 throughout; plain ASCII is checked eight bytes at a time.
-bool IsValidUtf8(std::string_view text);
+// Where the first byte of `text` lies that is not part of valid UTF-8, or npos; plain ASCII is
+// passed over eight bytes at a time.
+std::size_t FirstStrayByte(std::string_view text);
 
 }  // namespace pendara

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -75,6 +76,74 @@ TEST(Pattern, MatchesCharactersAsTheProgramCountsThem) {
         SCOPED_TRACE(c.name);
         const Pattern pattern(c.patterns, c.options);
         EXPECT_EQ(pattern.matches(c.line), c.matches);
+    }
+}
+
+// Cuts `text` into lines at CR LF, CR or LF, as the list reader does.
+std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t brk = std::min(text.find_first_of("\r\n", start), text.size());
+        lines.push_back(text.substr(start, brk - start));
+        start = brk + (text.substr(brk).starts_with("\r\n") ? 2 : 1);
+    }
+    return lines;
+}
+
+// The lines of `text` that findCandidate leads to and that are sure or match on their own.
+std::vector<std::string_view> KeptByCandidates(const Pattern& pattern, std::string_view text) {
+    std::vector<std::string_view> kept;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        bool sure = false;
+        const std::size_t at = pattern.findCandidate(text.substr(pos), sure);
+        if (at == std::string_view::npos) break;
+        std::size_t start = pos + at;
+        while (start > pos && text[start - 1] != '\n' && text[start - 1] != '\r') --start;
+        const std::size_t brk = std::min(text.find_first_of("\r\n", start), text.size());
+        const std::string_view line = text.substr(start, brk - start);
+        if (sure) {
+            EXPECT_TRUE(pattern.matches(line)) << "sure about " << line;
+        }
+        if (sure || pattern.matches(line)) kept.push_back(line);
+        pos = brk + (text.substr(brk).starts_with("\r\n") ? 2 : 1);
+    }
+    return kept;
+}
+
+TEST(Pattern, FindsTheMatchingLinesOfATextAsLineByLine) {
+    const std::string text =
+        "apple pie\nred car\n\ncarpet\r\nthe car\r\nold\rcar\rx\xff"
+        "a\n"
+        "b\xfe"
+        "car\na\xff"
+        "b\nend car";
+    const struct {
+        std::vector<std::string> patterns;
+        PatternOptions options;
+    } cases[] = {
+        {{"car"}, {}},
+        {{"^car"}, {}},
+        {{"car$"}, {}},
+        {{"^$"}, {}},
+        {{"car"}, {.word = true}},
+        {{"a.b"}, {}},
+        {{"x.a"}, {}},
+        {{"CAR"}, {.ignoreCase = true}},
+        {{"car", "pie"}, {.line = true}},
+        {{"[^a-z]"}, {}},
+        {{"\\s"}, {}},
+        {{"^red car$"}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.patterns[0]);
+        const Pattern pattern(c.patterns, c.options);
+        std::vector<std::string_view> expected;
+        for (const std::string_view line : Lines(text)) {
+            if (pattern.matches(line)) expected.push_back(line);
+        }
+        EXPECT_EQ(KeptByCandidates(pattern, text), expected);
     }
 }
 

@@ -70,8 +70,14 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
             *crlf = true;  // the tool's only option, a flag
             continue;
         }
-        invocation.set(option->name, {words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                                      words.begin() + static_cast<std::ptrdiff_t>(i + count) + 1});
+        std::vector<std::string> values(words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                        words.begin() + static_cast<std::ptrdiff_t>(i + count) + 1);
+        if (option->repeats && invocation.has(option->name)) {
+            std::vector<std::string> all = invocation.options().at(option->name);
+            all.insert(all.end(), values.begin(), values.end());
+            values = std::move(all);
+        }
+        invocation.set(option->name, std::move(values));
         i += count;
     }
 
@@ -84,8 +90,11 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
         if (!optional) ++required;
     };
     std::vector<std::string> values(entry.arguments.size());
+    const auto leftOut = [&](const ArgumentSpec& argument) {
+        return !argument.unless.empty() && invocation.has(argument.unless);
+    };
     for (std::size_t i = 0; i < entry.arguments.size(); ++i) {
-        if (entry.arguments[i].kind == ArgumentKind::Text)
+        if (entry.arguments[i].kind == ArgumentKind::Text && !leftOut(entry.arguments[i]))
             slot(&values[i], entry.arguments[i].optional);
     }
     const bool readsInput = input != nullptr && !entry.input.name.empty();
@@ -241,8 +250,13 @@ std::string WriteInvocation(const Invocation& invocation) {
     if (!dashed) arguments(true);
     for (const OptionSpec& option : entry.options) {
         if (!invocation.has(option.name)) continue;
+        const std::vector<std::string>& values = invocation.options().at(option.name);
+        if (option.repeats) {
+            for (const std::string& value : values) word(option.name), word(value);
+            continue;
+        }
         word(option.name);
-        for (const std::string& value : invocation.options().at(option.name)) word(value);
+        for (const std::string& value : values) word(value);
     }
     if (dashed) out += " --";
     if (dashed) {

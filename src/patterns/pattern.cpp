@@ -172,6 +172,8 @@ void ToSearchText(std::string_view text, std::string& out, std::vector<std::size
     if (offsets != nullptr) offsets->push_back(text.size());
 }
 
+std::string QuotedPattern(std::string_view text) { return re2::RE2::QuoteMeta(Piece(text)); }
+
 struct Pattern::Engine {
     std::string source;  // what `re` was compiled from
     re2::RE2::Options options;

@@ -117,6 +117,9 @@ private:
     bool done_ = false;
 };
 
+// A pattern that matches `text` as it stands, every character taken literally.
+std::string QuotedPattern(std::string_view text);
+
 // The text RE2 is given for a line or a pattern that is not valid UTF-8: every stray byte B
 // becomes the private-use character U+10FF00 + B, which no letter class holds and no case
 // folds. `offsets`, when given, receives for every byte of the result the offset in `text` it

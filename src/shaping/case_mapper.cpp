@@ -4,6 +4,7 @@
 #include <unicode/ucasemap.h>
 #include <unicode/uloc.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "list/ascii.h"
@@ -54,8 +55,21 @@ bool IsAscii(std::string_view line) {
 
 }  // namespace
 
+// The locale of the user's character rules, as the C library picks it (LC_ALL, LC_CTYPE,
+// LANG), in ICU's form: "tr_TR.UTF-8" is "tr_TR"; C and POSIX are the root.
+std::string UserCaseLocale() {
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value == nullptr || *value == '\0') continue;
+        std::string locale(value, std::strcspn(value, ".@"));
+        return locale == "C" || locale == "POSIX" ? "" : locale;
+    }
+    return "";
+}
+
 CaseMapper::CaseMapper(CaseMode mode, const char* locale) : mode_(mode) {
-    if (locale == nullptr) locale = uloc_getDefault();
+    const std::string userLocale = locale == nullptr ? UserCaseLocale() : std::string();
+    if (locale == nullptr) locale = userLocale.c_str();
     // Sentence case is title case with the whole line as one word.
     const uint32_t options = mode == CaseMode::Sentence ? U_TITLECASE_WHOLE_STRING : 0;
     UErrorCode status = U_ZERO_ERROR;

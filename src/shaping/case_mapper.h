@@ -20,7 +20,8 @@ enum class CaseMode {
 // ASCII, which is every locale but Turkish and Azerbaijani.
 class CaseMapper {
 public:
-    // `locale` is an ICU locale name ("tr_TR", "" for the root); nullptr for the user's locale.
+    // `locale` is an ICU locale name ("tr_TR", "" for the root); nullptr for the user's locale
+    // (LC_ALL, LC_CTYPE, LANG).
     explicit CaseMapper(CaseMode mode, const char* locale = nullptr);
     ~CaseMapper();
     CaseMapper(const CaseMapper&) = delete;

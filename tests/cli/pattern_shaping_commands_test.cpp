@@ -87,7 +87,8 @@ TEST(CliPatternsAndShaping, MatchOverBlocksKeepsWhatEachLineSearchKeeps) {
     }
     input += "end car";
     lines.push_back("end car");
-    for (const std::string pattern : {"car$", "^car", "r.x", "[0-9]{3}7$", "\\bcar\\b"}) {
+    for (const std::string pattern :
+         {"car$", "^car", "r.x", "[0-9]{3}7$", "\\bcar\\b", "red car|99"}) {
         SCOPED_TRACE(pattern);
         const Pattern compiled({pattern});
         std::string expected;

@@ -135,6 +135,8 @@ TEST(Pattern, FindsTheMatchingLinesOfATextAsLineByLine) {
         {{"[^a-z]"}, {}},
         {{"\\s"}, {}},
         {{"^red car$"}, {}},
+        {{"red car|pie", "x\xff"}, {}},
+        {{"é|car"}, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.patterns[0]);

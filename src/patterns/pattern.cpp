@@ -162,6 +162,60 @@ std::size_t FindAnyLiteral(std::string_view text, const std::vector<std::string>
     }
 }
 
+// `source` for a search across lines ended by LF or CR LF that finds what a search of each
+// line would: ^ and $ at every line end, $ and \z before a CR LF too, \A at every line start,
+// and a stop at every lone CR. False when the pattern turns multi-line mode off itself.
+bool AcrossLinesSource(std::string_view source, std::string& out) {
+    constexpr std::string_view kLineEnd = "(?:\\r?$)";
+    out = "(?m:";
+    bool quoted = false, inClass = false;
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        const std::string_view rest = source.substr(i);
+        const char c = source[i];
+        if (quoted) {
+            if (rest.starts_with("\\E")) quoted = false;
+        } else if (c == '\\' && i + 1 < source.size()) {
+            const char next = source[++i];
+            if (!inClass && next == 'A') {
+                out += '^';
+            } else if (!inClass && next == 'z') {
+                out += kLineEnd;
+            } else {
+                quoted = next == 'Q';
+                out += c;
+                out += next;
+            }
+            continue;
+        } else if (inClass) {
+            if (rest.starts_with("[:")) {
+                const std::size_t close = source.find(":]", i + 2);
+                if (close != std::string_view::npos) {
+                    out += source.substr(i, close + 2 - i);
+                    i = close + 1;
+                    continue;
+                }
+            }
+            inClass = c != ']';
+        } else if (c == '[') {
+            inClass = true;
+            out += c;
+            if (i + 1 < source.size() && source[i + 1] == '^') out += source[++i];
+            if (i + 1 < source.size() && source[i + 1] == ']') out += source[++i];
+            continue;
+        } else if (c == '$') {
+            out += kLineEnd;
+            continue;
+        } else if (rest.starts_with("(?")) {
+            const std::size_t flagsEnd = rest.find_first_of(":)");
+            if (rest.substr(0, flagsEnd).find('m') != std::string_view::npos) return false;
+        }
+        out += c;
+    }
+    // Lone CRs break lines as well: the search stops at them, for the line to be asked alone.
+    out += ")|\\r(?:[^\\n]|\\z)";
+    return true;
+}
+
 // A letter, digit, mark or _ is part of a word; stray bytes and everything else are not.
 constexpr std::string_view kNotWordChar = "[^\\pL\\pN\\pM_]";
 
@@ -219,6 +273,7 @@ struct Pattern::Engine {
     std::vector<std::string> literals;
     // The pattern over many lines at once, made when first asked for (see findCandidate).
     std::unique_ptr<re2::RE2> acrossLines;
+    bool acrossLinesSure = true;  // whether a match it finds can make a line sure
     // For the word test past the start of a line: with ^ left out, as a search that starts one
     // character back at the line's start would otherwise find ^ there.
     std::unique_ptr<re2::RE2> reAfterStart;
@@ -299,15 +354,17 @@ std::size_t Pattern::findCandidate(std::string_view text, bool& sure) const {
     }
     sure = false;
     if (!engine_->acrossLines) {
-        // ^ and $ at every LF, no match across one, and the search stops at the first CR: a
-        // line that has neither CR nor stray bytes then matches exactly when it matches alone.
+        std::string source;
         re2::RE2::Options options = engine_->options;
         options.set_never_nl(true);
-        engine_->acrossLines =
-            std::make_unique<re2::RE2>("(?m:" + engine_->source + ")|\r", options);
-        if (!engine_->acrossLines->ok()) {
-            throw PatternError("bad pattern: " + engine_->acrossLines->error(),
-                               ProblemText(*engine_->acrossLines));
+        if (AcrossLinesSource(engine_->source, source)) {
+            engine_->acrossLines = std::make_unique<re2::RE2>(source, options);
+        }
+        if (!engine_->acrossLines || !engine_->acrossLines->ok()) {
+            // Then every line is asked about on its own: the empty match at its start is never
+            // sure.
+            engine_->acrossLines = std::make_unique<re2::RE2>("", options);
+            engine_->acrossLinesSure = false;
         }
     }
     re2::StringPiece match;
@@ -317,16 +374,19 @@ std::size_t Pattern::findCandidate(std::string_view text, bool& sure) const {
         found ? static_cast<std::size_t>(match.data() - text.data()) : text.size();
     std::size_t lineStart = at;
     while (lineStart > 0 && text[lineStart - 1] != '\n') --lineStart;
-    // Before `at` lie only whole lines ended by LF: one with a stray byte may have hidden a
-    // match, so it comes first, to be asked about on its own.
+    // Before `at` lie only whole lines ended by LF or CR LF: one with a stray byte may have
+    // hidden a match, so it comes first, to be asked about on its own.
     const std::size_t stray = FirstStrayByte(text.substr(0, found ? lineStart : text.size()));
     if (stray != std::string_view::npos) return stray;
     if (!found) return std::string_view::npos;
+    // Sure when the line is valid UTF-8 ended by LF or CR LF and the match leaves its CR alone.
     const std::size_t lineEnd = text.find('\n', lineStart);
-    if (lineEnd != std::string_view::npos) {
-        const std::string_view line = text.substr(lineStart, lineEnd - lineStart);
+    if (lineEnd != std::string_view::npos && engine_->acrossLinesSure) {
+        std::string_view line = text.substr(lineStart, lineEnd - lineStart);
+        if (line.ends_with('\r')) line.remove_suffix(1);
         sure = line.find('\r') == std::string_view::npos &&
-               FirstStrayByte(line) == std::string_view::npos;
+               FirstStrayByte(line) == std::string_view::npos &&
+               at + match.size() <= lineStart + line.size();
     }
     return at;
 }

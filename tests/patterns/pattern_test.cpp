@@ -118,7 +118,7 @@ TEST(Pattern, FindsTheMatchingLinesOfATextAsLineByLine) {
         "a\n"
         "b\xfe"
         "car\na\xff"
-        "b\nend car";
+        "b\nx$ \r\nend car";
     const struct {
         std::vector<std::string> patterns;
         PatternOptions options;
@@ -137,6 +137,13 @@ TEST(Pattern, FindsTheMatchingLinesOfATextAsLineByLine) {
         {{"^red car$"}, {}},
         {{"red car|pie", "x\xff"}, {}},
         {{"é|car"}, {}},
+        {{"car\\z"}, {}},
+        {{"\\Acar"}, {}},
+        {{"\\s$"}, {}},
+        {{"t$"}, {}},
+        {{"(?m)car$"}, {}},
+        {{"[$r]$"}, {}},
+        {{"\\Q$\\E|r$"}, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.patterns[0]);

@@ -50,7 +50,9 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        if (optionsEnded || word == "-" || !word.starts_with("-")) {
+        // No option starts with a digit, so "-1" is a negative number ("fields -1").
+        const bool negative = word.size() > 1 && word[1] >= '0' && word[1] <= '9';
+        if (optionsEnded || word == "-" || !word.starts_with("-") || negative) {
             plain.push_back(word);
             continue;
         }

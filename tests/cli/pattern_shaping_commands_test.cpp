@@ -31,6 +31,7 @@ TEST(CliPatternsAndShaping, GiveTheRulesResults) {
         {{"split", "--trim", "--drop-empty"}, " a , ,b\n", "a\nb\n"},
         {{"split", "-t", "→", "--crlf"}, "a→b\n", "a\r\nb\r\n"},
         {{"fields", "2,-1", "--blanks"}, "  x  y z \n", "y z\n"},
+        {{"fields", "-1"}, "a\tb\nc\n", "b\nc\n"},
         {{"fields", "1,3", "-t", ";", "--output-separator", "|"}, "a;b;c\nd\n", "a|c\nd|\n"},
         {{"case", "title"}, "hello wORLD\n", "Hello World\n"},
         {{"case", "upper"}, "straße\n", "STRASSE\n"},

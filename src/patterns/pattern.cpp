@@ -126,7 +126,8 @@ re2::RE2::Options EngineOptions(const PatternOptions& options) {
 }
 
 // The words of patterns made of plain words and | only, such as "apple|car", or none. A word
-// that is empty or not valid UTF-8 leaves the pattern to the engine.
+// that is empty, holds a line break (found as bytes, it would join two lines) or is not valid
+// UTF-8 leaves the pattern to the engine.
 std::vector<std::string> PlainAlternatives(const std::vector<std::string>& alternatives) {
     std::vector<std::string> words;
     for (const std::string& alternative : alternatives) {
@@ -134,7 +135,7 @@ std::vector<std::string> PlainAlternatives(const std::vector<std::string>& alter
         for (std::size_t bar; start <= alternative.size(); start = bar + 1) {
             bar = std::min(alternative.find('|', start), alternative.size());
             const std::string_view word = std::string_view(alternative).substr(start, bar - start);
-            if (word.empty() || word.find_first_of("\\.^$?*+()[]{}") != word.npos ||
+            if (word.empty() || word.find_first_of("\\.^$?*+()[]{}\r\n") != word.npos ||
                 FirstStrayByte(word) != word.npos) {
                 return {};
             }

@@ -137,6 +137,7 @@ TEST(Pattern, FindsTheMatchingLinesOfATextAsLineByLine) {
         {{"^red car$"}, {}},
         {{"red car|pie", "x\xff"}, {}},
         {{"é|car"}, {}},
+        {{"car\n"}, {}},
         {{"car\\z"}, {}},
         {{"\\Acar"}, {}},
         {{"\\s$"}, {}},

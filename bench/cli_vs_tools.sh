@@ -67,6 +67,25 @@ fi
 [ -n "$en_us" ] && row sort-en_US "sort '$list'" "sort '$list'" "$en_us"
 row compare "compare --result different '$list' '$dir/second.txt'" \
   "sort -f '$list' > '$dir/a' && sort -f '$dir/second.txt' > '$dir/b' && comm --nocheck-order -3 '$dir/a' '$dir/b'"
+# The pattern and shaping commands, each beside the tool a shell user would reach for; mixed
+# is the list with accented letters, for case mapping beyond ASCII.
+sed 's/e/é/g; s/o/ö/g; s/a/Å/g' "$list" > "$dir/mixed.txt"
+row match-alt "match 'apple|car' '$list'" "grep -E 'apple|car' '$list'"
+row match-end "match '[0-9]{3}\$' '$list'" "grep -E '[0-9]{3}\$' '$list'"
+row match-I "match -I 'ReD .*key' '$list'" "grep -iE 'ReD .*key' '$list'"
+row match-v "match -v 'apple|car' '$list'" "grep -vE 'apple|car' '$list'"
+if command -v rg > /dev/null; then
+  row rg-alt "match 'apple|car' '$list'" "rg --no-line-number 'apple|car' '$list'"
+  row rg-I "match -I 'ReD .*key' '$list'" "rg --no-line-number -i 'ReD .*key' '$list'"
+fi
+row replace-re "replace --regex '([a-z]+)=([0-9]+)' '\\2=\\1' '$list'" \
+  "sed -E 's/([a-z]+)=([0-9]+)/\\2=\\1/g' '$list'"
+row extract "extract '[0-9]+' '$list'" "grep -oE '[0-9]+' '$list'"
+row fields "fields 2 -t ' ' '$list'" "cut -d' ' -f2 '$list'"
+row join "join -t , '$list'" "paste -sd, '$list'"
+row split "split -t = '$list'" "tr = '\\n' < '$list'"
+row case-ascii "case upper '$list'" "tr a-z A-Z < '$list'"
+row case-mixed "case upper '$dir/mixed.txt'" "sed 's/.*/\\U&/' '$dir/mixed.txt'"
 row cat "count '$list'" "cat '$list'"
 
 count=${#names[@]}
@@ -108,6 +127,10 @@ if [ "$stream_gb" != 0 ]; then
   bytes=$((stream_gb * 1024 * 1024 * 1024))
   printf '\nfilter --include apple over %s GiB from a pipe: ' "$stream_gb"
   kib=$( { /usr/bin/time -f %M "$cli" filter --include apple \
+             < <(yes 'red apple-12345 key=value Mail' | head -c "$bytes") > /dev/null; } 2>&1 )
+  printf '%s MiB peak\n' "$((kib / 1024))"
+  printf 'join over %s GiB from a pipe, one line out: ' "$stream_gb"
+  kib=$( { /usr/bin/time -f %M "$cli" join \
              < <(yes 'red apple-12345 key=value Mail' | head -c "$bytes") > /dev/null; } 2>&1 )
   printf '%s MiB peak\n' "$((kib / 1024))"
 fi

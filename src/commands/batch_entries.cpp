@@ -7,6 +7,7 @@
 #include "batch/replace_text.h"
 #include "batch/text_primitives.h"
 #include "commands/invocation.h"
+#include "patterns/line_patterns.h"
 
 namespace pendara {
 
@@ -76,6 +77,40 @@ private:
     bool decided_;  // only lines found by search() come, and each one stays
 };
 
+// Replace by the pattern engine: FIND a pattern with --regex, otherwise a text found as it stands
+// (with -I or --first), and WITH taken as it stands then too.
+class PatternReplace final : public LineStep {
+public:
+    explicit PatternReplace(const Invocation& invocation) {
+        const bool regex = invocation.has("--regex");
+        const std::string& find = invocation.argument(0);
+        std::string with = invocation.argument(1);
+        if (!regex) with = ReplaceEvery(with, "\\", "\\\\");
+        // As plain replace does, an empty text to find changes nothing.
+        if (!regex && find.empty()) return;
+        try {
+            pattern_ = std::make_unique<Pattern>(
+                std::vector<std::string>{regex ? find : QuotedPattern(find)},
+                PatternOptions{.ignoreCase = invocation.has("--ignore-case")});
+            replacement_ = std::make_unique<RegexReplacement>(
+                *pattern_, with, RegexReplaceOptions{.firstOnly = invocation.has("--first")});
+        } catch (const PatternError& error) {
+            throw UsageError(error.what());
+        }
+    }
+
+    void line(std::string_view line, LineSink& out) override {
+        // Most lines hold no match and go out as they came in.
+        if (!pattern_ || !pattern_->matches(line)) return out.keep(line);
+        replacement_->append(out.compose(), line);
+        out.commit();
+    }
+
+private:
+    std::unique_ptr<Pattern> pattern_;
+    std::unique_ptr<RegexReplacement> replacement_;
+};
+
 }  // namespace
 
 void AddBatchEntries(std::vector<CommandEntry>& entries) {
@@ -121,18 +156,28 @@ void AddBatchEntries(std::vector<CommandEntry>& entries) {
     });
     entries.push_back({
         .name = "replace",
-        .summary = "replace every FIND by WITH (default empty) in every line, case-sensitive",
+        .summary = "replace every FIND by WITH (default empty) in every line, case-sensitive "
+                   "unless -I",
+        .options = {{.name = "--regex",
+                     .help = "FIND is a pattern; \\0 to \\9 in WITH are the match and its groups"},
+                    {.name = "--ignore-case",
+                     .shortName = 'I',
+                     .help = "fold case for all of Unicode"},
+                    {.name = "--first", .help = "only the first match of each line"}},
         .arguments = {{"FIND"}, {"WITH", ArgumentKind::Text, true}},
-        .make =
-            [](const Invocation& invocation, ListOpener&) {
-                return EachLine([find = invocation.argument(0), with = invocation.argument(1)](
-                                    std::string_view line, LineSink& out) {
-                    // Most lines hold no occurrence and go out as they came in.
-                    if (FindWhole(line, find) == std::string_view::npos) return out.keep(line);
-                    AppendReplacedText(out.compose(), line, find, with);
-                    out.commit();
-                });
-            },
+        .make = [](const Invocation& invocation, ListOpener&) -> std::unique_ptr<LineStep> {
+            if (invocation.has("--regex") || invocation.has("--ignore-case") ||
+                invocation.has("--first")) {
+                return std::make_unique<PatternReplace>(invocation);
+            }
+            return EachLine([find = invocation.argument(0), with = invocation.argument(1)](
+                                std::string_view line, LineSink& out) {
+                // Most lines hold no occurrence and go out as they came in.
+                if (FindWhole(line, find) == std::string_view::npos) return out.keep(line);
+                AppendReplacedText(out.compose(), line, find, with);
+                out.commit();
+            });
+        },
     });
     entries.push_back({
         .name = "filter",

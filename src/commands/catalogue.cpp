@@ -125,6 +125,8 @@ const std::vector<CommandEntry>& Catalogue() {
         AddListEntries(all);
         AddBatchEntries(all);
         AddTwoListEntries(all);
+        AddPatternEntries(all);
+        AddShapingEntries(all);
         return all;
     }();
     return entries;

@@ -45,6 +45,7 @@ struct OptionSpec {
     std::vector<std::string> choices{};
     std::string byDefault{};  // the value when the option is absent; "" for none
     std::string help{};       // one line
+    bool repeats = false;     // may come more than once, each value kept in order
 
     int valueCount() const;
     // "--at N", "--keep first|last"
@@ -68,6 +69,9 @@ struct ArgumentSpec {
     std::string name{};  // as the usage shows it: "TEXT"
     ArgumentKind kind = ArgumentKind::Text;
     bool optional = false;
+    // An option that takes the argument's place: with it given, the argument is left out
+    // ("match -e A -e B FILE").
+    std::string unless{};
 };
 
 // What a command gives: a list, or one number (count), which is no list and ends in LF.
@@ -120,5 +124,7 @@ std::string Joined(const std::vector<std::string>& items, std::string_view betwe
 void AddListEntries(std::vector<CommandEntry>& entries);
 void AddBatchEntries(std::vector<CommandEntry>& entries);
 void AddTwoListEntries(std::vector<CommandEntry>& entries);
+void AddPatternEntries(std::vector<CommandEntry>& entries);
+void AddShapingEntries(std::vector<CommandEntry>& entries);
 
 }  // namespace pendara

@@ -49,7 +49,9 @@ std::vector<std::string> TakeOptions(const std::vector<std::string>& words, Invo
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        if (optionsEnded || word == "-" || !word.starts_with("-")) {
+        // No option starts with a digit, so "-1" is a negative number ("fields -1").
+        const bool negative = word.size() > 1 && word[1] >= '0' && word[1] <= '9';
+        if (optionsEnded || word == "-" || !word.starts_with("-") || negative) {
             plain.push_back(word);
             continue;
         }
@@ -69,8 +71,14 @@ std::vector<std::string> TakeOptions(const std::vector<std::string>& words, Invo
             *crlf = true;  // the tool's one option, a flag
             continue;
         }
-        invocation.set(option->name, {words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                                      words.begin() + static_cast<std::ptrdiff_t>(i + count) + 1});
+        std::vector<std::string> values(words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                        words.begin() + static_cast<std::ptrdiff_t>(i + count) + 1);
+        if (option->repeats && invocation.has(option->name)) {
+            std::vector<std::string> all = invocation.options().at(option->name);
+            all.insert(all.end(), values.begin(), values.end());
+            values = std::move(all);
+        }
+        invocation.set(option->name, std::move(values));
         i += count;
     }
     return plain;
@@ -117,9 +125,14 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
         slots.push_back(into);
         if (!optional) ++required;
     };
+    const auto leftOut = [&](const ArgumentSpec& argument) {
+        return !argument.unless.empty() && invocation.has(argument.unless);
+    };
     const auto argumentSlots = [&](ArgumentKind kind) {
         for (std::size_t i = 0; i < entry.arguments.size(); ++i) {
-            if (entry.arguments[i].kind == kind) slot(&values[i], entry.arguments[i].optional);
+            if (entry.arguments[i].kind == kind && !leftOut(entry.arguments[i])) {
+                slot(&values[i], entry.arguments[i].optional);
+            }
         }
     };
     argumentSlots(ArgumentKind::Text);
@@ -256,8 +269,13 @@ std::string WriteInvocation(const Invocation& invocation) {
     if (!dashed) arguments(ArgumentKind::Text);
     for (const OptionSpec& option : entry.options) {
         if (!invocation.has(option.name)) continue;
+        const std::vector<std::string>& values = invocation.options().at(option.name);
+        if (option.repeats) {
+            for (const std::string& value : values) word(option.name), word(value);
+            continue;
+        }
         word(option.name);
-        for (const std::string& value : invocation.options().at(option.name)) word(value);
+        for (const std::string& value : values) word(value);
     }
     if (dashed) out += " --";
     arguments(ArgumentKind::List);

@@ -33,7 +33,12 @@ void LinesSink::deliver(std::string_view text) {
     // Lines hold no break, so each LF ends one.
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = text.find('\n', start);
-        lines.emplace_back(text.substr(start, end - start));
+        if (end == std::string_view::npos) {
+            unfinished_.append(text.substr(start));
+            break;
+        }
+        lines.emplace_back(unfinished_.append(text.substr(start, end - start)));
+        unfinished_.clear();
         start = end + 1;
     }
 }

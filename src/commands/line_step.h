@@ -41,6 +41,8 @@ public:
     }
     // For a line made of pieces: append them to compose(), then commit() ends the line.
     std::string& compose() { return text(); }
+    // The line end commit() appends, for a step that composes several lines at once.
+    std::string_view lineEnd() const { return lineEnd_; }
     void commit() {
         out_.append(lineEnd_);
         if (out_.size() >= kDeliverAt) flush();
@@ -167,6 +169,9 @@ public:
 
 protected:
     void deliver(std::string_view text) override;
+
+private:
+    std::string unfinished_;  // a line flushed before its end, as a long joined line is
 };
 
 }  // namespace pendara

@@ -133,7 +133,19 @@ const char* const kInvocations[] = {"sort",
                                     "compare --result first-only right",
                                     "compare --result second-only right",
                                     "compare --result same right",
-                                    "compare --result different right"};
+                                    "compare --result different right",
+                                    "match --invert --ignore-case a",
+                                    "match --word --line --regexp a --regexp 'x y'",
+                                    "replace --regex '(a)' '\\1\\1' --first",
+                                    "replace --ignore-case A x",
+                                    "extract --all --group 1 '(.)[0-9]'",
+                                    "join",
+                                    "join --separator + --every 2",
+                                    "split --separator ' ' --trim --drop-empty",
+                                    "fields 2,-1 --separator ' ' --output-separator ,",
+                                    "fields 1 --blanks",
+                                    "case upper",
+                                    "case title"};
 
 TEST(CatalogueSteps, InPlaceRulesGiveWhatTheStepsGive) {
     std::set<std::string> tried;

@@ -133,6 +133,13 @@ ComparedPositions CompareLinePositions(const TextLines& first, const TextLines& 
     return Compare(groups, first.size(), second.size());
 }
 
+ComparedPositions CompareKeyedPositions(std::size_t firstCount, const KeyAppender& first,
+                                        std::size_t secondCount, const KeyAppender& second,
+                                        const LineCollator& collator) {
+    KeyGroups groups(CollationKeys::MakeTwo(firstCount, first, secondCount, second, collator));
+    return Compare(groups, firstCount, secondCount);
+}
+
 Comparison CompareLists(const LineList& first, const LineList& second,
                         const LineCollator& collator) {
     return Compare(first.lines(), second.lines(), collator);

@@ -80,6 +80,9 @@ TEST(SortForms, NaturalComparesDigitRunsByValue) {
     EXPECT_EQ(Sorted(lines, {true, true, false}),
               std::vector<std::string>(expected.rbegin(), expected.rend()));
     EXPECT_THAT(Sorted({"x10", "x9"}, {}), ElementsAre("x10", "x9"));
+    // A negative number's digits stay text; a hyphen inside a word is no minus sign.
+    EXPECT_THAT(Sorted({"t=-2", "-2", "a-2", "t=-10", "-10", "a-10"}, {false, true, false}),
+                ElementsAre("-10", "-2", "a-2", "a-10", "t=-10", "t=-2"));
 }
 
 TEST(SortForms, LengthCountsCharactersNotBytes) {

@@ -1,6 +1,7 @@
 #include "list/line_order.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -150,6 +151,51 @@ std::vector<KeyedLine> SortedEntries(std::size_t count, std::size_t textSize, bo
     return entries;
 }
 
+// Quick keys are the lines' bytes through a table, so lines that all have one are compared
+// through it and no key is kept: the key of a long list would take as much room as the list.
+class QuickOrder {
+public:
+    explicit QuickOrder(const LineCollator& collator) : rank_(collator.quickRanks()) {}
+
+    KeyedLine entry(std::string_view line, std::uint32_t position) const {
+        std::uint64_t words[2] = {0, 0};
+        const std::size_t n = std::min<std::size_t>(line.size(), 16);
+        for (std::size_t b = 0; b < 16; ++b) {
+            const unsigned v = b < n ? rank_[static_cast<unsigned char>(line[b])] : 0u;
+            words[b / 8] = (words[b / 8] << 8) | v;
+        }
+        return {
+            {words[0], words[1]}, line.data(), static_cast<std::uint32_t>(line.size()), position};
+    }
+
+    // Past the prefix: its sixteen bytes tie, so the lines tie there too, or both end inside.
+    int compare(const KeyedLine& a, const KeyedLine& b) const {
+        const std::size_t n = std::min(a.length, b.length);
+        for (std::size_t i = std::min<std::size_t>(n, 16); i < n; ++i) {
+            if (a.key[i] == b.key[i]) continue;
+            const unsigned ra = rank_[static_cast<unsigned char>(a.key[i])];
+            const unsigned rb = rank_[static_cast<unsigned char>(b.key[i])];
+            if (ra != rb) return ra < rb ? -1 : 1;
+        }
+        return a.length < b.length ? -1 : (a.length > b.length ? 1 : 0);
+    }
+
+    template <bool descending>
+    bool before(const KeyedLine& a, const KeyedLine& b) const {
+        for (int w = 0; w < 2; ++w) {
+            if (a.prefix[w] != b.prefix[w]) {
+                return descending ? a.prefix[w] > b.prefix[w] : a.prefix[w] < b.prefix[w];
+            }
+        }
+        const int order = compare(a, b);
+        if (order == 0) return a.line < b.line;
+        return descending ? order > 0 : order < 0;
+    }
+
+private:
+    const std::array<unsigned char, 128>& rank_;
+};
+
 // The same in the form `options` asks for: the length's count first, when asked for, then the
 // collation key. A collation key ends with its only 0 byte, so whatever follows it only breaks
 // ties.
@@ -158,6 +204,24 @@ std::vector<KeyedLine> SortedEntries(const Lines& lines, const SortOptions& opti
                                      const LineCollator& collator, std::string (&keys)[2]) {
     // The natural form brings in digits the line may not have.
     KeyForm form = KeyFormOf(lines, collator);
+    if (form == KeyForm::Quick && !options.natural && !options.byLength) {
+        const QuickOrder order(collator);
+        std::vector<KeyedLine> entries;
+        entries.reserve(lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            entries.push_back(order.entry(lines[i], static_cast<std::uint32_t>(i)));
+        }
+        if (options.descending) {
+            std::sort(entries.begin(), entries.end(), [&](const KeyedLine& a, const KeyedLine& b) {
+                return order.before<true>(a, b);
+            });
+        } else {
+            std::sort(entries.begin(), entries.end(), [&](const KeyedLine& a, const KeyedLine& b) {
+                return order.before<false>(a, b);
+            });
+        }
+        return entries;
+    }
     if (options.natural && !collator.hasQuickKey("0123456789")) form = KeyForm::Full;
     std::size_t textSize = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) textSize += lines[i].size();
@@ -182,6 +246,8 @@ std::vector<std::uint32_t> SortedPositions(const TextLines& lines, const SortOpt
                                            const LineCollator& collator) {
     std::string keys[2];
     const std::vector<KeyedLine> entries = SortedEntries(lines, options, collator, keys);
+    // The order no longer needs the keys, and the positions need room.
+    for (std::string& part : keys) std::string().swap(part);
     std::vector<std::uint32_t> positions;
     positions.reserve(entries.size());
     for (const KeyedLine& e : entries) positions.push_back(e.line);

@@ -44,7 +44,7 @@ std::string_view LineKeys::weighedText(std::string_view line, const Key& key,
 }
 
 void LineKeys::fitLine(std::string_view line) {
-    Scratch scratch;
+    thread_local Scratch scratch;
     for (Key& key : keys_) {
         if (key.form == KeyForm::Full || key.flags.numeric || key.flags.matchCase) continue;
         // The natural form only adds digits, which were checked once.
@@ -78,6 +78,26 @@ void LineKeys::append(std::string_view line, const LineCollator& collator, std::
             for (std::size_t b = start; b < out.size(); ++b) out[b] = static_cast<char>(~out[b]);
         }
     }
+}
+
+std::vector<std::uint32_t> SortOrder(const TextLines& lines, const KeyOptions& options, bool unique,
+                                     const LineCollator& collator) {
+    const KeyFlags& flags = options.global;
+    if (options.keys.empty() && !options.trim && !options.squeeze && !flags.numeric &&
+        !flags.matchCase && !unique) {
+        return SortedPositions(lines, {flags.reverse, flags.natural, flags.byLength}, collator);
+    }
+    return SortedPositionsByKeys(lines, options, collator, unique);
+}
+
+ComparedPositions CompareLines(const TextLines& first, const TextLines& second,
+                               const KeyOptions& options, const LineCollator& collator) {
+    KeyFlags flags = options.global;
+    flags.reverse = false;  // no part in equality
+    if (options.keys.empty() && !flags.any() && !options.trim && !options.squeeze) {
+        return CompareLinePositions(first, second, collator);
+    }
+    return CompareByKeys(first, second, options, collator);
 }
 
 }  // namespace pendara

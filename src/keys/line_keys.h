@@ -105,4 +105,27 @@ ComparedPositions CompareByKeys(const Lines& first, const Lines& second, const K
         collator);
 }
 
+// The rules as the commands apply them: with no keys, normalisation or flags beyond what the
+// list rules have always offered, those rules' own faster paths.
+
+// Sort's order: ascending by the keys, equal keys in input order; with `unique`, the first line
+// of each group of equal keys.
+std::vector<std::uint32_t> SortOrder(const TextLines& lines, const KeyOptions& options, bool unique,
+                                     const LineCollator& collator);
+
+// The groups of equal lines for dedupe, repeated, singles and tally.
+template <typename Lines>
+LineGroups GroupLines(const Lines& lines, const KeyOptions& options, const LineCollator& collator) {
+    KeyFlags flags = options.global;
+    flags.matchCase = flags.reverse = false;  // matching case is the rules' own option
+    if (options.keys.empty() && !flags.any() && !options.trim && !options.squeeze) {
+        return LineGroups(lines, options.global.matchCase, collator);
+    }
+    return GroupLinesByKeys(lines, options, collator);
+}
+
+// The four results of comparing two lists.
+ComparedPositions CompareLines(const TextLines& first, const TextLines& second,
+                               const KeyOptions& options, const LineCollator& collator);
+
 }  // namespace pendara

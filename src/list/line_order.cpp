@@ -131,6 +131,29 @@ bool Before(const KeyedLine& a, const KeyedLine& b) {
     return descending ? order > 0 : order < 0;
 }
 
+// Sorts `entries` by `less`, a strict order: a long list is split at a sampled median and the
+// two sides are sorted on two cores, in place.
+template <typename Less>
+void SortEntries(std::vector<KeyedLine>& entries, const LineCollator& collator, Less less) {
+    constexpr std::size_t kSamples = 127;
+    if (entries.size() < kTwoCoreKeyLines) {
+        std::sort(entries.begin(), entries.end(), less);
+        return;
+    }
+    std::vector<KeyedLine> sample;
+    for (std::size_t k = 0; k < kSamples; ++k) {
+        sample.push_back(entries[k * (entries.size() - 1) / (kSamples - 1)]);
+    }
+    std::nth_element(sample.begin(), sample.begin() + kSamples / 2, sample.end(), less);
+    const KeyedLine pivot = sample[kSamples / 2];
+    const auto middle = std::partition(entries.begin(), entries.end(),
+                                       [&](const KeyedLine& e) { return less(e, pivot); });
+    RunOnTwoCores(
+        entries.size(), collator,
+        [&](const LineCollator&) { std::sort(entries.begin(), middle, less); },
+        [&](const LineCollator&) { std::sort(middle, entries.end(), less); });
+}
+
 bool SameKey(const KeyedLine& a, const KeyedLine& b) {
     return a.prefix[0] == b.prefix[0] && a.prefix[1] == b.prefix[1] &&
            std::string_view(a.key, a.length) == std::string_view(b.key, b.length);
@@ -147,7 +170,7 @@ std::vector<KeyedLine> SortedEntries(std::size_t count, std::size_t textSize, bo
                           // Each part reserves room for about half the text's keys.
                           MakeKeys(first, last, textSize / 2 + 1, own, append, keys[part], entries);
                       });
-    std::sort(entries.begin(), entries.end(), descending ? Before<true> : Before<false>);
+    SortEntries(entries, collator, descending ? Before<true> : Before<false>);
     return entries;
 }
 
@@ -212,11 +235,11 @@ std::vector<KeyedLine> SortedEntries(const Lines& lines, const SortOptions& opti
             entries.push_back(order.entry(lines[i], static_cast<std::uint32_t>(i)));
         }
         if (options.descending) {
-            std::sort(entries.begin(), entries.end(), [&](const KeyedLine& a, const KeyedLine& b) {
+            SortEntries(entries, collator, [&](const KeyedLine& a, const KeyedLine& b) {
                 return order.before<true>(a, b);
             });
         } else {
-            std::sort(entries.begin(), entries.end(), [&](const KeyedLine& a, const KeyedLine& b) {
+            SortEntries(entries, collator, [&](const KeyedLine& a, const KeyedLine& b) {
                 return order.before<false>(a, b);
             });
         }

@@ -42,17 +42,6 @@ void MakeKeyRun(std::size_t first, std::size_t last, std::size_t textSize,
     }
 }
 
-// Keeps the lines at `positions` (ascending), in their order.
-void KeepPositions(LineList& list, const std::vector<std::uint32_t>& positions) {
-    std::vector<std::string>& lines = list.lines();
-    std::size_t kept = 0;
-    for (const std::uint32_t i : positions) {
-        if (kept != i) lines[kept] = std::move(lines[i]);
-        ++kept;
-    }
-    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(kept), lines.end());
-}
-
 // Positions of the lines for which `keep(position, group)` holds.
 template <typename Keep>
 std::vector<std::uint32_t> PositionsWhere(const LineGroups& groups, Keep keep) {
@@ -64,6 +53,16 @@ std::vector<std::uint32_t> PositionsWhere(const LineGroups& groups, Keep keep) {
 }
 
 }  // namespace
+
+void KeepPositions(LineList& list, const std::vector<std::uint32_t>& positions) {
+    std::vector<std::string>& lines = list.lines();
+    std::size_t kept = 0;
+    for (const std::uint32_t i : positions) {
+        if (kept != i) lines[kept] = std::move(lines[i]);
+        ++kept;
+    }
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(kept), lines.end());
+}
 
 LineGroups::LineGroups(const std::vector<std::string>& lines, bool matchCase,
                        const LineCollator& collator) {
@@ -217,7 +216,10 @@ void KeepSingleLines(LineList& list, const SinglesOptions& options, const LineCo
 }
 
 void TallyLines(LineList& list, const TallyOptions& options, const LineCollator& collator) {
-    const LineGroups groups(list.lines(), options.matchCase, collator);
+    TallyGroups(list, LineGroups(list.lines(), options.matchCase, collator));
+}
+
+void TallyGroups(LineList& list, const LineGroups& groups) {
     const std::vector<TallyRow> rows = TallyRows(groups);
     std::vector<std::string> tally;
     tally.reserve(rows.size());

@@ -56,6 +56,9 @@ std::vector<std::uint32_t> DedupedPositions(const LineGroups& groups, KeepCopy k
 std::vector<std::uint32_t> RepeatedPositions(const LineGroups& groups, bool everyCopy);
 std::vector<std::uint32_t> SinglePositions(const LineGroups& groups);
 
+// Keeps the lines at `positions` (ascending), in their order.
+void KeepPositions(LineList& list, const std::vector<std::uint32_t>& positions);
+
 struct TallyRow {
     std::uint32_t count;
     std::uint32_t line;  // position of the group's first line
@@ -100,5 +103,7 @@ struct TallyOptions {
 // the largest groups first, groups of equal size in order of first appearance.
 void TallyLines(LineList& list, const TallyOptions& options,
                 const LineCollator& collator = LineCollator::forUserLocale());
+// The same for groups already made of the list's lines.
+void TallyGroups(LineList& list, const LineGroups& groups);
 
 }  // namespace pendara

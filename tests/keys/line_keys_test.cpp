@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "keys/key_list_rules.h"
 #include "list/line_order.h"
 
 namespace pendara {
@@ -164,6 +165,25 @@ TEST(CompareByKeys, ListsCompareByTheirKeysInOneForm) {
     EXPECT_EQ(result.same, (std::vector<std::uint32_t>{1}));
     EXPECT_EQ(result.firstOnly, (std::vector<std::uint32_t>{0, 2}));
     EXPECT_EQ(result.secondOnly, (std::vector<std::uint32_t>{1}));
+}
+
+TEST(ListRulesByKeys, GiveTheLinesAsTheyWere) {
+    KeyOptions trimmed;
+    trimmed.trim = true;
+    LineList list(Lines{" b", "a ", "B", "a", "c"});
+    DedupeLinesByKeys(list, trimmed, KeepCopy::First, Root());
+    EXPECT_EQ(list.lines(), (Lines{" b", "a ", "c"}));
+    SortLinesByKeys(list, trimmed, false, Root());
+    EXPECT_EQ(list.lines(), (Lines{"a ", " b", "c"}));
+
+    LineList tally(Lines{"x;1", "y;2", "X;3", "z;1"});
+    TallyLinesByKeys(tally, Keys({"1"}, ";"), Root());
+    EXPECT_EQ(tally.lines(), (Lines{"2\tx;1", "1\ty;2", "1\tz;1"}));
+
+    const Comparison c = CompareListsByKeys(
+        LineList(Lines{"a;1", "b;2"}), LineList(Lines{"q;2", "r;3"}), Keys({"2:n"}, ";"), Root());
+    EXPECT_EQ(c.same.lines(), (Lines{"b;2"}));
+    EXPECT_EQ(c.different.lines(), (Lines{"a;1", "r;3"}));
 }
 
 }  // namespace

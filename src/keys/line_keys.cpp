@@ -43,6 +43,13 @@ std::string_view LineKeys::weighedText(std::string_view line, const Key& key,
     return NormalizeKey(text, options_.trim, options_.squeeze, scratch.normal);
 }
 
+bool LineKeys::mayBeQuick() const {
+    for (const Key& key : keys_) {
+        if (key.form == KeyForm::Quick && !key.flags.numeric && !key.flags.matchCase) return true;
+    }
+    return false;
+}
+
 void LineKeys::fitLine(std::string_view line) {
     thread_local Scratch scratch;
     for (Key& key : keys_) {

@@ -27,7 +27,7 @@ public:
     // Narrows the forms to what `lines` allow; call it for every list before making keys.
     template <typename Lines>
     void fit(const Lines& lines) {
-        for (std::size_t i = 0; i < lines.size(); ++i) fitLine(lines[i]);
+        for (std::size_t i = 0; i < lines.size() && mayBeQuick(); ++i) fitLine(lines[i]);
     }
     void fitLine(std::string_view line);
 
@@ -37,6 +37,9 @@ public:
     const KeyOptions& options() const { return options_; }
 
 private:
+    // Whether some key still takes quick keys.
+    bool mayBeQuick() const;
+
     struct Key {
         KeySpec spec;
         KeyFlags flags;  // in effect

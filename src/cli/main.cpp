@@ -3,36 +3,46 @@
 #include <csignal>
 #include <cstdio>
 #include <exception>
-#include <iostream>
 #include <new>
 
-#include "cli/cli_command.h"
+#include "cli/run_command.h"
 #include "list/failure.h"
 #include "version.h"
 
 namespace {
 
-using pendara::cli::Command;
+using pendara::CommandEntry;
+using pendara::OptionSpec;
 
-std::vector<Command> AllCommands() {
-    std::vector<Command> all;
-    for (auto table :
-         {pendara::cli::ListCommands, pendara::cli::ExtraListCommands, pendara::cli::BatchCommands,
-          pendara::cli::MergeCommands, pendara::cli::CompareCommands}) {
-        for (Command& command : table()) all.push_back(std::move(command));
-    }
-    return all;
-}
-
-void PrintHelp(const std::vector<Command>& commands) {
+void PrintHelp() {
     std::printf(
         "Usage: pendara-cli COMMAND [OPTIONS] [FILE]\n"
         "       pendara-cli --help | --version\n"
         "       pendara-cli COMMAND --help\n\n"
         "Reads the list from FILE, or standard input when FILE is absent or '-'.\n"
         "Writes each result line followed by LF (CR LF with --crlf).\n\nCommands:\n");
-    for (const Command& command : commands) {
+    for (const CommandEntry& command : pendara::Catalogue()) {
         std::printf("  %-14s %s\n", command.name.c_str(), command.summary.c_str());
+    }
+}
+
+void PrintCommandHelp(const CommandEntry& command) {
+    std::printf("Usage: pendara-cli %s\n%s\n", command.usage().c_str(), command.summary.c_str());
+    std::vector<const OptionSpec*> options;
+    for (const OptionSpec& option : command.options) options.push_back(&option);
+    for (const OptionSpec& option : pendara::ToolOptions()) options.push_back(&option);
+    // A long option and its values take a line of their own, its help the next one.
+    constexpr std::size_t kMostWidth = 20;
+    std::size_t width = 0;
+    for (const OptionSpec* option : options) {
+        if (option->usage().size() <= kMostWidth) width = std::max(width, option->usage().size());
+    }
+    std::printf("\nOptions:\n");
+    for (const OptionSpec* option : options) {
+        const std::string usage = option->usage();
+        if (usage.size() > width) std::printf("  %s\n", usage.c_str());
+        std::printf("  %-*s  %s\n", static_cast<int>(width),
+                    usage.size() > width ? "" : usage.c_str(), option->help.c_str());
     }
 }
 
@@ -50,7 +60,6 @@ int Usage(const std::string& message, const std::string& hint) {
 }
 
 int Run(const std::vector<std::string>& words) {
-    const std::vector<Command> commands = AllCommands();
     const char* const hint = "COMMAND [OPTIONS] [FILE] (see --help)";
     if (words.empty()) return Usage("no command given", hint);
     // Help is asked for only by the first word or the word right after the command; anywhere
@@ -60,38 +69,22 @@ int Run(const std::vector<std::string>& words) {
         if (words[0] == "--version") {
             std::printf("pendara-cli %s\n", pendara::kVersion);
         } else {
-            PrintHelp(commands);
+            PrintHelp();
         }
         return Flushed();
     }
-    const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [&](const Command& c) { return c.name == words[0]; });
-    if (command == commands.end()) return Usage("unknown command '" + words[0] + "'", hint);
+    const CommandEntry* command = pendara::FindCommand(words[0]);
+    if (command == nullptr) return Usage("unknown command '" + words[0] + "'", hint);
     if (words.size() > 1 && words[1] == "--help") {
-        std::printf("Usage: pendara-cli %s\n%s\n", command->usage.c_str(),
-                    command->summary.c_str());
+        PrintCommandHelp(*command);
         return Flushed();
     }
-    const std::vector<std::string> rest(words.begin() + 1, words.end());
     try {
-        std::vector<pendara::cli::OptionShape> options = command->options;
-        options.push_back({"--crlf", 0});
-        pendara::cli::Context context{pendara::cli::Arguments(rest, options)};
-        const std::vector<std::string>& plain = context.args.plain();
-        if (plain.size() < command->minPlain) throw pendara::cli::UsageError("missing argument");
-        if (plain.size() > command->maxPlain) {
-            throw pendara::cli::UsageError("unexpected argument '" + plain.back() + "'");
-        }
-        // An optional FILE is the last plain argument; '' names no file, and is not stdin.
-        const bool hasOptionalFile =
-            command->maxPlain > command->minPlain && plain.size() == command->maxPlain;
-        if (hasOptionalFile && plain.back().empty()) {
-            throw pendara::cli::UsageError("a file name is empty");
-        }
-        command->run(context);
+        pendara::cli::RunCommand(pendara::ParseCommandLine(
+            *command, std::vector<std::string>(words.begin() + 1, words.end())));
         return Flushed();
-    } catch (const pendara::cli::UsageError& error) {
-        return Usage(error.what(), command->usage);
+    } catch (const pendara::UsageError& error) {
+        return Usage(error.what(), command->usage());
     }
 }
 

@@ -5,11 +5,9 @@
 
 #include "app/handler_guard.h"
 #include "app/page_context.h"
+#include "commands/apply.h"
 #include "list/edit_transaction.h"
-#include "list/line_groups.h"
-#include "list/line_order.h"
 #include "list/main_list.h"
-#include "list/number_lines.h"
 #include "list/scintilla.h"
 
 namespace pendara {
@@ -29,28 +27,22 @@ MainListActions::MainListActions(const PageContext& context, MainList& mainList,
         const char* name;
         const char* text;
         const char* key;
-        void (*edit)(LineList&);
+        const char* invocation;
     } commands[] = {
-        {"actDedupe", "Remove &Duplicates", "Ctrl+Shift+D",
-         [](LineList& lines) { DedupeLines(lines, {}); }},
-        {"actRepeated", "Keep &Repeated Lines", "Ctrl+Shift+R",
-         [](LineList& lines) { KeepRepeatedLines(lines, {}); }},
-        {"actSingles", "Keep S&ingle Lines", "Ctrl+Shift+I",
-         [](LineList& lines) { KeepSingleLines(lines, {}); }},
-        {"actTally", "&Count Lines", "Ctrl+Shift+K",
-         [](LineList& lines) { TallyLines(lines, {}); }},
-        {"actReverse", "Re&verse", "Ctrl+Shift+B", &ReverseLines},
-        {"actSortDescending", "Sort D&escending", "Ctrl+Shift+J",
-         [](LineList& lines) { SortLinesBy(lines, {.descending = true}); }},
-        {"actNaturalSort", "N&atural Sort", "Ctrl+Shift+A",
-         [](LineList& lines) { SortLinesBy(lines, {.natural = true}); }},
-        {"actLengthSort", "Sort by &Length", "Ctrl+Shift+H",
-         [](LineList& lines) { SortLinesBy(lines, {.byLength = true}); }},
+        {"actDedupe", "Remove &Duplicates", "Ctrl+Shift+D", "dedupe"},
+        {"actRepeated", "Keep &Repeated Lines", "Ctrl+Shift+R", "repeated"},
+        {"actSingles", "Keep S&ingle Lines", "Ctrl+Shift+I", "singles"},
+        {"actTally", "&Count Lines", "Ctrl+Shift+K", "tally"},
+        {"actReverse", "Re&verse", "Ctrl+Shift+B", "reverse"},
+        {"actSortDescending", "Sort D&escending", "Ctrl+Shift+J", "sort --reverse"},
+        {"actNaturalSort", "N&atural Sort", "Ctrl+Shift+A", "sort --natural"},
+        {"actLengthSort", "Sort by &Length", "Ctrl+Shift+H", "sort --length"},
     };
     for (const auto& command : commands) {
         QAction* action = makeAction(command.name, QString::fromUtf8(command.text),
                                      {QKeySequence(QString::fromLatin1(command.key))});
-        connect(action, &QAction::triggered, this, [this, edit = command.edit] { run(edit); });
+        connect(action, &QAction::triggered, this,
+                [this, invocation = command.invocation] { run(invocation); });
         listCommands_.push_back(action);
     }
     QAction* number = makeAction("actNumberLines", QStringLiteral("&Number Lines..."),
@@ -71,10 +63,12 @@ QAction* MainListActions::makeAction(const char* name, const QString& text,
     return action;
 }
 
-void MainListActions::run(const std::function<void(LineList&)>& edit) {
+void MainListActions::run(const std::string& invocation) {
     // A command that fails leaves the list as it was: it is one step or none.
     RunGuarded(&context_.window(), context_.dialogs(), [&] {
-        RunEditTransaction(mainList_, context_.workList(), TransactionForm::SuccessOnly, edit);
+        const Invocation command = ReadInvocation(invocation);
+        RunEditTransaction(mainList_, context_.workList(), TransactionForm::SuccessOnly,
+                           [&](LineList& lines) { ApplyInvocation(command, lines); });
     });
 }
 
@@ -95,8 +89,9 @@ void MainListActions::numberLines() {
     const auto answer = context_.dialogs().askNumbering(&context_.window(), numbering_);
     if (!answer) return;
     numbering_ = *answer;
-    const NumberOptions options{answer->start, answer->width, answer->separator.toStdString()};
-    run([&options](LineList& lines) { NumberLines(lines, options); });
+    run("number --start " + std::to_string(answer->start) + " --width " +
+        std::to_string(answer->width) + " --separator " +
+        QuoteWord(answer->separator.toStdString()));
 }
 
 void MainListActions::addMenuSection(QMenu* menu) { sections_.push_back(menu); }

@@ -2,8 +2,8 @@
 
 #include <QObject>
 #include <QPointer>
-#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/dialogs.h"
@@ -14,7 +14,6 @@ class QWidget;
 
 namespace pendara {
 
-class LineList;
 class MainList;
 class PageContext;
 
@@ -46,7 +45,8 @@ Q_SIGNALS:
 
 private:
     QAction* makeAction(const char* name, const QString& text, const QList<QKeySequence>& keys);
-    void run(const std::function<void(LineList&)>& edit);
+    // Runs a command of the catalogue, written as on the command line, on the Main List.
+    void run(const std::string& invocation);
 
     const PageContext& context_;
     MainList& mainList_;

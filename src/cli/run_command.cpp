@@ -1,0 +1,97 @@
+#include "cli/run_command.h"
+
+#include <cstdio>
+
+#include "cli/line_reader.h"
+#include "list/failure.h"
+
+namespace pendara::cli {
+
+namespace {
+
+// Standard output as a step's sink; a failed write is a Failure.
+class OutputSink final : public LineSink {
+public:
+    using LineSink::LineSink;
+
+protected:
+    void deliver(std::string_view text) override {
+        if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
+            std::fflush(stdout) != 0) {
+            throw Failure("Stream write error");
+        }
+    }
+};
+
+class ReaderSource final : public LineSource {
+public:
+    explicit ReaderSource(const std::string& path) : reader(path) {}
+    bool next(std::string_view& line) override { return reader.next(line); }
+
+    LineReader reader;
+};
+
+// A second list streams as the first does, and what is written goes out before it is read.
+class StreamedLists final : public ListOpener {
+public:
+    explicit StreamedLists(OutputSink& out) : out_(out) {}
+
+    std::unique_ptr<LineSource> open(const std::string& name) override {
+        auto source = std::make_unique<ReaderSource>(name);
+        source->reader.setBeforeRead([this] { out_.flush(); });
+        return source;
+    }
+    std::string readText(const std::string& name) override { return ReadListInput(name); }
+
+private:
+    OutputSink& out_;
+};
+
+}  // namespace
+
+void RunCommand(const CommandLine& commandLine) {
+    const Invocation& invocation = commandLine.invocation;
+    const CommandEntry& entry = invocation.entry();
+    // A number is no list: it ends in LF whatever the list's line end.
+    OutputSink out(commandLine.crlf && entry.result == ResultKind::Lines ? "\r\n" : "\n");
+    StreamedLists lists(out);
+    // The input opens before any list the command names, and both before anything is written.
+    if (entry.wholeList) {
+        std::string text = ReadListInput(commandLine.input);
+        entry.make(invocation, lists)->wholeText(std::move(text), out);
+        return out.flush();
+    }
+    LineReader reader(commandLine.input);
+    // Output goes out as it is made, and always before the input is read again, so a slow pipe
+    // gets its lines back one by one.
+    reader.setBeforeRead([&] { out.flush(); });
+    const std::unique_ptr<LineStep> step = entry.make(invocation, lists);
+    std::string_view line;
+    if (step->searches()) {
+        // The lines before the one holding what the step searches for are passed over unseen.
+        const auto find = [&](std::string_view text) { return step->search(text); };
+        while (reader.nextHolding(line, find)) {
+            out.given(line, reader.rest());
+            step->line(line, out);
+        }
+    } else {
+        // The lines whose breaks are in the block go to the step many at a time; a line that
+        // needs a read goes alone, after the output has gone out.
+        constexpr std::size_t kBatch = 256;
+        GivenLine batch[kBatch];
+        for (;;) {
+            std::size_t count = 0;
+            while (count < kBatch && reader.nextInBlock(line))
+                batch[count++] = {line, reader.rest()};
+            if (count == 0) {
+                if (!reader.next(line)) break;
+                batch[count++] = {line, reader.rest()};
+            }
+            step->lines(batch, count, out);
+        }
+    }
+    step->finish(out);
+    out.flush();
+}
+
+}  // namespace pendara::cli

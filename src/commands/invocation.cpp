@@ -1,0 +1,258 @@
+#include "commands/invocation.h"
+
+#include <algorithm>
+
+namespace pendara {
+
+const std::string& Invocation::text(const std::string& option) const {
+    const auto found = options_.find(option);
+    if (found != options_.end() && !found->second.empty()) return found->second.front();
+    return entry_->option(option)->byDefault;
+}
+
+std::int64_t Invocation::number(const std::string& option, std::size_t index) const {
+    const OptionSpec& spec = *entry_->option(option);
+    const auto found = options_.find(option);
+    const std::string& value = found != options_.end() ? found->second.at(index) : spec.byDefault;
+    return ParseDecimal(value, spec.range, option);
+}
+
+std::string Invocation::argument(std::size_t index) const {
+    return index < arguments_.size() ? arguments_[index] : std::string();
+}
+
+Invocation& Invocation::set(const std::string& option, std::vector<std::string> values) {
+    options_[option] = std::move(values);
+    return *this;
+}
+
+Invocation& Invocation::add(std::string argument) {
+    arguments_.push_back(std::move(argument));
+    return *this;
+}
+
+namespace {
+
+const OptionSpec* FindOption(const std::vector<OptionSpec>& options, const std::string& word) {
+    const bool isShort = word.size() == 2 && word[1] != '-';
+    const auto found = std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) {
+        return isShort ? o.shortName == word[1] : o.name == word;
+    });
+    return found == options.end() ? nullptr : &*found;
+}
+
+// The checks every invocation passes, in the order their errors take precedence; `input`
+// is null when the words hold no input.
+Invocation Check(const CommandEntry& entry, const std::vector<std::string>& words,
+                 std::string* input, bool* crlf) {
+    Invocation invocation(entry);
+    std::vector<std::string> plain;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (optionsEnded || word == "-" || !word.starts_with("-")) {
+            plain.push_back(word);
+            continue;
+        }
+        if (word == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const OptionSpec* option = FindOption(entry.options, word);
+        const OptionSpec* tool = input != nullptr ? FindOption(ToolOptions(), word) : nullptr;
+        if (option == nullptr && tool == nullptr) throw UsageError("unknown option " + word);
+        const auto count = static_cast<std::size_t>((option ? option : tool)->valueCount());
+        if (i + count >= words.size()) {
+            throw UsageError("option " + word + " needs " +
+                             (count == 1 ? std::string("a value") : "two values"));
+        }
+        if (tool != nullptr) {
+            *crlf = true;  // the tool's only option, a flag
+            continue;
+        }
+        invocation.set(option->name, {words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                      words.begin() + static_cast<std::ptrdiff_t>(i + count) + 1});
+        i += count;
+    }
+
+    // The plain arguments fill, in order, the rule's texts, the input, and the lists it reads.
+    std::vector<std::string*> slots;
+    std::size_t required = 0;
+    std::string listInput;
+    const auto slot = [&](std::string* into, bool optional) {
+        slots.push_back(into);
+        if (!optional) ++required;
+    };
+    std::vector<std::string> values(entry.arguments.size());
+    for (std::size_t i = 0; i < entry.arguments.size(); ++i) {
+        if (entry.arguments[i].kind == ArgumentKind::Text)
+            slot(&values[i], entry.arguments[i].optional);
+    }
+    const bool readsInput = input != nullptr && !entry.input.name.empty();
+    if (readsInput) slot(&listInput, entry.input.optional);
+    for (std::size_t i = 0; i < entry.arguments.size(); ++i) {
+        if (entry.arguments[i].kind == ArgumentKind::List)
+            slot(&values[i], entry.arguments[i].optional);
+    }
+    if (plain.size() < required) throw UsageError("missing argument");
+    if (plain.size() > slots.size()) throw UsageError("unexpected argument '" + plain.back() + "'");
+    for (std::size_t i = 0; i < plain.size(); ++i) *slots[i] = plain[i];
+    // '' names no file, and is not standard input.
+    const bool inputGiven = readsInput && (!entry.input.optional || plain.size() == slots.size());
+    if (inputGiven && entry.input.optional && listInput.empty()) {
+        throw UsageError("a file name is empty");
+    }
+
+    for (const OptionGroup& group : entry.groups) {
+        const auto given = std::count_if(group.names.begin(), group.names.end(),
+                                         [&](const std::string& n) { return invocation.has(n); });
+        if (group.required && given != 1 && group.names.size() == 1) {
+            throw UsageError(group.names[0] + " is required");
+        }
+        if (group.required && given != 1) {
+            throw UsageError("give exactly one of " + Joined(group.names, ", "));
+        }
+        if (given > 1) {
+            throw UsageError("use either " + group.names[0] + " or " + group.names[1] +
+                             ", not both");
+        }
+    }
+    for (const OptionSpec& option : entry.options) {
+        if (!invocation.has(option.name)) continue;
+        for (const std::string& value : invocation.options().at(option.name)) {
+            if (const std::string why = option.badValue(value); !why.empty()) throw UsageError(why);
+        }
+    }
+
+    // The lists named: never empty, and standard input feeds one of them at most.
+    bool standardInput = inputGiven && listInput == "-";
+    for (std::size_t i = 0; i < entry.arguments.size(); ++i) {
+        if (entry.arguments[i].kind != ArgumentKind::List) continue;
+        if (values[i].empty() || (inputGiven && listInput.empty())) {
+            throw UsageError("a file name is empty");
+        }
+        if (values[i] == "-" && standardInput) {
+            throw UsageError("only one list can come from standard input");
+        }
+        standardInput = standardInput || values[i] == "-";
+    }
+
+    const std::size_t filled = std::min(plain.size(), slots.size());
+    for (std::size_t i = 0; i < entry.arguments.size(); ++i) {
+        const auto at = std::find(slots.begin(), slots.end(), &values[i]);
+        if (static_cast<std::size_t>(at - slots.begin()) < filled) invocation.add(values[i]);
+    }
+    if (input != nullptr) *input = listInput == "-" ? std::string() : listInput;
+    return invocation;
+}
+
+bool IsBlank(char c) { return c != '\0' && static_cast<unsigned char>(c) <= 32; }
+
+}  // namespace
+
+CommandLine ParseCommandLine(const CommandEntry& entry, const std::vector<std::string>& words) {
+    std::string input;
+    bool crlf = false;
+    Invocation invocation = Check(entry, words, &input, &crlf);
+    return {std::move(invocation), std::move(input), crlf};
+}
+
+Invocation ParseInvocation(const std::vector<std::string>& words) {
+    if (words.empty()) throw UsageError("no command given");
+    const CommandEntry* entry = FindCommand(words[0]);
+    if (entry == nullptr) throw UsageError("unknown command '" + words[0] + "'");
+    return Check(*entry, std::vector<std::string>(words.begin() + 1, words.end()), nullptr,
+                 nullptr);
+}
+
+std::vector<std::string> SplitWords(std::string_view line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (IsBlank(c)) {
+            if (inWord) words.push_back(std::move(word));
+            word.clear();
+            inWord = false;
+            continue;
+        }
+        inWord = true;
+        if (c == '\\') {
+            if (++i == line.size()) throw UsageError("a backslash ends the line");
+            word += line[i];
+        } else if (c == '\'') {
+            const std::size_t close = line.find('\'', i + 1);
+            if (close == std::string_view::npos) throw UsageError("a quote is not closed");
+            word.append(line.substr(i + 1, close - i - 1));
+            i = close;
+        } else if (c == '"') {
+            for (++i;; ++i) {
+                if (i == line.size()) throw UsageError("a quote is not closed");
+                if (line[i] == '"') break;
+                if (line[i] == '\\' && i + 1 < line.size() &&
+                    (line[i + 1] == '"' || line[i + 1] == '\\')) {
+                    ++i;
+                }
+                word += line[i];
+            }
+        } else {
+            word += c;
+        }
+    }
+    if (inWord) words.push_back(std::move(word));
+    return words;
+}
+
+std::string QuoteWord(std::string_view word) {
+    // A word that starts with '#' is quoted as well: it would start a comment in a shell.
+    const bool plain =
+        !word.empty() && word[0] != '#' && std::none_of(word.begin(), word.end(), [](char c) {
+            return IsBlank(c) || c == '\'' || c == '"' || c == '\\';
+        });
+    if (plain) return std::string(word);
+    std::string out;
+    if (word.find('\'') == std::string_view::npos) {
+        return out.append(1, '\'').append(word).append(1, '\'');
+    }
+    out = "\"";
+    for (const char c : word) {
+        if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+std::string WriteInvocation(const Invocation& invocation) {
+    const CommandEntry& entry = invocation.entry();
+    // An argument that looks like an option needs "--" before it, and then all of them follow.
+    const bool dashed =
+        std::any_of(invocation.arguments().begin(), invocation.arguments().end(),
+                    [](const std::string& a) { return a.size() > 1 && a[0] == '-'; });
+    std::string out = QuoteWord(entry.name);
+    const auto word = [&](std::string_view w) { out.append(1, ' ').append(QuoteWord(w)); };
+    const auto arguments = [&](bool texts) {
+        for (std::size_t i = 0; i < invocation.arguments().size(); ++i) {
+            const bool text =
+                i < entry.arguments.size() && entry.arguments[i].kind == ArgumentKind::Text;
+            if (text == texts || dashed) word(invocation.arguments()[i]);
+        }
+    };
+    if (!dashed) arguments(true);
+    for (const OptionSpec& option : entry.options) {
+        if (!invocation.has(option.name)) continue;
+        word(option.name);
+        for (const std::string& value : invocation.options().at(option.name)) word(value);
+    }
+    if (dashed) out += " --";
+    if (dashed) {
+        arguments(true);
+    } else {
+        arguments(false);
+    }
+    return out;
+}
+
+Invocation ReadInvocation(std::string_view line) { return ParseInvocation(SplitWords(line)); }
+
+}  // namespace pendara

@@ -1,0 +1,93 @@
+#include "commands/line_step.h"
+
+#include <unistd.h>
+
+#include "list/failure.h"
+#include "list/line_list.h"
+#include "list/list_file.h"
+#include "os/read_all.h"
+#include "os/system_reason.h"
+
+namespace pendara {
+
+void LineSink::putKept(std::string_view line) { put(line); }
+
+void LineSink::closeRun() {
+    out_.append(runStart_, runEnd_);
+    runStart_ = runEnd_ = nullptr;
+}
+
+void LineSink::startRun(const char* start) {
+    if (runEnd_ != runStart_) closeRun();
+    runStart_ = start;
+}
+
+void LineSink::flush() {
+    if (runEnd_ != runStart_) closeRun();
+    if (out_.empty()) return;
+    deliver(out_);
+    out_.clear();
+}
+
+void LinesSink::deliver(std::string_view text) {
+    // Lines hold no break, so each LF ends one.
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find('\n', start);
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
+void LineStep::lines(const GivenLine* lines, std::size_t count, LineSink& out) {
+    for (const GivenLine* given = lines; given != lines + count; ++given) {
+        out.given(given->line, given->next);
+        line(given->line, out);
+    }
+}
+
+void LineStep::wholeText(std::string text, LineSink& out) {
+    LineCursor cursor(text);
+    for (std::string_view line; cursor.next(line);) this->line(line, out);
+    finish(out);
+}
+
+void WholeListStep::line(std::string_view line, LineSink&) { text_.append(line).push_back('\n'); }
+
+void WholeListStep::finish(LineSink& out) {
+    done(std::move(text_), out);
+    text_.clear();
+}
+
+void WholeListStep::wholeText(std::string text, LineSink& out) { done(std::move(text), out); }
+
+std::string ReadListInput(const std::string& path) {
+    if (!path.empty() && path != "-") return ReadListFile(path);
+    std::string bytes;
+    if (const int error = ReadAll(STDIN_FILENO, bytes); error != 0) {
+        throw Failure("Cannot read standard input. " + SystemReason(error));
+    }
+    return DecodeListText(std::move(bytes));
+}
+
+namespace {
+
+// A list read whole, handed out line by line.
+class TextSource final : public LineSource {
+public:
+    explicit TextSource(std::string text) : text_(std::move(text)), cursor_(text_) {}
+    bool next(std::string_view& line) override { return cursor_.next(line); }
+
+private:
+    std::string text_;
+    LineCursor cursor_;
+};
+
+}  // namespace
+
+std::unique_ptr<LineSource> FileLists::open(const std::string& name) {
+    return std::make_unique<TextSource>(ReadListInput(name));
+}
+
+std::string FileLists::readText(const std::string& name) { return ReadListInput(name); }
+
+}  // namespace pendara

@@ -1,0 +1,187 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pendara {
+
+// Where a step's result lines go: gathered as text, each followed by the line end, and handed
+// to deliver() a block at a time. Lines that a step keeps exactly as they came, with the very
+// line end the sink writes, are not copied one by one: they are remembered as runs of the
+// input and copied a run at a time, which is most of the work when most lines stay. Nothing
+// here is virtual but deliver(), as every line passes through.
+class LineSink {
+public:
+    explicit LineSink(std::string_view lineEnd) : lineEnd_(lineEnd) {
+        out_.reserve(kDeliverAt * 2);
+    }
+    virtual ~LineSink() = default;
+    LineSink(const LineSink&) = delete;
+    LineSink& operator=(const LineSink&) = delete;
+
+    void put(std::string_view line) {
+        text().append(line);
+        commit();
+    }
+    // `line` as the step was given it.
+    void keep(std::string_view line) {
+        // A break of two bytes is CR LF; one byte is CR or LF.
+        const char* end = line.data() + line.size();
+        if (line.data() == given_.data() && end == given_.data() + given_.size() &&
+            static_cast<std::size_t>(givenNext_ - end) == lineEnd_.size() &&
+            givenNext_[-1] == '\n') {
+            if (line.data() != runEnd_) startRun(line.data());
+            runEnd_ = givenNext_;
+            return;
+        }
+        putKept(line);
+    }
+    // For a line made of pieces: append them to compose(), then commit() ends the line.
+    std::string& compose() { return text(); }
+    void commit() {
+        out_.append(lineEnd_);
+        if (out_.size() >= kDeliverAt) flush();
+    }
+
+    // The input's line handed to the step next, and where the input after its break starts;
+    // for a reader whose lines lie in its own block, until flush() is called before it reads.
+    void given(std::string_view line, const char* next) {
+        given_ = line;
+        givenNext_ = next;
+    }
+    // Delivers everything. Runs point into the input, so this comes before it is read again.
+    void flush();
+
+protected:
+    virtual void deliver(std::string_view text) = 0;
+
+private:
+    static constexpr std::size_t kDeliverAt = 128 * 1024;
+
+    std::string& text() {
+        if (runEnd_ != runStart_) closeRun();
+        return out_;
+    }
+    void closeRun();
+    void startRun(const char* start);
+    void putKept(std::string_view line);  // put(), out of the way of keep()'s inlined path
+
+    std::string_view lineEnd_;
+    std::string out_;
+    const char* runStart_ = nullptr;  // kept lines not yet copied to out_, breaks included
+    const char* runEnd_ = nullptr;
+    std::string_view given_;
+    const char* givenNext_ = nullptr;
+};
+
+// A line of the input and where the input after its line break starts (null when the line
+// does not lie in the input's own text).
+struct GivenLine {
+    std::string_view line;
+    const char* next;
+};
+
+// One command's rule over a list that streams through it: line() for each line in order, then
+// finish(). A rule that treats each line on its own puts its result as it goes; one that needs
+// the whole list collects it and puts everything in finish().
+class LineStep {
+public:
+    virtual ~LineStep() = default;
+
+    virtual void line(std::string_view line, LineSink& out) = 0;
+    // Many lines at once, for a reader that has them in its block: one call for all of them.
+    virtual void lines(const GivenLine* lines, std::size_t count, LineSink& out);
+    virtual void finish(LineSink&) {}
+
+    // The whole list at once, as one text by the list-file rule (breaks CR LF, lone CR or lone
+    // LF, the text ends at a NUL). A step that holds the whole list anyway takes the text as it
+    // is instead of collecting line by line; the others walk it.
+    virtual void wholeText(std::string text, LineSink& out);
+
+    // A step that drops every line not holding some text may let the reader pass over those
+    // lines unseen: search(text) is the offset in `text` (lines not yet given) of the first
+    // place a line it may keep holds, or npos when there is none.
+    virtual bool searches() const { return false; }
+    virtual std::size_t search(std::string_view) const { return 0; }
+};
+
+// A list a step reads besides the one streaming through it (merge's right list, compare's
+// second).
+class LineSource {
+public:
+    virtual ~LineSource() = default;
+    // The next line, or false at the end. The view holds until the next call.
+    virtual bool next(std::string_view& line) = 0;
+};
+
+// How a step reaches a list it names: a file, or "-" for standard input.
+class ListOpener {
+public:
+    virtual ~ListOpener() = default;
+    virtual std::unique_ptr<LineSource> open(const std::string& name) = 0;
+    // The whole list as one text, for steps that hold it all.
+    virtual std::string readText(const std::string& name) = 0;
+};
+
+// Lists read whole from files or standard input by the list-file rule.
+class FileLists : public ListOpener {
+public:
+    std::unique_ptr<LineSource> open(const std::string& name) override;
+    std::string readText(const std::string& name) override;
+};
+
+// The text of `path`, or of standard input for "" or "-", by the list-file reading rule.
+std::string ReadListInput(const std::string& path);
+
+// A step that needs its whole list before it puts a line: the list is held as one text, not a
+// string per line, and given to done() at the end to split as it likes (TextLines, LineCursor).
+// Lines hold no break and no NUL, so collected lines split again as they came.
+class WholeListStep : public LineStep {
+public:
+    void line(std::string_view line, LineSink&) final;
+    void finish(LineSink& out) final;
+    void wholeText(std::string text, LineSink& out) final;
+
+protected:
+    virtual void done(std::string text, LineSink& out) = 0;
+
+private:
+    std::string text_;
+};
+
+// A step that treats each line on its own by `edit(line, out)`.
+template <typename Edit>
+class EachLineStep final : public LineStep {
+public:
+    explicit EachLineStep(Edit edit) : edit_(std::move(edit)) {}
+    void line(std::string_view line, LineSink& out) override { edit_(line, out); }
+    void lines(const GivenLine* lines, std::size_t count, LineSink& out) override {
+        for (const GivenLine* given = lines; given != lines + count; ++given) {
+            out.given(given->line, given->next);
+            edit_(given->line, out);
+        }
+    }
+
+private:
+    Edit edit_;
+};
+
+template <typename Edit>
+std::unique_ptr<LineStep> EachLine(Edit edit) {
+    return std::make_unique<EachLineStep<Edit>>(std::move(edit));
+}
+
+// Collects what a step puts, as strings.
+class LinesSink final : public LineSink {
+public:
+    LinesSink() : LineSink("\n") {}
+    std::vector<std::string> lines;
+
+protected:
+    void deliver(std::string_view text) override;
+};
+
+}  // namespace pendara

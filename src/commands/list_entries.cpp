@@ -1,0 +1,274 @@
+// The commands over a whole list: order, groups of equal lines, numbering, counting.
+#include <numeric>
+
+#include "commands/invocation.h"
+#include "list/line_groups.h"
+#include "list/line_list.h"
+#include "list/line_order.h"
+#include "list/number_lines.h"
+#include "list/scramble.h"
+#include "list/text_lines.h"
+
+namespace pendara {
+
+namespace {
+
+// A whole-list step from `done(lines, out)`, the lines as one text and where each starts.
+template <typename Done>
+class WholeListLambda final : public WholeListStep {
+public:
+    explicit WholeListLambda(Done done) : done_(std::move(done)) {}
+
+protected:
+    void done(std::string text, LineSink& out) override { done_(TextLines(std::move(text)), out); }
+
+private:
+    Done done_;
+};
+
+template <typename Done>
+std::unique_ptr<LineStep> WholeList(Done done) {
+    return std::make_unique<WholeListLambda<Done>>(std::move(done));
+}
+
+constexpr ValueRange kAnyNumber{INT32_MIN, INT32_MAX};
+// As the Number Lines box: up to 18 digits, so that counting on never overflows.
+constexpr ValueRange kAnyStart{-999999999999999999, 999999999999999999};
+
+const OptionSpec kMatchCase{.name = "--match-case",
+                            .help = "lines are equal only byte for byte, not by the locale"};
+
+SortOptions SortOf(const Invocation& invocation) {
+    return {invocation.has("--reverse"), invocation.has("--natural"), invocation.has("--length")};
+}
+
+std::uint64_t SeedOf(const Invocation& invocation) {
+    return invocation.has("--seed") ? static_cast<std::uint64_t>(invocation.number("--seed"))
+                                    : ClockSeed();
+}
+
+// The group commands' step: the lines as views into the text, grouped, and handed to
+// `done(lines, groups, out)`. A million separate strings would cost more than the grouping.
+template <typename Done>
+class GroupedStep final : public WholeListStep {
+public:
+    GroupedStep(bool matchCase, Done done) : matchCase_(matchCase), done_(std::move(done)) {}
+
+protected:
+    void done(std::string text, LineSink& out) override {
+        std::vector<std::string_view> lines;
+        LineCursor cursor(text);
+        for (std::string_view line; cursor.next(line);) lines.push_back(line);
+        const LineGroups groups(lines, matchCase_, LineCollator::forUserLocale());
+        done_(lines, groups, out);
+    }
+
+private:
+    bool matchCase_;
+    Done done_;
+};
+
+template <typename Done>
+std::unique_ptr<LineStep> Grouped(const Invocation& invocation, Done done) {
+    return std::make_unique<GroupedStep<Done>>(invocation.has("--match-case"), std::move(done));
+}
+
+// The step that keeps the lines at the positions `pick(groups)` gives.
+template <typename Pick>
+std::unique_ptr<LineStep> KeepGrouped(const Invocation& invocation, Pick pick) {
+    return Grouped(invocation, [pick](const std::vector<std::string_view>& lines,
+                                      const LineGroups& groups, LineSink& out) {
+        for (const std::uint32_t i : pick(groups)) out.put(lines[i]);
+    });
+}
+
+KeepCopy KeepOf(const Invocation& invocation) {
+    return invocation.text("--keep") == "last" ? KeepCopy::Last : KeepCopy::First;
+}
+
+NumberOptions NumberingOf(const Invocation& invocation) {
+    return {invocation.number("--start"), static_cast<int>(invocation.number("--width")),
+            invocation.text("--separator")};
+}
+
+class CountStep final : public LineStep {
+public:
+    void line(std::string_view, LineSink&) override { ++count_; }
+    void lines(const GivenLine*, std::size_t count, LineSink&) override { count_ += count; }
+    void finish(LineSink& out) override { out.put(std::to_string(count_)); }
+
+private:
+    unsigned long long count_ = 0;
+};
+
+}  // namespace
+
+void AddListEntries(std::vector<CommandEntry>& entries) {
+    entries.push_back({
+        .name = "sort",
+        .summary = "sort the lines, ignoring case, by the user's locale",
+        .options = {{.name = "--reverse", .help = "from the last line to the first"},
+                    {.name = "--natural", .help = "runs of digits compare by their value"},
+                    {.name = "--length", .help = "by number of characters first"}},
+        .wholeList = true,
+        .make =
+            [](const Invocation& invocation, ListOpener&) {
+                return WholeList(
+                    [options = SortOf(invocation)](const TextLines& lines, LineSink& out) {
+                        for (const std::uint32_t i : SortedPositions(lines, options))
+                            out.put(lines[i]);
+                    });
+            },
+        .inPlace = [](const Invocation& invocation,
+                      LineList& list) { SortLinesBy(list, SortOf(invocation)); },
+    });
+    entries.push_back({
+        .name = "scramble",
+        .summary = "put the lines in random order",
+        .options = {{.name = "--seed",
+                     .kind = ValueKind::Number,
+                     .valueName = "N",
+                     .range = kAnyNumber,
+                     .help = "the same seed gives the same order (otherwise from the clock)"}},
+        .wholeList = true,
+        .make =
+            [](const Invocation& invocation, ListOpener&) {
+                return WholeList(
+                    [seed = SeedOf(invocation)](const TextLines& lines, LineSink& out) {
+                        std::vector<std::uint32_t> order(lines.size());
+                        std::iota(order.begin(), order.end(), 0);
+                        ScrambleItems(order, seed);
+                        for (const std::uint32_t i : order) out.put(lines[i]);
+                    });
+            },
+        .inPlace = [](const Invocation& invocation,
+                      LineList& list) { ScrambleLines(list.lines(), SeedOf(invocation)); },
+    });
+    entries.push_back({
+        .name = "count",
+        .summary = "print the number of lines",
+        .result = ResultKind::Number,
+        // Counts as it reads, so a list of any length costs one block of memory.
+        .make = [](const Invocation&, ListOpener&) -> std::unique_ptr<LineStep> {
+            return std::make_unique<CountStep>();
+        },
+    });
+    entries.push_back({
+        .name = "dedupe",
+        .summary = "keep one line of each group of equal lines",
+        .options = {{.name = "--keep",
+                     .kind = ValueKind::Choice,
+                     .choices = {"first", "last"},
+                     .byDefault = "first",
+                     .help = "which copy of each group stays where it stood"},
+                    kMatchCase},
+        .wholeList = true,
+        .make =
+            [](const Invocation& invocation, ListOpener&) {
+                return KeepGrouped(invocation,
+                                   [keep = KeepOf(invocation)](const LineGroups& groups) {
+                                       return DedupedPositions(groups, keep);
+                                   });
+            },
+        .inPlace =
+            [](const Invocation& invocation, LineList& list) {
+                DedupeLines(list, {KeepOf(invocation), invocation.has("--match-case")});
+            },
+    });
+    entries.push_back({
+        .name = "repeated",
+        .summary = "keep only lines that occur more than once",
+        .options = {{.name = "--all", .help = "every copy, not one of each"}, kMatchCase},
+        .wholeList = true,
+        .make =
+            [](const Invocation& invocation, ListOpener&) {
+                return KeepGrouped(invocation,
+                                   [all = invocation.has("--all")](const LineGroups& groups) {
+                                       return RepeatedPositions(groups, all);
+                                   });
+            },
+        .inPlace =
+            [](const Invocation& invocation, LineList& list) {
+                KeepRepeatedLines(list, {invocation.has("--all"), invocation.has("--match-case")});
+            },
+    });
+    entries.push_back({
+        .name = "singles",
+        .summary = "keep only lines that occur exactly once",
+        .options = {kMatchCase},
+        .wholeList = true,
+        .make = [](const Invocation& invocation,
+                   ListOpener&) { return KeepGrouped(invocation, SinglePositions); },
+        .inPlace = [](const Invocation& invocation,
+                      LineList& list) { KeepSingleLines(list, {invocation.has("--match-case")}); },
+    });
+    entries.push_back({
+        .name = "tally",
+        .summary = "count each group of equal lines, most frequent first",
+        .options = {kMatchCase},
+        .wholeList = true,
+        .make =
+            [](const Invocation& invocation, ListOpener&) {
+                return Grouped(invocation, [](const std::vector<std::string_view>& lines,
+                                              const LineGroups& groups, LineSink& out) {
+                    for (const TallyRow& row : TallyRows(groups)) {
+                        out.compose()
+                            .append(std::to_string(row.count))
+                            .append(1, '\t')
+                            .append(lines[row.line]);
+                        out.commit();
+                    }
+                });
+            },
+        .inPlace = [](const Invocation& invocation,
+                      LineList& list) { TallyLines(list, {invocation.has("--match-case")}); },
+    });
+    entries.push_back({
+        .name = "reverse",
+        .summary = "put the lines in reverse order",
+        .wholeList = true,
+        .make =
+            [](const Invocation&, ListOpener&) {
+                return WholeList([](const TextLines& lines, LineSink& out) {
+                    for (std::size_t i = lines.size(); i > 0; --i) out.put(lines[i - 1]);
+                });
+            },
+        .inPlace = [](const Invocation&, LineList& list) { ReverseLines(list); },
+    });
+    entries.push_back({
+        .name = "number",
+        .summary = "put each line's number in front of it",
+        .options = {{.name = "--start",
+                     .kind = ValueKind::Number,
+                     .valueName = "N",
+                     .range = kAnyStart,
+                     .byDefault = "1",
+                     .help = "the first line's number (default 1)"},
+                    {.name = "--width",
+                     .kind = ValueKind::Number,
+                     .valueName = "W",
+                     .range = {0, 100},
+                     .byDefault = "0",
+                     .help = "zero-padded to this many digits (default 0: no padding)"},
+                    {.name = "--separator",
+                     .kind = ValueKind::Text,
+                     .valueName = "T",
+                     .byDefault = ". ",
+                     .help = "between the number and the line (default \". \")"}},
+        .make =
+            [](const Invocation& invocation, ListOpener&) {
+                return EachLine(
+                    [options = NumberingOf(invocation), number = invocation.number("--start")](
+                        std::string_view line, LineSink& out) mutable {
+                        std::string& numbered = out.compose();
+                        AppendLineNumber(numbered, number++, options);
+                        numbered.append(line);
+                        out.commit();
+                    });
+            },
+        .inPlace = [](const Invocation& invocation,
+                      LineList& list) { NumberLines(list, NumberingOf(invocation)); },
+    });
+}
+
+}  // namespace pendara

@@ -1,0 +1,125 @@
+// The commands that read a second list beside the one streaming through them.
+#include "commands/invocation.h"
+#include "compare/compare_lists.h"
+#include "list/line_compare.h"
+#include "list/text_lines.h"
+#include "merge/merge_lists.h"
+
+namespace pendara {
+
+namespace {
+
+// Both lists stream through, a line of each at a time; the shorter side counts as empty lines.
+class MergeStep final : public LineStep {
+public:
+    MergeStep(const Invocation& invocation, std::unique_ptr<LineSource> right)
+        : topBottom_(invocation.has("--top-bottom")),
+          before_(invocation.text("--before")),
+          separator_(invocation.text("--separator")),
+          after_(invocation.text("--after")),
+          right_(std::move(right)) {}
+
+    void line(std::string_view left, LineSink& out) override {
+        if (topBottom_) {
+            begin(out);
+            return out.keep(left);
+        }
+        std::string_view right;
+        moreRight_ = moreRight_ && right_->next(right);
+        AppendSideBySide(out.compose(), left, right, before_, separator_, after_);
+        out.commit();
+    }
+
+    void finish(LineSink& out) override {
+        std::string_view right;
+        if (!topBottom_) {
+            while (moreRight_ && (moreRight_ = right_->next(right))) {
+                AppendSideBySide(out.compose(), {}, right, before_, separator_, after_);
+                out.commit();
+            }
+            return;
+        }
+        begin(out);
+        // An empty text adds no line.
+        if (!separator_.empty()) out.put(separator_);
+        while (right_->next(right)) out.put(right);
+        if (!after_.empty()) out.put(after_);
+    }
+
+private:
+    void begin(LineSink& out) {
+        if (begun_) return;
+        begun_ = true;
+        if (!before_.empty()) out.put(before_);
+    }
+
+    bool topBottom_;
+    std::string before_, separator_, after_;
+    std::unique_ptr<LineSource> right_;
+    bool moreRight_ = true;
+    bool begun_ = false;
+};
+
+// Each list as one text and its line starts: a string per line would cost more than the text.
+class CompareStep final : public WholeListStep {
+public:
+    CompareStep(std::string result, std::string second)
+        : result_(std::move(result)), second_(std::move(second)) {}
+
+protected:
+    void done(std::string text, LineSink& out) override {
+        const TextLines first(std::move(text));
+        const ComparedPositions result =
+            CompareLinePositions(first, second_, LineCollator::forUserLocale());
+        const auto put = [&](const TextLines& lines, const std::vector<std::uint32_t>& positions) {
+            for (const std::uint32_t i : positions) out.put(lines[i]);
+        };
+        if (result_ == "first-only" || result_ == "different") put(first, result.firstOnly);
+        if (result_ == "same") put(first, result.same);
+        if (result_ == "second-only" || result_ == "different") put(second_, result.secondOnly);
+    }
+
+private:
+    std::string result_;
+    TextLines second_;
+};
+
+OptionSpec Text(const char* name, const char* help) {
+    return {.name = name, .kind = ValueKind::Text, .valueName = "T", .help = help};
+}
+
+}  // namespace
+
+void AddTwoListEntries(std::vector<CommandEntry>& entries) {
+    entries.push_back({
+        .name = "merge",
+        .summary = "join two lists line by line, or one after the other with --top-bottom",
+        .options = {{.name = "--top-bottom", .help = "all of the first list, then the second"},
+                    Text("--before", "in front of each line (a line of its own with --top-bottom)"),
+                    Text("--separator", "between the two sides (a line between the lists)"),
+                    Text("--after", "after each line (a line of its own with --top-bottom)")},
+        .arguments = {{"RIGHT", ArgumentKind::List}},
+        .input = {"LEFT", false},
+        .make = [](const Invocation& invocation, ListOpener& lists) -> std::unique_ptr<LineStep> {
+            return std::make_unique<MergeStep>(invocation, lists.open(invocation.argument(0)));
+        },
+    });
+    entries.push_back({
+        .name = "compare",
+        .summary = "compare two lists, ignoring case, and print one of the four results",
+        .options = {{.name = "--result",
+                     .kind = ValueKind::Choice,
+                     .choices = {"first-only", "second-only", "same", "different"},
+                     .help = "the first list's lines alone, the second's, both, or either alone"}},
+        .groups = {{{"--result"}, true}},
+        .arguments = {{"SECOND", ArgumentKind::List}},
+        .input = {"FIRST", false},
+        .wholeList = true,
+        .make = [](const Invocation& invocation, ListOpener& lists) -> std::unique_ptr<LineStep> {
+            return std::make_unique<CompareStep>(invocation.text("--result"),
+                                                 lists.readText(invocation.argument(0)));
+        },
+    });
+}
+
+}  // namespace pendara

@@ -70,8 +70,14 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
             *crlf = true;  // the tool's only option, a flag
             continue;
         }
-        invocation.set(option->name, {words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                                      words.begin() + static_cast<std::ptrdiff_t>(i + count) + 1});
+        std::vector<std::string> values(words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                                        words.begin() + static_cast<std::ptrdiff_t>(i + count) + 1);
+        if (option->repeats && invocation.has(option->name)) {
+            std::vector<std::string> all = invocation.options().at(option->name);
+            all.insert(all.end(), values.begin(), values.end());
+            values = std::move(all);
+        }
+        invocation.set(option->name, std::move(values));
         i += count;
     }
 
@@ -241,6 +247,13 @@ std::string WriteInvocation(const Invocation& invocation) {
     if (!dashed) arguments(true);
     for (const OptionSpec& option : entry.options) {
         if (!invocation.has(option.name)) continue;
+        if (option.repeats) {
+            for (const std::string& value : invocation.options().at(option.name)) {
+                word(option.name);
+                word(value);
+            }
+            continue;
+        }
         word(option.name);
         for (const std::string& value : invocation.options().at(option.name)) word(value);
     }

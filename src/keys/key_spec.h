@@ -17,6 +17,7 @@ struct KeyFlags {
     bool reverse = false;    // r: this key in descending order
 
     bool any() const { return numeric || natural || byLength || matchCase || reverse; }
+    bool operator==(const KeyFlags&) const = default;
 };
 
 // One key: the whole line, a field, or a range of characters.

@@ -78,6 +78,44 @@ BatchPanel::BatchPanel(const PageContext& context, QWidget* parent)
 
 BatchPanel::~BatchPanel() = default;
 
+BatchControls BatchPanel::controls() const {
+    std::optional<LengthOption> length;
+    const std::pair<const QRadioButton*, LengthOption> lengths[] = {
+        {ui_->RLO1, LengthOption::Equal},
+        {ui_->RLO2, LengthOption::Less},
+        {ui_->RLO3, LengthOption::More},
+        {ui_->RLO4, LengthOption::Range}};
+    for (const auto& [radio, option] : lengths) {
+        if (radio->isChecked()) length = option;
+    }
+    return {.addText = Text(ui_->MAdd),
+            .addAtPosition = ui_->AR1->isChecked(),
+            .addPosition = ui_->AAI->value(),
+            .addNextTo = Text(ui_->TxtAddPos),
+            .addBackwards = ui_->CBackA->isChecked(),
+            .removeCount = ui_->MRem->value(),
+            .removeAtPosition = ui_->R1->isChecked(),
+            .removePosition = ui_->RAI->value(),
+            .removeNextTo = Text(ui_->TxtPos),
+            .removeBackwards = ui_->CBackR->isChecked(),
+            .find = Text(ui_->MRep),
+            .with = Text(ui_->RWith),
+            .include = Text(ui_->IncText),
+            .includeAll = ui_->IncMethod->isChecked(),
+            .exclude = Text(ui_->ExcText),
+            .excludeAll = ui_->ExcMethod->isChecked(),
+            .matchCase = ui_->MCase->isChecked(),
+            .ignoreSpace = ui_->IgnSpace->isChecked(),
+            .trimStart = ui_->LeftTrim->isChecked(),
+            .trimEnd = ui_->RightTrim->isChecked(),
+            .length = length,
+            .equal = ui_->RL1->value(),
+            .less = ui_->RL2->value(),
+            .more = ui_->RL3->value(),
+            .rangeLow = ui_->RLB1->value(),
+            .rangeHigh = ui_->RLB2->value()};
+}
+
 void BatchPanel::runEdit(QAbstractButton* button, TransactionForm form,
                          const std::function<void(LineList&)>& edit) {
     // Taking the focus makes a number box that is being edited bring its text into range

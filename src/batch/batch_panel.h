@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "commands/batch_invocations.h"
 #include "list/edit_transaction.h"
 
 class QAbstractButton;
@@ -27,6 +28,9 @@ class BatchPanel : public QWidget {
 public:
     explicit BatchPanel(const PageContext& context, QWidget* parent = nullptr);
     ~BatchPanel() override;
+
+    // What the controls hold now, as the buttons read them.
+    BatchControls controls() const;
 
 public Q_SLOTS:
     void BtnAddClick();

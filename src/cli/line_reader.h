@@ -46,16 +46,6 @@ public:
         return nextAfterRead(line);
     }
 
-    // The next line when its break is in the block already, without reading; otherwise false
-    // and nothing changes. The lines it hands out hold until the next read.
-    bool nextInBlock(std::string_view& line) {
-        if (pos_ >= end_) return false;
-        const char* brk = FindBreak(buffer_.data() + pos_, buffer_.data() + end_);
-        if (brk == buffer_.data() + end_) return false;
-        takeLine(static_cast<std::size_t>(brk - buffer_.data()), line);
-        return true;
-    }
-
     // The next line that holds the place `find(text)` points to in the text not yet handed
     // out, skipping the lines before it unseen; false when `find` gives npos up to the end.
     // For filters that know a line's fate is sealed without a text it must hold.

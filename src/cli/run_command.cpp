@@ -75,19 +75,9 @@ void RunCommand(const CommandLine& commandLine) {
             step->line(line, out);
         }
     } else {
-        // The lines whose breaks are in the block go to the step many at a time; a line that
-        // needs a read goes alone, after the output has gone out.
-        constexpr std::size_t kBatch = 256;
-        GivenLine batch[kBatch];
-        for (;;) {
-            std::size_t count = 0;
-            while (count < kBatch && reader.nextInBlock(line))
-                batch[count++] = {line, reader.rest()};
-            if (count == 0) {
-                if (!reader.next(line)) break;
-                batch[count++] = {line, reader.rest()};
-            }
-            step->lines(batch, count, out);
+        while (reader.next(line)) {
+            out.given(line, reader.rest());
+            step->line(line, out);
         }
     }
     step->finish(out);

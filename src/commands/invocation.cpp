@@ -41,11 +41,10 @@ const OptionSpec* FindOption(const std::vector<OptionSpec>& options, const std::
     return found == options.end() ? nullptr : &*found;
 }
 
-// The checks every invocation passes, in the order their errors take precedence; `input`
-// is null when the words hold no input.
-Invocation Check(const CommandEntry& entry, const std::vector<std::string>& words,
-                 std::string* input, bool* crlf) {
-    Invocation invocation(entry);
+// Takes the options out of `words` into `invocation` and gives the plain arguments. The tool's
+// own options count only for a command line (`crlf` not null).
+std::vector<std::string> TakeOptions(const std::vector<std::string>& words, Invocation& invocation,
+                                     bool* crlf) {
     std::vector<std::string> plain;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -58,8 +57,8 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
             optionsEnded = true;
             continue;
         }
-        const OptionSpec* option = FindOption(entry.options, word);
-        const OptionSpec* tool = input != nullptr ? FindOption(ToolOptions(), word) : nullptr;
+        const OptionSpec* option = FindOption(invocation.entry().options, word);
+        const OptionSpec* tool = crlf != nullptr ? FindOption(ToolOptions(), word) : nullptr;
         if (option == nullptr && tool == nullptr) throw UsageError("unknown option " + word);
         const auto count = static_cast<std::size_t>((option ? option : tool)->valueCount());
         if (i + count >= words.size()) {
@@ -67,7 +66,7 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
                              (count == 1 ? std::string("a value") : "two values"));
         }
         if (tool != nullptr) {
-            *crlf = true;  // the tool's only option, a flag
+            *crlf = true;  // the tool's one option, a flag
             continue;
         }
         std::vector<std::string> values(words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
@@ -80,26 +79,59 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
         invocation.set(option->name, std::move(values));
         i += count;
     }
+    return plain;
+}
+
+void CheckGroups(const Invocation& invocation) {
+    for (const OptionGroup& group : invocation.entry().groups) {
+        const auto given = std::count_if(group.names.begin(), group.names.end(),
+                                         [&](const std::string& n) { return invocation.has(n); });
+        if (group.required && given != 1) {
+            if (group.names.size() == 1) throw UsageError(group.names[0] + " is required");
+            throw UsageError("give exactly one of " + Joined(group.names, ", "));
+        }
+        if (given > 1 && group.names.size() == 2) {
+            throw UsageError("use either " + group.names[0] + " or " + group.names[1] +
+                             ", not both");
+        }
+        if (given > 1) throw UsageError("use only one of " + Joined(group.names, ", "));
+    }
+}
+
+void CheckValues(const Invocation& invocation) {
+    for (const OptionSpec& option : invocation.entry().options) {
+        if (!invocation.has(option.name)) continue;
+        for (const std::string& value : invocation.options().at(option.name)) {
+            if (const std::string why = option.badValue(value); !why.empty()) throw UsageError(why);
+        }
+    }
+}
+
+// Every check of an invocation, in the order their errors take precedence; `input` and `crlf`
+// are null when the words are no command line and so hold no input.
+Invocation Check(const CommandEntry& entry, const std::vector<std::string>& words,
+                 std::string* input, bool* crlf) {
+    Invocation invocation(entry);
+    const std::vector<std::string> plain = TakeOptions(words, invocation, crlf);
 
     // The plain arguments fill, in order, the rule's texts, the input, and the lists it reads.
+    std::vector<std::string> values(entry.arguments.size());
+    std::string listInput;
     std::vector<std::string*> slots;
     std::size_t required = 0;
-    std::string listInput;
     const auto slot = [&](std::string* into, bool optional) {
         slots.push_back(into);
         if (!optional) ++required;
     };
-    std::vector<std::string> values(entry.arguments.size());
-    for (std::size_t i = 0; i < entry.arguments.size(); ++i) {
-        if (entry.arguments[i].kind == ArgumentKind::Text)
-            slot(&values[i], entry.arguments[i].optional);
-    }
+    const auto argumentSlots = [&](ArgumentKind kind) {
+        for (std::size_t i = 0; i < entry.arguments.size(); ++i) {
+            if (entry.arguments[i].kind == kind) slot(&values[i], entry.arguments[i].optional);
+        }
+    };
+    argumentSlots(ArgumentKind::Text);
     const bool readsInput = input != nullptr && !entry.input.name.empty();
     if (readsInput) slot(&listInput, entry.input.optional);
-    for (std::size_t i = 0; i < entry.arguments.size(); ++i) {
-        if (entry.arguments[i].kind == ArgumentKind::List)
-            slot(&values[i], entry.arguments[i].optional);
-    }
+    argumentSlots(ArgumentKind::List);
     if (plain.size() < required) throw UsageError("missing argument");
     if (plain.size() > slots.size()) throw UsageError("unexpected argument '" + plain.back() + "'");
     for (std::size_t i = 0; i < plain.size(); ++i) *slots[i] = plain[i];
@@ -109,26 +141,8 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
         throw UsageError("a file name is empty");
     }
 
-    for (const OptionGroup& group : entry.groups) {
-        const auto given = std::count_if(group.names.begin(), group.names.end(),
-                                         [&](const std::string& n) { return invocation.has(n); });
-        if (group.required && given != 1 && group.names.size() == 1) {
-            throw UsageError(group.names[0] + " is required");
-        }
-        if (group.required && given != 1) {
-            throw UsageError("give exactly one of " + Joined(group.names, ", "));
-        }
-        if (given > 1) {
-            throw UsageError("use either " + group.names[0] + " or " + group.names[1] +
-                             ", not both");
-        }
-    }
-    for (const OptionSpec& option : entry.options) {
-        if (!invocation.has(option.name)) continue;
-        for (const std::string& value : invocation.options().at(option.name)) {
-            if (const std::string why = option.badValue(value); !why.empty()) throw UsageError(why);
-        }
-    }
+    CheckGroups(invocation);
+    CheckValues(invocation);
 
     // The lists named: never empty, and standard input feeds one of them at most.
     bool standardInput = inputGiven && listInput == "-";
@@ -143,10 +157,11 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
         standardInput = standardInput || values[i] == "-";
     }
 
-    const std::size_t filled = std::min(plain.size(), slots.size());
+    // The arguments given, in the entry's order.
     for (std::size_t i = 0; i < entry.arguments.size(); ++i) {
-        const auto at = std::find(slots.begin(), slots.end(), &values[i]);
-        if (static_cast<std::size_t>(at - slots.begin()) < filled) invocation.add(values[i]);
+        const auto at = static_cast<std::size_t>(std::find(slots.begin(), slots.end(), &values[i]) -
+                                                 slots.begin());
+        if (at < plain.size()) invocation.add(values[i]);
     }
     if (input != nullptr) *input = listInput == "-" ? std::string() : listInput;
     return invocation;
@@ -237,14 +252,14 @@ std::string WriteInvocation(const Invocation& invocation) {
                     [](const std::string& a) { return a.size() > 1 && a[0] == '-'; });
     std::string out = QuoteWord(entry.name);
     const auto word = [&](std::string_view w) { out.append(1, ' ').append(QuoteWord(w)); };
-    const auto arguments = [&](bool texts) {
+    // Texts before the options and lists after them, as the usage shows; all after "--" when
+    // they follow it.
+    const auto arguments = [&](ArgumentKind kind) {
         for (std::size_t i = 0; i < invocation.arguments().size(); ++i) {
-            const bool text =
-                i < entry.arguments.size() && entry.arguments[i].kind == ArgumentKind::Text;
-            if (text == texts || dashed) word(invocation.arguments()[i]);
+            if (dashed || entry.arguments.at(i).kind == kind) word(invocation.arguments()[i]);
         }
     };
-    if (!dashed) arguments(true);
+    if (!dashed) arguments(ArgumentKind::Text);
     for (const OptionSpec& option : entry.options) {
         if (!invocation.has(option.name)) continue;
         if (option.repeats) {
@@ -258,11 +273,7 @@ std::string WriteInvocation(const Invocation& invocation) {
         for (const std::string& value : invocation.options().at(option.name)) word(value);
     }
     if (dashed) out += " --";
-    if (dashed) {
-        arguments(true);
-    } else {
-        arguments(false);
-    }
+    arguments(ArgumentKind::List);
     return out;
 }
 

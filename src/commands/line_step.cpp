@@ -38,13 +38,6 @@ void LinesSink::deliver(std::string_view text) {
     }
 }
 
-void LineStep::lines(const GivenLine* lines, std::size_t count, LineSink& out) {
-    for (const GivenLine* given = lines; given != lines + count; ++given) {
-        out.given(given->line, given->next);
-        line(given->line, out);
-    }
-}
-
 void LineStep::wholeText(std::string text, LineSink& out) {
     LineCursor cursor(text);
     for (std::string_view line; cursor.next(line);) this->line(line, out);

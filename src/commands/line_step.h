@@ -77,13 +77,6 @@ private:
     const char* givenNext_ = nullptr;
 };
 
-// A line of the input and where the input after its line break starts (null when the line
-// does not lie in the input's own text).
-struct GivenLine {
-    std::string_view line;
-    const char* next;
-};
-
 // One command's rule over a list that streams through it: line() for each line in order, then
 // finish(). A rule that treats each line on its own puts its result as it goes; one that needs
 // the whole list collects it and puts everything in finish().
@@ -92,8 +85,6 @@ public:
     virtual ~LineStep() = default;
 
     virtual void line(std::string_view line, LineSink& out) = 0;
-    // Many lines at once, for a reader that has them in its block: one call for all of them.
-    virtual void lines(const GivenLine* lines, std::size_t count, LineSink& out);
     virtual void finish(LineSink&) {}
 
     // The whole list at once, as one text by the list-file rule (breaks CR LF, lone CR or lone
@@ -158,12 +149,6 @@ class EachLineStep final : public LineStep {
 public:
     explicit EachLineStep(Edit edit) : edit_(std::move(edit)) {}
     void line(std::string_view line, LineSink& out) override { edit_(line, out); }
-    void lines(const GivenLine* lines, std::size_t count, LineSink& out) override {
-        for (const GivenLine* given = lines; given != lines + count; ++given) {
-            out.given(given->line, given->next);
-            edit_(given->line, out);
-        }
-    }
 
 private:
     Edit edit_;

@@ -96,7 +96,6 @@ NumberOptions NumberingOf(const Invocation& invocation) {
 class CountStep final : public LineStep {
 public:
     void line(std::string_view, LineSink&) override { ++count_; }
-    void lines(const GivenLine*, std::size_t count, LineSink&) override { count_ += count; }
     void finish(LineSink& out) override { out.put(std::to_string(count_)); }
 
 private:

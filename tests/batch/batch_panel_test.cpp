@@ -7,10 +7,12 @@
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <functional>
 
 #include "app/window_fixture.h"
 #include "batch/batch_panel.h"
 #include "batch/number_box.h"
+#include "commands/apply.h"
 #include "list/main_list.h"
 #include "sanitizer.h"
 
@@ -291,6 +293,111 @@ private Q_SLOTS:
             p.type("IncText", QStringLiteral("z"));
             QTest::keyClick(p.get(c.box), Qt::Key_Return);
             QCOMPARE(p.text(), std::string(c.result));
+        }
+    }
+
+    void everyButtonGivesWhatItsInvocationGives() {
+        // Each press and the invocation its controls map to, on the same list.
+        using Set = std::function<void(Panel&)>;
+        const std::tuple<const char*, BatchButton, Set> presses[] = {
+            {"BtnAdd", BatchButton::Add, [](Panel& p) { p.type("MAdd", QStringLiteral("#")); }},
+            {"BtnAdd", BatchButton::Add,
+             [](Panel& p) {
+                 p.type("MAdd", QStringLiteral("-x 'y"));
+                 p.number("AAI", QStringLiteral("3"));
+                 p.tick("CBackA");
+             }},
+            {"BtnAdd", BatchButton::Add,
+             [](Panel& p) {
+                 p.type("MAdd", QStringLiteral("\u00E4"));
+                 p.tick("AR2");
+                 p.type("TxtAddPos", QStringLiteral("="));
+             }},
+            {"BtnRemove", BatchButton::Remove, [](Panel&) {}},
+            {"BtnRemove", BatchButton::Remove,
+             [](Panel& p) {
+                 p.number("MRem", QStringLiteral("2"));
+                 p.number("RAI", QStringLiteral("2"));
+                 p.tick("CBackR");
+             }},
+            {"BtnRemove", BatchButton::Remove,
+             [](Panel& p) {
+                 p.number("MRem", QStringLiteral("3"));
+                 p.tick("R2");
+                 p.type("TxtPos", QStringLiteral("="));
+             }},
+            {"BtnRep", BatchButton::Replace,
+             [](Panel& p) {
+                 p.type("MRep", QStringLiteral("a"));
+                 p.type("RWith", QStringLiteral("\"q\\"));
+             }},
+            {"BtnRep", BatchButton::Replace, [](Panel& p) { p.type("MRep", QStringLiteral("=")); }},
+            {"BtnFilter", BatchButton::Filter,
+             [](Panel& p) { p.type("IncText", QStringLiteral("abc key")); }},
+            {"BtnFilter", BatchButton::Filter,
+             [](Panel& p) {
+                 p.type("IncText", QStringLiteral("abc key"));
+                 p.tick("IncMethod", false);
+                 p.type("ExcText", QStringLiteral("x DEF"));
+                 p.tick("ExcMethod");
+             }},
+            {"BtnFilter", BatchButton::Filter,
+             [](Panel& p) {
+                 p.type("ExcText", QStringLiteral("value x"));
+                 p.tick("MCase");
+             }},
+            {"RemELine", BatchButton::RemoveEmpty, [](Panel&) {}},
+            {"RemELine", BatchButton::RemoveEmpty, [](Panel& p) { p.tick("IgnSpace"); }},
+            {"btnTrim", BatchButton::Trim, [](Panel&) {}},
+            {"btnTrim", BatchButton::Trim, [](Panel& p) { p.tick("LeftTrim", false); }},
+            {"btnTrim", BatchButton::Trim, [](Panel& p) { p.tick("RightTrim", false); }},
+            {"btnTrim", BatchButton::Trim,
+             [](Panel& p) {
+                 p.tick("LeftTrim", false);
+                 p.tick("RightTrim", false);
+             }},
+            {"Button14", BatchButton::RemoveLength,
+             [](Panel& p) {
+                 p.tick("RLO1");
+                 p.number("RL1", QStringLiteral("0"));
+             }},
+            {"Button14", BatchButton::RemoveLength,
+             [](Panel& p) {
+                 p.tick("RLO2");
+                 p.number("RL2", QStringLiteral("4"));
+             }},
+            {"Button14", BatchButton::RemoveLength,
+             [](Panel& p) {
+                 p.tick("RLO3");
+                 p.number("RL3", QStringLiteral("5"));
+             }},
+            {"Button14", BatchButton::RemoveLength,
+             [](Panel& p) {
+                 p.number("RLB1", QStringLiteral("9"));
+                 p.number("RLB2", QStringLiteral("1"));
+             }},
+        };
+        const std::string start = "  abc=def \r\n\r\nkey=Value\r\n \t \r\nx\r\nabcdef\r\n";
+        int index = 0;
+        for (const auto& [button, which, set] : presses) {
+            CaseTrace trace(QString::fromLatin1(button) + QString::number(index++));
+            Panel p(start);
+            set(p);
+            const std::optional<Invocation> invocation =
+                BatchInvocation(p.window.findChild<BatchPanel*>()->controls(), which);
+            p.press(button);
+            const std::vector<std::string> pressed = SplitLines(p.text());
+            if (!invocation) {
+                QCOMPARE(pressed, SplitLines(start));
+                continue;
+            }
+            // What a recipe or the history would hold reads back as the same invocation.
+            const std::string written = WriteInvocation(*invocation);
+            QCOMPARE(ReadInvocation(written), *invocation);
+            LineList applied;
+            applied.setText(start);
+            ApplyInvocation(*invocation, applied);
+            QCOMPARE(applied.lines(), pressed);
         }
     }
 

@@ -1,0 +1,178 @@
+#include "commands/invocation.h"
+
+#include <gtest/gtest.h>
+
+namespace pendara {
+namespace {
+
+const std::vector<std::string> kTexts = {"plain",
+                                         "two words",
+                                         "it's",
+                                         "say \"hi\"",
+                                         "back\\slash \\\"",
+                                         "#hash",
+                                         "",
+                                         "gr\xC3\xBCn \xE2\x9C\x93",
+                                         "-dash",
+                                         "tab\there",
+                                         "a'b\"c\\d #e"};
+
+// Values that `option` takes, the awkward ones among them.
+std::vector<std::vector<std::string>> ValuesOf(const OptionSpec& option) {
+    const std::string low = std::to_string(option.range.minimum);
+    const std::string high = std::to_string(option.range.maximum);
+    switch (option.kind) {
+        case ValueKind::Flag:
+            return {{}};
+        case ValueKind::Number:
+            return {{low}, {high}};
+        case ValueKind::NumberPair:
+            return {{low, high}, {high, low}};
+        case ValueKind::Choice: {
+            std::vector<std::vector<std::string>> values;
+            for (const std::string& choice : option.choices) values.push_back({choice});
+            return values;
+        }
+        case ValueKind::Text:
+            break;
+    }
+    std::vector<std::vector<std::string>> values;
+    for (const std::string& text : kTexts) {
+        // An option that checks its texts takes only some; the one below takes both kinds.
+        if (option.badValue(text).empty()) values.push_back({text});
+    }
+    if (option.check != nullptr) values.push_back({"-1:nr"});
+    if (option.repeats) values.push_back({"2", "-1:nr"});
+    return values;
+}
+
+TEST(InvocationText, EveryOptionOfEveryCommandReadsBackAsWritten) {
+    std::size_t next = 0;
+    for (const CommandEntry& entry : Catalogue()) {
+        for (const OptionSpec& option : entry.options) {
+            for (const std::vector<std::string>& values : ValuesOf(option)) {
+                Invocation invocation(entry);
+                for (const ArgumentSpec& argument : entry.arguments) {
+                    // A list is named by a file, never by an empty name.
+                    invocation.add(argument.kind == ArgumentKind::List
+                                       ? "my list's \"copy\" \xC3\xA9.txt"
+                                       : kTexts[next++ % kTexts.size()]);
+                }
+                invocation.set(option.name, values);
+                const std::string line = WriteInvocation(invocation);
+                EXPECT_EQ(line.find('\n'), std::string::npos) << line;
+                try {
+                    EXPECT_EQ(ReadInvocation(line), invocation) << line;
+                } catch (const UsageError& error) {
+                    ADD_FAILURE() << line << ": " << error.what();
+                }
+            }
+        }
+    }
+}
+
+TEST(InvocationText, WritesThePlainestQuotingThatReadsBack) {
+    EXPECT_EQ(QuoteWord("plain"), "plain");
+    EXPECT_EQ(QuoteWord("gr\xC3\xBCn"), "gr\xC3\xBCn");
+    EXPECT_EQ(QuoteWord(""), "''");
+    EXPECT_EQ(QuoteWord("two words"), "'two words'");
+    EXPECT_EQ(QuoteWord("say \"hi\""), "'say \"hi\"'");
+    EXPECT_EQ(QuoteWord("it's"), "\"it's\"");
+    EXPECT_EQ(QuoteWord("a'b\"c\\d"), "\"a'b\\\"c\\\\d\"");
+    EXPECT_EQ(QuoteWord("#"), "'#'");
+    EXPECT_EQ(QuoteWord("a#b"), "a#b");
+
+    const CommandEntry& add = *FindCommand("add");
+    EXPECT_EQ(WriteInvocation(Invocation(add).add("#").set("--at", {"3"})), "add '#' --at 3");
+    // An argument that looks like an option comes after "--".
+    EXPECT_EQ(WriteInvocation(Invocation(add).add("-x").set("--backwards")),
+              "add --backwards -- -x");
+    EXPECT_EQ(WriteInvocation(Invocation(*FindCommand("sort")).set("--reverse")), "sort --reverse");
+}
+
+TEST(InvocationText, SplitsWordsByBlanksQuotesAndBackslashes) {
+    EXPECT_EQ(SplitWords("  add\ta\\ b 'c d'\"e\" \"x\\\"y\\\\z\\q\" '' #  "),
+              (std::vector<std::string>{"add", "a b", "c de", "x\"y\\z\\q", "", "#"}));
+    EXPECT_EQ(SplitWords("'a\\b' \\'"), (std::vector<std::string>{"a\\b", "'"}));
+    EXPECT_TRUE(SplitWords(" \t ").empty());
+    for (const char* broken : {"add 'x", "add \"x\\\"", "add x\\"}) {
+        EXPECT_THROW(SplitWords(broken), UsageError) << broken;
+    }
+}
+
+// What is wrong with `words` as a recipe line, and as the same command line.
+std::pair<std::string, std::string> Failures(const std::vector<std::string>& words) {
+    std::pair<std::string, std::string> failures;
+    try {
+        ParseInvocation(words);
+    } catch (const UsageError& error) {
+        failures.first = error.what();
+    }
+    try {
+        const CommandEntry* entry = FindCommand(words.at(0));
+        if (entry == nullptr) throw UsageError("unknown command '" + words[0] + "'");
+        ParseCommandLine(*entry, std::vector<std::string>(words.begin() + 1, words.end()));
+    } catch (const UsageError& error) {
+        failures.second = error.what();
+    }
+    return failures;
+}
+
+TEST(InvocationText, ReadingFailsAsTheCommandLineDoes) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"add"}, "missing argument"},
+        {{"frob"}, "unknown command 'frob'"},
+        {{"sort", "--nope"}, "unknown option --nope"},
+        {{"number", "--width"}, "option --width needs a value"},
+        {{"remove-length", "--range", "1"}, "option --range needs two values"},
+        {{"add", "x", "--at", "0"}, "--at must be from 1 to 10000000"},
+        {{"add", "x", "--at", "1.5"}, "--at takes a whole number, not '1.5'"},
+        {{"add", "x", "--at", "1", "--next-to", "y"}, "use either --at or --next-to, not both"},
+        {{"remove-length"}, "give exactly one of --equal, --less, --more, --range"},
+        {{"remove-length", "--range", "0", "10000001"}, "--range must be from 0 to 10000000"},
+        {{"dedupe", "--keep", "middle"}, "--keep takes first or last, not 'middle'"},
+        {{"scramble", "--seed", "99999999999"}, "--seed must be from -2147483648 to 2147483647"},
+    };
+    for (const auto& [words, message] : cases) {
+        const auto [recipe, commandLine] = Failures(words);
+        EXPECT_EQ(recipe, message) << words[0];
+        EXPECT_EQ(commandLine, message) << words[0];
+    }
+    // A recipe's merge and compare name only the second list.
+    EXPECT_EQ(Failures({"compare", "b"}).first, "--result is required");
+    EXPECT_EQ(Failures({"merge", ""}).first, "a file name is empty");
+    EXPECT_EQ(Failures({"merge", "a", "b"}).first, "unexpected argument 'b'");
+    EXPECT_EQ(Failures({"sort", "--crlf"}).first, "unknown option --crlf");
+    EXPECT_THROW(ReadInvocation(""), UsageError);
+}
+
+TEST(InvocationText, CommandLineInputIsApartFromTheInvocation) {
+    const CommandLine line =
+        ParseCommandLine(*FindCommand("replace"), {"a", "--crlf", "b", "list.txt"});
+    EXPECT_EQ(line.invocation.arguments(), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(line.input, "list.txt");
+    EXPECT_TRUE(line.crlf);
+    const CommandLine merge = ParseCommandLine(*FindCommand("merge"), {"-", "right.txt"});
+    EXPECT_EQ(merge.input, "");
+    EXPECT_EQ(merge.invocation.arguments(), std::vector<std::string>{"right.txt"});
+    EXPECT_EQ(WriteInvocation(merge.invocation), "merge right.txt");
+}
+
+TEST(InvocationText, ShortFormsReadAsTheirLongNames) {
+    const CommandEntry entry{.name = "demo",
+                             .options = {{.name = "--reverse", .shortName = 'r', .help = "r"},
+                                         {.name = "--key",
+                                          .shortName = 'k',
+                                          .kind = ValueKind::Text,
+                                          .valueName = "K",
+                                          .help = "k"}}};
+    const CommandLine line = ParseCommandLine(entry, {"-k", "2", "-r", "list.txt"});
+    EXPECT_TRUE(line.invocation.has("--reverse"));
+    EXPECT_EQ(line.invocation.text("--key"), "2");
+    EXPECT_EQ(line.input, "list.txt");
+    EXPECT_EQ(WriteInvocation(line.invocation), "demo --reverse --key 2");
+    EXPECT_THROW(ParseCommandLine(entry, {"-x"}), UsageError);
+}
+
+}  // namespace
+}  // namespace pendara

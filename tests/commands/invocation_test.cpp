@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace pendara {
 namespace {
 
@@ -59,6 +61,16 @@ TEST(InvocationText, EveryOptionOfEveryCommandReadsBackAsWritten) {
                                        : kTexts[next++ % kTexts.size()]);
                 }
                 invocation.set(option.name, values);
+                // A required option takes a value of its own beside the one tried.
+                for (const OptionGroup& group : entry.groups) {
+                    const bool given =
+                        std::any_of(group.names.begin(), group.names.end(),
+                                    [&](const auto& n) { return invocation.has(n); });
+                    if (group.required && !given) {
+                        const OptionSpec& needed = *entry.option(group.names[0]);
+                        invocation.set(needed.name, ValuesOf(needed)[0]);
+                    }
+                }
                 const std::string line = WriteInvocation(invocation);
                 EXPECT_EQ(line.find('\n'), std::string::npos) << line;
                 try {

@@ -31,6 +31,18 @@ awk 'BEGIN {
   }
 }' > "$list"
 awk '{ print (NR % 3 == 0 ? toupper($0) : $0) }' "$list" > "$dir/second.txt"
+# Lists for the keys: fields by ';' with a signed decimal third, plain numbers, and comma-separated
+# records whose first field repeats in other spellings.
+awk 'BEGIN {
+  srand(3); n = split("red Green blue apple CAR house key value list word Mail item stock north", w, " ")
+  for (i = 0; i < 1000000; i++) {
+    a = w[int(rand() * n) + 1]; b = w[int(rand() * n) + 1]; c = w[int(rand() * n) + 1]
+    printf "%s %s;%s-%d;%d.%02d;%s\n", a, b, c, int(rand() * 100000), int(rand() * 100000) - 50000,
+           int(rand() * 100), w[int(rand() * n) + 1]
+    printf "%d.%d\n", int(rand() * 2000000) - 1000000, int(rand() * 1000) > "'"$dir/numbers.txt"'"
+    printf "%s%d,%s,%d\n", (i % 3 ? a : toupper(a)), int(rand() * 50000), b, i > "'"$dir/records.txt"'"
+  }
+}' > "$dir/fields.txt"
 # A thousand keywords, a few of which occur in the list.
 awk 'BEGIN { srand(2); for (i = 0; i < 997; i++) printf "k%dz%d ", i, int(rand() * 1e6);
              printf "apple north CAR" }' > "$dir/words.txt"
@@ -65,6 +77,11 @@ elif mkdir -p "$dir/locales" && localedef -i en_US -f UTF-8 "$dir/locales/en_US.
   en_us="env LOCPATH='$dir/locales' LC_ALL=en_US.UTF-8"
 fi
 [ -n "$en_us" ] && row sort-en_US "sort '$list'" "sort '$list'" "$en_us"
+row sort-key-n "sort -t ';' -k 3:n '$dir/fields.txt'" "sort -t ';' -k3,3n '$dir/fields.txt'"
+row sort-n "sort -n '$dir/numbers.txt'" "sort -n '$dir/numbers.txt'"
+row sort-key "sort -k 2 '$list'" "sort -k2,2 -f '$list'"
+[ -n "$en_us" ] && row sort-key-en_US "sort -k 2 '$list'" "sort -k2,2 '$list'" "$en_us"
+row dedupe-key "dedupe -k 1 -t , '$dir/records.txt'" "awk -F, '!seen[tolower(\$1)]++' '$dir/records.txt'"
 row compare "compare --result different '$list' '$dir/second.txt'" \
   "sort -f '$list' > '$dir/a' && sort -f '$dir/second.txt' > '$dir/b' && comm --nocheck-order -3 '$dir/a' '$dir/b'"
 # The pattern and shaping commands, each beside the tool a shell user would reach for; mixed

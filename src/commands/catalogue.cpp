@@ -26,6 +26,7 @@ int OptionSpec::valueCount() const {
 }
 
 std::string OptionSpec::badValue(const std::string& value) const {
+    if (check != nullptr) return check(value);
     if (kind == ValueKind::Number || kind == ValueKind::NumberPair) {
         try {
             ParseDecimal(value, range, name);

@@ -45,7 +45,9 @@ struct OptionSpec {
     std::vector<std::string> choices{};
     std::string byDefault{};  // the value when the option is absent; "" for none
     std::string help{};       // one line
-    bool repeats = false;     // may come more than once, each value kept in order
+    bool repeats = false;     // each time it is given adds a value ("-k 2 -k 1")
+    // Why a Text value is not one the option takes, or "".
+    std::string (*check)(const std::string& value) = nullptr;
 
     int valueCount() const;
     // "--at N", "--keep first|last"

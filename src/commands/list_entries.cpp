@@ -2,6 +2,9 @@
 #include <numeric>
 
 #include "commands/invocation.h"
+#include "commands/key_options.h"
+#include "keys/key_list_rules.h"
+#include "keys/line_keys.h"
 #include "list/line_groups.h"
 #include "list/line_list.h"
 #include "list/line_order.h"
@@ -35,11 +38,10 @@ constexpr ValueRange kAnyNumber{INT32_MIN, INT32_MAX};
 // As the Number Lines box: up to 18 digits, so that counting on never overflows.
 constexpr ValueRange kAnyStart{-999999999999999999, 999999999999999999};
 
-const OptionSpec kMatchCase{.name = "--match-case",
-                            .help = "lines are equal only byte for byte, not by the locale"};
-
-SortOptions SortOf(const Invocation& invocation) {
-    return {invocation.has("--reverse"), invocation.has("--natural"), invocation.has("--length")};
+// The options of a command that compares lines: its own, then those of the keys.
+std::vector<OptionSpec> WithKeys(std::vector<OptionSpec> own) {
+    for (OptionSpec& option : KeyOptionSpecs()) own.push_back(std::move(option));
+    return own;
 }
 
 std::uint64_t SeedOf(const Invocation& invocation) {
@@ -52,25 +54,25 @@ std::uint64_t SeedOf(const Invocation& invocation) {
 template <typename Done>
 class GroupedStep final : public WholeListStep {
 public:
-    GroupedStep(bool matchCase, Done done) : matchCase_(matchCase), done_(std::move(done)) {}
+    GroupedStep(KeyOptions keys, Done done) : keys_(std::move(keys)), done_(std::move(done)) {}
 
 protected:
     void done(std::string text, LineSink& out) override {
         std::vector<std::string_view> lines;
         LineCursor cursor(text);
         for (std::string_view line; cursor.next(line);) lines.push_back(line);
-        const LineGroups groups(lines, matchCase_, LineCollator::forUserLocale());
+        const LineGroups groups = GroupLines(lines, keys_, LineCollator::forUserLocale());
         done_(lines, groups, out);
     }
 
 private:
-    bool matchCase_;
+    KeyOptions keys_;
     Done done_;
 };
 
 template <typename Done>
 std::unique_ptr<LineStep> Grouped(const Invocation& invocation, Done done) {
-    return std::make_unique<GroupedStep<Done>>(invocation.has("--match-case"), std::move(done));
+    return std::make_unique<GroupedStep<Done>>(KeyOptionsOf(invocation), std::move(done));
 }
 
 // The step that keeps the lines at the positions `pick(groups)` gives.
@@ -106,20 +108,33 @@ void AddListEntries(std::vector<CommandEntry>& entries) {
     entries.push_back({
         .name = "sort",
         .summary = "sort the lines, ignoring case, by the user's locale",
-        .options = {{.name = "--reverse", .help = "from the last line to the first"},
-                    {.name = "--natural", .help = "runs of digits compare by their value"},
-                    {.name = "--length", .help = "by number of characters first"}},
+        .options = WithKeys(
+            {{.name = "--reverse", .shortName = 'r', .help = "from the last line to the first"},
+             {.name = "--natural", .help = "runs of digits compare by their value"},
+             {.name = "--length", .help = "by number of characters first"},
+             {.name = "--unique",
+              .shortName = 'u',
+              .help = "only the first line of each group of equal keys"}}),
         .wholeList = true,
         .make =
             [](const Invocation& invocation, ListOpener&) {
                 return WholeList(
-                    [options = SortOf(invocation)](const TextLines& lines, LineSink& out) {
-                        for (const std::uint32_t i : SortedPositions(lines, options))
-                            out.put(lines[i]);
+                    [keys = KeyOptionsOf(invocation), unique = invocation.has("--unique")](
+                        const TextLines& lines, LineSink& out) {
+                        const std::vector<std::uint32_t> order =
+                            SortOrder(lines, keys, unique, LineCollator::forUserLocale());
+                        // The lines are read out of order: each is asked for some lines ahead.
+                        constexpr std::size_t kAhead = 16;
+                        for (std::size_t k = 0; k < order.size(); ++k) {
+                            if (k + kAhead < order.size()) lines.prefetch(order[k + kAhead]);
+                            out.put(lines[order[k]]);
+                        }
                     });
             },
-        .inPlace = [](const Invocation& invocation,
-                      LineList& list) { SortLinesBy(list, SortOf(invocation)); },
+        .inPlace =
+            [](const Invocation& invocation, LineList& list) {
+                SortLinesByKeys(list, KeyOptionsOf(invocation), invocation.has("--unique"));
+            },
     });
     entries.push_back({
         .name = "scramble",
@@ -155,12 +170,11 @@ void AddListEntries(std::vector<CommandEntry>& entries) {
     entries.push_back({
         .name = "dedupe",
         .summary = "keep one line of each group of equal lines",
-        .options = {{.name = "--keep",
-                     .kind = ValueKind::Choice,
-                     .choices = {"first", "last"},
-                     .byDefault = "first",
-                     .help = "which copy of each group stays where it stood"},
-                    kMatchCase},
+        .options = WithKeys({{.name = "--keep",
+                              .kind = ValueKind::Choice,
+                              .choices = {"first", "last"},
+                              .byDefault = "first",
+                              .help = "which copy of each group stays where it stood"}}),
         .wholeList = true,
         .make =
             [](const Invocation& invocation, ListOpener&) {
@@ -171,13 +185,13 @@ void AddListEntries(std::vector<CommandEntry>& entries) {
             },
         .inPlace =
             [](const Invocation& invocation, LineList& list) {
-                DedupeLines(list, {KeepOf(invocation), invocation.has("--match-case")});
+                DedupeLinesByKeys(list, KeyOptionsOf(invocation), KeepOf(invocation));
             },
     });
     entries.push_back({
         .name = "repeated",
         .summary = "keep only lines that occur more than once",
-        .options = {{.name = "--all", .help = "every copy, not one of each"}, kMatchCase},
+        .options = WithKeys({{.name = "--all", .help = "every copy, not one of each"}}),
         .wholeList = true,
         .make =
             [](const Invocation& invocation, ListOpener&) {
@@ -188,23 +202,23 @@ void AddListEntries(std::vector<CommandEntry>& entries) {
             },
         .inPlace =
             [](const Invocation& invocation, LineList& list) {
-                KeepRepeatedLines(list, {invocation.has("--all"), invocation.has("--match-case")});
+                KeepRepeatedLinesByKeys(list, KeyOptionsOf(invocation), invocation.has("--all"));
             },
     });
     entries.push_back({
         .name = "singles",
         .summary = "keep only lines that occur exactly once",
-        .options = {kMatchCase},
+        .options = WithKeys({}),
         .wholeList = true,
         .make = [](const Invocation& invocation,
                    ListOpener&) { return KeepGrouped(invocation, SinglePositions); },
         .inPlace = [](const Invocation& invocation,
-                      LineList& list) { KeepSingleLines(list, {invocation.has("--match-case")}); },
+                      LineList& list) { KeepSingleLinesByKeys(list, KeyOptionsOf(invocation)); },
     });
     entries.push_back({
         .name = "tally",
         .summary = "count each group of equal lines, most frequent first",
-        .options = {kMatchCase},
+        .options = WithKeys({}),
         .wholeList = true,
         .make =
             [](const Invocation& invocation, ListOpener&) {
@@ -220,7 +234,7 @@ void AddListEntries(std::vector<CommandEntry>& entries) {
                 });
             },
         .inPlace = [](const Invocation& invocation,
-                      LineList& list) { TallyLines(list, {invocation.has("--match-case")}); },
+                      LineList& list) { TallyLinesByKeys(list, KeyOptionsOf(invocation)); },
     });
     entries.push_back({
         .name = "reverse",

@@ -1,6 +1,8 @@
 // The commands that read a second list beside the one streaming through them.
 #include "commands/invocation.h"
+#include "commands/key_options.h"
 #include "compare/compare_lists.h"
+#include "keys/line_keys.h"
 #include "list/line_compare.h"
 #include "list/text_lines.h"
 #include "merge/merge_lists.h"
@@ -63,14 +65,14 @@ private:
 // Each list as one text and its line starts: a string per line would cost more than the text.
 class CompareStep final : public WholeListStep {
 public:
-    CompareStep(std::string result, std::string second)
-        : result_(std::move(result)), second_(std::move(second)) {}
+    CompareStep(std::string result, KeyOptions keys, std::string second)
+        : result_(std::move(result)), keys_(std::move(keys)), second_(std::move(second)) {}
 
 protected:
     void done(std::string text, LineSink& out) override {
         const TextLines first(std::move(text));
         const ComparedPositions result =
-            CompareLinePositions(first, second_, LineCollator::forUserLocale());
+            CompareLines(first, second_, keys_, LineCollator::forUserLocale());
         const auto put = [&](const TextLines& lines, const std::vector<std::uint32_t>& positions) {
             for (const std::uint32_t i : positions) out.put(lines[i]);
         };
@@ -81,6 +83,7 @@ protected:
 
 private:
     std::string result_;
+    KeyOptions keys_;
     TextLines second_;
 };
 
@@ -107,16 +110,23 @@ void AddTwoListEntries(std::vector<CommandEntry>& entries) {
     entries.push_back({
         .name = "compare",
         .summary = "compare two lists, ignoring case, and print one of the four results",
-        .options = {{.name = "--result",
+        .options =
+            [] {
+                std::vector<OptionSpec> options = {
+                    {.name = "--result",
                      .kind = ValueKind::Choice,
                      .choices = {"first-only", "second-only", "same", "different"},
-                     .help = "the first list's lines alone, the second's, both, or either alone"}},
+                     .help = "the first list's lines alone, the second's, both, or either alone"}};
+                for (OptionSpec& option : KeyOptionSpecs()) options.push_back(std::move(option));
+                return options;
+            }(),
         .groups = {{{"--result"}, true}},
         .arguments = {{"SECOND", ArgumentKind::List}},
         .input = {"FIRST", false},
         .wholeList = true,
         .make = [](const Invocation& invocation, ListOpener& lists) -> std::unique_ptr<LineStep> {
             return std::make_unique<CompareStep>(invocation.text("--result"),
+                                                 KeyOptionsOf(invocation),
                                                  lists.readText(invocation.argument(0)));
         },
     });

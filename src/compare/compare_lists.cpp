@@ -17,51 +17,109 @@ namespace pendara {
 
 namespace {
 
-// Groups the lines of both lists by sort key: every distinct key gets one group, and every line
+// The collation keys of both lists, lines of the first list counted first.
+class StoredKeys {
+public:
+    explicit StoredKeys(std::pair<CollationKeys, CollationKeys> keys) : keys_(std::move(keys)) {}
+
+    std::size_t firstCount() const { return keys_.first.size(); }
+    std::size_t count() const { return keys_.first.size() + keys_.second.size(); }
+    std::uint64_t hash(std::size_t line) const { return HashKey(keyOf(line)); }
+    bool same(std::size_t a, std::size_t b) const { return keyOf(a) == keyOf(b); }
+
+private:
+    std::string_view keyOf(std::size_t line) const {
+        return line < keys_.first.size() ? keys_.first.key(line)
+                                         : keys_.second.key(line - keys_.first.size());
+    }
+
+    std::pair<CollationKeys, CollationKeys> keys_;
+};
+
+// Lines that all have quick keys, compared through the collator's quick key table instead of
+// keys kept for them: the keys of two long lists would take as much room as the lists.
+template <typename Lines>
+class QuickKeys {
+public:
+    QuickKeys(const Lines& first, const Lines& second, const LineCollator& collator)
+        : first_(first), second_(second), rank_(collator.quickRanks()) {}
+
+    std::size_t firstCount() const { return first_.size(); }
+    std::size_t count() const { return first_.size() + second_.size(); }
+    std::uint64_t hash(std::size_t line) const {
+        const std::string_view text = lineOf(line);
+        mapped_.resize(text.size());
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            mapped_[i] = static_cast<char>(rank_[static_cast<unsigned char>(text[i])]);
+        }
+        return HashKey(mapped_);
+    }
+    bool same(std::size_t a, std::size_t b) const {
+        const std::string_view x = lineOf(a), y = lineOf(b);
+        if (x.size() != y.size()) return false;
+        for (std::size_t i = 0; i < x.size(); ++i) {
+            if (x[i] != y[i] && rank_[static_cast<unsigned char>(x[i])] !=
+                                    rank_[static_cast<unsigned char>(y[i])]) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    std::string_view lineOf(std::size_t line) const {
+        return line < first_.size() ? std::string_view(first_[line])
+                                    : std::string_view(second_[line - first_.size()]);
+    }
+
+    const Lines& first_;
+    const Lines& second_;
+    const std::array<unsigned char, 128>& rank_;
+    mutable std::string mapped_;
+};
+
+// Groups the lines of both lists by key: every distinct key gets one group, and every line
 // knows its group. Equal keys are equal lines, so "does the other list hold an equal line" is a
 // flag on the group instead of a scan.
 class KeyGroups {
 public:
     enum Flag : std::uint8_t { kInFirst = 1, kInSecond = 2, kListed = 4 };
 
-    explicit KeyGroups(std::pair<CollationKeys, CollationKeys> keys)
-        : keys_(std::move(keys)), byKey_(keys_.first.size() + keys_.second.size()) {
-        groupOfLine_.reserve(keys_.first.size() + keys_.second.size());
-        add(keys_.first, kInFirst);
-        add(keys_.second, kInSecond);
+    template <typename Keys>
+    explicit KeyGroups(const Keys& keys) : byKey_(keys.count()) {
+        groupOfLine_.reserve(keys.count());
+        add(keys, 0, keys.firstCount(), kInFirst);
+        add(keys, keys.firstCount(), keys.count(), kInSecond);
     }
 
     // Flags of the group of line `i`, lines of the first list counted first.
     std::uint8_t& flags(std::size_t line) { return flags_[groupOfLine_[line]]; }
 
 private:
-    std::string_view keyOf(std::uint32_t line) const {
-        return line < keys_.first.size() ? keys_.first.key(line)
-                                         : keys_.second.key(line - keys_.first.size());
-    }
-
-    void add(const CollationKeys& keys, std::uint8_t flag) {
+    template <typename Keys>
+    void add(const Keys& keys, std::size_t from, std::size_t to, std::uint8_t flag) {
         // The slot of a key some lines ahead is fetched early, so the table's cache misses
         // overlap instead of adding up; only those few hashes are kept.
         constexpr std::size_t kAhead = 16;
         std::array<std::uint64_t, kAhead> ahead{};
-        const std::size_t count = keys.size();
+        const std::size_t count = to - from;
         for (std::size_t i = 0; i < std::min(kAhead, count); ++i) {
-            ahead[i] = HashKey(keys.key(i));
+            ahead[i] = keys.hash(from + i);
             byKey_.prefetch(ahead[i]);
         }
         for (std::size_t i = 0; i < count; ++i) {
             const std::uint64_t hash = ahead[i % kAhead];
             if (i + kAhead < count) {
-                ahead[i % kAhead] = HashKey(keys.key(i + kAhead));
+                ahead[i % kAhead] = keys.hash(from + i + kAhead);
                 byKey_.prefetch(ahead[i % kAhead]);
             }
-            const std::string_view key = keys.key(i);
+            const std::size_t line = from + i;
             const auto fresh = static_cast<std::uint32_t>(firstLine_.size());
-            const std::uint32_t group = byKey_.findOrAdd(
-                hash, fresh, [&](std::uint32_t other) { return keyOf(firstLine_[other]) == key; });
+            const std::uint32_t group = byKey_.findOrAdd(hash, fresh, [&](std::uint32_t other) {
+                return keys.same(firstLine_[other], line);
+            });
             if (group == fresh) {
-                firstLine_.push_back(static_cast<std::uint32_t>(groupOfLine_.size()));
+                firstLine_.push_back(static_cast<std::uint32_t>(line));
                 flags_.push_back(0);
             }
             flags_[group] |= flag;
@@ -69,12 +127,22 @@ private:
         }
     }
 
-    std::pair<CollationKeys, CollationKeys> keys_;
-    HashSlots byKey_;                       // groups by sort key
+    HashSlots byKey_;                       // groups by key
     std::vector<std::uint32_t> firstLine_;  // per group: the line whose key it has
     std::vector<std::uint8_t> flags_;       // per group
     std::vector<std::uint32_t> groupOfLine_;
 };
+
+// The groups of two lists' lines by the collator: through the quick key table when every line
+// has a quick key, else by keys made on two cores.
+template <typename Lines>
+KeyGroups GroupBoth(const Lines& first, const Lines& second, const LineCollator& collator) {
+    if (KeyFormOf(first, collator) == KeyForm::Quick &&
+        KeyFormOf(second, collator) == KeyForm::Quick) {
+        return KeyGroups(QuickKeys<Lines>(first, second, collator));
+    }
+    return KeyGroups(StoredKeys(CollationKeys::MakeTwo(first, second, collator)));
+}
 
 // The passes of the comparison, on positions.
 ComparedPositions Compare(KeyGroups& groups, std::size_t firstCount, std::size_t secondCount) {
@@ -98,7 +166,7 @@ ComparedPositions Compare(KeyGroups& groups, std::size_t firstCount, std::size_t
 // being copied; "different" always gets copies.
 template <typename Lines>
 Comparison Compare(Lines& f, Lines& s, const LineCollator& collator) {
-    KeyGroups groups(CollationKeys::MakeTwo(f, s, collator));
+    KeyGroups groups = GroupBoth(f, s, collator);
     const ComparedPositions positions = Compare(groups, f.size(), s.size());
     const auto pass = [](auto& line) -> std::string {
         if constexpr (std::is_const_v<Lines>) {
@@ -129,8 +197,16 @@ Comparison Compare(Lines& f, Lines& s, const LineCollator& collator) {
 
 ComparedPositions CompareLinePositions(const TextLines& first, const TextLines& second,
                                        const LineCollator& collator) {
-    KeyGroups groups(CollationKeys::MakeTwo(first, second, collator));
+    KeyGroups groups = GroupBoth(first, second, collator);
     return Compare(groups, first.size(), second.size());
+}
+
+ComparedPositions CompareKeyedPositions(std::size_t firstCount, const KeyAppender& first,
+                                        std::size_t secondCount, const KeyAppender& second,
+                                        const LineCollator& collator) {
+    KeyGroups groups(
+        StoredKeys(CollationKeys::MakeTwo(firstCount, first, secondCount, second, collator)));
+    return Compare(groups, firstCount, secondCount);
 }
 
 Comparison CompareLists(const LineList& first, const LineList& second,

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "list/collation_keys.h"
 #include "list/line_list.h"
 #include "list/text_lines.h"
 
@@ -42,5 +43,9 @@ struct ComparedPositions {
 };
 ComparedPositions CompareLinePositions(const TextLines& first, const TextLines& second,
                                        const LineCollator& collator);
+// The same for lines equal when the keys that `first` and `second` make for them are.
+ComparedPositions CompareKeyedPositions(std::size_t firstCount, const KeyAppender& first,
+                                        std::size_t secondCount, const KeyAppender& second,
+                                        const LineCollator& collator);
 
 }  // namespace pendara

@@ -22,6 +22,17 @@ CollationKeys CollationKeys::MakeFrom(const Lines& lines, const LineCollator& co
     return out;
 }
 
+CollationKeys CollationKeys::MakeFrom(std::size_t count, const KeyAppender& append,
+                                      const LineCollator& collator) {
+    CollationKeys out;
+    out.ends_.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        append(i, collator, out.bytes_);
+        out.ends_.push_back(out.bytes_.size());
+    }
+    return out;
+}
+
 template <typename Lines>
 std::pair<CollationKeys, CollationKeys> CollationKeys::MakeTwoFrom(const Lines& first,
                                                                    const Lines& second,
@@ -56,6 +67,19 @@ std::pair<CollationKeys, CollationKeys> CollationKeys::MakeTwo(const TextLines& 
                                                                const LineCollator& collator,
                                                                std::size_t twoCoresFrom) {
     return MakeTwoFrom(first, second, collator, twoCoresFrom);
+}
+
+std::pair<CollationKeys, CollationKeys> CollationKeys::MakeTwo(
+    std::size_t firstCount, const KeyAppender& first, std::size_t secondCount,
+    const KeyAppender& second, const LineCollator& collator, std::size_t twoCoresFrom) {
+    std::pair<CollationKeys, CollationKeys> keys;
+    if (firstCount == 0 || secondCount == 0) twoCoresFrom = SIZE_MAX;
+    RunOnTwoCores(
+        firstCount + secondCount, collator,
+        [&](const LineCollator& own) { keys.first = MakeFrom(firstCount, first, own); },
+        [&](const LineCollator& own) { keys.second = MakeFrom(secondCount, second, own); },
+        twoCoresFrom);
+    return keys;
 }
 
 }  // namespace pendara

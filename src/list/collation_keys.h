@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,6 +13,11 @@
 #include "list/two_cores.h"
 
 namespace pendara {
+
+// Appends the key of line number `line` to `out` with `collator`, the one the calling thread may
+// use. Such keys order and equal by their bytes alone, and none is a prefix of another.
+using KeyAppender =
+    std::function<void(std::size_t line, const LineCollator& collator, std::string& out)>;
 
 // The collation keys of a run of lines, one after another in one buffer. Making them is most of
 // the work of sorting and comparing lists; what is done with them is up to the caller.
@@ -38,7 +44,16 @@ public:
         const TextLines& first, const TextLines& second, const LineCollator& collator,
         std::size_t twoCoresFrom = kTwoCoreKeyLines);
 
+    // The keys that `first` and `second` append for `firstCount` and `secondCount` lines, on two
+    // cores as above.
+    static std::pair<CollationKeys, CollationKeys> MakeTwo(
+        std::size_t firstCount, const KeyAppender& first, std::size_t secondCount,
+        const KeyAppender& second, const LineCollator& collator,
+        std::size_t twoCoresFrom = kTwoCoreKeyLines);
+
 private:
+    static CollationKeys MakeFrom(std::size_t count, const KeyAppender& append,
+                                  const LineCollator& collator);
     template <typename Lines>
     static CollationKeys MakeFrom(const Lines& lines, const LineCollator& collator, KeyForm form);
     template <typename Lines>

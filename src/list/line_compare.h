@@ -51,6 +51,10 @@ public:
     void appendSortKey(std::string_view line, std::string& out, KeyForm form = KeyForm::Full) const;
     // Whether every character of `line` has a quick key.
     bool hasQuickKey(std::string_view line) const;
+    // The quick key byte of each ASCII character, 0 for one without: a quick key is a line's
+    // bytes through this table, then a 0. Who compares quick lines often can read them through
+    // it instead of keeping their keys.
+    const std::array<unsigned char, 128>& quickRanks() const { return quickRank_; }
 
     int compare(std::string_view a, std::string_view b) const;  // <0, 0, >0
     bool equal(std::string_view a, std::string_view b) const { return compare(a, b) == 0; }

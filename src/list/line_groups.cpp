@@ -27,31 +27,19 @@ struct KeyRun {
     }
 };
 
-template <typename Lines>
-void MakeKeyRun(const Lines& lines, std::size_t first, std::size_t last,
-                const LineCollator& collator, KeyForm form, KeyRun& run) {
-    std::size_t textSize = 0;
-    for (std::size_t i = first; i < last; ++i) textSize += lines[i].size();
+// The keys of lines [first, last), each appended by `append(line, collator, keys)`.
+template <typename Append>
+void MakeKeyRun(std::size_t first, std::size_t last, std::size_t textSize,
+                const LineCollator& collator, const Append& append, KeyRun& run) {
     run.keys.reserve(textSize + textSize / 4 + (last - first) * 8);
     run.ends.reserve(last - first);
     run.hashes.reserve(last - first);
     for (std::size_t i = first; i < last; ++i) {
         const std::size_t begin = run.keys.size();
-        collator.appendSortKey(lines[i], run.keys, form);
+        append(i, collator, run.keys);
         run.ends.push_back(run.keys.size());
         run.hashes.push_back(HashKey(std::string_view(run.keys).substr(begin)));
     }
-}
-
-// Keeps the lines at `positions` (ascending), in their order.
-void KeepPositions(LineList& list, const std::vector<std::uint32_t>& positions) {
-    std::vector<std::string>& lines = list.lines();
-    std::size_t kept = 0;
-    for (const std::uint32_t i : positions) {
-        if (kept != i) lines[kept] = std::move(lines[i]);
-        ++kept;
-    }
-    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(kept), lines.end());
 }
 
 // Positions of the lines for which `keep(position, group)` holds.
@@ -65,6 +53,16 @@ std::vector<std::uint32_t> PositionsWhere(const LineGroups& groups, Keep keep) {
 }
 
 }  // namespace
+
+void KeepPositions(LineList& list, const std::vector<std::uint32_t>& positions) {
+    std::vector<std::string>& lines = list.lines();
+    std::size_t kept = 0;
+    for (const std::uint32_t i : positions) {
+        if (kept != i) lines[kept] = std::move(lines[i]);
+        ++kept;
+    }
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(kept), lines.end());
+}
 
 LineGroups::LineGroups(const std::vector<std::string>& lines, bool matchCase,
                        const LineCollator& collator) {
@@ -103,21 +101,40 @@ void LineGroups::groupByBytes(const Lines& lines) {
     }
 }
 
+LineGroups::LineGroups(std::size_t count, const KeyAppender& append, const LineCollator& collator) {
+    groupOfLine_.reserve(count);
+    // The keys run about as long as their lines; no line is measured just to size the buffer.
+    groupByKeys(count, count * 16, append, collator);
+}
+
 template <typename Lines>
 void LineGroups::groupByKeys(const Lines& lines, const LineCollator& collator) {
+    const KeyForm form = KeyFormOf(lines, collator);
+    std::size_t textSize = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) textSize += lines[i].size();
+    groupByKeys(
+        lines.size(), textSize,
+        [&](std::size_t i, const LineCollator& own, std::string& out) {
+            own.appendSortKey(lines[i], out, form);
+        },
+        collator);
+}
+
+template <typename Append>
+void LineGroups::groupByKeys(std::size_t count, std::size_t textSize, const Append& append,
+                             const LineCollator& collator) {
     KeyRun runs[2];
     std::size_t starts[2] = {0, 0};
-    const KeyForm form = KeyFormOf(lines, collator);
-    SplitOverTwoCores(lines.size(), collator,
+    SplitOverTwoCores(count, collator,
                       [&](int part, std::size_t first, std::size_t last, const LineCollator& own) {
                           starts[part] = first;
-                          MakeKeyRun(lines, first, last, own, form, runs[part]);
+                          MakeKeyRun(first, last, textSize / 2 + 1, own, append, runs[part]);
                       });
     const auto keyOfLine = [&](std::uint32_t line) {
         const int part = line < starts[1] ? 0 : 1;
         return runs[part].key(line - starts[part]);
     };
-    HashSlots byKey(lines.size());
+    HashSlots byKey(count);
     for (int part = 0; part < 2; ++part) {
         const KeyRun& run = runs[part];
         const std::size_t count = run.hashes.size();
@@ -199,7 +216,10 @@ void KeepSingleLines(LineList& list, const SinglesOptions& options, const LineCo
 }
 
 void TallyLines(LineList& list, const TallyOptions& options, const LineCollator& collator) {
-    const LineGroups groups(list.lines(), options.matchCase, collator);
+    TallyGroups(list, LineGroups(list.lines(), options.matchCase, collator));
+}
+
+void TallyGroups(LineList& list, const LineGroups& groups) {
     const std::vector<TallyRow> rows = TallyRows(groups);
     std::vector<std::string> tally;
     tally.reserve(rows.size());

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "list/collation_keys.h"
 #include "list/line_compare.h"
 #include "list/line_list.h"
 
@@ -22,6 +23,9 @@ public:
     LineGroups(const std::vector<std::string_view>& lines, bool matchCase,
                const LineCollator& collator);
 
+    // Groups `count` lines by the keys `append` makes: equal keys, one group.
+    LineGroups(std::size_t count, const KeyAppender& append, const LineCollator& collator);
+
     std::size_t lineCount() const { return groupOfLine_.size(); }
     std::uint32_t groupOf(std::size_t line) const { return groupOfLine_[line]; }
     std::size_t groupCount() const { return firstLine_.size(); }
@@ -37,6 +41,9 @@ private:
     void groupByBytes(const Lines& lines);
     template <typename Lines>
     void groupByKeys(const Lines& lines, const LineCollator& collator);
+    template <typename Append>
+    void groupByKeys(std::size_t count, std::size_t textSize, const Append& append,
+                     const LineCollator& collator);
 
     std::vector<std::uint32_t> groupOfLine_;
     std::vector<std::uint32_t> firstLine_;
@@ -48,6 +55,9 @@ enum class KeepCopy { First, Last };
 std::vector<std::uint32_t> DedupedPositions(const LineGroups& groups, KeepCopy keep);
 std::vector<std::uint32_t> RepeatedPositions(const LineGroups& groups, bool everyCopy);
 std::vector<std::uint32_t> SinglePositions(const LineGroups& groups);
+
+// Keeps the lines at `positions` (ascending), in their order.
+void KeepPositions(LineList& list, const std::vector<std::uint32_t>& positions);
 
 struct TallyRow {
     std::uint32_t count;
@@ -93,5 +103,7 @@ struct TallyOptions {
 // the largest groups first, groups of equal size in order of first appearance.
 void TallyLines(LineList& list, const TallyOptions& options,
                 const LineCollator& collator = LineCollator::forUserLocale());
+// The same for groups already made of the list's lines.
+void TallyGroups(LineList& list, const LineGroups& groups);
 
 }  // namespace pendara

@@ -1,6 +1,7 @@
 #include "list/line_order.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -15,8 +16,19 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Appends `count` so that the bytes order like the numbers: small counts, the usual ones, take
-// one byte.
+// A minus sign that starts the text or follows a character that is not part of a word: the
+// digits after it are a negative number's, not a run to be read by its value.
+bool IsMinusSign(std::string_view text, std::size_t at) {
+    if (text[at] != '-') return false;
+    if (at == 0) return true;
+    const auto before = static_cast<unsigned char>(text[at - 1]);
+    const bool wordByte = before >= 0x80 || (before >= '0' && before <= '9') ||
+                          (before >= 'a' && before <= 'z') || (before >= 'A' && before <= 'Z');
+    return !wordByte;
+}
+
+}  // namespace
+
 void AppendCount(std::size_t count, std::string& out) {
     if (count < 0xFF) {
         out.push_back(static_cast<char>(count));
@@ -27,18 +39,21 @@ void AppendCount(std::size_t count, std::string& out) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<char>(wide >> shift));
 }
 
-// `line` with every run of ASCII digits rewritten so that the collator orders the runs by value:
-// the run without its leading zeros, preceded by a code of its length that orders like the
-// length (as many 9s as the length holds nines, then the rest as one digit). The code is never
-// empty, so the characters around a run stay apart. `zeros` gets a tie level: the leading zeros
-// of each run up to the last run that has some, fewer zeros first.
+// Each run of digits is rewritten as the run without its leading zeros, preceded by a code of
+// its length that orders like the length (as many 9s as the length holds nines, then the rest as
+// one digit). The code is never empty, so the characters around a run stay apart.
 void NaturalForm(std::string_view line, std::string& out, std::string& zeros) {
     out.clear();
     zeros.clear();
     std::size_t runsWithoutZeros = 0;
     for (std::size_t i = 0; i < line.size();) {
         if (!IsDigit(line[i])) {
+            const bool minus = IsMinusSign(line, i);
             out.push_back(line[i++]);
+            // The negative number keeps its digits as they are.
+            if (minus) {
+                while (i < line.size() && IsDigit(line[i])) out.push_back(line[i++]);
+            }
             continue;
         }
         const std::size_t start = i;
@@ -59,6 +74,8 @@ void NaturalForm(std::string_view line, std::string& out, std::string& zeros) {
     }
 }
 
+namespace {
+
 struct KeyedLine {
     // The key's first sixteen bytes, so that most comparisons need not reach the key itself.
     std::uint64_t prefix[2];
@@ -76,38 +93,26 @@ std::uint64_t PrefixWord(std::string_view key, std::size_t from) {
     return word;
 }
 
-// Sort keys for lines [first, last) in the form `options` asks for, appended to `keys`: the
-// length's count first, when asked for, then the collation key. A collation key ends with its
-// only 0 byte, so whatever follows it only breaks ties.
-template <typename Lines>
-void MakeKeys(const Lines& lines, std::size_t first, std::size_t last, const SortOptions& options,
-              const LineCollator& collator, KeyForm form, std::string& keys,
+// Sort keys for lines [first, last), each appended to `keys` by `append(line, collator, keys)`.
+template <typename Append>
+void MakeKeys(std::size_t first, std::size_t last, std::size_t textSize,
+              const LineCollator& collator, const Append& append, std::string& keys,
               std::vector<KeyedLine>& out) {
-    std::vector<std::size_t> offsets(last - first);
-    std::string natural, zeros;
     // Keys run a little longer than their lines; room for them up front saves a copy of all of
     // them when the buffer grows.
-    std::size_t textSize = 0;
-    for (std::size_t i = first; i < last; ++i) textSize += lines[i].size();
     keys.reserve(textSize + textSize / 2 + (last - first) * 8);
+    // Each key's offset waits in its prefix until the buffer stops moving.
     for (std::size_t i = first; i < last; ++i) {
-        offsets[i - first] = keys.size();
-        if (options.byLength) AppendCount(CharCount(lines[i]), keys);
-        if (options.natural) {
-            NaturalForm(lines[i], natural, zeros);
-            collator.appendSortKey(natural, keys, form);
-            keys += zeros;
-        } else {
-            collator.appendSortKey(lines[i], keys, form);
-        }
+        out[i].prefix[0] = keys.size();
+        append(i, collator, keys);
     }
     for (std::size_t i = first; i < last; ++i) {
-        const std::size_t offset = offsets[i - first];
-        const std::size_t length = (i + 1 < last ? offsets[i + 1 - first] : keys.size()) - offset;
-        const std::string_view key(keys.data() + offset, length);
+        const std::size_t offset = out[i].prefix[0];
+        const std::size_t end = i + 1 < last ? out[i + 1].prefix[0] : keys.size();
+        const std::string_view key(keys.data() + offset, end - offset);
         out[i] = {{PrefixWord(key, 0), PrefixWord(key, 8)},
                   key.data(),
-                  static_cast<std::uint32_t>(length),
+                  static_cast<std::uint32_t>(key.size()),
                   static_cast<std::uint32_t>(i)};
     }
 }
@@ -126,20 +131,136 @@ bool Before(const KeyedLine& a, const KeyedLine& b) {
     return descending ? order > 0 : order < 0;
 }
 
-// The lines' sort entries in sorted order; `keys` holds what they point to.
+// Sorts `entries` by `less`, a strict order: a long list is split at a sampled median and the
+// two sides are sorted on two cores, in place.
+template <typename Less>
+void SortEntries(std::vector<KeyedLine>& entries, const LineCollator& collator, Less less) {
+    constexpr std::size_t kSamples = 127;
+    if (entries.size() < kTwoCoreKeyLines) {
+        std::sort(entries.begin(), entries.end(), less);
+        return;
+    }
+    std::vector<KeyedLine> sample;
+    for (std::size_t k = 0; k < kSamples; ++k) {
+        sample.push_back(entries[k * (entries.size() - 1) / (kSamples - 1)]);
+    }
+    std::nth_element(sample.begin(), sample.begin() + kSamples / 2, sample.end(), less);
+    const KeyedLine pivot = sample[kSamples / 2];
+    const auto middle = std::partition(entries.begin(), entries.end(),
+                                       [&](const KeyedLine& e) { return less(e, pivot); });
+    RunOnTwoCores(
+        entries.size(), collator,
+        [&](const LineCollator&) { std::sort(entries.begin(), middle, less); },
+        [&](const LineCollator&) { std::sort(middle, entries.end(), less); });
+}
+
+bool SameKey(const KeyedLine& a, const KeyedLine& b) {
+    return a.prefix[0] == b.prefix[0] && a.prefix[1] == b.prefix[1] &&
+           std::string_view(a.key, a.length) == std::string_view(b.key, b.length);
+}
+
+// The sort entries of `count` lines in sorted order; `keys` holds what they point to.
+template <typename Append>
+std::vector<KeyedLine> SortedEntries(std::size_t count, std::size_t textSize, bool descending,
+                                     const LineCollator& collator, const Append& append,
+                                     std::string (&keys)[2]) {
+    std::vector<KeyedLine> entries(count);
+    SplitOverTwoCores(count, collator,
+                      [&](int part, std::size_t first, std::size_t last, const LineCollator& own) {
+                          // Each part reserves room for about half the text's keys.
+                          MakeKeys(first, last, textSize / 2 + 1, own, append, keys[part], entries);
+                      });
+    SortEntries(entries, collator, descending ? Before<true> : Before<false>);
+    return entries;
+}
+
+// Quick keys are the lines' bytes through a table, so lines that all have one are compared
+// through it and no key is kept: the key of a long list would take as much room as the list.
+class QuickOrder {
+public:
+    explicit QuickOrder(const LineCollator& collator) : rank_(collator.quickRanks()) {}
+
+    KeyedLine entry(std::string_view line, std::uint32_t position) const {
+        std::uint64_t words[2] = {0, 0};
+        const std::size_t n = std::min<std::size_t>(line.size(), 16);
+        for (std::size_t b = 0; b < 16; ++b) {
+            const unsigned v = b < n ? rank_[static_cast<unsigned char>(line[b])] : 0u;
+            words[b / 8] = (words[b / 8] << 8) | v;
+        }
+        return {
+            {words[0], words[1]}, line.data(), static_cast<std::uint32_t>(line.size()), position};
+    }
+
+    // Past the prefix: its sixteen bytes tie, so the lines tie there too, or both end inside.
+    int compare(const KeyedLine& a, const KeyedLine& b) const {
+        const std::size_t n = std::min(a.length, b.length);
+        for (std::size_t i = std::min<std::size_t>(n, 16); i < n; ++i) {
+            if (a.key[i] == b.key[i]) continue;
+            const unsigned ra = rank_[static_cast<unsigned char>(a.key[i])];
+            const unsigned rb = rank_[static_cast<unsigned char>(b.key[i])];
+            if (ra != rb) return ra < rb ? -1 : 1;
+        }
+        return a.length < b.length ? -1 : (a.length > b.length ? 1 : 0);
+    }
+
+    template <bool descending>
+    bool before(const KeyedLine& a, const KeyedLine& b) const {
+        for (int w = 0; w < 2; ++w) {
+            if (a.prefix[w] != b.prefix[w]) {
+                return descending ? a.prefix[w] > b.prefix[w] : a.prefix[w] < b.prefix[w];
+            }
+        }
+        const int order = compare(a, b);
+        if (order == 0) return a.line < b.line;
+        return descending ? order > 0 : order < 0;
+    }
+
+private:
+    const std::array<unsigned char, 128>& rank_;
+};
+
+// The same in the form `options` asks for: the length's count first, when asked for, then the
+// collation key. A collation key ends with its only 0 byte, so whatever follows it only breaks
+// ties.
 template <typename Lines>
 std::vector<KeyedLine> SortedEntries(const Lines& lines, const SortOptions& options,
                                      const LineCollator& collator, std::string (&keys)[2]) {
-    std::vector<KeyedLine> entries(lines.size());
     // The natural form brings in digits the line may not have.
     KeyForm form = KeyFormOf(lines, collator);
+    if (form == KeyForm::Quick && !options.natural && !options.byLength) {
+        const QuickOrder order(collator);
+        std::vector<KeyedLine> entries;
+        entries.reserve(lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            entries.push_back(order.entry(lines[i], static_cast<std::uint32_t>(i)));
+        }
+        if (options.descending) {
+            SortEntries(entries, collator, [&](const KeyedLine& a, const KeyedLine& b) {
+                return order.before<true>(a, b);
+            });
+        } else {
+            SortEntries(entries, collator, [&](const KeyedLine& a, const KeyedLine& b) {
+                return order.before<false>(a, b);
+            });
+        }
+        return entries;
+    }
     if (options.natural && !collator.hasQuickKey("0123456789")) form = KeyForm::Full;
-    SplitOverTwoCores(lines.size(), collator,
-                      [&](int part, std::size_t first, std::size_t last, const LineCollator& own) {
-                          MakeKeys(lines, first, last, options, own, form, keys[part], entries);
-                      });
-    std::sort(entries.begin(), entries.end(), options.descending ? Before<true> : Before<false>);
-    return entries;
+    std::size_t textSize = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) textSize += lines[i].size();
+    const auto append = [&](std::size_t i, const LineCollator& own, std::string& out) {
+        // One scratch pair per thread: the two halves are keyed at once.
+        thread_local std::string natural, zeros;
+        if (options.byLength) AppendCount(CharCount(lines[i]), out);
+        if (options.natural) {
+            NaturalForm(lines[i], natural, zeros);
+            own.appendSortKey(natural, out, form);
+            out += zeros;
+        } else {
+            own.appendSortKey(lines[i], out, form);
+        }
+    };
+    return SortedEntries(lines.size(), textSize, options.descending, collator, append, keys);
 }
 
 }  // namespace
@@ -148,9 +269,27 @@ std::vector<std::uint32_t> SortedPositions(const TextLines& lines, const SortOpt
                                            const LineCollator& collator) {
     std::string keys[2];
     const std::vector<KeyedLine> entries = SortedEntries(lines, options, collator, keys);
+    // The order no longer needs the keys, and the positions need room.
+    for (std::string& part : keys) std::string().swap(part);
     std::vector<std::uint32_t> positions;
     positions.reserve(entries.size());
     for (const KeyedLine& e : entries) positions.push_back(e.line);
+    return positions;
+}
+
+std::vector<std::uint32_t> SortedPositionsByKey(std::size_t count, std::size_t textSize,
+                                                const KeyAppender& append,
+                                                const LineCollator& collator, bool unique) {
+    std::string keys[2];
+    const std::vector<KeyedLine> entries =
+        SortedEntries(count, textSize, false, collator, append, keys);
+    std::vector<std::uint32_t> positions;
+    positions.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        // Equal keys lie next to each other, the first line of each run foremost.
+        if (unique && i > 0 && SameKey(entries[i - 1], entries[i])) continue;
+        positions.push_back(entries[i].line);
+    }
     return positions;
 }
 

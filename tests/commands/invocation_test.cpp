@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace pendara {
 namespace {
 
@@ -37,7 +39,12 @@ std::vector<std::vector<std::string>> ValuesOf(const OptionSpec& option) {
             break;
     }
     std::vector<std::vector<std::string>> values;
-    for (const std::string& text : kTexts) values.push_back({text});
+    for (const std::string& text : kTexts) {
+        // An option that checks its texts takes only some; the one below takes both kinds.
+        if (option.badValue(text).empty()) values.push_back({text});
+    }
+    if (option.check != nullptr) values.push_back({"-1:nr"});
+    if (option.repeats) values.push_back({"2", "-1:nr"});
     return values;
 }
 
@@ -55,6 +62,16 @@ TEST(InvocationText, EveryOptionOfEveryCommandReadsBackAsWritten) {
                                        : kTexts[next++ % kTexts.size()]);
                 }
                 invocation.set(option.name, values);
+                // A required option takes a value of its own beside the one tried.
+                for (const OptionGroup& group : entry.groups) {
+                    const bool given =
+                        std::any_of(group.names.begin(), group.names.end(),
+                                    [&](const auto& n) { return invocation.has(n); });
+                    if (group.required && !given) {
+                        const OptionSpec& needed = *entry.option(group.names[0]);
+                        invocation.set(needed.name, ValuesOf(needed)[0]);
+                    }
+                }
                 const std::string line = WriteInvocation(invocation);
                 EXPECT_EQ(line.find('\n'), std::string::npos) << line;
                 try {

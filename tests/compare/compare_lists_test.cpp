@@ -116,23 +116,29 @@ TEST(CompareLists, AgreesWithAScan) {
     const std::vector<std::string> s = {"three", "ONE", "four", "FOUR", "ünÏ", "x\x80", "five"};
     EXPECT_EQ(Compare(f, s), Scanned(f, s));
 
-    // Long lists with exact repeats and case variants near and across the lookup's batches.
-    std::vector<std::string> longF, longS;
-    const char* const words[] = {"alpha", "Beta", "GAMMA", "delta", "ÉPSILON"};
-    for (int i = 0; i < 300; ++i) {
-        longF.push_back(std::string(words[i % 5]) + std::to_string(i % 37));
-        std::string line = std::string(words[(i * 3) % 5]) + std::to_string(i % 41 + 20);
-        if (i % 4 == 0) {
-            for (char& c : line) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    // Long lists with exact repeats and case variants near and across the lookup's batches; with
+    // one accented word, and with ASCII only, which is compared without keys.
+    for (const char* const fifth : {"ÃPSILON", "epsilon"}) {
+        SCOPED_TRACE(fifth);
+        std::vector<std::string> longF, longS;
+        const char* const words[] = {"alpha", "Beta", "GAMMA", "delta", fifth};
+        for (int i = 0; i < 300; ++i) {
+            longF.push_back(std::string(words[i % 5]) + std::to_string(i % 37));
+            std::string line = std::string(words[(i * 3) % 5]) + std::to_string(i % 41 + 20);
+            if (i % 4 == 0) {
+                for (char& c : line) {
+                    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+                }
+            }
+            longS.push_back(line);
         }
-        longS.push_back(line);
+        const Comparison c = Compare(longF, longS);
+        EXPECT_EQ(c, Scanned(longF, longS));
+        EXPECT_GT(c.same.count(), 50);  // every path taken many times
+        EXPECT_GT(c.firstOnly.count(), 50);
+        EXPECT_GT(c.secondOnly.count(), 20);
+        EXPECT_EQ(Compare(longS, longF), Scanned(longS, longF));
     }
-    const Comparison c = Compare(longF, longS);
-    EXPECT_EQ(c, Scanned(longF, longS));
-    EXPECT_GT(c.same.count(), 50);  // every path taken many times
-    EXPECT_GT(c.firstOnly.count(), 50);
-    EXPECT_GT(c.secondOnly.count(), 20);
-    EXPECT_EQ(Compare(longS, longF), Scanned(longS, longF));
 }
 
 TEST(CompareLists, LongListsSplitOverTwoCoresGiveTheSameResults) {

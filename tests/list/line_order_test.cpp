@@ -66,6 +66,26 @@ TEST(SortForms, EqualLinesKeepTheirOrderInEveryForm) {
     }
 }
 
+TEST(SortForms, AsciiLinesOrderLikeTheirFullKeys) {
+    // Sorted without keys, through the quick key table: past the first sixteen bytes too.
+    std::vector<std::string> lines;
+    const char* const tails[] = {"b", "B", "a-", "a_", "A", "", "a b", "a0", "~", "Z"};
+    for (int i = 0; i < 400; ++i) {
+        const std::string head = i % 2 ? "Same sixteen byt" : "same Sixteen byt";
+        lines.push_back((i % 3 ? head : head.substr(0, 9)) + tails[i % 10] + tails[i * 7 % 10]);
+    }
+    std::vector<std::string> expected = lines;
+    std::stable_sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) {
+        return Root().sortKey(a) < Root().sortKey(b);
+    });
+    EXPECT_EQ(FirstDifference(Sorted(lines, {}), expected), lines.size());
+    std::vector<std::string> descending = expected;
+    std::stable_sort(descending.begin(), descending.end(), [](const auto& a, const auto& b) {
+        return Root().sortKey(a) > Root().sortKey(b);
+    });
+    EXPECT_EQ(FirstDifference(Sorted(lines, {true, false, false}), descending), lines.size());
+}
+
 TEST(SortForms, NaturalComparesDigitRunsByValue) {
     const std::string big21 = "x" + std::string(21, '9');
     const std::string big25 = "x1" + std::string(24, '0');
@@ -80,6 +100,9 @@ TEST(SortForms, NaturalComparesDigitRunsByValue) {
     EXPECT_EQ(Sorted(lines, {true, true, false}),
               std::vector<std::string>(expected.rbegin(), expected.rend()));
     EXPECT_THAT(Sorted({"x10", "x9"}, {}), ElementsAre("x10", "x9"));
+    // A negative number's digits stay text; a hyphen inside a word is no minus sign.
+    EXPECT_THAT(Sorted({"t=-2", "-2", "a-2", "t=-10", "-10", "a-10"}, {false, true, false}),
+                ElementsAre("-10", "-2", "a-2", "a-10", "t=-10", "t=-2"));
 }
 
 TEST(SortForms, LengthCountsCharactersNotBytes) {

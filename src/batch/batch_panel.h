@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "commands/batch_invocations.h"
+#include "batch/batch_invocations.h"
 #include "main_list/edit_transaction.h"
 
 class QAbstractButton;

@@ -1,4 +1,4 @@
-#include "commands/key_options.h"
+#include "catalogue/key_options.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "commands/batch_invocations.h"
+#include "batch/batch_invocations.h"
 
 namespace pendara {
 

@@ -1,4 +1,4 @@
-#include "commands/key_options.h"
+#include "catalogue/key_options.h"
 
 #include "commands/invocation.h"
 

@@ -1,8 +1,8 @@
 // The commands over a whole list: order, groups of equal lines, numbering, counting.
 #include <numeric>
 
+#include "catalogue/key_options.h"
 #include "commands/invocation.h"
-#include "commands/key_options.h"
 #include "keys/key_list_rules.h"
 #include "keys/line_keys.h"
 #include "list/line_groups.h"

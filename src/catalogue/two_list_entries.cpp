@@ -1,6 +1,6 @@
 // The commands that read a second list beside the one streaming through them.
+#include "catalogue/key_options.h"
 #include "commands/invocation.h"
-#include "commands/key_options.h"
 #include "compare/compare_lists.h"
 #include "keys/line_keys.h"
 #include "list/line_compare.h"

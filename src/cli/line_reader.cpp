@@ -145,7 +145,7 @@ bool LineReader::nextAfterRead(std::string_view& line) {
             if (buffer_[pos_] == '\n') ++pos_;
         }
         const char* end = buffer_.data() + end_;
-        const char* brk = FindBreak(buffer_.data() + pos_ + scanned_, end);
+        const char* brk = FindBreakByte(buffer_.data() + pos_ + scanned_, end);
         if (brk != end) {
             takeLine(static_cast<std::size_t>(brk - buffer_.data()), line);
             return true;

@@ -6,10 +6,7 @@
 #include <string_view>
 
 #include "os/file_descriptor.h"
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
+#include "text/line_breaks.h"
 
 namespace pendara::cli {
 
@@ -37,7 +34,7 @@ public:
     // The next line, or false at the end. The view holds until the next call.
     bool next(std::string_view& line) {
         if (pos_ < end_) {
-            const char* brk = FindBreak(buffer_.data() + pos_, buffer_.data() + end_);
+            const char* brk = FindBreakByte(buffer_.data() + pos_, buffer_.data() + end_);
             if (brk != buffer_.data() + end_) {
                 takeLine(static_cast<std::size_t>(brk - buffer_.data()), line);
                 return true;
@@ -81,29 +78,9 @@ public:
         }
     }
 
-    // The first CR or LF in [p, end), or end; sixteen bytes at a time, as lines are short.
-    static const char* FindBreak(const char* p, const char* end) {
-#ifdef __SSE2__
-        const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
-        for (; end - p >= 16; p += 16) {
-            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-            const int hits = _mm_movemask_epi8(
-                _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf)));
-            if (hits != 0) return p + __builtin_ctz(static_cast<unsigned>(hits));
-        }
-#endif
-        while (p < end && *p != '\r' && *p != '\n') ++p;
-        return p;
-    }
-
 private:
     enum class Encoding { Unknown, Bytes, Utf16Le, Utf16Be };
 
-    // Where the line holding `at` starts: after the last CR or LF in [start, at), or start.
-    static const char* FindLineStart(const char* start, const char* at) {
-        while (at > start && at[-1] != '\n' && at[-1] != '\r') --at;
-        return at;
-    }
     void skipTo(const char* lineStart) {
         const auto to = static_cast<std::size_t>(lineStart - buffer_.data());
         if (to != pos_) scanned_ = 0;

@@ -1,5 +1,7 @@
 #include "files/file_form.h"
 
+#include "text/line_breaks.h"
+
 namespace pendara {
 
 FileForm::Encoding EncodingOfBytes(std::string_view bytes) {
@@ -10,19 +12,7 @@ FileForm::Encoding EncodingOfBytes(std::string_view bytes) {
 }
 
 FileForm FormOfText(FileForm::Encoding encoding, std::string_view text, bool* uniform) {
-    std::size_t crLf = 0;
-    std::size_t lf = 0;
-    std::size_t cr = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            ++crLf;
-            ++i;
-        } else if (text[i] == '\r') {
-            ++cr;
-        } else if (text[i] == '\n') {
-            ++lf;
-        }
-    }
+    const auto [crLf, cr, lf] = CountBreaks(text);
     FileForm form;
     form.encoding = encoding;
     if (lf > crLf && lf >= cr) {
@@ -35,7 +25,7 @@ FileForm FormOfText(FileForm::Encoding encoding, std::string_view text, bool* un
         *uniform = kinds <= 1;
     }
     if (!text.empty()) {
-        const bool ends = text.back() == '\r' || text.back() == '\n';
+        const bool ends = IsBreakByte(text.back());
         form.finalBreak = ends ? FileForm::FinalBreak::Yes : FileForm::FinalBreak::No;
     }
     return form;

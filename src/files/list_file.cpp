@@ -16,6 +16,7 @@
 #include "os/replace_file.h"
 #include "os/system_reason.h"
 #include "text/failure.h"
+#include "text/line_breaks.h"
 #include "text/utf8.h"
 
 namespace pendara {
@@ -142,7 +143,7 @@ std::string EncodeListText(std::string_view text, const FileForm& form) {
                                                                              : "\r";
     const bool finalBreak = form.finalBreak == FileForm::FinalBreak::Yes ||
                             (form.finalBreak == FileForm::FinalBreak::AsHeld && !text.empty() &&
-                             (text.back() == '\r' || text.back() == '\n'));
+                             IsBreakByte(text.back()));
     std::string body;
     body.reserve(text.size() + text.size() / 16 + 2);
     LineCursor cursor(text);

@@ -8,15 +8,14 @@
 #include "list/line_compare.h"
 #include "list/line_order.h"
 #include "text/failure.h"
+#include "text/line_breaks.h"
 
 namespace pendara {
 
 namespace {
 
 // A line of a list never holds a break: the Main List and every file form would split it.
-[[maybe_unused]] bool HoldsNoBreak(std::string_view line) {
-    return line.find_first_of("\r\n") == std::string_view::npos;
-}
+[[maybe_unused]] bool HoldsNoBreak(std::string_view line) { return FindBreak(line) == line.size(); }
 
 }  // namespace
 
@@ -82,24 +81,9 @@ LineCursor::LineCursor(std::string_view text) : rest_(text) {}
 
 bool LineCursor::next(std::string_view& line) {
     if (rest_.empty()) return false;
-    // Eight bytes at a time up to the word that holds a break: lines of a few dozen bytes make
-    // a per-byte loop the larger part of reading a long list.
-    constexpr std::uint64_t ones = 0x0101010101010101ULL, low7 = 0x7F * ones;
-    const auto zeroBytes = [](std::uint64_t x) { return ~(((x & low7) + low7) | x | low7); };
-    std::size_t brk = 0;
-    for (std::uint64_t word; brk + 8 <= rest_.size(); brk += 8) {
-        std::memcpy(&word, rest_.data() + brk, 8);
-        if ((zeroBytes(word ^ ('\r' * ones)) | zeroBytes(word ^ ('\n' * ones))) != 0) break;
-    }
-    while (brk < rest_.size() && rest_[brk] != '\r' && rest_[brk] != '\n') ++brk;
+    const std::size_t brk = FindBreak(rest_);
     line = rest_.substr(0, brk);
-    if (brk == rest_.size()) {
-        rest_ = {};
-    } else {
-        rest_.remove_prefix(
-            brk +
-            ((rest_[brk] == '\r' && brk + 1 < rest_.size() && rest_[brk + 1] == '\n') ? 2 : 1));
-    }
+    rest_.remove_prefix(brk == rest_.size() ? brk : brk + BreakSize(rest_, brk));
     return true;
 }
 

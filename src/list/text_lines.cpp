@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "list/line_list.h"
+#include "text/line_breaks.h"
 
 namespace pendara {
 
@@ -21,7 +22,7 @@ std::string_view TextLines::operator[](std::size_t i) const {
         end = starts_[i + 1] - 1;
         if (text_[end] == '\n' && end > start && text_[end - 1] == '\r') --end;
     } else {
-        end = std::min(text_.find_first_of("\r\n", start), text_.size());
+        end = FindBreak(text_, start);
     }
     return std::string_view(text_).substr(start, end - start);
 }

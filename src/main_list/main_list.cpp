@@ -1,6 +1,7 @@
 #include "main_list/main_list.h"
 
 #include "main_list/scintilla.h"
+#include "text/line_breaks.h"
 
 #include <QFont>
 #include <cstring>
@@ -79,26 +80,16 @@ std::vector<std::string> SplitAtCrLf(std::string_view text) {
 }  // namespace
 
 std::string NormalizeBreaks(std::string text) {
-    std::size_t loneBreaks = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            ++i;
-        } else if (text[i] == '\r' || text[i] == '\n') {
-            ++loneBreaks;
-        }
-    }
-    if (loneBreaks == 0) return text;
+    const BreakCounts breaks = CountBreaks(text);
+    if (breaks.cr + breaks.lf == 0) return text;
     std::string out;
-    out.reserve(text.size() + loneBreaks);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            out += "\r\n";
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else {
-            out += c;
-        }
+    out.reserve(text.size() + breaks.cr + breaks.lf);
+    std::size_t from = 0;
+    for (std::size_t at = FindBreak(text); at < text.size(); at = FindBreak(text, from)) {
+        out.append(text, from, at - from).append("\r\n");
+        from = at + BreakSize(text, at);
     }
+    out.append(text, from, std::string::npos);
     return out;
 }
 

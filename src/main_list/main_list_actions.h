@@ -35,8 +35,10 @@ public:
     std::vector<QAction*> shortcutActions() const;
 
 public Q_SLOTS:
+    // Undo and Redo of the Main List's own history; a whole-list step brings the work list along.
     void undo();
     void redo();
+    // Number Lines...: asks how, then numbers every line as one step.
     void numberLines();
 
 Q_SIGNALS:

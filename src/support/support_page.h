@@ -36,15 +36,21 @@ public Q_SLOTS:
     void VisitURL3();
     // A link button: opens its target as it is shown.
     void BClick2222();
+    // Copy: the Bitcoin address to the clipboard.
     void subBTCClick22();
+    // Copy: the Litecoin address to the clipboard.
     void subLTCClick22();
+    // Copy: the Dogecoin address to the clipboard.
     void subDOGEClick22();
+    // The CoinPayments button: opens the payment page for the amount in its box.
     void imgCPClick();
+    // The Skrill button: opens the payment page for the amount in its box.
     void btnSkrillClick();
     // Shows the information message.
     void btnDInfoClick();
     // Shows the mobile-number box.
     void DonateTri();
+    // Contributor List: shows the contributor page, filled on first demand.
     void sBitBtn1Click();
 
 protected:

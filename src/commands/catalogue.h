@@ -74,6 +74,8 @@ struct ArgumentSpec {
     // An option that takes the argument's place: with it given, the argument is left out
     // ("match -e A -e B FILE").
     std::string unless{};
+    // The words it may be, for completion; empty for any text.
+    std::vector<std::string> choices{};
 };
 
 // What a command gives: a list, or one number (count), which is no list and ends in LF.

@@ -39,7 +39,7 @@ TEST(CliOutput, FileSizeLimitIsAWriteErrorNotASignal) {
     EXPECT_EQ(WEXITSTATUS(status), 1);
     std::ifstream in(err);
     const std::string message((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(message, "pendara-cli: Stream write error\n");
+    EXPECT_EQ(message, "pendara-cli: write error: File too large\n");
 }
 
 // Guards against an endless source (/dev/zero, a FIFO that never ends) filling memory until the

@@ -6,7 +6,7 @@
 #include <exception>
 #include <new>
 
-#include "cli/completion.h"
+#include "cli/catalogue_texts.h"
 #include "cli/run_command.h"
 #include "os/system_reason.h"
 #include "text/failure.h"
@@ -88,12 +88,11 @@ int Run(const std::vector<std::string>& words) {
         }
         return Flushed();
     }
-    // For the build: the shell completion scripts, made from the catalogue.
-    if (words[0] == "--completion" && words.size() == 2 &&
-        (words[1] == "bash" || words[1] == "zsh")) {
-        std::fputs(words[1] == "bash" ? pendara::cli::BashCompletion().c_str()
-                                      : pendara::cli::ZshCompletion().c_str(),
-                   stdout);
+    // For the build: the texts the package ships, made from the catalogue.
+    if (words[0] == "--generate" && words.size() == 2) {
+        if (words[1] == "bash") std::fputs(pendara::cli::BashCompletion().c_str(), stdout);
+        if (words[1] == "zsh") std::fputs(pendara::cli::ZshCompletion().c_str(), stdout);
+        if (words[1] == "man") std::fputs(pendara::cli::ManPageSections().c_str(), stdout);
         return Flushed();
     }
     const CommandEntry* command = pendara::FindCommand(words[0]);

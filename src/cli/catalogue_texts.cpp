@@ -1,4 +1,4 @@
-#include "cli/completion.h"
+#include "cli/catalogue_texts.h"
 
 #include <string_view>
 #include <vector>
@@ -53,7 +53,64 @@ std::string InQuotes(const std::string& text) {
 // Single quotes for the shell; no catalogue word holds one.
 std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
+// `text` as roff prints it: backslashes and dashes escaped, and no line starting a request.
+std::string Roff(const std::string& text) {
+    std::string out = text.starts_with('.') || text.starts_with('\'') ? "\\&" : "";
+    for (const char c : text) {
+        if (c == '\\') {
+            out += "\\e";
+        } else if (c == '-') {
+            out += "\\-";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// `text` as a sentence: its first letter upper case, a full stop at the end.
+std::string Sentence(std::string text) {
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = static_cast<char>(text[0] - 32);
+    return text + ".";
+}
+
+// "-r, --reverse" in bold, its value in italics.
+std::string RoffLabel(const OptionSpec& option) {
+    std::string out;
+    if (option.shortName != 0) out += "\\fB" + Roff(std::string{'-', option.shortName}) + "\\fR, ";
+    out += "\\fB" + Roff(option.name) + "\\fR";
+    if (option.kind != ValueKind::Flag) {
+        out += " \\fI" +
+               Roff(option.valueName.empty() ? Joined(option.choices, "|") : option.valueName) +
+               "\\fR";
+    }
+    return out;
+}
+
+void RoffOptions(std::string& out, const std::vector<OptionSpec>& options) {
+    for (const OptionSpec& option : options) {
+        out += ".TP\n" + RoffLabel(option) + "\n" + Roff(Sentence(option.help)) + "\n";
+    }
+}
+
 }  // namespace
+
+std::string ManPageSections() {
+    std::string out = ".SH COMMANDS\n";
+    for (const CommandEntry& entry : Catalogue()) {
+        const std::string usage = entry.usage();
+        out += ".TP\n\\fB" + Roff(entry.name) + "\\fR" + Roff(usage.substr(entry.name.size())) +
+               "\n" + Roff(Sentence(entry.summary)) + "\n";
+        if (entry.options.empty()) continue;
+        out += ".RS\n";
+        RoffOptions(out, entry.options);
+        out += ".RE\n";
+    }
+    out += ".SH OPTIONS\nEvery command takes these, besides its own:\n";
+    RoffOptions(out, ToolOptions());
+    return out;
+}
 
 std::string BashCompletion() {
     std::vector<std::string> commands;

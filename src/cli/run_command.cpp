@@ -1,7 +1,9 @@
 #include "cli/run_command.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <map>
 
 #include "cli/line_reader.h"
 #include "files/file_form.h"
@@ -58,21 +60,17 @@ public:
 // A second list streams as the first does, and what is written goes out before it is read.
 class StreamedLists final : public ListOpener {
 public:
-    // `out` may be set once the step is made.
-    explicit StreamedLists(OutputSink* out = nullptr) : out_(out) {}
-    void setOutput(OutputSink& out) { out_ = &out; }
+    explicit StreamedLists(OutputSink& out) : out_(out) {}
 
     std::unique_ptr<LineSource> open(const std::string& name) override {
         auto source = std::make_unique<ReaderSource>(name);
-        source->reader.setBeforeRead([this] {
-            if (out_ != nullptr) out_->flush();
-        });
+        source->reader.setBeforeRead([this] { out_.flush(); });
         return source;
     }
     std::string readText(const std::string& name) override { return ReadListInput(name); }
 
 private:
-    OutputSink* out_;
+    OutputSink& out_;
 };
 
 // The lists of several files as one text: each file's last line keeps its break, so it does not
@@ -100,29 +98,20 @@ struct StandIns {
     char lf = '\0';
     char cr = 0;
     bool used = false;
+
+    void apply(std::string& text) const {
+        if (!used) return;
+        for (char& c : text) c = c == '\n' ? lf : c == '\r' ? cr : c;
+    }
 };
 
-// A text of records, ended by NUL; a final NUL adds no record.
-void StepRecords(const std::string& text, LineStep& step, LineSink& out, const StandIns& in) {
-    std::string record;
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find('\0', start);
-        if (end == std::string::npos) end = text.size();
-        record.assign(text, start, end - start);
-        if (in.used) {
-            for (char& c : record) c = c == '\n' ? in.lf : c == '\r' ? in.cr : c;
-        }
-        step.line(record, out);
-        start = end + 1;
-    }
-}
-
-StandIns ChooseStandIns(const std::vector<std::string>& texts, const Invocation& invocation) {
+StandIns ChooseStandIns(const std::vector<const std::string*>& texts,
+                        const Invocation& invocation) {
     bool seen[256] = {};
     const auto see = [&](std::string_view text) {
         for (const char c : text) seen[static_cast<unsigned char>(c)] = true;
     };
-    for (const std::string& text : texts) see(text);
+    for (const std::string* text : texts) see(*text);
     for (const std::string& argument : invocation.arguments()) see(argument);
     for (const auto& [name, values] : invocation.options()) {
         for (const std::string& value : values) see(value);
@@ -138,30 +127,113 @@ StandIns ChooseStandIns(const std::vector<std::string>& texts, const Invocation&
     return in;
 }
 
+// The next record of `rest`, ended by NUL; a final NUL adds no record.
+bool NextRecord(std::string_view& rest, std::string_view& record) {
+    if (rest.empty()) return false;
+    const std::size_t end = std::min(rest.find('\0'), rest.size());
+    record = rest.substr(0, end);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    return true;
+}
+
+// The records of a text, with their breaks as the stand-ins.
+class RecordSource final : public LineSource {
+public:
+    RecordSource(std::string_view text, const StandIns& in) : rest_(text), in_(in) {}
+    bool next(std::string_view& line) override {
+        if (!NextRecord(rest_, line)) return false;
+        if (!in_.used) return true;
+        record_.assign(line);
+        in_.apply(record_);
+        line = record_;
+        return true;
+    }
+
+private:
+    std::string_view rest_;
+    StandIns in_;
+    std::string record_;
+};
+
+// The lists a command names, read whole as records: each once, as one may be standard input.
+class RecordLists final : public ListOpener {
+public:
+    const std::string& text(const std::string& name) {
+        auto found = texts_.find(name);
+        if (found == texts_.end()) found = texts_.emplace(name, ReadListInput(name)).first;
+        return found->second;
+    }
+    void setStandIns(const StandIns& in) { in_ = in; }
+
+    std::unique_ptr<LineSource> open(const std::string& name) override {
+        return std::make_unique<RecordSource>(text(name), in_);
+    }
+    // As the list-file rule has it: every record followed by LF.
+    std::string readText(const std::string& name) override {
+        std::string out;
+        RecordSource records(text(name), in_);
+        for (std::string_view record; records.next(record);) out.append(record).push_back('\n');
+        return out;
+    }
+
+private:
+    std::map<std::string, std::string> texts_;
+    StandIns in_;
+};
+
+// Names lists without reading them, for a look at the step a command makes.
+class NoLists final : public ListOpener {
+public:
+    std::unique_ptr<LineSource> open(const std::string&) override {
+        return std::make_unique<RecordSource>(std::string_view(), StandIns{});
+    }
+    std::string readText(const std::string&) override { return {}; }
+};
+
+// The command over NUL-separated records.
+void ProduceRecords(const CommandLine& commandLine, std::string* held) {
+    const Invocation& invocation = commandLine.invocation;
+    const CommandEntry& entry = invocation.entry();
+    std::vector<std::string> texts;
+    for (const std::string& input : commandLine.inputs) texts.push_back(ReadListInput(input));
+    RecordLists lists;
+    std::vector<const std::string*> all;
+    for (const std::string& text : texts) all.push_back(&text);
+    // A step that holds its list splits it at line breaks again, so the breaks in its records
+    // travel as stand-ins, and come back out on the way to the output.
+    NoLists none;
+    const bool holds = dynamic_cast<WholeListStep*>(entry.make(invocation, none).get()) != nullptr;
+    if (holds) {
+        for (std::size_t i = 0; i < entry.arguments.size(); ++i) {
+            if (entry.arguments[i].kind == ArgumentKind::List) {
+                all.push_back(&lists.text(invocation.argument(i)));
+            }
+        }
+    }
+    const StandIns in = holds ? ChooseStandIns(all, invocation) : StandIns{};
+    lists.setStandIns(in);
+    const std::unique_ptr<LineStep> step = entry.make(invocation, lists);
+    // A number is no list: it ends in LF.
+    const bool lines = entry.result == ResultKind::Lines;
+    OutputSink out(holds || !lines ? "\n" : std::string_view("\0", 1), held, lines ? in.cr : 0);
+    for (const std::string& text : texts) {
+        RecordSource records(text, in);
+        for (std::string_view record; records.next(record);) step->line(record, out);
+    }
+    step->finish(out);
+    out.flush();
+}
+
 // The command's result for `commandLine`, to standard output, or into `held` when given.
 void Produce(const CommandLine& commandLine, std::string* held) {
     const Invocation& invocation = commandLine.invocation;
     const CommandEntry& entry = invocation.entry();
     // A number is no list: it ends in LF whatever the list's line end.
-    const bool lines = entry.result == ResultKind::Lines;
-    std::string_view lineEnd = commandLine.crlf && lines ? "\r\n" : "\n";
-    if (commandLine.null) {
-        // A step that holds its list splits it at line breaks, so records reach it with
-        // their LFs as NULs, and come back out the same way.
-        std::vector<std::string> texts;
-        for (const std::string& input : commandLine.inputs) texts.push_back(ReadListInput(input));
-        StreamedLists lists;
-        const std::unique_ptr<LineStep> step = entry.make(invocation, lists);
-        const bool holds = dynamic_cast<WholeListStep*>(step.get()) != nullptr;
-        const StandIns in = holds ? ChooseStandIns(texts, invocation) : StandIns{};
-        OutputSink out(holds || !lines ? "\n" : std::string_view("\0", 1), held, lines ? in.cr : 0);
-        lists.setOutput(out);
-        for (const std::string& text : texts) StepRecords(text, *step, out, in);
-        step->finish(out);
-        return out.flush();
-    }
+    const std::string_view lineEnd =
+        commandLine.crlf && entry.result == ResultKind::Lines ? "\r\n" : "\n";
+    if (commandLine.null) return ProduceRecords(commandLine, held);
     OutputSink out(lineEnd, held, false);
-    StreamedLists lists(&out);
+    StreamedLists lists(out);
     // The input opens before any list the command names, and both before anything is written.
     if (entry.wholeList) {
         std::string text = commandLine.inputs.size() == 1 ? ReadListInput(commandLine.inputs[0])

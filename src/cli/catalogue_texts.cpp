@@ -19,7 +19,7 @@ std::vector<std::string> Spellings(const OptionSpec& option) {
 std::vector<const OptionSpec*> OptionsOf(const CommandEntry& entry) {
     std::vector<const OptionSpec*> all;
     for (const OptionSpec& option : entry.options) all.push_back(&option);
-    for (const OptionSpec& option : ToolOptions()) all.push_back(&option);
+    for (const OptionSpec* option : ToolOptionsFor(entry)) all.push_back(option);
     return all;
 }
 
@@ -107,7 +107,12 @@ std::string ManPageSections() {
         RoffOptions(out, entry.options);
         out += ".RE\n";
     }
-    out += ".SH OPTIONS\nEvery command takes these, besides its own:\n";
+    std::vector<std::string> notInPlace;
+    for (const CommandEntry& entry : Catalogue()) {
+        if (!WorksInPlace(entry)) notInPlace.push_back("\\fB" + Roff(entry.name) + "\\fR");
+    }
+    out += ".SH OPTIONS\nEvery command takes these, besides its own (\\fB\\-i\\fR all but " +
+           Joined(notInPlace, ", ") + "):\n";
     RoffOptions(out, ToolOptions());
     return out;
 }

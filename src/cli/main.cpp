@@ -35,7 +35,7 @@ void PrintCommandHelp(const CommandEntry& command) {
     std::printf("Usage: pendara-cli %s\n%s\n", command.usage().c_str(), command.summary.c_str());
     std::vector<const OptionSpec*> options;
     for (const OptionSpec& option : command.options) options.push_back(&option);
-    for (const OptionSpec& option : pendara::ToolOptions()) options.push_back(&option);
+    for (const OptionSpec* option : pendara::ToolOptionsFor(command)) options.push_back(option);
     // "-r, --reverse"; a long option and its values take a line of their own, its help the next.
     const auto label = [](const OptionSpec& option) {
         return (option.shortName != 0 ? std::string{'-', option.shortName} + ", " : "    ") +

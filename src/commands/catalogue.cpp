@@ -161,4 +161,19 @@ const std::vector<OptionSpec>& ToolOptions() {
     return options;
 }
 
+bool WorksInPlace(const CommandEntry& entry) {
+    const bool oneList =
+        std::none_of(entry.arguments.begin(), entry.arguments.end(),
+                     [](const ArgumentSpec& a) { return a.kind == ArgumentKind::List; });
+    return oneList && entry.result == ResultKind::Lines && !entry.input.name.empty();
+}
+
+std::vector<const OptionSpec*> ToolOptionsFor(const CommandEntry& entry) {
+    std::vector<const OptionSpec*> options;
+    for (const OptionSpec& option : ToolOptions()) {
+        if (option.name != "--in-place" || WorksInPlace(entry)) options.push_back(&option);
+    }
+    return options;
+}
+
 }  // namespace pendara

@@ -117,6 +117,11 @@ const CommandEntry* FindCommand(const std::string& name);
 
 // The options every command takes on the command line, outside its rule.
 const std::vector<OptionSpec>& ToolOptions();
+// Whether the command can replace each of its input files with its own result: it reads one
+// list and gives lines.
+bool WorksInPlace(const CommandEntry& entry);
+// The tool's options that apply to `entry`.
+std::vector<const OptionSpec*> ToolOptionsFor(const CommandEntry& entry);
 
 // A whole decimal number, optionally signed; usage error when it is not one or lies outside.
 std::int64_t ParseDecimal(const std::string& text, ValueRange range, const std::string& what);

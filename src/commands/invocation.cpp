@@ -183,7 +183,7 @@ void CheckValues(const Invocation& invocation) {
     }
 }
 
-// Every check of an invocation, in the order their errors take precedence; `input` and `crlf`
+// Every check of an invocation, in the order their errors take precedence; `inputs` and `tool`
 // are null when the words are no command line and so hold no input.
 Invocation Check(const CommandEntry& entry, const std::vector<std::string>& words,
                  std::vector<std::string>* inputs, ToolValues* tool) {
@@ -288,13 +288,7 @@ CommandLine ParseCommandLine(const CommandEntry& entry, const std::vector<std::s
         throw UsageError("a file name is empty");
     }
     if (line.inPlace) {
-        // Each input is its own list and its own result, so only commands of one list qualify.
-        const bool oneList =
-            std::none_of(entry.arguments.begin(), entry.arguments.end(),
-                         [](const ArgumentSpec& a) { return a.kind == ArgumentKind::List; });
-        if (!oneList || entry.result != ResultKind::Lines || entry.input.name.empty()) {
-            throw UsageError("--in-place does not apply to " + entry.name);
-        }
+        if (!WorksInPlace(entry)) throw UsageError("--in-place does not apply to " + entry.name);
         if (std::find(line.inputs.begin(), line.inputs.end(), "") != line.inputs.end()) {
             throw UsageError("--in-place needs files, not standard input");
         }

@@ -124,7 +124,7 @@ void AddShapingEntries(std::vector<CommandEntry>& entries) {
     entries.push_back({
         .name = "case",
         .summary = "change every line to upper, lower, title or sentence case, by the locale",
-        .arguments = {{.name = "MODE"}},
+        .arguments = {{.name = "MODE", .choices = {"upper", "lower", "title", "sentence"}}},
         .make =
             [](const Invocation& invocation, ListOpener&) {
                 return EachLine(

@@ -1,11 +1,14 @@
 // pendara-cli: the list rules of Pendara from a shell.
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <exception>
 #include <new>
 
+#include "cli/catalogue_texts.h"
 #include "cli/run_command.h"
+#include "os/system_reason.h"
 #include "text/failure.h"
 #include "version.h"
 
@@ -16,11 +19,13 @@ using pendara::OptionSpec;
 
 void PrintHelp() {
     std::printf(
-        "Usage: pendara-cli COMMAND [OPTIONS] [FILE]\n"
+        "Usage: pendara-cli COMMAND [OPTIONS] [FILE...]\n"
         "       pendara-cli --help | --version\n"
         "       pendara-cli COMMAND --help\n\n"
-        "Reads the list from FILE, or standard input when FILE is absent or '-'.\n"
-        "Writes each result line followed by LF (CR LF with --crlf).\n\nCommands:\n");
+        "Reads the list from the FILEs one after another, or standard input when there is\n"
+        "none or one is '-'. Writes each result line followed by LF (CR LF with --crlf),\n"
+        "to standard output or, with -o FILE, to FILE. -i replaces each FILE with its own\n"
+        "result; -z reads and writes records ended by NUL.\n\nCommands:\n");
     for (const CommandEntry& command : pendara::Catalogue()) {
         std::printf("  %-14s %s\n", command.name.c_str(), command.summary.c_str());
     }
@@ -30,16 +35,20 @@ void PrintCommandHelp(const CommandEntry& command) {
     std::printf("Usage: pendara-cli %s\n%s\n", command.usage().c_str(), command.summary.c_str());
     std::vector<const OptionSpec*> options;
     for (const OptionSpec& option : command.options) options.push_back(&option);
-    for (const OptionSpec& option : pendara::ToolOptions()) options.push_back(&option);
-    // A long option and its values take a line of their own, its help the next one.
-    constexpr std::size_t kMostWidth = 20;
+    for (const OptionSpec* option : pendara::ToolOptionsFor(command)) options.push_back(option);
+    // "-r, --reverse"; a long option and its values take a line of their own, its help the next.
+    const auto label = [](const OptionSpec& option) {
+        return (option.shortName != 0 ? std::string{'-', option.shortName} + ", " : "    ") +
+               option.usage();
+    };
+    constexpr std::size_t kMostWidth = 24;
     std::size_t width = 0;
     for (const OptionSpec* option : options) {
-        if (option->usage().size() <= kMostWidth) width = std::max(width, option->usage().size());
+        if (label(*option).size() <= kMostWidth) width = std::max(width, label(*option).size());
     }
     std::printf("\nOptions:\n");
     for (const OptionSpec* option : options) {
-        const std::string usage = option->usage();
+        const std::string usage = label(*option);
         if (usage.size() > width) std::printf("  %s\n", usage.c_str());
         std::printf("  %-*s  %s\n", static_cast<int>(width),
                     usage.size() > width ? "" : usage.c_str(), option->help.c_str());
@@ -49,7 +58,7 @@ void PrintCommandHelp(const CommandEntry& command) {
 // Everything printed must reach its reader: a full disk or a closed pipe is an error, not help.
 int Flushed() {
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        throw pendara::Failure("Stream write error");
+        throw pendara::Failure("write error: " + pendara::SystemReason(errno));
     }
     return 0;
 }
@@ -60,17 +69,30 @@ int Usage(const std::string& message, const std::string& hint) {
 }
 
 int Run(const std::vector<std::string>& words) {
-    const char* const hint = "COMMAND [OPTIONS] [FILE] (see --help)";
+    const char* const hint = "COMMAND [OPTIONS] [FILE...] (see --help)";
     if (words.empty()) return Usage("no command given", hint);
     // Help is asked for only by the first word or the word right after the command; anywhere
     // else "--help" is an option the command does not know, or a value or file name after "--".
     if (words[0] == "--help" || words[0] == "-h" || words[0] == "--version") {
         if (words.size() > 1) return Usage("unexpected argument '" + words[1] + "'", hint);
         if (words[0] == "--version") {
-            std::printf("pendara-cli %s\n", pendara::kVersion);
+            std::printf(
+                "pendara-cli %s\nCopyright (C) 2026 Pendara developers\n"
+                "License GPL-3.0-or-later: GNU GPL version 3 or later "
+                "<https://gnu.org/licenses/gpl.html>.\n"
+                "This is free software: you are free to change and redistribute it.\n"
+                "There is NO WARRANTY, to the extent permitted by law.\n",
+                pendara::kVersion);
         } else {
             PrintHelp();
         }
+        return Flushed();
+    }
+    // For the build: the texts the package ships, made from the catalogue.
+    if (words[0] == "--generate" && words.size() == 2) {
+        if (words[1] == "bash") std::fputs(pendara::cli::BashCompletion().c_str(), stdout);
+        if (words[1] == "zsh") std::fputs(pendara::cli::ZshCompletion().c_str(), stdout);
+        if (words[1] == "man") std::fputs(pendara::cli::ManPageSections().c_str(), stdout);
         return Flushed();
     }
     const CommandEntry* command = pendara::FindCommand(words[0]);

@@ -1,26 +1,52 @@
 #include "cli/run_command.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <map>
 
 #include "cli/line_reader.h"
+#include "files/file_form.h"
+#include "files/list_file.h"
+#include "os/replace_file.h"
+#include "os/system_reason.h"
 #include "text/failure.h"
 
 namespace pendara::cli {
 
 namespace {
 
-// Standard output as a step's sink; a failed write is a Failure.
+// Where a result goes: standard output as it is made, or a text held until it is whole. With
+// `crStandIn`, records come back from the bytes their breaks travelled as: LF ends a record
+// then, so it becomes NUL, NUL becomes LF again and the stand-in CR.
 class OutputSink final : public LineSink {
 public:
-    using LineSink::LineSink;
+    OutputSink(std::string_view lineEnd, std::string* held, char crStandIn = 0)
+        : LineSink(lineEnd), held_(held), crStandIn_(crStandIn) {}
 
 protected:
     void deliver(std::string_view text) override {
+        std::string copy;
+        if (crStandIn_ != 0) {
+            copy.assign(text);
+            for (char& c : copy) {
+                c = c == '\n' ? '\0' : c == '\0' ? '\n' : c == crStandIn_ ? '\r' : c;
+            }
+            text = copy;
+        }
+        if (held_ != nullptr) {
+            held_->append(text);
+            return;
+        }
         if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
             std::fflush(stdout) != 0) {
-            throw Failure("Stream write error");
+            throw Failure("write error: " + SystemReason(errno));
         }
     }
+
+private:
+    std::string* held_;
+    char crStandIn_;
 };
 
 class ReaderSource final : public LineSource {
@@ -47,41 +73,250 @@ private:
     OutputSink& out_;
 };
 
-}  // namespace
+// The lists of several files as one text: each file's last line keeps its break, so it does not
+// run into the next file's first.
+std::string ReadInputs(const std::vector<std::string>& inputs) {
+    std::string all;
+    for (const std::string& input : inputs) {
+        std::string text = ReadListInput(input);
+        if (all.empty()) {
+            all = std::move(text);
+        } else {
+            all.append(text);
+        }
+        // A lone CR at the end would pair with an LF that starts the next file.
+        if (!all.empty() && all.back() == '\r') all.back() = '\n';
+        if (!all.empty() && all.back() != '\n') all.push_back('\n');
+    }
+    return all;
+}
 
-void RunCommand(const CommandLine& commandLine) {
+// How records that hold line breaks reach a step that splits its list at them: each break
+// travels as a byte that occurs nowhere in the input or the command, NUL for LF (no record holds
+// one) and for CR a byte that UTF-8 never uses.
+struct StandIns {
+    char lf = '\0';
+    char cr = 0;
+    bool used = false;
+
+    void apply(std::string& text) const {
+        if (!used) return;
+        for (char& c : text) c = c == '\n' ? lf : c == '\r' ? cr : c;
+    }
+};
+
+StandIns ChooseStandIns(const std::vector<const std::string*>& texts,
+                        const Invocation& invocation) {
+    bool seen[256] = {};
+    const auto see = [&](std::string_view text) {
+        for (const char c : text) seen[static_cast<unsigned char>(c)] = true;
+    };
+    for (const std::string* text : texts) see(*text);
+    for (const std::string& argument : invocation.arguments()) see(argument);
+    for (const auto& [name, values] : invocation.options()) {
+        for (const std::string& value : values) see(value);
+    }
+    StandIns in{.used = true};
+    for (int byte = 0xFF; byte >= 0xF5 && in.cr == 0; --byte) {
+        if (!seen[byte]) in.cr = static_cast<char>(byte);
+    }
+    if (in.cr == 0) {
+        throw Failure("with --null, " + invocation.command() +
+                      " needs one of the bytes F5 to FF to be absent from its input");
+    }
+    return in;
+}
+
+// The next record of `rest`, ended by NUL; a final NUL adds no record.
+bool NextRecord(std::string_view& rest, std::string_view& record) {
+    if (rest.empty()) return false;
+    const std::size_t end = std::min(rest.find('\0'), rest.size());
+    record = rest.substr(0, end);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    return true;
+}
+
+// The records of a text, with their breaks as the stand-ins.
+class RecordSource final : public LineSource {
+public:
+    RecordSource(std::string_view text, const StandIns& in) : rest_(text), in_(in) {}
+    bool next(std::string_view& line) override {
+        if (!NextRecord(rest_, line)) return false;
+        if (!in_.used) return true;
+        record_.assign(line);
+        in_.apply(record_);
+        line = record_;
+        return true;
+    }
+
+private:
+    std::string_view rest_;
+    StandIns in_;
+    std::string record_;
+};
+
+// The lists a command names, read whole as records: each once, as one may be standard input.
+class RecordLists final : public ListOpener {
+public:
+    const std::string& text(const std::string& name) {
+        auto found = texts_.find(name);
+        if (found == texts_.end()) found = texts_.emplace(name, ReadListInput(name)).first;
+        return found->second;
+    }
+    void setStandIns(const StandIns& in) { in_ = in; }
+
+    std::unique_ptr<LineSource> open(const std::string& name) override {
+        return std::make_unique<RecordSource>(text(name), in_);
+    }
+    // As the list-file rule has it: every record followed by LF.
+    std::string readText(const std::string& name) override {
+        std::string out;
+        RecordSource records(text(name), in_);
+        for (std::string_view record; records.next(record);) out.append(record).push_back('\n');
+        return out;
+    }
+
+private:
+    std::map<std::string, std::string> texts_;
+    StandIns in_;
+};
+
+// Names lists without reading them, for a look at the step a command makes.
+class NoLists final : public ListOpener {
+public:
+    std::unique_ptr<LineSource> open(const std::string&) override {
+        return std::make_unique<RecordSource>(std::string_view(), StandIns{});
+    }
+    std::string readText(const std::string&) override { return {}; }
+};
+
+// The command over NUL-separated records.
+void ProduceRecords(const CommandLine& commandLine, std::string* held) {
     const Invocation& invocation = commandLine.invocation;
     const CommandEntry& entry = invocation.entry();
-    // A number is no list: it ends in LF whatever the list's line end.
-    OutputSink out(commandLine.crlf && entry.result == ResultKind::Lines ? "\r\n" : "\n");
-    StreamedLists lists(out);
-    // The input opens before any list the command names, and both before anything is written.
-    if (entry.wholeList) {
-        std::string text = ReadListInput(commandLine.input);
-        entry.make(invocation, lists)->wholeText(std::move(text), out);
-        return out.flush();
+    std::vector<std::string> texts;
+    for (const std::string& input : commandLine.inputs) texts.push_back(ReadListInput(input));
+    RecordLists lists;
+    std::vector<const std::string*> all;
+    for (const std::string& text : texts) all.push_back(&text);
+    // A step that holds its list splits it at line breaks again, so the breaks in its records
+    // travel as stand-ins, and come back out on the way to the output.
+    NoLists none;
+    const bool holds = dynamic_cast<WholeListStep*>(entry.make(invocation, none).get()) != nullptr;
+    if (holds) {
+        for (std::size_t i = 0; i < entry.arguments.size(); ++i) {
+            if (entry.arguments[i].kind == ArgumentKind::List) {
+                all.push_back(&lists.text(invocation.argument(i)));
+            }
+        }
     }
-    LineReader reader(commandLine.input);
-    // Output goes out as it is made, and always before the input is read again, so a slow pipe
-    // gets its lines back one by one.
-    reader.setBeforeRead([&] { out.flush(); });
+    const StandIns in = holds ? ChooseStandIns(all, invocation) : StandIns{};
+    lists.setStandIns(in);
     const std::unique_ptr<LineStep> step = entry.make(invocation, lists);
-    std::string_view line;
-    if (step->searches()) {
-        // The lines before the one holding what the step searches for are passed over unseen.
-        const auto find = [&](std::string_view text) { return step->search(text); };
-        while (reader.nextHolding(line, find)) {
-            out.given(line, reader.rest());
-            step->line(line, out);
-        }
-    } else {
-        while (reader.next(line)) {
-            out.given(line, reader.rest());
-            step->line(line, out);
-        }
+    // A number is no list: it ends in LF.
+    const bool lines = entry.result == ResultKind::Lines;
+    OutputSink out(holds || !lines ? "\n" : std::string_view("\0", 1), held, lines ? in.cr : 0);
+    for (const std::string& text : texts) {
+        RecordSource records(text, in);
+        for (std::string_view record; records.next(record);) step->line(record, out);
     }
     step->finish(out);
     out.flush();
+}
+
+// The command's result for `commandLine`, to standard output, or into `held` when given.
+void Produce(const CommandLine& commandLine, std::string* held) {
+    const Invocation& invocation = commandLine.invocation;
+    const CommandEntry& entry = invocation.entry();
+    // A number is no list: it ends in LF whatever the list's line end.
+    const std::string_view lineEnd =
+        commandLine.crlf && entry.result == ResultKind::Lines ? "\r\n" : "\n";
+    if (commandLine.null) return ProduceRecords(commandLine, held);
+    OutputSink out(lineEnd, held, false);
+    StreamedLists lists(out);
+    // The input opens before any list the command names, and both before anything is written.
+    if (entry.wholeList) {
+        std::string text = commandLine.inputs.size() == 1 ? ReadListInput(commandLine.inputs[0])
+                                                          : ReadInputs(commandLine.inputs);
+        entry.make(invocation, lists)->wholeText(std::move(text), out);
+        return out.flush();
+    }
+    std::vector<std::unique_ptr<LineReader>> readers;
+    for (const std::string& input : commandLine.inputs) {
+        readers.push_back(std::make_unique<LineReader>(input));
+    }
+    const std::unique_ptr<LineStep> step = entry.make(invocation, lists);
+    for (std::unique_ptr<LineReader>& reader : readers) {
+        // Output goes out as it is made, and always before the input is read again, so a slow
+        // pipe gets its lines back one by one.
+        reader->setBeforeRead([&] { out.flush(); });
+        std::string_view line;
+        if (step->searches()) {
+            // The lines before the one holding what the step searches for are passed over
+            // unseen.
+            const auto find = [&](std::string_view text) { return step->search(text); };
+            while (reader->nextHolding(line, find)) {
+                out.given(line, reader->rest());
+                step->line(line, out);
+            }
+        } else {
+            while (reader->next(line)) {
+                out.given(line, reader->rest());
+                step->line(line, out);
+            }
+        }
+        // Its lines may be kept as runs of its block, which goes with it.
+        out.flush();
+        reader.reset();
+    }
+    step->finish(out);
+    out.flush();
+}
+
+// Replaces `path` with `bytes` through the one file writer: the old file stays whole when this
+// fails.
+void Replace(const std::string& path, std::string_view bytes) {
+    const FileReplacement written = ReplaceFileContents(path, bytes);
+    if (written.failedAt == FileReplacement::Done) return;
+    if (written.failedAt == FileReplacement::Write) {
+        throw Failure("write error: " + SystemReason(written.error));
+    }
+    throw Failure(FormatMessage("Cannot create file \"%s\". %s",
+                                {FullPath(path), SystemReason(written.error)}));
+}
+
+}  // namespace
+
+void RunCommand(const CommandLine& commandLine) {
+    if (commandLine.inPlace) {
+        // Every result is made before any file is replaced, so a failing file leaves all whole.
+        std::vector<std::string> results;
+        for (const std::string& input : commandLine.inputs) {
+            CommandLine one = commandLine;
+            one.inputs = {input};
+            std::string result;
+            Produce(one, &result);
+            if (!commandLine.null) {
+                // The file keeps its form: its mark, its line end and its final break.
+                const std::string bytes = ReadListFileBytes(input);
+                FileForm form = FormOfText(EncodingOfBytes(bytes), DecodeListText(bytes));
+                if (commandLine.crlf) form.lineEnd = FileForm::LineEnd::CrLf;
+                result = EncodeListText(result, form);
+            }
+            results.push_back(std::move(result));
+        }
+        for (std::size_t i = 0; i < results.size(); ++i) {
+            Replace(commandLine.inputs[i], results[i]);
+        }
+        return;
+    }
+    if (!commandLine.output.empty()) {
+        // Whole before the file is touched, so the output may be one of the inputs.
+        std::string result;
+        Produce(commandLine, &result);
+        return Replace(commandLine.output, result);
+    }
+    Produce(commandLine, nullptr);
 }
 
 }  // namespace pendara::cli

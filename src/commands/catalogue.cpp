@@ -113,7 +113,10 @@ std::string CommandEntry::usage() const {
             word(usages[0]);
         }
     }
-    if (!input.name.empty()) optional(input.name, input.optional);
+    // Where the input comes last, it may be several files.
+    const bool several = std::none_of(arguments.begin(), arguments.end(),
+                                      [](const auto& a) { return a.kind == ArgumentKind::List; });
+    if (!input.name.empty()) optional(input.name + (several ? "..." : ""), input.optional);
     for (const ArgumentSpec& argument : arguments) {
         if (argument.kind == ArgumentKind::List) optional(argument.name, argument.optional);
     }
@@ -142,7 +145,34 @@ const CommandEntry* FindCommand(const std::string& name) {
 
 const std::vector<OptionSpec>& ToolOptions() {
     static const std::vector<OptionSpec> options{
-        {.name = "--crlf", .help = "end each line written with CR LF instead of LF"}};
+        {.name = "--output",
+         .shortName = 'o',
+         .kind = ValueKind::Text,
+         .valueName = "FILE",
+         .help = "write the result to FILE, which may be one of the inputs"},
+        {.name = "--in-place",
+         .shortName = 'i',
+         .help = "replace each FILE with its own result, in the file's own form"},
+        {.name = "--null",
+         .shortName = 'z',
+         .help = "records end at NUL instead of line breaks, on input and output"},
+        {.name = "--crlf", .help = "end each line written with CR LF instead of LF"},
+    };
+    return options;
+}
+
+bool WorksInPlace(const CommandEntry& entry) {
+    const bool oneList =
+        std::none_of(entry.arguments.begin(), entry.arguments.end(),
+                     [](const ArgumentSpec& a) { return a.kind == ArgumentKind::List; });
+    return oneList && entry.result == ResultKind::Lines && !entry.input.name.empty();
+}
+
+std::vector<const OptionSpec*> ToolOptionsFor(const CommandEntry& entry) {
+    std::vector<const OptionSpec*> options;
+    for (const OptionSpec& option : ToolOptions()) {
+        if (option.name != "--in-place" || WorksInPlace(entry)) options.push_back(&option);
+    }
     return options;
 }
 

@@ -74,6 +74,8 @@ struct ArgumentSpec {
     // An option that takes the argument's place: with it given, the argument is left out
     // ("match -e A -e B FILE").
     std::string unless{};
+    // The words it may be, for completion; empty for any text.
+    std::vector<std::string> choices{};
 };
 
 // What a command gives: a list, or one number (count), which is no list and ends in LF.
@@ -115,6 +117,11 @@ const CommandEntry* FindCommand(const std::string& name);
 
 // The options every command takes on the command line, outside its rule.
 const std::vector<OptionSpec>& ToolOptions();
+// Whether the command can replace each of its input files with its own result: it reads one
+// list and gives lines.
+bool WorksInPlace(const CommandEntry& entry);
+// The tool's options that apply to `entry`.
+std::vector<const OptionSpec*> ToolOptionsFor(const CommandEntry& entry);
 
 // A whole decimal number, optionally signed; usage error when it is not one or lies outside.
 std::int64_t ParseDecimal(const std::string& text, ValueRange range, const std::string& what);

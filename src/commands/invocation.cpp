@@ -33,23 +33,97 @@ Invocation& Invocation::add(std::string argument) {
 
 namespace {
 
-const OptionSpec* FindOption(const std::vector<OptionSpec>& options, const std::string& word) {
-    const bool isShort = word.size() == 2 && word[1] != '-';
-    const auto found = std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) {
-        return isShort ? o.shortName == word[1] : o.name == word;
-    });
-    return found == options.end() ? nullptr : &*found;
+// The option `word` names among `options`: a short name, a long name, or a prefix of exactly
+// one long name. Null when none; an ambiguous prefix is a usage error naming the candidates.
+const OptionSpec* FindOption(const std::vector<const OptionSpec*>& options,
+                             const std::string& word) {
+    if (word.size() == 2 && word[1] != '-') {
+        for (const OptionSpec* o : options) {
+            if (o->shortName == word[1]) return o;
+        }
+        return nullptr;
+    }
+    std::vector<const OptionSpec*> candidates;
+    for (const OptionSpec* o : options) {
+        if (o->name == word) return o;
+        if (o->name.starts_with(word)) candidates.push_back(o);
+    }
+    if (candidates.size() == 1) return candidates[0];
+    if (candidates.empty()) return nullptr;
+    std::vector<std::string> names;
+    for (const OptionSpec* o : candidates) names.push_back(o->name);
+    throw UsageError("option " + word + " is ambiguous: " + Joined(names, ", "));
+}
+
+// The words of `words` with every option spelled as its own word: "--at=3" as "--at" "3",
+// "-rk2" as "-r" "-k" "2". A short flag that takes a value ends its bundle: the rest of the
+// word is its value. Words after "--" are left as they are.
+std::vector<std::string> SpelledOut(const std::vector<const OptionSpec*>& options,
+                                    const std::vector<std::string>& words) {
+    std::vector<std::string> out;
+    // The values still owed to the last option: they are copied as they are, so "-t -" and
+    // "--separator -x" keep their values.
+    int owed = 0;
+    const auto owes = [&](const std::string& name) {
+        const OptionSpec* option = FindOption(options, name);
+        owed = option != nullptr ? option->valueCount() : 0;
+    };
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        // No option starts with a digit, so "-1" is a negative number ("fields -1").
+        const bool negative = word.size() > 1 && word[1] >= '0' && word[1] <= '9';
+        if (owed > 0 || word.size() < 2 || word[0] != '-' || negative) {
+            out.push_back(word);
+            owed = std::max(owed - 1, 0);
+            continue;
+        }
+        if (word == "--") {
+            out.insert(out.end(), words.begin() + static_cast<std::ptrdiff_t>(i), words.end());
+            break;
+        }
+        if (word[1] == '-') {
+            const std::size_t equals = word.find('=');
+            out.push_back(word.substr(0, equals));
+            owes(out.back());
+            if (equals == std::string::npos) continue;
+            if (owed == 0 && FindOption(options, out.back()) != nullptr) {
+                throw UsageError("option " + FindOption(options, out.back())->name +
+                                 " takes no value");
+            }
+            out.push_back(word.substr(equals + 1));
+            owed = std::max(owed - 1, 0);
+            continue;
+        }
+        for (std::size_t at = 1; at < word.size(); ++at) {
+            out.push_back(std::string{'-', word[at]});
+            owes(out.back());
+            if (FindOption(options, out.back()) == nullptr) {
+                throw UsageError("unknown option " + out.back());
+            }
+            if (owed > 0 && at + 1 < word.size()) {
+                out.push_back(word.substr(at + 1));
+                --owed;
+                break;
+            }
+        }
+    }
+    return out;
 }
 
 // Takes the options out of `words` into `invocation` and gives the plain arguments. The tool's
-// own options count only for a command line (`crlf` not null).
-std::vector<std::string> TakeOptions(const std::vector<std::string>& words, Invocation& invocation,
-                                     bool* crlf) {
+// own options count only for a command line (`tool` not null).
+std::vector<std::string> TakeOptions(const std::vector<std::string>& given, Invocation& invocation,
+                                     ToolValues* tool) {
+    std::vector<const OptionSpec*> known;
+    for (const OptionSpec& o : invocation.entry().options) known.push_back(&o);
+    if (tool != nullptr) {
+        for (const OptionSpec& o : ToolOptions()) known.push_back(&o);
+    }
+    const std::vector<std::string> words = SpelledOut(known, given);
     std::vector<std::string> plain;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& word = words[i];
-        // No option starts with a digit, so "-1" is a negative number ("fields -1").
         const bool negative = word.size() > 1 && word[1] >= '0' && word[1] <= '9';
         if (optionsEnded || word == "-" || !word.starts_with("-") || negative) {
             plain.push_back(word);
@@ -59,27 +133,27 @@ std::vector<std::string> TakeOptions(const std::vector<std::string>& words, Invo
             optionsEnded = true;
             continue;
         }
-        const OptionSpec* option = FindOption(invocation.entry().options, word);
-        const OptionSpec* tool = crlf != nullptr ? FindOption(ToolOptions(), word) : nullptr;
-        if (option == nullptr && tool == nullptr) throw UsageError("unknown option " + word);
-        const auto count = static_cast<std::size_t>((option ? option : tool)->valueCount());
+        const OptionSpec* option = FindOption(known, word);
+        if (option == nullptr) throw UsageError("unknown option " + word);
+        const auto count = static_cast<std::size_t>(option->valueCount());
         if (i + count >= words.size()) {
-            throw UsageError("option " + word + " needs " +
+            throw UsageError("option " + option->name + " needs " +
                              (count == 1 ? std::string("a value") : "two values"));
-        }
-        if (tool != nullptr) {
-            *crlf = true;  // the tool's one option, a flag
-            continue;
         }
         std::vector<std::string> values(words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
                                         words.begin() + static_cast<std::ptrdiff_t>(i + count) + 1);
+        i += count;
+        const bool ofTool = invocation.entry().option(option->name) != option;
+        if (ofTool) {
+            (*tool)[option->name] = std::move(values);
+            continue;
+        }
         if (option->repeats && invocation.has(option->name)) {
             std::vector<std::string> all = invocation.options().at(option->name);
             all.insert(all.end(), values.begin(), values.end());
             values = std::move(all);
         }
         invocation.set(option->name, std::move(values));
-        i += count;
     }
     return plain;
 }
@@ -109,12 +183,12 @@ void CheckValues(const Invocation& invocation) {
     }
 }
 
-// Every check of an invocation, in the order their errors take precedence; `input` and `crlf`
+// Every check of an invocation, in the order their errors take precedence; `inputs` and `tool`
 // are null when the words are no command line and so hold no input.
 Invocation Check(const CommandEntry& entry, const std::vector<std::string>& words,
-                 std::string* input, bool* crlf) {
+                 std::vector<std::string>* inputs, ToolValues* tool) {
     Invocation invocation(entry);
-    const std::vector<std::string> plain = TakeOptions(words, invocation, crlf);
+    std::vector<std::string> plain = TakeOptions(words, invocation, tool);
 
     // The plain arguments fill, in order, the rule's texts, the input, and the lists it reads.
     std::vector<std::string> values(entry.arguments.size());
@@ -136,17 +210,27 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
         }
     };
     argumentSlots(ArgumentKind::Text);
-    const bool readsInput = input != nullptr && !entry.input.name.empty();
+    const bool readsInput = inputs != nullptr && !entry.input.name.empty();
     if (readsInput) slot(&listInput, entry.input.optional);
     argumentSlots(ArgumentKind::List);
     if (plain.size() < required) throw UsageError("missing argument");
+    // An input that comes last may be several files, read one after another.
+    std::vector<std::string> more;
+    if (plain.size() > slots.size() && readsInput && slots.back() == &listInput) {
+        more.assign(plain.begin() + static_cast<std::ptrdiff_t>(slots.size()), plain.end());
+        plain.resize(slots.size());
+    }
     if (plain.size() > slots.size()) throw UsageError("unexpected argument '" + plain.back() + "'");
     for (std::size_t i = 0; i < plain.size(); ++i) *slots[i] = plain[i];
     // '' names no file, and is not standard input.
     const bool inputGiven = readsInput && (!entry.input.optional || plain.size() == slots.size());
-    if (inputGiven && entry.input.optional && listInput.empty()) {
+    if (inputGiven && entry.input.optional &&
+        (listInput.empty() || std::find(more.begin(), more.end(), "") != more.end())) {
         throw UsageError("a file name is empty");
     }
+    const bool stdinTwice =
+        std::count(more.begin(), more.end(), "-") + (inputGiven && listInput == "-" ? 1 : 0) > 1;
+    if (stdinTwice) throw UsageError("only one list can come from standard input");
 
     CheckGroups(invocation);
     CheckValues(invocation);
@@ -170,7 +254,14 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
                                                  slots.begin());
         if (at < plain.size()) invocation.add(values[i]);
     }
-    if (input != nullptr) *input = listInput == "-" ? std::string() : listInput;
+    if (inputs != nullptr) {
+        inputs->clear();
+        if (inputGiven) inputs->push_back(listInput);
+        inputs->insert(inputs->end(), more.begin(), more.end());
+        for (std::string& name : *inputs) {
+            if (name == "-") name.clear();
+        }
+    }
     return invocation;
 }
 
@@ -179,10 +270,30 @@ bool IsBlank(char c) { return c != '\0' && static_cast<unsigned char>(c) <= 32; 
 }  // namespace
 
 CommandLine ParseCommandLine(const CommandEntry& entry, const std::vector<std::string>& words) {
-    std::string input;
-    bool crlf = false;
-    Invocation invocation = Check(entry, words, &input, &crlf);
-    return {std::move(invocation), std::move(input), crlf};
+    std::vector<std::string> inputs;
+    ToolValues tool;
+    Invocation invocation = Check(entry, words, &inputs, &tool);
+    CommandLine line{std::move(invocation)};
+    line.inputs = std::move(inputs);
+    if (line.inputs.empty()) line.inputs.emplace_back();
+    line.crlf = tool.count("--crlf") != 0;
+    line.null = tool.count("--null") != 0;
+    line.inPlace = tool.count("--in-place") != 0;
+    if (tool.count("--output") != 0) line.output = tool["--output"].front();
+    if (line.null && line.crlf) throw UsageError("use either --null or --crlf, not both");
+    if (line.inPlace && tool.count("--output") != 0) {
+        throw UsageError("use either --in-place or --output, not both");
+    }
+    if (tool.count("--output") != 0 && line.output.empty()) {
+        throw UsageError("a file name is empty");
+    }
+    if (line.inPlace) {
+        if (!WorksInPlace(entry)) throw UsageError("--in-place does not apply to " + entry.name);
+        if (std::find(line.inputs.begin(), line.inputs.end(), "") != line.inputs.end()) {
+            throw UsageError("--in-place needs files, not standard input");
+        }
+    }
+    return line;
 }
 
 Invocation ParseInvocation(const std::vector<std::string>& words) {

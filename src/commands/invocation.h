@@ -44,11 +44,18 @@ private:
     std::vector<std::string> arguments_;
 };
 
-// A command line after the program name: the invocation, the list it reads and the tool's own
+// The tool's own options as given, by long name.
+using ToolValues = std::map<std::string, std::vector<std::string>>;
+
+// A command line after the program name: the invocation, the lists it reads and the tool's own
 // options.
 struct CommandLine {
     Invocation invocation;
-    std::string input;  // "" for standard input
+    // Read one after another as one list; "" for standard input. Never empty.
+    std::vector<std::string> inputs{};
+    std::string output{};  // "" for standard output
+    bool inPlace = false;  // each input replaced by its own result
+    bool null = false;     // records end at NUL, on input and output
     bool crlf = false;
 };
 

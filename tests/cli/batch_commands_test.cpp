@@ -81,7 +81,7 @@ TEST(CliBatch, UsageErrors) {
     ExpectUsageError({"remove", "--count", "abc"});
     ExpectUsageError({"remove", "--at", "99999999999"});
     ExpectUsageError({"replace"});
-    ExpectUsageError({"replace", "a", "b", "file", "more"});
+    ExpectUsageError({"replace", "a", "b", "--in-place"});  // more words are more files
     ExpectUsageError({"filter", "--include"});
     ExpectUsageError({"trim", "--both"});
     ExpectUsageError({"remove-length"});

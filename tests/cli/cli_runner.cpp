@@ -31,11 +31,15 @@ const std::filesystem::path& Folder() {
 
 }  // namespace
 
+std::string TempPath(const std::string& name) { return (Folder() / name).string(); }
+
 std::string TempFile(const std::string& name, const std::string& bytes) {
     const std::filesystem::path path = Folder() / name;
     std::ofstream(path, std::ios::binary) << bytes;
     return path.string();
 }
+
+std::string FileBytes(const std::string& path) { return Slurp(path); }
 
 CliResult RunCli(const std::vector<std::string>& args, const std::string& input,
                  const char* outPath) {

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdio>
 #include <fstream>
+#include <string>
 #include <vector>
 
 #include "cli/cli_runner.h"
@@ -16,30 +17,41 @@ namespace {
 
 TEST(CliOutput, FileSizeLimitIsAWriteErrorNotASignal) {
     // Guards against SIGXFSZ killing pendara-cli: the child keeps the signal's default action,
-    // so only the program's own handling turns it into the ordinary write failure.
+    // so only the program's own handling turns it into the ordinary write failure. Written with
+    // -o, the file that was there stays whole.
     std::string lines;
     for (int i = 0; i < 2000; ++i) lines += "line " + std::to_string(i) + "\n";
     const std::string input = TempFile("limit-in.txt", lines);
-    const std::string out = TempFile("limit-out.txt", "");
-    const std::string err = TempFile("limit-err.txt", "");
-    const pid_t child = ::fork();
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_DFL);
-        const rlimit limit{4096, 4096};
-        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0 || !std::freopen(out.c_str(), "wb", stdout) ||
-            !std::freopen(err.c_str(), "wb", stderr)) {
+    const std::string old = TempFile("limit-old.txt", "old\n");
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"reverse", input}, {"sort", "-o", old, input}}) {
+        SCOPED_TRACE(args[0]);
+        const std::string out = TempFile("limit-out.txt", "");
+        const std::string err = TempFile("limit-err.txt", "");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            const rlimit limit{4096, 4096};
+            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0 ||
+                !std::freopen(out.c_str(), "wb", stdout) ||
+                !std::freopen(err.c_str(), "wb", stderr)) {
+                ::_exit(127);
+            }
+            std::vector<char*> argv{const_cast<char*>(PENDARA_CLI)};
+            for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+            argv.push_back(nullptr);
+            ::execv(PENDARA_CLI, argv.data());
             ::_exit(127);
         }
-        ::execl(PENDARA_CLI, PENDARA_CLI, "reverse", input.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 1);
+        std::ifstream in(err);
+        const std::string message((std::istreambuf_iterator<char>(in)), {});
+        EXPECT_EQ(message, "pendara-cli: write error: File too large\n");
     }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    std::ifstream in(err);
-    const std::string message((std::istreambuf_iterator<char>(in)), {});
-    EXPECT_EQ(message, "pendara-cli: Stream write error\n");
+    EXPECT_EQ(FileBytes(old), "old\n");
 }
 
 // Guards against an endless source (/dev/zero, a FIFO that never ends) filling memory until the

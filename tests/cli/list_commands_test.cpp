@@ -85,7 +85,7 @@ TEST(CliConventions, ErrorsAndUsage) {
 
     EXPECT_EQ(RunCli({"scramble", "--seed", "x1"}).status, 2);
     EXPECT_EQ(RunCli({"scramble", "--seed"}).status, 2);
-    EXPECT_EQ(RunCli({"count", "a", "b"}).status, 2);
+    EXPECT_EQ(RunCli({"merge", "a", "b", "c"}).status, 2);
     EXPECT_EQ(RunCli({"--version"}).status, 0);
     EXPECT_EQ(RunCli({"sort", "--help"}).status, 0);
 }
@@ -127,7 +127,7 @@ TEST(CliConventions, HelpAndVersionToAFullDeviceFail) {
          std::vector<std::vector<std::string>>{{"--help"}, {"--version"}, {"sort", "--help"}}) {
         const CliResult result = RunCli(args, "", "/dev/full");
         EXPECT_EQ(result.status, 1) << args[0];
-        EXPECT_EQ(result.err, "pendara-cli: Stream write error\n");
+        EXPECT_EQ(result.err, "pendara-cli: write error: No space left on device\n");
     }
 }
 

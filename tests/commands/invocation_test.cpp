@@ -163,28 +163,68 @@ TEST(InvocationText, CommandLineInputIsApartFromTheInvocation) {
     const CommandLine line =
         ParseCommandLine(*FindCommand("replace"), {"a", "--crlf", "b", "list.txt"});
     EXPECT_EQ(line.invocation.arguments(), (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(line.input, "list.txt");
+    EXPECT_EQ(line.inputs, std::vector<std::string>{"list.txt"});
     EXPECT_TRUE(line.crlf);
     const CommandLine merge = ParseCommandLine(*FindCommand("merge"), {"-", "right.txt"});
-    EXPECT_EQ(merge.input, "");
+    EXPECT_EQ(merge.inputs, std::vector<std::string>{""});
     EXPECT_EQ(merge.invocation.arguments(), std::vector<std::string>{"right.txt"});
     EXPECT_EQ(WriteInvocation(merge.invocation), "merge right.txt");
 }
 
-TEST(InvocationText, ShortFormsReadAsTheirLongNames) {
+TEST(InvocationText, OptionsAreSpelledAsShellToolsSpellThem) {
     const CommandEntry entry{.name = "demo",
                              .options = {{.name = "--reverse", .shortName = 'r', .help = "r"},
                                          {.name = "--key",
                                           .shortName = 'k',
                                           .kind = ValueKind::Text,
                                           .valueName = "K",
-                                          .help = "k"}}};
-    const CommandLine line = ParseCommandLine(entry, {"-k", "2", "-r", "list.txt"});
-    EXPECT_TRUE(line.invocation.has("--reverse"));
-    EXPECT_EQ(line.invocation.text("--key"), "2");
-    EXPECT_EQ(line.input, "list.txt");
-    EXPECT_EQ(WriteInvocation(line.invocation), "demo --reverse --key 2");
-    EXPECT_THROW(ParseCommandLine(entry, {"-x"}), UsageError);
+                                          .help = "k",
+                                          .repeats = true},
+                                         {.name = "--keep", .kind = ValueKind::Text},
+                                         {.name = "--separator",
+                                          .shortName = 't',
+                                          .kind = ValueKind::Text,
+                                          .valueName = "SEP"}}};
+    // The words, and the invocation as written back with its inputs ("-" standard input); or
+    // the usage error.
+    struct Case {
+        std::vector<std::string> words;
+        std::string read;
+    };
+    const Case cases[] = {
+        {{"-k", "2", "-r", "list.txt"}, "demo --reverse --key 2 | list.txt"},
+        {{"--key=2", "--rev", "a", "b"}, "demo --reverse --key 2 | a b"},
+        {{"-rk", "2", "-k1"}, "demo --reverse --key 2 --key 1 | -"},
+        {{"-rk2"}, "demo --reverse --key 2 | -"},
+        {{"-t,", "-t", "-r"}, "demo --separator -r | -"},
+        {{"--separator=", "--sep", "-"}, "demo --separator - | -"},
+        {{"--key", "-1", "-1"}, "demo --key -1 | -1"},
+        {{"--sep=a=b", "--", "-r"}, "demo --separator a=b | -r"},
+        {{"-r", "-o", "out", "-zi", "x"}, "error: use either --in-place or --output, not both"},
+        {{"--ke", "1"}, "error: option --ke is ambiguous: --key, --keep"},
+        {{"-ry"}, "error: unknown option -y"},
+        {{"--reverse=yes"}, "error: option --reverse takes no value"},
+        {{"-k"}, "error: option --key needs a value"},
+        {{"-i"}, "error: --in-place needs files, not standard input"},
+        {{"-i", "a", "-"}, "error: --in-place needs files, not standard input"},
+        {{"-z", "--crlf"}, "error: use either --null or --crlf, not both"},
+        {{"-", "a", "-"}, "error: only one list can come from standard input"},
+    };
+    for (const Case& c : cases) {
+        std::string read;
+        try {
+            const CommandLine line = ParseCommandLine(entry, c.words);
+            read = WriteInvocation(line.invocation) + " |";
+            for (const std::string& input : line.inputs)
+                read += " " + (input.empty() ? "-" : input);
+        } catch (const UsageError& error) {
+            read = std::string("error: ") + error.what();
+        }
+        EXPECT_EQ(read, c.read) << Joined(c.words, " ");
+    }
+    const CommandLine tools = ParseCommandLine(entry, {"-zo", "out", "--nu", "a"});
+    EXPECT_TRUE(tools.null);
+    EXPECT_EQ(tools.output, "out");
 }
 
 }  // namespace

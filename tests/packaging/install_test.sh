@@ -17,7 +17,8 @@ expect_file() {
 for file in bin/pendara bin/pendara-cli share/applications/$id.desktop \
     share/metainfo/$id.metainfo.xml share/icons/hicolor/scalable/apps/$id.svg \
     share/man/man1/pendara.1.gz share/man/man1/pendara-cli.1.gz \
-    share/doc/pendara/copyright share/doc/pendara/changelog.gz; do
+    share/doc/pendara/copyright share/doc/pendara/changelog.gz \
+    share/bash-completion/completions/pendara-cli share/zsh/vendor-completions/_pendara-cli; do
   expect_file "$file"
 done
 for size in 16 24 32 48 64 128 256; do
@@ -28,7 +29,7 @@ desktop-file-validate "$prefix/share/applications/$id.desktop" || failures=$((fa
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" ||
   failures=$((failures + 1))
 # The metainfo must name the version the programs report.
-version=$("$prefix/bin/pendara-cli" --version)
+version=$("$prefix/bin/pendara-cli" --version | head -n 1)
 grep -q "version=\"${version##* }\"" "$prefix/share/metainfo/$id.metainfo.xml" ||
   { echo "metainfo lacks a release for $version"; failures=$((failures + 1)); }
 

@@ -41,7 +41,7 @@ FileForm FormOfText(FileForm::Encoding encoding, std::string_view text, bool* un
     return form;
 }
 
-std::string DescribeEncoding(FileForm::Encoding encoding) {
+std::string DescribeEncoding(FileForm::Encoding encoding, const std::string& codePage) {
     switch (encoding) {
         case FileForm::Encoding::Plain:
             return "Plain bytes";
@@ -51,6 +51,8 @@ std::string DescribeEncoding(FileForm::Encoding encoding) {
             return "UTF-16 LE";
         case FileForm::Encoding::Utf16Be:
             return "UTF-16 BE";
+        case FileForm::Encoding::CodePage:
+            return codePage;
     }
     return {};
 }
@@ -68,7 +70,8 @@ std::string DescribeLineEnd(FileForm::LineEnd lineEnd) {
 }
 
 std::string DescribeFileForm(const FileForm& form) {
-    std::string text = DescribeEncoding(form.encoding) + ", " + DescribeLineEnd(form.lineEnd);
+    std::string text =
+        DescribeEncoding(form.encoding, form.codePage) + ", " + DescribeLineEnd(form.lineEnd);
     if (form.finalBreak == FileForm::FinalBreak::No) text += ", no final break";
     return text;
 }

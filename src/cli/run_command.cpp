@@ -1,8 +1,11 @@
 #include "cli/run_command.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/line_reader.h"
+#include "files/code_page.h"
+#include "files/list_file.h"
 #include "text/failure.h"
 
 namespace pendara::cli {
@@ -14,13 +17,35 @@ class OutputSink final : public LineSink {
 public:
     using LineSink::LineSink;
 
+    // What is written goes out in `page` (a code page's name); "" writes the text as it is.
+    void setEncoding(const std::string& page) {
+        page_ = page.empty() || CodePage::Named(page).name() == "UTF-8" ? nullptr
+                                                                        : &CodePage::Named(page);
+    }
+
 protected:
     void deliver(std::string_view text) override {
+        if (page_ != nullptr) {
+            // Text goes out in whole lines, so a character is never cut in two here.
+            if (const auto unmappable = page_->encode(text, encoded_)) {
+                const std::string_view before = text.substr(0, unmappable->offset);
+                throw UnmappableCharacter(
+                    page_->name(), lines_ + std::count(before.begin(), before.end(), '\n') + 1,
+                    unmappable->character);
+            }
+            lines_ += static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+            text = encoded_;
+        }
         if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
             std::fflush(stdout) != 0) {
             throw Failure("Stream write error");
         }
     }
+
+private:
+    const CodePage* page_ = nullptr;
+    std::string encoded_;
+    std::size_t lines_ = 0;
 };
 
 class ReaderSource final : public LineSource {
@@ -54,6 +79,15 @@ void RunCommand(const CommandLine& commandLine) {
     const CommandEntry& entry = invocation.entry();
     // A number is no list: it ends in LF whatever the list's line end.
     OutputSink out(commandLine.crlf && entry.result == ResultKind::Lines ? "\r\n" : "\n");
+    if (!commandLine.encoding.empty()) {
+        // Decoding takes every list whole; the result is written in the first input's encoding.
+        std::string found;
+        std::string text = ReadListInput(commandLine.input, commandLine.encoding, &found);
+        out.setEncoding(commandLine.encoding == kGuessEncoding ? found : commandLine.encoding);
+        FileLists lists(commandLine.encoding);
+        entry.make(invocation, lists)->wholeText(std::move(text), out);
+        return out.flush();
+    }
     StreamedLists lists(out);
     // The input opens before any list the command names, and both before anything is written.
     if (entry.wholeList) {

@@ -1,5 +1,8 @@
 #include "commands/catalogue.h"
 
+#include "files/code_page.h"
+#include "files/list_file.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -140,9 +143,28 @@ const CommandEntry* FindCommand(const std::string& name) {
     return found == entries.end() ? nullptr : &*found;
 }
 
+namespace {
+
+std::string BadEncoding(const std::string& name) {
+    if (name == kGuessEncoding) return {};
+    try {
+        (void)CodePage::Named(name);
+        return {};
+    } catch (const Failure&) {
+        return "unknown encoding '" + name + "'";
+    }
+}
+
+}  // namespace
+
 const std::vector<OptionSpec>& ToolOptions() {
     static const std::vector<OptionSpec> options{
-        {.name = "--crlf", .help = "end each line written with CR LF instead of LF"}};
+        {.name = "--crlf", .help = "end each line written with CR LF instead of LF"},
+        {.name = "--encoding",
+         .kind = ValueKind::Text,
+         .valueName = "NAME",
+         .help = "read every input in NAME and write in it (auto: guess each input's)",
+         .check = BadEncoding}};
     return options;
 }
 

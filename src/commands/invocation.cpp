@@ -42,9 +42,9 @@ const OptionSpec* FindOption(const std::vector<OptionSpec>& options, const std::
 }
 
 // Takes the options out of `words` into `invocation` and gives the plain arguments. The tool's
-// own options count only for a command line (`crlf` not null).
+// own options count only for a command line (`crlf` and `encoding` not null).
 std::vector<std::string> TakeOptions(const std::vector<std::string>& words, Invocation& invocation,
-                                     bool* crlf) {
+                                     bool* crlf, std::string* encoding) {
     std::vector<std::string> plain;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -67,8 +67,15 @@ std::vector<std::string> TakeOptions(const std::vector<std::string>& words, Invo
             throw UsageError("option " + word + " needs " +
                              (count == 1 ? std::string("a value") : "two values"));
         }
+        if (tool != nullptr && tool->name == "--encoding") {
+            if (const std::string why = tool->badValue(words[++i]); !why.empty()) {
+                throw UsageError(why);
+            }
+            *encoding = words[i];
+            continue;
+        }
         if (tool != nullptr) {
-            *crlf = true;  // the tool's one option, a flag
+            *crlf = true;
             continue;
         }
         std::vector<std::string> values(words.begin() + static_cast<std::ptrdiff_t>(i) + 1,
@@ -112,9 +119,9 @@ void CheckValues(const Invocation& invocation) {
 // Every check of an invocation, in the order their errors take precedence; `input` and `crlf`
 // are null when the words are no command line and so hold no input.
 Invocation Check(const CommandEntry& entry, const std::vector<std::string>& words,
-                 std::string* input, bool* crlf) {
+                 std::string* input, bool* crlf, std::string* encoding) {
     Invocation invocation(entry);
-    const std::vector<std::string> plain = TakeOptions(words, invocation, crlf);
+    const std::vector<std::string> plain = TakeOptions(words, invocation, crlf, encoding);
 
     // The plain arguments fill, in order, the rule's texts, the input, and the lists it reads.
     std::vector<std::string> values(entry.arguments.size());
@@ -181,15 +188,16 @@ bool IsBlank(char c) { return c != '\0' && static_cast<unsigned char>(c) <= 32; 
 CommandLine ParseCommandLine(const CommandEntry& entry, const std::vector<std::string>& words) {
     std::string input;
     bool crlf = false;
-    Invocation invocation = Check(entry, words, &input, &crlf);
-    return {std::move(invocation), std::move(input), crlf};
+    std::string encoding;
+    Invocation invocation = Check(entry, words, &input, &crlf, &encoding);
+    return {std::move(invocation), std::move(input), crlf, std::move(encoding)};
 }
 
 Invocation ParseInvocation(const std::vector<std::string>& words) {
     if (words.empty()) throw UsageError("no command given");
     const CommandEntry* entry = FindCommand(words[0]);
     if (entry == nullptr) throw UsageError("unknown command '" + words[0] + "'");
-    return Check(*entry, std::vector<std::string>(words.begin() + 1, words.end()), nullptr,
+    return Check(*entry, std::vector<std::string>(words.begin() + 1, words.end()), nullptr, nullptr,
                  nullptr);
 }
 

@@ -50,6 +50,8 @@ struct CommandLine {
     Invocation invocation;
     std::string input;  // "" for standard input
     bool crlf = false;
+    // What --encoding names: "" for bytes as they are, or "auto".
+    std::string encoding = {};
 };
 
 // Checks `words` (those after the command's name) against `entry` as the command line has them:

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <map>
 #include <mutex>
 
@@ -84,6 +85,9 @@ struct CodePage::Table {
         char bytes[3] = {};
     };
     std::array<Entry, 256> decode{};
+    // The same as words to copy whole, an undefined byte as itself.
+    std::array<std::uint32_t, 256> packed{};
+    std::array<unsigned char, 256> lengths{};
     // Code point + 1 to the byte + 1 for the Basic Multilingual Plane; 0 where there is none.
     std::vector<std::uint16_t> encode = std::vector<std::uint16_t>(0x10000, 0);
     bool asciiSame = true;
@@ -104,6 +108,8 @@ CodePage::CodePage(std::string_view name) {
     ucnv_setToUCallBack(converter.get(), UCNV_TO_U_CALLBACK_STOP, nullptr, nullptr, nullptr,
                         &error);
     for (int byte = 0; byte < 256; ++byte) {
+        table_->packed[static_cast<std::size_t>(byte)] = static_cast<std::uint32_t>(byte);
+        table_->lengths[static_cast<std::size_t>(byte)] = 1;
         const char in = static_cast<char>(byte);
         UChar out[2] = {};
         error = U_ZERO_ERROR;
@@ -115,6 +121,8 @@ CodePage::CodePage(std::string_view name) {
         Table::Entry& entry = table_->decode[static_cast<std::size_t>(byte)];
         entry.length = static_cast<unsigned char>(utf8.size());
         std::copy(utf8.begin(), utf8.end(), entry.bytes);
+        std::memcpy(&table_->packed[static_cast<std::size_t>(byte)], utf8.data(), utf8.size());
+        table_->lengths[static_cast<std::size_t>(byte)] = entry.length;
         if (byte < 0x80 && out[0] != byte) table_->asciiSame = false;
         // The first byte of a character wins, as ICU's own mapping would.
         if (table_->encode[out[0]] == 0) {
@@ -137,22 +145,40 @@ const CodePage& CodePage::Named(std::string_view name) {
 std::string CodePage::decode(std::string_view bytes) const {
     std::string text;
     if (table_) {
-        text.reserve(bytes.size() + bytes.size() / 8);
-        const auto& table = table_->decode;
+        // Room for the longest text first (a byte past ASCII takes at most three), then each
+        // byte's character copied as one word, ASCII runs eight bytes at a time.
+        const auto* const start = reinterpret_cast<const unsigned char*>(bytes.data());
+        const auto* const end = start + bytes.size();
+        std::size_t high = 0;
+        for (const auto* p = start; p < end; ++p) high += *p >> 7;
         const bool asciiSame = table_->asciiSame;
-        for (const char c : bytes) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (byte < 0x80 && asciiSame) {
-                text.push_back(c);
-                continue;
+        text.reserve(asciiSame ? bytes.size() + 2 * high : 3 * bytes.size());
+        // Through a small buffer, so the text's memory is written once, never cleared first.
+        constexpr std::size_t kChunk = 64 * 1024;
+        char chunk[kChunk + 8];
+        char* out = chunk;
+        const auto& packed = table_->packed;
+        const auto& lengths = table_->lengths;
+        for (const auto* p = start; p < end;) {
+            if (out - chunk >= static_cast<std::ptrdiff_t>(kChunk - 8)) {
+                text.append(chunk, out);
+                out = chunk;
             }
-            const Table::Entry& entry = table[byte];
-            if (entry.length == 0) {
-                text.push_back(c);
-            } else {
-                text.append(entry.bytes, entry.length);
+            if (asciiSame && end - p >= 8) {
+                std::uint64_t word;
+                std::memcpy(&word, p, 8);
+                if ((word & 0x8080808080808080ULL) == 0) {
+                    std::memcpy(out, &word, 8);
+                    p += 8;
+                    out += 8;
+                    continue;
+                }
             }
+            std::memcpy(out, &packed[*p], 4);
+            out += lengths[*p];
+            ++p;
         }
+        text.append(chunk, out);
         return text;
     }
     Converter converter = OpenConverter(converter_);

@@ -65,6 +65,17 @@ std::u16string Utf16Of(std::string_view text) {
     return units;
 }
 
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+// Whether one of the eight ASCII bytes in `word` is a CR or an LF.
+bool HasBreak(std::uint64_t word) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    const auto has = [](std::uint64_t value) {
+        return ((value - kOnes) & ~value & kHighBits) != 0;
+    };
+    return has(word ^ (kOnes * '\n')) || has(word ^ (kOnes * '\r'));
+}
+
 // The name users know a converter by: its MIME or IANA name where it has one.
 std::string DisplayName(const char* canonical) {
     UErrorCode error = U_ZERO_ERROR;
@@ -142,7 +153,9 @@ const CodePage& CodePage::Named(std::string_view name) {
     return *pages.emplace(std::string(name), std::move(page)).first->second;
 }
 
-std::string CodePage::decode(std::string_view bytes) const {
+bool CodePage::keepsAscii() const { return table_ && table_->asciiSame; }
+
+std::string CodePage::decode(std::string_view bytes, BreakCounts* breaks) const {
     std::string text;
     if (table_) {
         // Room for the longest text first (a byte past ASCII takes at most three), then each
@@ -152,6 +165,7 @@ std::string CodePage::decode(std::string_view bytes) const {
         std::size_t high = 0;
         for (const auto* p = start; p < end; ++p) high += *p >> 7;
         const bool asciiSame = table_->asciiSame;
+        BreakCounts* const counting = asciiSame ? breaks : nullptr;
         text.reserve(asciiSame ? bytes.size() + 2 * high : 3 * bytes.size());
         // Through a small buffer, so the text's memory is written once, never cleared first.
         constexpr std::size_t kChunk = 64 * 1024;
@@ -167,7 +181,7 @@ std::string CodePage::decode(std::string_view bytes) const {
             if (asciiSame && end - p >= 8) {
                 std::uint64_t word;
                 std::memcpy(&word, p, 8);
-                if ((word & 0x8080808080808080ULL) == 0) {
+                if ((word & kHighBits) == 0 && (counting == nullptr || !HasBreak(word))) {
                     std::memcpy(out, &word, 8);
                     p += 8;
                     out += 8;
@@ -176,9 +190,16 @@ std::string CodePage::decode(std::string_view bytes) const {
             }
             std::memcpy(out, &packed[*p], 4);
             out += lengths[*p];
+            if (counting != nullptr && *p < 0x80) {
+                counting->count(static_cast<char>(*p), p > start ? static_cast<char>(p[-1]) : 0);
+            }
             ++p;
         }
         text.append(chunk, out);
+        if (counting != nullptr) {
+            counting->empty = bytes.empty();
+            counting->endsWithBreak = bytes.ends_with('\r') || bytes.ends_with('\n');
+        }
         return text;
     }
     Converter converter = OpenConverter(converter_);

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/file_form.h"
 #include "text/failure.h"
 
 namespace pendara {
@@ -28,8 +29,12 @@ public:
     const std::string& name() const { return name_; }
     bool singleByte() const { return singleByte_; }
 
-    // The UTF-8 text of `bytes`.
-    std::string decode(std::string_view bytes) const;
+    // Whether ASCII bytes stand for themselves, CR and LF among them.
+    bool keepsAscii() const;
+
+    // The UTF-8 text of `bytes`. `breaks`, when given to a single-byte code page that keeps
+    // ASCII, receives the text's breaks, counted on the way.
+    std::string decode(std::string_view bytes, BreakCounts* breaks = nullptr) const;
 
     // Where `text` first holds a character the code page cannot: its byte offset and code point.
     struct Unmappable {

@@ -10,19 +10,19 @@ FileForm::Encoding EncodingOfBytes(std::string_view bytes) {
 }
 
 FileForm FormOfText(FileForm::Encoding encoding, std::string_view text, bool* uniform) {
-    std::size_t crLf = 0;
-    std::size_t lf = 0;
-    std::size_t cr = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            ++crLf;
-            ++i;
-        } else if (text[i] == '\r') {
-            ++cr;
-        } else if (text[i] == '\n') {
-            ++lf;
-        }
+    BreakCounts breaks;
+    char previous = 0;
+    for (const char byte : text) {
+        breaks.count(byte, previous);
+        previous = byte;
     }
+    breaks.empty = text.empty();
+    breaks.endsWithBreak = previous == '\r' || previous == '\n';
+    return FormOfBreaks(encoding, breaks, uniform);
+}
+
+FileForm FormOfBreaks(FileForm::Encoding encoding, const BreakCounts& breaks, bool* uniform) {
+    const std::size_t crLf = breaks.crLf, lf = breaks.lf, cr = breaks.cr;
     FileForm form;
     form.encoding = encoding;
     if (lf > crLf && lf >= cr) {
@@ -34,9 +34,9 @@ FileForm FormOfText(FileForm::Encoding encoding, std::string_view text, bool* un
         const std::size_t kinds = (crLf > 0 ? 1 : 0) + (lf > 0 ? 1 : 0) + (cr > 0 ? 1 : 0);
         *uniform = kinds <= 1;
     }
-    if (!text.empty()) {
-        const bool ends = text.back() == '\r' || text.back() == '\n';
-        form.finalBreak = ends ? FileForm::FinalBreak::Yes : FileForm::FinalBreak::No;
+    if (!breaks.empty) {
+        form.finalBreak =
+            breaks.endsWithBreak ? FileForm::FinalBreak::Yes : FileForm::FinalBreak::No;
     }
     return form;
 }

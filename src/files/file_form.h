@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,31 @@ FileForm::Encoding EncodingOfBytes(std::string_view bytes);
 // leaves the final break AsHeld. `uniform`, when given, says whether the text holds only that
 // one kind of break, so that the form alone gives the text back.
 FileForm FormOfText(FileForm::Encoding encoding, std::string_view text, bool* uniform = nullptr);
+
+// The breaks of a text, counted by whoever reads it anyway: a lone CR, a lone LF, CR LF.
+struct BreakCounts {
+    std::size_t crLf = 0;
+    std::size_t lf = 0;
+    std::size_t cr = 0;
+    bool empty = true;
+    bool endsWithBreak = false;
+
+    // Counts the next byte of the text; `previous` is the one before it (0 for none).
+    void count(char byte, char previous) {
+        if (byte == '\n' && previous == '\r') {
+            --cr;
+            ++crLf;
+        } else if (byte == '\n') {
+            ++lf;
+        } else if (byte == '\r') {
+            ++cr;
+        }
+    }
+};
+
+// FormOfText for a text whose breaks are already counted.
+FileForm FormOfBreaks(FileForm::Encoding encoding, const BreakCounts& breaks,
+                      bool* uniform = nullptr);
 
 // "UTF-16 LE, LF", with ", no final break" where the form says so.
 std::string DescribeFileForm(const FileForm& form);

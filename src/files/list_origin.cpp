@@ -2,6 +2,8 @@
 
 #include "files/code_page.h"
 
+#include <optional>
+
 namespace pendara {
 
 ListOrigin ListOrigin::FromFile(std::string bytes, std::string& text, std::string_view encoding) {
@@ -23,6 +25,8 @@ ListOrigin ListOrigin::FromFile(std::string bytes, std::string& text, std::strin
     const std::size_t mark = utf16 ? 2 : form == Encoding::Utf8Mark ? 3 : 0;
     std::string decoded;
     bool clean = true;
+    // Breaks counted while decoding, which spares a pass over the text.
+    std::optional<BreakCounts> counted;
     if (utf16) {
         const std::string_view units = std::string_view(bytes).substr(mark);
         decoded = Utf16ToUtf8(units, form == Encoding::Utf16Be);
@@ -31,7 +35,8 @@ ListOrigin ListOrigin::FromFile(std::string bytes, std::string& text, std::strin
                                           Utf8ToUtf16(decoded, form == Encoding::Utf16Be) == units);
     } else if (form == Encoding::CodePage) {
         const CodePage& codePage = CodePage::Named(page);
-        decoded = codePage.decode(bytes);
+        if (codePage.keepsAscii()) counted.emplace();
+        decoded = codePage.decode(bytes, counted ? &*counted : nullptr);
         // A single-byte table gives any bytes back; a multi-byte converter may not.
         if (!codePage.singleByte()) {
             std::string again;
@@ -42,7 +47,8 @@ ListOrigin ListOrigin::FromFile(std::string bytes, std::string& text, std::strin
     }
     const std::string_view view = std::string_view(decoded).substr(utf16 ? 0 : mark);
     bool uniform = false;
-    origin.form_ = FormOfText(form, view, &uniform);
+    origin.form_ =
+        counted ? FormOfBreaks(form, *counted, &uniform) : FormOfText(form, view, &uniform);
     origin.form_.codePage = page;
     origin.loadedForm_ = origin.form_;
     const bool asHeld = uniform && origin.form_.lineEnd == FileForm::LineEnd::CrLf;

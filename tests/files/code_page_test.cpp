@@ -31,6 +31,11 @@ TEST(CodePageTest, AnyBytesLoadAndSaveBackUnchangedAndAnEditChangesOnlyItsLine) 
             const ListOrigin whole = ListOrigin::FromFile(bytes, text, page);
             ASSERT_EQ(whole.form().encoding, FileForm::Encoding::CodePage);
             ASSERT_EQ(whole.fileBytes(text), bytes) << page;
+            // The breaks counted while decoding are the ones the text holds.
+            const std::string decoded = CodePage::Named(page).decode(bytes);
+            FileForm counted = FormOfText(FileForm::Encoding::CodePage, decoded);
+            counted.codePage = whole.form().codePage;
+            ASSERT_EQ(whole.form(), counted) << page;
 
             // Lines of any bytes but breaks, so the file's form alone gives it back.
             std::vector<std::string> lines(1 + random() % 6);

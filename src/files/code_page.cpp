@@ -206,10 +206,20 @@ std::string CodePage::decode(std::string_view bytes, BreakCounts* breaks) const 
     if (!converter || bytes.empty()) return text;
     std::u16string units(bytes.size() * 2 + 16, u'\0');
     UErrorCode error = U_ZERO_ERROR;
-    const int32_t length = ucnv_toUChars(converter.get(), reinterpret_cast<UChar*>(units.data()),
-                                         static_cast<int32_t>(units.size()), bytes.data(),
-                                         static_cast<int32_t>(bytes.size()), &error);
-    if (U_FAILURE(error)) return text;
+    const auto convert = [&] {
+        return ucnv_toUChars(converter.get(), reinterpret_cast<UChar*>(units.data()),
+                             static_cast<int32_t>(units.size()), bytes.data(),
+                             static_cast<int32_t>(bytes.size()), &error);
+    };
+    int32_t length = convert();
+    if (error == U_BUFFER_OVERFLOW_ERROR) {
+        // A converter that makes more than two units of a byte: once more with the room it said.
+        units.assign(static_cast<std::size_t>(length) + 1, u'\0');
+        error = U_ZERO_ERROR;
+        ucnv_reset(converter.get());
+        length = convert();
+    }
+    if (U_FAILURE(error)) throw Failure(FormatMessage("Cannot read the list as %s", {name_}));
     text.reserve(bytes.size() * 2);
     for (int32_t i = 0; i < length; ++i) {
         char32_t cp = units[static_cast<std::size_t>(i)];

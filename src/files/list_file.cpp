@@ -139,7 +139,9 @@ std::string DecodeListText(std::string bytes, std::string_view encoding) {
     const std::string page =
         encoding == kGuessEncoding ? GuessListEncoding(bytes) : std::string(encoding);
     if (page.empty()) return bytes;
-    return CodePage::Named(page).decode(bytes);
+    const CodePage& codePage = CodePage::Named(page);
+    // UTF-8 is the list's own: its stray bytes stay as they are.
+    return codePage.name() == "UTF-8" ? bytes : codePage.decode(bytes);
 }
 
 std::string MainListTextOf(std::string bytes) {

@@ -22,7 +22,9 @@ TEST(CliEncoding, ReadsEveryInputInTheEncodingAndWritesTheResultInIt) {
               "M\xFCller\n\xC9ric\n\xE9ric\n");
     EXPECT_EQ(RunCli({"compare", "--result", "same", "--encoding", "auto", utf8, latin}).out,
               "Éric\nMüller\n");
-    // Without it, bytes are bytes.
+    // UTF-8 keeps a stray byte as it is; without the option, bytes are bytes.
+    EXPECT_EQ(RunCli({"sort", "--encoding", "utf-8", latin}).out,
+              "M\xFCller\nZakari\n\xC9ric\n\xE9ric\n");
     EXPECT_EQ(RunCli({"compare", "--result", "same", latin, utf8}).out, "");
 }
 

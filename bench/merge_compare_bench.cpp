@@ -97,6 +97,7 @@ public:
     void information(QWidget*, const QString&) override {}
     void inputBox(QWidget*, const QString&, const QString&, const QString&) override {}
     SaveChoice askSaveChanges(QWidget*, const QString&) override { return SaveChoice::Discard; }
+    bool askYesNo(QWidget*, const QString&) override { return false; }
     std::optional<Numbering> askNumbering(QWidget*, const Numbering&) override { return {}; }
     int runModal(QDialog&) override { return 0; }
     void openWithShell(QWidget*, const QString&) override {}

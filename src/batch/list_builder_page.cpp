@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include "batch/batch_panel.h"
+#include "files/code_page.h"
 #include "files/list_file.h"
 #include "list/scramble.h"
 #include "main_list/edit_transaction.h"
@@ -70,6 +71,8 @@ ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
     actions_ = new MainListActions(context_, *mainList_, *this);
     // The file form the list is saved in, shown and changed from the context menu.
     auto* formMenu = new FileFormMenu(*mainList_, this);
+    formMenu->setGuard(
+        [this](const std::function<void()>& handler) { context_.runGuarded(handler); });
     actions_->addMenuSection(formMenu);
     connect(actions_, &MainListActions::aboutToShow, formMenu, &FileFormMenu::showForm);
     recentMenu_ = new QMenu(QStringLiteral("Recent &Lists"), this);
@@ -312,8 +315,23 @@ bool ListBuilderPage::saveListAs() {
 bool ListBuilderPage::writeList(const QString& path) {
     bool saved = false;
     context_.runGuarded([&] {
-        WriteListFile(LocalPath(path), mainList_->origin().fileBytes(mainList_->text()));
         ListOrigin origin = mainList_->origin();
+        const std::string text = mainList_->text();
+        std::string bytes;
+        try {
+            bytes = origin.fileBytes(text);
+        } catch (const UnmappableCharacter& unmappable) {
+            // The user's choice: a file in another encoding, or no file at all.
+            const QString question = QString::fromStdString(unmappable.what()) +
+                                     QStringLiteral(".\n\nSave the list as UTF-8 instead?");
+            if (!context_.dialogs().askYesNo(&context_.window(), question)) return;
+            FileForm form = origin.form();
+            form.encoding = FileForm::Encoding::Plain;
+            form.codePage.clear();
+            origin.setForm(form);
+            bytes = origin.fileBytes(text);
+        }
+        WriteListFile(LocalPath(path), bytes);
         origin.setPath(LocalPath(QFileInfo(path).absoluteFilePath()));
         mainList_->setOrigin(std::move(origin));
         mainList_->markSaved();

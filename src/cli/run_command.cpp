@@ -6,6 +6,7 @@
 #include <map>
 
 #include "cli/line_reader.h"
+#include "files/code_page.h"
 #include "files/file_form.h"
 #include "files/list_file.h"
 #include "os/replace_file.h"
@@ -24,8 +25,25 @@ public:
     OutputSink(std::string_view lineEnd, std::string* held, char crStandIn = 0)
         : LineSink(lineEnd), held_(held), crStandIn_(crStandIn) {}
 
+    // What is written goes out in `page` (a code page's name); "" writes the text as it is.
+    void setEncoding(const std::string& page) {
+        page_ = page.empty() || CodePage::Named(page).name() == "UTF-8" ? nullptr
+                                                                        : &CodePage::Named(page);
+    }
+
 protected:
     void deliver(std::string_view text) override {
+        if (page_ != nullptr) {
+            // Text goes out in whole lines, so a character is never cut in two here.
+            if (const auto unmappable = page_->encode(text, encoded_)) {
+                const std::string_view before = text.substr(0, unmappable->offset);
+                throw UnmappableCharacter(
+                    page_->name(), lines_ + std::count(before.begin(), before.end(), '\n') + 1,
+                    unmappable->character);
+            }
+            lines_ += static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+            text = encoded_;
+        }
         std::string copy;
         if (crStandIn_ != 0) {
             copy.assign(text);
@@ -47,6 +65,9 @@ protected:
 private:
     std::string* held_;
     char crStandIn_;
+    const CodePage* page_ = nullptr;
+    std::string encoded_;
+    std::size_t lines_ = 0;
 };
 
 class ReaderSource final : public LineSource {
@@ -74,11 +95,15 @@ private:
 };
 
 // The lists of several files as one text: each file's last line keeps its break, so it does not
-// run into the next file's first.
-std::string ReadInputs(const std::vector<std::string>& inputs) {
+// run into the next file's first. With an `encoding`, each is decoded from it; `found` receives
+// the first input's encoding (what "auto" guessed).
+std::string ReadInputs(const std::vector<std::string>& inputs, const std::string& encoding = {},
+                       std::string* found = nullptr) {
     std::string all;
     for (const std::string& input : inputs) {
-        std::string text = ReadListInput(input);
+        std::string guessed;
+        std::string text = ReadListInput(input, encoding, &guessed);
+        if (found != nullptr && &input == &inputs.front()) *found = guessed;
         if (all.empty()) {
             all = std::move(text);
         } else {
@@ -233,6 +258,15 @@ void Produce(const CommandLine& commandLine, std::string* held) {
         commandLine.crlf && entry.result == ResultKind::Lines ? "\r\n" : "\n";
     if (commandLine.null) return ProduceRecords(commandLine, held);
     OutputSink out(lineEnd, held, false);
+    if (!commandLine.encoding.empty()) {
+        // Decoding takes every list whole; the result is written in the first input's encoding.
+        std::string found;
+        std::string text = ReadInputs(commandLine.inputs, commandLine.encoding, &found);
+        out.setEncoding(commandLine.encoding == kGuessEncoding ? found : commandLine.encoding);
+        FileLists lists(commandLine.encoding);
+        entry.make(invocation, lists)->wholeText(std::move(text), out);
+        return out.flush();
+    }
     StreamedLists lists(out);
     // The input opens before any list the command names, and both before anything is written.
     if (entry.wholeList) {

@@ -1,5 +1,8 @@
 #include "commands/catalogue.h"
 
+#include "files/code_page.h"
+#include "files/list_file.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -143,6 +146,20 @@ const CommandEntry* FindCommand(const std::string& name) {
     return found == entries.end() ? nullptr : &*found;
 }
 
+namespace {
+
+std::string BadEncoding(const std::string& name) {
+    if (name == kGuessEncoding) return {};
+    try {
+        (void)CodePage::Named(name);
+        return {};
+    } catch (const Failure&) {
+        return "unknown encoding '" + name + "'";
+    }
+}
+
+}  // namespace
+
 const std::vector<OptionSpec>& ToolOptions() {
     static const std::vector<OptionSpec> options{
         {.name = "--output",
@@ -157,6 +174,11 @@ const std::vector<OptionSpec>& ToolOptions() {
          .shortName = 'z',
          .help = "records end at NUL instead of line breaks, on input and output"},
         {.name = "--crlf", .help = "end each line written with CR LF instead of LF"},
+        {.name = "--encoding",
+         .kind = ValueKind::Text,
+         .valueName = "NAME",
+         .help = "read every input in NAME and write in it (auto: guess each input's)",
+         .check = BadEncoding},
     };
     return options;
 }

@@ -145,6 +145,11 @@ std::vector<std::string> TakeOptions(const std::vector<std::string>& given, Invo
         i += count;
         const bool ofTool = invocation.entry().option(option->name) != option;
         if (ofTool) {
+            for (const std::string& value : values) {
+                if (const std::string why = option->badValue(value); !why.empty()) {
+                    throw UsageError(why);
+                }
+            }
             (*tool)[option->name] = std::move(values);
             continue;
         }
@@ -280,7 +285,11 @@ CommandLine ParseCommandLine(const CommandEntry& entry, const std::vector<std::s
     line.null = tool.count("--null") != 0;
     line.inPlace = tool.count("--in-place") != 0;
     if (tool.count("--output") != 0) line.output = tool["--output"].front();
+    if (tool.count("--encoding") != 0) line.encoding = tool["--encoding"].front();
     if (line.null && line.crlf) throw UsageError("use either --null or --crlf, not both");
+    if (line.null && !line.encoding.empty()) {
+        throw UsageError("use either --null or --encoding, not both");
+    }
     if (line.inPlace && tool.count("--output") != 0) {
         throw UsageError("use either --in-place or --output, not both");
     }

@@ -57,6 +57,8 @@ struct CommandLine {
     bool inPlace = false;  // each input replaced by its own result
     bool null = false;     // records end at NUL, on input and output
     bool crlf = false;
+    // What --encoding names: "" for bytes as they are, or "auto".
+    std::string encoding = {};
 };
 
 // Checks `words` (those after the command's name) against `entry` as the command line has them:

@@ -58,16 +58,27 @@ void WholeListStep::finish(LineSink& out) {
 
 void WholeListStep::wholeText(std::string text, LineSink& out) { done(std::move(text), out); }
 
-std::string ReadListInput(const std::string& path) {
+std::string ReadListInput(const std::string& path, const std::string& encoding,
+                          std::string* found) {
     // A FIFO or device is read as a pipe is, to its end, within the memory a list may take.
     const std::size_t limit = HeldInputLimit();
-    if (!path.empty() && path != "-") return ReadListFile(path, {.streams = true, .limit = limit});
     std::string bytes;
-    if (const int error = ReadAll(STDIN_FILENO, bytes, limit); error != 0) {
-        throw Failure("Cannot read standard input. " + SystemReason(error));
+    if (!path.empty() && path != "-") {
+        bytes = ReadListFileBytes(path, {.streams = true, .limit = limit});
+    } else {
+        if (const int error = ReadAll(STDIN_FILENO, bytes, limit); error != 0) {
+            throw Failure("Cannot read standard input. " + SystemReason(error));
+        }
+        if (bytes.size() > limit) throw Failure("Text exceeds memo capacity");
     }
-    if (bytes.size() > limit) throw Failure("Text exceeds memo capacity");
-    return DecodeListText(std::move(bytes));
+    std::string page = encoding;
+    if (EncodingOfBytes(bytes) != FileForm::Encoding::Plain) {
+        page.clear();
+    } else if (page == kGuessEncoding) {
+        page = GuessListEncoding(bytes);
+    }
+    if (found != nullptr) *found = page;
+    return DecodeListText(std::move(bytes), page);
 }
 
 namespace {
@@ -86,9 +97,9 @@ private:
 }  // namespace
 
 std::unique_ptr<LineSource> FileLists::open(const std::string& name) {
-    return std::make_unique<TextSource>(ReadListInput(name));
+    return std::make_unique<TextSource>(ReadListInput(name, encoding_));
 }
 
-std::string FileLists::readText(const std::string& name) { return ReadListInput(name); }
+std::string FileLists::readText(const std::string& name) { return ReadListInput(name, encoding_); }
 
 }  // namespace pendara

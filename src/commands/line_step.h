@@ -119,15 +119,24 @@ public:
     virtual std::string readText(const std::string& name) = 0;
 };
 
-// Lists read whole from files or standard input by the list-file rule.
+// Lists read whole from files or standard input by the list-file rule, in `encoding` as
+// ReadListInput takes it.
 class FileLists : public ListOpener {
 public:
+    explicit FileLists(std::string encoding = {}) : encoding_(std::move(encoding)) {}
     std::unique_ptr<LineSource> open(const std::string& name) override;
     std::string readText(const std::string& name) override;
+
+private:
+    std::string encoding_;
 };
 
-// The text of `path`, or of standard input for "" or "-", by the list-file reading rule.
-std::string ReadListInput(const std::string& path);
+// The text of `path`, or of standard input for "" or "-", by the list-file reading rule: a file
+// without a byte-order mark is decoded from `encoding` (empty: kept as bytes; kGuessEncoding:
+// guessed as the window does). `found`, when given, receives the code page it was read in, or ""
+// for none.
+std::string ReadListInput(const std::string& path, const std::string& encoding = {},
+                          std::string* found = nullptr);
 
 // A step that needs its whole list before it puts a line: the list is held as one text, not a
 // string per line, and given to done() at the end to split as it likes (TextLines, LineCursor).

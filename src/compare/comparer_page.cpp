@@ -75,8 +75,9 @@ ComparerPage::ListSource ComparerPage::sourceOf(const QRadioButton& fromFile,
 LineList ComparerPage::readSide(ListSource source, const QLineEdit& fileBox) {
     switch (source) {
         case ListSource::FromFile:
-            return LineList(
-                SplitLines(ReadListFile(QFile::encodeName(fileBox.text()).toStdString())));
+            // Read as the Main List reads a file, so a 1252 list matches its UTF-8 twin.
+            return LineList(SplitLines(ReadListFile(QFile::encodeName(fileBox.text()).toStdString(),
+                                                    {.encoding = std::string(kGuessEncoding)})));
         case ListSource::FromClipboard:
             return LineList(SplitLines(context_.dialogs().clipboardText()));
         case ListSource::FromMainList:

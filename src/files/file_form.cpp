@@ -12,7 +12,11 @@ FileForm::Encoding EncodingOfBytes(std::string_view bytes) {
 }
 
 FileForm FormOfText(FileForm::Encoding encoding, std::string_view text, bool* uniform) {
-    const auto [crLf, cr, lf] = CountBreaks(text);
+    return FormOfBreaks(encoding, CountBreaks(text), uniform);
+}
+
+FileForm FormOfBreaks(FileForm::Encoding encoding, const BreakCounts& breaks, bool* uniform) {
+    const std::size_t crLf = breaks.crLf, lf = breaks.lf, cr = breaks.cr;
     FileForm form;
     form.encoding = encoding;
     if (lf > crLf && lf >= cr) {
@@ -24,14 +28,14 @@ FileForm FormOfText(FileForm::Encoding encoding, std::string_view text, bool* un
         const std::size_t kinds = (crLf > 0 ? 1 : 0) + (lf > 0 ? 1 : 0) + (cr > 0 ? 1 : 0);
         *uniform = kinds <= 1;
     }
-    if (!text.empty()) {
-        const bool ends = IsBreakByte(text.back());
-        form.finalBreak = ends ? FileForm::FinalBreak::Yes : FileForm::FinalBreak::No;
+    if (!breaks.empty) {
+        form.finalBreak =
+            breaks.endsWithBreak ? FileForm::FinalBreak::Yes : FileForm::FinalBreak::No;
     }
     return form;
 }
 
-std::string DescribeEncoding(FileForm::Encoding encoding) {
+std::string DescribeEncoding(FileForm::Encoding encoding, const std::string& codePage) {
     switch (encoding) {
         case FileForm::Encoding::Plain:
             return "Plain bytes";
@@ -41,6 +45,8 @@ std::string DescribeEncoding(FileForm::Encoding encoding) {
             return "UTF-16 LE";
         case FileForm::Encoding::Utf16Be:
             return "UTF-16 BE";
+        case FileForm::Encoding::CodePage:
+            return codePage;
     }
     return {};
 }
@@ -58,7 +64,8 @@ std::string DescribeLineEnd(FileForm::LineEnd lineEnd) {
 }
 
 std::string DescribeFileForm(const FileForm& form) {
-    std::string text = DescribeEncoding(form.encoding) + ", " + DescribeLineEnd(form.lineEnd);
+    std::string text =
+        DescribeEncoding(form.encoding, form.codePage) + ", " + DescribeLineEnd(form.lineEnd);
     if (form.finalBreak == FileForm::FinalBreak::No) text += ", no final break";
     return text;
 }

@@ -5,11 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <utility>
 
+#include "files/code_page.h"
 #include "list/line_list.h"
 #include "os/file_descriptor.h"
 #include "os/read_all.h"
@@ -125,12 +127,22 @@ std::string Utf8ToUtf16(std::string_view text, bool bigEndian) {
     return out;
 }
 
-std::string DecodeListText(std::string bytes) {
+std::string GuessListEncoding(std::string_view bytes) {
+    return IsValidUtf8(bytes) ? std::string() : GuessCodePage(bytes, UserLanguage());
+}
+
+std::string DecodeListText(std::string bytes, std::string_view encoding) {
     const auto starts = [&](std::string_view mark) { return bytes.starts_with(mark); };
     if (starts("\xFF\xFE")) return Utf16ToUtf8(std::string_view(bytes).substr(2), false);
     if (starts("\xFE\xFF")) return Utf16ToUtf8(std::string_view(bytes).substr(2), true);
     if (starts("\xEF\xBB\xBF")) bytes.erase(0, 3);
-    return bytes;
+    if (encoding.empty()) return bytes;
+    const std::string page =
+        encoding == kGuessEncoding ? GuessListEncoding(bytes) : std::string(encoding);
+    if (page.empty()) return bytes;
+    const CodePage& codePage = CodePage::Named(page);
+    // UTF-8 is the list's own: its stray bytes stay as they are.
+    return codePage.name() == "UTF-8" ? bytes : codePage.decode(bytes);
 }
 
 std::string MainListTextOf(std::string bytes) {
@@ -164,12 +176,25 @@ std::string EncodeListText(std::string_view text, const FileForm& form) {
             return "\xFF\xFE" + Utf8ToUtf16(body, false);
         case FileForm::Encoding::Utf16Be:
             return "\xFE\xFF" + Utf8ToUtf16(body, true);
+        case FileForm::Encoding::CodePage: {
+            const CodePage& page = CodePage::Named(form.codePage);
+            std::string bytes;
+            if (const auto unmappable = page.encode(body, bytes)) {
+                const std::string_view before =
+                    std::string_view(body).substr(0, unmappable->offset);
+                const char counted = form.lineEnd == FileForm::LineEnd::Cr ? '\r' : '\n';
+                const auto line =
+                    static_cast<std::size_t>(std::count(before.begin(), before.end(), counted) + 1);
+                throw UnmappableCharacter(page.name(), line, unmappable->character);
+            }
+            return bytes;
+        }
     }
     return body;
 }
 
 std::string ReadListFile(const std::string& path, const ListFileSource& source) {
-    return DecodeListText(ReadListFileBytes(path, source));
+    return DecodeListText(ReadListFileBytes(path, source), source.encoding);
 }
 
 std::string ReadListFileBytes(const std::string& path, const ListFileSource& source) {

@@ -31,7 +31,18 @@ struct ListFileSource {
     // Past this many bytes reading fails with "Text exceeds memo capacity", so that an endless
     // source ends in a message instead of exhausting memory.
     std::size_t limit = kMainListCapacity;
+    // How a file without a byte-order mark is decoded: empty keeps its bytes as they are,
+    // kGuessEncoding applies the window's rule (GuessListEncoding), and any other value names
+    // a code page.
+    std::string encoding = {};
 };
+
+inline constexpr std::string_view kGuessEncoding = "auto";
+
+// The code page of a list file's `bytes` that carry no byte-order mark by the window's rule:
+// none (empty) when they are valid UTF-8, pure ASCII included, else the guess for the user's
+// language.
+std::string GuessListEncoding(std::string_view bytes);
 
 // The whole file as text. Fails with "Cannot open file \"%s\". %s" (full path, system reason),
 // or "Cannot open file \"%s\". It is not a regular file" for what `source` does not take.
@@ -39,8 +50,9 @@ std::string ReadListFile(const std::string& path, const ListFileSource& source =
 // The whole file's bytes as they are; fails as ReadListFile does.
 std::string ReadListFileBytes(const std::string& path, const ListFileSource& source = {});
 
-// Decodes the byte-order marks described above; other bytes are returned as they are.
-std::string DecodeListText(std::string bytes);
+// Decodes the byte-order marks described above; other bytes are returned as they are, or
+// decoded from `encoding` as ListFileSource says.
+std::string DecodeListText(std::string bytes, std::string_view encoding = {});
 
 // The Main List's text for a list file's bytes: decoded as above, every break CR LF, with a
 // final break only where the file has one. A NUL is a character of its line like any other.
@@ -49,7 +61,8 @@ std::string MainListTextOf(std::string bytes);
 // The Main List's `text` (breaks CR LF, or any break) as the bytes of a file of `form`: its
 // mark, its break after every line but the last, and after the last as the form says, or
 // always where the last line is empty, which a file without that break would lose. Bytes that
-// are not UTF-8 go to UTF-16 as the Latin-1 characters with their codes.
+// are not UTF-8 go to UTF-16 as the Latin-1 characters with their codes. Fails with
+// UnmappableCharacter where the form's code page cannot hold a character.
 std::string EncodeListText(std::string_view text, const FileForm& form);
 
 // UTF-16 code units (little- or big-endian) to UTF-8; a lone surrogate, and a last byte

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "files/file_form.h"
+#include "files/list_file.h"
 
 namespace pendara {
 
@@ -16,8 +17,11 @@ class ListOrigin {
 public:
     // A list that came from no file: CR LF breaks, no mark, the list's own final break.
     ListOrigin() = default;
-    // The origin of a file's `bytes`; `text` receives the Main List's text for them.
-    static ListOrigin FromFile(std::string bytes, std::string& text);
+    // The origin of a file's `bytes`; `text` receives the Main List's text for them. A file
+    // without a byte-order mark is read in `encoding`: a code page's name, or kGuessEncoding for
+    // the window's rule (UTF-8 when valid, else a guess). Fails for an unknown name.
+    static ListOrigin FromFile(std::string bytes, std::string& text,
+                               std::string_view encoding = kGuessEncoding);
 
     // Where the list was last loaded from or saved to, in the system's encoding; empty for a
     // list that came from no file.
@@ -28,7 +32,8 @@ public:
     void setForm(const FileForm& form) { form_ = form; }
 
     // What Save List writes for the Main List's `text`: the file's own bytes while the text and
-    // the form are as loaded, else the text in the form.
+    // the form are as loaded, else the text in the form. Fails with UnmappableCharacter where
+    // the form's code page cannot hold a character, before anything is written.
     std::string fileBytes(std::string_view text) const;
 
 private:
@@ -37,6 +42,8 @@ private:
     FileForm loadedForm_;
     // Empty when the form gives the file back by itself.
     std::string bytes_;
+    // The Main List's text for bytes_.
+    std::string textOfBytes() const;
 };
 
 }  // namespace pendara

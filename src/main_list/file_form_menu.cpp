@@ -2,7 +2,9 @@
 
 #include <QActionGroup>
 
+#include "files/code_page.h"
 #include "main_list/main_list.h"
+#include "text/failure.h"
 
 namespace pendara {
 
@@ -22,17 +24,38 @@ FileFormMenu::FileFormMenu(MainList& list, QWidget* parent)
     : QMenu(QStringLiteral("File Form"), parent),
       list_(list),
       encodings_(new QActionGroup(this)),
-      lineEnds_(new QActionGroup(this)) {
+      lineEnds_(new QActionGroup(this)),
+      guard_([](const std::function<void()>& handler) {
+          try {
+              handler();
+          } catch (const Failure&) {}
+      }) {
     setObjectName(QStringLiteral("fileFormMenu"));
     for (const FileForm::Encoding encoding : kEncodings) {
-        addChoice(*encodings_, DescribeEncoding(encoding),
-                  [encoding](FileForm& form) { form.encoding = encoding; });
+        addChoice(*encodings_, DescribeEncoding(encoding), [encoding](FileForm& form) {
+            form.encoding = encoding;
+            form.codePage.clear();
+        });
     }
+    // Choosing it again keeps the code page the list has.
+    codePage_ = addChoice(*encodings_, {}, [](FileForm&) {});
     addSeparator();
     for (const FileForm::LineEnd lineEnd : kLineEnds) {
         addChoice(*lineEnds_, DescribeLineEnd(lineEnd),
                   [lineEnd](FileForm& form) { form.lineEnd = lineEnd; });
     }
+    addSeparator();
+    reopen_ = addMenu(QStringLiteral("Reopen with &Encoding"));
+    reopen_->setObjectName(QStringLiteral("reopenMenu"));
+    addReopenItem(*reopen_, "UTF-8");
+    for (const std::string& page : CommonCodePages()) addReopenItem(*reopen_, page);
+    reopen_->addSeparator();
+    QMenu* all = reopen_->addMenu(QStringLiteral("&All Encodings"));
+    // Some two hundred converters: listed the first time the user looks.
+    connect(all, &QMenu::aboutToShow, this, [this, all] {
+        if (!all->isEmpty()) return;
+        for (const std::string& name : AllEncodings()) addReopenItem(*all, name);
+    });
     connect(this, &QMenu::aboutToShow, this, &FileFormMenu::showForm);
     showForm();
 }
@@ -42,14 +65,36 @@ void FileFormMenu::showForm() {
     for (std::size_t i = 0; i < std::size(kEncodings); ++i) {
         encodings_->actions().at(static_cast<int>(i))->setChecked(kEncodings[i] == form.encoding);
     }
+    const bool codePage = form.encoding == FileForm::Encoding::CodePage;
+    codePage_->setVisible(codePage);
+    codePage_->setText(Text(form.codePage));
+    codePage_->setChecked(codePage);
     for (std::size_t i = 0; i < std::size(kLineEnds); ++i) {
         lineEnds_->actions().at(static_cast<int>(i))->setChecked(kLineEnds[i] == form.lineEnd);
     }
+    // Only a file's bytes can be read again.
+    reopen_->setEnabled(!list_.origin().path().empty());
     setTitle(QStringLiteral("File Form: ") + Text(DescribeFileForm(form)));
 }
 
-void FileFormMenu::addChoice(QActionGroup& group, const std::string& text,
-                             std::function<void(FileForm&)> change) {
+void FileFormMenu::reopen(const std::string& encoding) {
+    guard_([&] {
+        const ListOrigin& current = list_.origin();
+        std::string text;
+        ListOrigin origin = ListOrigin::FromFile(current.fileBytes(list_.text()), text, encoding);
+        origin.setPath(current.path());
+        list_.reopen(std::move(text), std::move(origin));
+    });
+    showForm();
+}
+
+void FileFormMenu::addReopenItem(QMenu& menu, const std::string& encoding) {
+    QAction* item = menu.addAction(Text(encoding));
+    connect(item, &QAction::triggered, this, [this, encoding] { reopen(encoding); });
+}
+
+QAction* FileFormMenu::addChoice(QActionGroup& group, const std::string& text,
+                                 std::function<void(FileForm&)> change) {
     QAction* item = addAction(Text(text));
     item->setCheckable(true);
     group.addAction(item);
@@ -61,6 +106,7 @@ void FileFormMenu::addChoice(QActionGroup& group, const std::string& text,
         list_.setOrigin(std::move(origin));
         showForm();
     });
+    return item;
 }
 
 }  // namespace pendara

@@ -219,6 +219,13 @@ void MainList::setOrigin(ListOrigin origin) {
     editor_.setToolTip(QString::fromStdString(DescribeFileForm(origin_.form())));
 }
 
+void MainList::reopen(std::string text, ListOrigin origin) {
+    const std::uint64_t before = history_.state();
+    setText(std::move(text));
+    if (history_.state() != before) reopened_[history_.state()] = {origin_, origin};
+    setOrigin(std::move(origin));
+}
+
 std::string MainList::text() const {
     const auto length =
         static_cast<std::size_t>(editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
@@ -272,6 +279,9 @@ std::optional<EditKind> MainList::undo() {
     const BusyCursor busy;
     const Suspended suspended(*this);
     apply(*step, true);
+    if (const auto found = reopened_.find(step->id); found != reopened_.end()) {
+        setOrigin(found->second.first);
+    }
     return step->kind;
 }
 
@@ -281,6 +291,9 @@ std::optional<EditKind> MainList::redo() {
     const BusyCursor busy;
     const Suspended suspended(*this);
     apply(*step, false);
+    if (const auto found = reopened_.find(step->id); found != reopened_.end()) {
+        setOrigin(found->second.second);
+    }
     return step->kind;
 }
 

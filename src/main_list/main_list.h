@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,6 +63,9 @@ public:
     const ListOrigin& origin() const { return origin_; }
     // Also shows the file form as the editor's tool tip.
     void setOrigin(ListOrigin origin);
+    // The same file read again another way: the text and the origin change as one step, and
+    // undoing it gives the old origin back with the old text.
+    void reopen(std::string text, ListOrigin origin);
 
 private:
     void replaceText(const std::string& text);
@@ -76,6 +80,8 @@ private:
     int suspended_ = 0;
     ListOrigin origin_;
     UndoHistory history_;
+    // The origins before and after each reopening step, by the step's id.
+    std::map<std::uint64_t, std::pair<ListOrigin, ListOrigin>> reopened_;
     std::uint64_t savedState_ = 0;
     // While the list changes itself, the editor's reports of the change are not steps.
     bool applying_ = false;

@@ -16,7 +16,9 @@ namespace pendara {
 namespace {
 
 LineList ReadLines(const QString& path) {
-    return LineList(SplitLines(ReadListFile(QFile::encodeName(path).toStdString())));
+    // Read as the Main List reads a file, so a legacy code page compares as its letters.
+    return LineList(SplitLines(ReadListFile(QFile::encodeName(path).toStdString(),
+                                            {.encoding = std::string(kGuessEncoding)})));
 }
 
 }  // namespace

@@ -49,14 +49,31 @@ inline const char* FindLineStart(const char* start, const char* at) {
     return at;
 }
 
-// How many breaks of each kind a text holds.
+// How many breaks of each kind a text holds, and how it ends; counted by CountBreaks, or a byte
+// at a time by a reader that passes over the text anyway.
 struct BreakCounts {
     std::size_t crLf = 0;
-    std::size_t cr = 0;
     std::size_t lf = 0;
+    std::size_t cr = 0;
+    bool empty = true;
+    bool endsWithBreak = false;
+
+    // Counts the next byte of the text; `previous` is the one before it (0 for none).
+    void count(char byte, char previous) {
+        if (byte == '\n' && previous == '\r') {
+            --cr;
+            ++crLf;
+        } else if (byte == '\n') {
+            ++lf;
+        } else if (byte == '\r') {
+            ++cr;
+        }
+    }
 };
 inline BreakCounts CountBreaks(std::string_view text) {
     BreakCounts counts;
+    counts.empty = text.empty();
+    counts.endsWithBreak = !text.empty() && IsBreakByte(text.back());
     for (std::size_t at = FindBreak(text); at < text.size(); at = FindBreak(text, at)) {
         const std::size_t size = BreakSize(text, at);
         if (size == 2) {

@@ -46,6 +46,8 @@ public:
     enum class SaveChoice { Save, Discard, Cancel };
     // Caption "Pendara", question icon, the buttons Save, Discard and Cancel.
     virtual SaveChoice askSaveChanges(QWidget* owner, const QString& text) = 0;
+    // Caption "Pendara", warning icon, the buttons Yes and No; whether the user chose Yes.
+    virtual bool askYesNo(QWidget* owner, const QString& text) = 0;
 
     struct Numbering {
         std::int64_t start = 1;

@@ -42,6 +42,9 @@ public:
     SaveChoice askSaveChanges(QWidget* owner, const QString& text) override {
         return inner_.askSaveChanges(owner, text);
     }
+    bool askYesNo(QWidget* owner, const QString& text) override {
+        return inner_.askYesNo(owner, text);
+    }
     std::optional<Numbering> askNumbering(QWidget* owner, const Numbering& proposal) override {
         return inner_.askNumbering(owner, proposal);
     }

@@ -87,6 +87,18 @@ void QtDialogs::information(QWidget* owner, const QString& text) {
     QMessageBox::information(owner, Caption(), text, QMessageBox::Ok);
 }
 
+bool QtDialogs::askYesNo(QWidget* owner, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, Caption(), text, QMessageBox::Yes | QMessageBox::No,
+                    owner);
+    box.setObjectName(QStringLiteral("YesNo"));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Yes"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    box.exec();
+    return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
 Dialogs::SaveChoice QtDialogs::askSaveChanges(QWidget* owner, const QString& text) {
     QMessageBox box(QMessageBox::Question, Caption(), text,
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);

@@ -23,6 +23,7 @@ public:
     void inputBox(QWidget* owner, const QString& title, const QString& prompt,
                   const QString& text) override;
     SaveChoice askSaveChanges(QWidget* owner, const QString& text) override;
+    bool askYesNo(QWidget* owner, const QString& text) override;
     std::optional<Numbering> askNumbering(QWidget* owner, const Numbering& proposal) override;
     int runModal(QDialog& dialog) override;
     void openWithShell(QWidget* owner, const QString& target) override;

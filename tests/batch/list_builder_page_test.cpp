@@ -103,6 +103,33 @@ private Q_SLOTS:
         QCOMPARE(Slurp(f.path(QStringLiteral("sorted.txt"))), sorted);
     }
 
+    void aCodePageListSortsByItsLettersAndAsksBeforeLosingACharacter() {
+        WindowFixture f;
+        TPDFrm& window = f.make();
+        const QString in = f.path(QStringLiteral("in.txt"));
+        Spit(in, QByteArray("Zakari\r\nM\xFCller\r\n\xC9ric\r\n"));
+        f.dialogs.openAnswers.push_back(in);
+        Click(window, "Load1");
+        QCOMPARE(window.mainList().editor().toolTip(), QStringLiteral("windows-1252, CR LF"));
+        Click(window, "Sort");
+        QCOMPARE(window.mainList().text(), std::string("Éric\r\nMüller\r\nZakari\r\n"));
+
+        // No: nothing is written. Yes: the list is saved as UTF-8.
+        window.mainList().setText(window.mainList().text() + "smile 😀\r\n");
+        f.dialogs.yesNoAnswers = {false, true};
+        f.dialogs.saveAnswers = {in, in};
+        Click(window, "Save1");
+        QCOMPARE(f.dialogs.yesNoQuestions,
+                 QStringList(QStringLiteral("Line 4 holds \"😀\" (U+1F600), which windows-1252 "
+                                            "cannot hold.\n\nSave the list as UTF-8 instead?")));
+        QCOMPARE(Slurp(in), QByteArray("Zakari\r\nM\xFCller\r\n\xC9ric\r\n"));
+        QVERIFY(window.mainList().isModified());
+        Click(window, "Save1");
+        QCOMPARE(Slurp(in), QByteArray("Éric\r\nMüller\r\nZakari\r\nsmile 😀\r\n"));
+        QCOMPARE(window.mainList().editor().toolTip(), QStringLiteral("Plain bytes, CR LF"));
+        QCOMPARE(f.dialogs.errors, QStringList());
+    }
+
     void listsFromNoFileAreSavedWithCrLf() {
         WindowFixture f;
         TPDFrm& window = f.make();

@@ -130,6 +130,18 @@ private Q_SLOTS:
         QCOMPARE(f.dialogs.errors, QStringList());
     }
 
+    void aCodePageFileComparesWithItsUtf8Twin() {
+        WindowFixture f;
+        TPDFrm& window = f.make();
+        Spit(f.path(QStringLiteral("1252.txt")), "M\xFCller\r\n\xE9ric\r\n");
+        Spit(f.path(QStringLiteral("utf8.txt")), "\xC3\x89ric\nZ\n");
+        Find<QLineEdit>(window, "txtFirst")->setText(f.path(QStringLiteral("1252.txt")));
+        Find<QLineEdit>(window, "txtSecond")->setText(f.path(QStringLiteral("utf8.txt")));
+        Click(window, "Button7");
+        const Results expected{{"Müller"}, {"Z"}, {"éric"}, {"Müller", "Z"}};
+        QCOMPARE(AllShown(window), expected);
+    }
+
     void clipboardAndMainListSources() {
         WindowFixture f;
         TPDFrm& window = f.make();

@@ -53,6 +53,42 @@ private Q_SLOTS:
                  QStringList({QStringLiteral("Plain bytes"), QStringLiteral("CR LF")}));
         QCOMPARE(menu.title(), QStringLiteral("File Form: Plain bytes, CR LF"));
     }
+
+    void reopeningInAnotherEncodingIsOneUndoStepThatKeepsTheBytes() {
+        QsciScintilla editor;
+        MainList list(editor);
+        // Polish in Windows-1250, taken for Windows-1252 by a German user.
+        const std::string bytes =
+            "\x9Cwiat\n\xB3\xF3"
+            "d\x9F\n";
+        std::string text;
+        ListOrigin origin = ListOrigin::FromFile(bytes, text, "windows-1252");
+        origin.setPath("list.txt");
+        list.setText(text);
+        list.setOrigin(origin);
+        FileFormMenu menu(list);
+
+        menu.reopen("windows-1250");
+        QCOMPARE(list.text(), std::string("świat\r\nłódź\r\n"));
+        QCOMPARE(menu.title(), QStringLiteral("File Form: windows-1250, LF"));
+        QCOMPARE(Checked(menu),
+                 QStringList({QStringLiteral("windows-1250"), QStringLiteral("LF")}));
+        QCOMPARE(list.origin().fileBytes(list.text()), bytes);
+        QCOMPARE(list.origin().path(), std::string("list.txt"));
+
+        list.undo();
+        QCOMPARE(list.text(), text);
+        QCOMPARE(list.origin().form().codePage, std::string("windows-1252"));
+        QCOMPARE(list.origin().fileBytes(list.text()), bytes);
+        list.redo();
+        QCOMPARE(list.origin().form().codePage, std::string("windows-1250"));
+        QCOMPARE(list.origin().fileBytes(list.text()), bytes);
+
+        // A list that came from no file has no bytes to read again.
+        list.setOrigin(ListOrigin());
+        menu.showForm();
+        QVERIFY(!menu.findChild<QMenu*>(QStringLiteral("reopenMenu"))->isEnabled());
+    }
 };
 
 QTEST_MAIN(FileFormMenuTest)

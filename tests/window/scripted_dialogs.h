@@ -28,6 +28,8 @@ public:
     QStringList modalDialogs;               // objectName of each dialog run
     std::function<void(QDialog&)> onModal;  // runs while the dialog "shows"; may click in it
     std::deque<SaveChoice> saveChoices;     // none left: Cancel
+    QStringList yesNoQuestions;
+    std::deque<bool> yesNoAnswers;  // none left: No
     QStringList saveQuestions;
     std::deque<std::optional<Numbering>> numberings;  // none left: cancelled
     std::string clipboard;
@@ -55,6 +57,13 @@ public:
         const SaveChoice choice = saveChoices.front();
         saveChoices.pop_front();
         return choice;
+    }
+    bool askYesNo(QWidget*, const QString& text) override {
+        yesNoQuestions << text;
+        if (yesNoAnswers.empty()) return false;
+        const bool answer = yesNoAnswers.front();
+        yesNoAnswers.pop_front();
+        return answer;
     }
     std::optional<Numbering> askNumbering(QWidget*, const Numbering&) override {
         if (numberings.empty()) return std::nullopt;

@@ -2,7 +2,10 @@
 
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include "window/button_keys.h"
 
 namespace pendara {
 
@@ -19,6 +22,13 @@ PageControl::PageControl(QWidget* parent)
     connect(tabs_, &QTabBar::currentChanged, this, [this](int index) {
         if (rebuilding_ || index < 0) return;
         setActivePage(tabs_->tabData(index).value<QWidget*>());
+    });
+    // A page chosen by mouse takes the focus at its first control, as a side-menu choice does;
+    // a tab chosen by keys keeps it on the tabs.
+    connect(tabs_, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index < 0) return;
+        QWidget* page = tabs_->tabData(index).value<QWidget*>();
+        QTimer::singleShot(0, page, [page] { FocusFirstControl(*page); });
     });
 }
 

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -19,6 +20,7 @@
 #include "app/window_fixture.h"
 #include "batch/list_builder_page.h"
 #include "compare/comparer_page.h"
+#include "extras/shell_folder_page.h"
 #include "main_list/main_list.h"
 #include "main_list/main_list_actions.h"
 #include "main_list/scintilla.h"
@@ -243,6 +245,14 @@ private Q_SLOTS:
         QVERIFY(focus != nullptr && window.mergerPage().isAncestorOf(focus));
         QTest::keyClick(focus, Qt::Key_Space);
         QCOMPARE(window.page().activePage(), &window.mergerPage());
+
+        // A tab chosen by mouse gives its page the focus as well.
+        QTest::mouseClick(Child<QToolButton>(window, "spdTools"), Qt::LeftButton);
+        auto* tabs = window.page().findChild<QTabBar*>();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCOMPARE(window.page().activePage(), static_cast<QWidget*>(&window.shellFolderPage()));
+        QTRY_VERIFY(QApplication::focusWidget() != nullptr &&
+                    window.shellFolderPage().isAncestorOf(QApplication::focusWidget()));
 
         // Enter in a merger box merges, and the List Builder takes the focus.
         Spit(f.path(QStringLiteral("l.txt")), "a");

@@ -91,8 +91,8 @@ int RunRecipeCommand(const std::vector<std::string>& words) {
     }
     std::vector<pendara::RecipeStep> steps;
     try {
-        steps = pendara::ParseRecipe(text, name,
-                                     std::filesystem::path(name).parent_path().string());
+        steps =
+            pendara::ParseRecipe(text, name, std::filesystem::path(name).parent_path().string());
         pendara::cli::RunRecipe(steps, name,
                                 std::vector<std::string>(plain.begin() + 1, plain.end()), crlf);
     } catch (const pendara::UsageError& error) {

@@ -156,7 +156,8 @@ void Feed(LineReader& reader, Step& step, LineSink& out) {
 
 void RunRecipe(const std::vector<RecipeStep>& steps, const std::string& name,
                const std::vector<std::string>& inputs, bool crlf) {
-    const bool number = !steps.empty() && steps.back().invocation.entry().result == ResultKind::Number;
+    const bool number =
+        !steps.empty() && steps.back().invocation.entry().result == ResultKind::Number;
     OutputSink out(crlf && !number ? "\r\n" : "\n");
     StreamedLists lists(out);
     // Every step is made, and every list it names opened, before a line is read or written.

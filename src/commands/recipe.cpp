@@ -14,9 +14,7 @@ std::string Where(const std::string& name, int line) {
     return name + ":" + std::to_string(line) + ": ";
 }
 
-bool IsBlankByte(char c) {
-    return c > 0 && c <= ' ' && c != '\n' && c != '\r';
-}
+bool IsBlankByte(char c) { return c > 0 && c <= ' ' && c != '\n' && c != '\r'; }
 
 // A relative list file is the recipe's neighbour, wherever the recipe is run from.
 void ResolveLists(Invocation& invocation, const std::string& folder) {
@@ -51,8 +49,7 @@ std::vector<RecipeStep> ParseRecipe(std::string_view text, const std::string& na
         while (first < line.size() && IsBlankByte(line[first])) ++first;
         if (first == line.size() || line[first] == '#') continue;
         if (!steps.empty() && steps.back().invocation.entry().result == ResultKind::Number) {
-            throw UsageError(Where(name, steps.back().line) +
-                             "count may only be the last step");
+            throw UsageError(Where(name, steps.back().line) + "count may only be the last step");
         }
         try {
             Invocation invocation = ReadInvocation(line);

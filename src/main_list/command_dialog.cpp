@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -88,10 +89,11 @@ struct CommandDialog::Control {
     QPlainTextEdit* values = nullptr;  // a repeated option: one value a line
 };
 
-CommandDialog::CommandDialog(std::function<LineList()> lines,
+CommandDialog::CommandDialog(std::function<LineList()> lines, std::function<std::uint64_t()> state,
                              std::function<void(const Invocation&)> apply, QWidget* parent)
     : QDialog(parent),
       lines_(std::move(lines)),
+      state_(std::move(state)),
       apply_(std::move(apply)),
       filter_(new QLineEdit(this)),
       commands_(new QListWidget(this)),
@@ -167,6 +169,15 @@ CommandDialog::CommandDialog(std::function<LineList()> lines,
 }
 
 CommandDialog::~CommandDialog() { *alive_ = false; }
+
+void CommandDialog::changeEvent(QEvent* event) {
+    // Back from the Main List, where the user may have changed the list.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        state_() != snapshotState_) {
+        refresh();
+    }
+    QDialog::changeEvent(event);
+}
 
 void CommandDialog::filterCommands(const QString& text) {
     QListWidgetItem* first = nullptr;
@@ -377,6 +388,7 @@ std::optional<Invocation> CommandDialog::invocation(std::string* error) const {
 
 void CommandDialog::refresh() {
     snapshot_ = std::make_shared<const LineList>(lines_());
+    snapshotState_ = state_();
     optionsChanged();
 }
 

@@ -40,9 +40,10 @@ PreviewResult Preview(const Invocation& invocation, const LineList& list, std::s
 class CommandDialog : public QDialog {
     Q_OBJECT
 public:
-    // `lines` gives a snapshot of the Main List; `apply` runs an invocation on it.
-    CommandDialog(std::function<LineList()> lines, std::function<void(const Invocation&)> apply,
-                  QWidget* parent);
+    // `lines` gives a snapshot of the Main List, `state` names the state it is in (equal
+    // states, equal text); `apply` runs an invocation on it.
+    CommandDialog(std::function<LineList()> lines, std::function<std::uint64_t()> state,
+                  std::function<void(const Invocation&)> apply, QWidget* parent);
     ~CommandDialog() override;
 
     // Shows `command` with the options it had when last applied.
@@ -60,6 +61,9 @@ public:
 Q_SIGNALS:
     void previewShown();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     struct Control;
     void filterCommands(const QString& text);
@@ -70,6 +74,8 @@ private:
     void applyClicked();
 
     std::function<LineList()> lines_;
+    std::function<std::uint64_t()> state_;
+    std::uint64_t snapshotState_ = 0;
     std::function<void(const Invocation&)> apply_;
     std::shared_ptr<const LineList> snapshot_;
     const CommandEntry* entry_ = nullptr;

@@ -120,7 +120,7 @@ void MainListActions::numberLines() {
 void MainListActions::showCommands(const std::string& command) {
     if (commandDialog_ == nullptr) {
         commandDialog_ = new CommandDialog(
-            [this] { return mainList_.lines(); },
+            [this] { return mainList_.lines(); }, [this] { return mainList_.history().state(); },
             [this](const Invocation& invocation) { run(WriteInvocation(invocation)); },
             &context_.window());
         commandDialog_->setAttribute(Qt::WA_DeleteOnClose);

@@ -16,10 +16,11 @@
 #include <QSpinBox>
 #include <QThreadPool>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
 #include <limits>
 #include <map>
 #include <new>
-#include <unordered_map>
 
 #include "commands/apply.h"
 
@@ -57,25 +58,35 @@ PreviewResult Preview(const Invocation& invocation, const LineList& list, std::s
     }
     result.after = static_cast<std::size_t>(after.count());
     // A result line is unchanged when the list held it (as many times); the rest are new, and
-    // the list's lines left over are gone.
-    std::unordered_map<std::string_view, std::size_t> held;
-    held.reserve(list.lines().size());
-    for (const std::string& line : list.lines()) ++held[line];
-    bool moved = false;
-    for (std::size_t i = 0; i < after.lines().size(); ++i) {
-        const std::string& line = after.lines()[i];
-        const auto found = held.find(line);
-        const bool changed = found == held.end() || found->second == 0;
-        if (changed) {
-            ++result.changed;
+    // the list's lines left over are gone. Lines are compared by their hashes, sorted, which at
+    // a million lines costs a fraction of a table of the lines themselves.
+    const auto hashes = [](const std::vector<std::string>& lines) {
+        std::vector<std::size_t> out;
+        out.reserve(lines.size());
+        for (const std::string& line : lines) out.push_back(std::hash<std::string_view>{}(line));
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    const std::vector<std::size_t> was = hashes(list.lines());
+    const std::vector<std::size_t> is = hashes(after.lines());
+    std::size_t kept = 0;
+    for (std::size_t i = 0, j = 0; i < was.size() && j < is.size();) {
+        if (was[i] < is[j]) {
+            ++i;
+        } else if (is[j] < was[i]) {
+            ++j;
         } else {
-            --found->second;
-            if (i >= list.lines().size() || list.lines()[i] != line) moved = true;
+            ++kept, ++i, ++j;
         }
-        if (result.first.size() < shown) result.first.emplace_back(line, changed);
     }
-    for (const auto& [line, left] : held) result.changed += left;
-    result.reordered = result.changed == 0 && moved;
+    result.changed = (was.size() - kept) + (is.size() - kept);
+    for (std::size_t i = 0; i < after.lines().size() && result.first.size() < shown; ++i) {
+        const std::string& line = after.lines()[i];
+        const bool changed =
+            !std::binary_search(was.begin(), was.end(), std::hash<std::string_view>{}(line));
+        result.first.emplace_back(line, changed);
+    }
+    result.reordered = result.changed == 0 && after.lines() != list.lines();
     return result;
 }
 
@@ -103,7 +114,8 @@ CommandDialog::CommandDialog(std::function<LineList()> lines, std::function<std:
       status_(new QLabel(this)),
       preview_(new QPlainTextEdit(this)),
       applyButton_(new QPushButton(QStringLiteral("&Apply"), this)),
-      alive_(std::make_shared<bool>(true)) {
+      alive_(std::make_shared<bool>(true)),
+      latest_(std::make_shared<std::atomic<std::uint64_t>>(0)) {
     setObjectName(QStringLiteral("CommandDialog"));
     setWindowTitle(QStringLiteral("Commands"));
     filter_->setObjectName(QStringLiteral("commandFilter"));
@@ -394,7 +406,7 @@ void CommandDialog::refresh() {
 
 void CommandDialog::optionsChanged() {
     // A newer request makes every preview still on its way stale.
-    ++generation_;
+    latest_->store(++generation_);
     std::string error;
     if (!invocation(&error)) {
         debounce_.stop();
@@ -416,7 +428,8 @@ void CommandDialog::startPreview() {
     // The list is the snapshot taken when the dialog opened or last applied: the preview
     // never reads the editor from another thread.
     QThreadPool::globalInstance()->start(
-        [command = *command, list = snapshot_, alive = alive_, this, generation] {
+        [command = *command, list = snapshot_, alive = alive_, latest = latest_, this, generation] {
+            if (latest->load() != generation) return;
             PreviewResult result = Preview(command, *list, 200);
             QMetaObject::invokeMethod(
                 qApp,

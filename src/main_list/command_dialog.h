@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QTimer>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -92,6 +93,8 @@ private:
     std::uint64_t generation_ = 0;
     std::uint64_t shown_ = 0;
     std::shared_ptr<bool> alive_;
+    // The newest generation, for previews still queued: a stale one is not worked out at all.
+    std::shared_ptr<std::atomic<std::uint64_t>> latest_;
 };
 
 }  // namespace pendara

@@ -122,16 +122,27 @@ BatchControls BatchPanel::controls() const {
             .rangeHigh = ui_->RLB2->value()};
 }
 
-void BatchPanel::runEdit(QAbstractButton* button, BatchButton which, TransactionForm form,
+void BatchPanel::runEdit(QAbstractButton* button, TransactionForm form,
                          const std::function<void(LineList&)>& edit) {
     // Taking the focus makes a number box that is being edited bring its text into range
     // before the edit reads it, also when the button is pressed from the keyboard or in code.
     QWidget* typing = QApplication::focusWidget();
     button->setFocus(Qt::OtherFocusReason);
     context_.runGuarded([&] {
-        const std::optional<Invocation> invocation = BatchInvocation(controls(), which);
-        RunEditTransaction(context_.mainList(), context_.workList(), form, edit,
-                           invocation ? WriteInvocation(*invocation) : std::string());
+        // The step is recorded as the command line that gives what the button gives.
+        const std::pair<QAbstractButton*, BatchButton> buttons[] = {
+            {ui_->BtnAdd, BatchButton::Add},           {ui_->BtnRemove, BatchButton::Remove},
+            {ui_->BtnRep, BatchButton::Replace},       {ui_->BtnFilter, BatchButton::Filter},
+            {ui_->RemELine, BatchButton::RemoveEmpty}, {ui_->btnTrim, BatchButton::Trim},
+            {ui_->Button14, BatchButton::RemoveLength}};
+        std::string recorded;
+        for (const auto& [known, which] : buttons) {
+            if (known != button) continue;
+            if (const std::optional<Invocation> invocation = BatchInvocation(controls(), which)) {
+                recorded = WriteInvocation(*invocation);
+            }
+        }
+        RunEditTransaction(context_.mainList(), context_.workList(), form, edit, recorded);
     });
     // Pressed by Enter in a box: the user goes on typing there.
     const bool box =
@@ -140,7 +151,7 @@ void BatchPanel::runEdit(QAbstractButton* button, BatchButton which, Transaction
 }
 
 void BatchPanel::BtnAddClick() {
-    runEdit(ui_->BtnAdd, BatchButton::Add, TransactionForm::Standard, [this](LineList& lines) {
+    runEdit(ui_->BtnAdd, TransactionForm::Standard, [this](LineList& lines) {
         AddText(lines, Text(ui_->MAdd),
                 PlaceOf(ui_->AR1->isChecked(), ui_->AAI->value(), Text(ui_->TxtAddPos),
                         ui_->CBackA->isChecked()));
@@ -148,65 +159,60 @@ void BatchPanel::BtnAddClick() {
 }
 
 void BatchPanel::BtnRemoveClick() {
-    runEdit(ui_->BtnRemove, BatchButton::Remove, TransactionForm::Standard,
-            [this](LineList& lines) {
-                RemoveChars(lines, ui_->MRem->value(),
-                            PlaceOf(ui_->R1->isChecked(), ui_->RAI->value(), Text(ui_->TxtPos),
-                                    ui_->CBackR->isChecked()));
-            });
+    runEdit(ui_->BtnRemove, TransactionForm::Standard, [this](LineList& lines) {
+        RemoveChars(lines, ui_->MRem->value(),
+                    PlaceOf(ui_->R1->isChecked(), ui_->RAI->value(), Text(ui_->TxtPos),
+                            ui_->CBackR->isChecked()));
+    });
 }
 
 void BatchPanel::BtnRepClick() {
-    runEdit(ui_->BtnRep, BatchButton::Replace, TransactionForm::SuccessOnly,
+    runEdit(ui_->BtnRep, TransactionForm::SuccessOnly,
             [this](LineList& lines) { ReplaceText(lines, Text(ui_->MRep), Text(ui_->RWith)); });
 }
 
 void BatchPanel::BtnFilterClick() {
-    runEdit(ui_->BtnFilter, BatchButton::Filter, TransactionForm::Standard,
-            [this](LineList& lines) {
-                const std::string include = Text(ui_->IncText), exclude = Text(ui_->ExcText);
-                FilterByKeywords(
-                    lines, {include, MatchOf(ui_->IncMethod), exclude, MatchOf(ui_->ExcMethod),
-                            ui_->MCase->isChecked() ? LetterCase::Match : LetterCase::Ignore});
-            });
+    runEdit(ui_->BtnFilter, TransactionForm::Standard, [this](LineList& lines) {
+        const std::string include = Text(ui_->IncText), exclude = Text(ui_->ExcText);
+        FilterByKeywords(lines, {include, MatchOf(ui_->IncMethod), exclude, MatchOf(ui_->ExcMethod),
+                                 ui_->MCase->isChecked() ? LetterCase::Match : LetterCase::Ignore});
+    });
 }
 
 void BatchPanel::RemELineClick() {
-    runEdit(ui_->RemELine, BatchButton::RemoveEmpty, TransactionForm::Standard,
-            [this](LineList& lines) {
-                RemoveEmptyLines(lines, ui_->IgnSpace->isChecked() ? EmptyLines::BlanksOnly
-                                                                   : EmptyLines::NoCharacter);
-            });
+    runEdit(ui_->RemELine, TransactionForm::Standard, [this](LineList& lines) {
+        RemoveEmptyLines(
+            lines, ui_->IgnSpace->isChecked() ? EmptyLines::BlanksOnly : EmptyLines::NoCharacter);
+    });
 }
 
 void BatchPanel::btnTrimClick() {
-    runEdit(ui_->btnTrim, BatchButton::Trim, TransactionForm::Standard, [this](LineList& lines) {
+    runEdit(ui_->btnTrim, TransactionForm::Standard, [this](LineList& lines) {
         TrimLines(lines, EndsOf(ui_->LeftTrim->isChecked(), ui_->RightTrim->isChecked()));
     });
 }
 
 void BatchPanel::Button14Click() {
-    runEdit(ui_->Button14, BatchButton::RemoveLength, TransactionForm::Standard,
-            [this](LineList& lines) {
-                if (lines.empty()) return;  // the range boxes are left as they are, too
-                if (ui_->RLO1->isChecked())
-                    RemoveLinesByLength(lines, {LengthOption::Equal, ui_->RL1->value()});
-                else if (ui_->RLO2->isChecked())
-                    RemoveLinesByLength(lines, {LengthOption::Less, ui_->RL2->value()});
-                else if (ui_->RLO3->isChecked())
-                    RemoveLinesByLength(lines, {LengthOption::More, ui_->RL3->value()});
-                // Whatever the option, the range boxes end up in order.
-                const std::int32_t low = ui_->RLB1->value();
-                const std::int32_t high = ui_->RLB2->value();
-                if (low > high) {
-                    ui_->RLB1->setValue(high);
-                    ui_->RLB2->setValue(low);
-                }
-                if (ui_->RLO4->isChecked()) {
-                    RemoveLinesByLength(
-                        lines, {LengthOption::Range, ui_->RLB1->value(), ui_->RLB2->value()});
-                }
-            });
+    runEdit(ui_->Button14, TransactionForm::Standard, [this](LineList& lines) {
+        if (lines.empty()) return;  // the range boxes are left as they are, too
+        if (ui_->RLO1->isChecked())
+            RemoveLinesByLength(lines, {LengthOption::Equal, ui_->RL1->value()});
+        else if (ui_->RLO2->isChecked())
+            RemoveLinesByLength(lines, {LengthOption::Less, ui_->RL2->value()});
+        else if (ui_->RLO3->isChecked())
+            RemoveLinesByLength(lines, {LengthOption::More, ui_->RL3->value()});
+        // Whatever the option, the range boxes end up in order.
+        const std::int32_t low = ui_->RLB1->value();
+        const std::int32_t high = ui_->RLB2->value();
+        if (low > high) {
+            ui_->RLB1->setValue(high);
+            ui_->RLB2->setValue(low);
+        }
+        if (ui_->RLO4->isChecked()) {
+            RemoveLinesByLength(lines,
+                                {LengthOption::Range, ui_->RLB1->value(), ui_->RLB2->value()});
+        }
+    });
 }
 
 void BatchPanel::IncMethodClick() {

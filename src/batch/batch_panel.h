@@ -52,7 +52,7 @@ public Q_SLOTS:
     void IncMethodClick();
 
 private:
-    void runEdit(QAbstractButton* button, BatchButton which, TransactionForm form,
+    void runEdit(QAbstractButton* button, TransactionForm form,
                  const std::function<void(LineList&)>& edit);
 
     const PageContext& context_;

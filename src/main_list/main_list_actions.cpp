@@ -51,18 +51,18 @@ MainListActions::MainListActions(const PageContext& context, MainList& mainList,
     connect(number, &QAction::triggered, this, &MainListActions::numberLines);
     listCommands_.push_back(number);
 
-    QAction* dialog = makeAction("actCommands", QStringLiteral("&Commands..."),
+    QAction* dialog = makeAction("actCommands", QStringLiteral("Co&mmands..."),
                                  {QKeySequence(QStringLiteral("Ctrl+Shift+P"))});
     connect(dialog, &QAction::triggered, this, [this] { showCommands(); });
     listCommands_.push_back(dialog);
     QAction* sortByKey = makeAction("actSortByKey", QStringLiteral("Sort by &Key..."), {});
     connect(sortByKey, &QAction::triggered, this, [this] { showCommands("sort"); });
     listCommands_.push_back(sortByKey);
-    QAction* runRecipe = makeAction("actRunRecipe", QStringLiteral("Run Reci&pe..."), {});
+    QAction* runRecipe = makeAction("actRunRecipe", QStringLiteral("Run Recipe..."), {});
     connect(runRecipe, &QAction::triggered, this, [this] { AskAndRunRecipe(context_, mainList_); });
     recipeCommands_.push_back(runRecipe);
     QAction* saveRecipe =
-        makeAction("actSaveRecipe", QStringLiteral("Save Steps as Recip&e..."), {});
+        makeAction("actSaveRecipe", QStringLiteral("&Save Steps as Recipe..."), {});
     connect(saveRecipe, &QAction::triggered, this,
             [this] { SaveStepsAsRecipe(context_, mainList_); });
     recipeCommands_.push_back(saveRecipe);

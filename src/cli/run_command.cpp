@@ -1,7 +1,12 @@
 #include "cli/run_command.h"
 
+#include <condition_variable>
 #include <cstdio>
+#include <deque>
+#include <exception>
+#include <mutex>
 #include <new>
+#include <thread>
 
 #include "cli/line_reader.h"
 #include "text/failure.h"
@@ -9,6 +14,12 @@
 namespace pendara::cli {
 
 namespace {
+
+// A write to standard output that failed: the output's fault, not the step's that wrote.
+class WriteFailure : public Failure {
+public:
+    using Failure::Failure;
+};
 
 // Standard output as a step's sink; a failed write is a Failure.
 class OutputSink final : public LineSink {
@@ -19,7 +30,7 @@ protected:
     void deliver(std::string_view text) override {
         if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
             std::fflush(stdout) != 0) {
-            throw Failure("Stream write error");
+            throw WriteFailure("Stream write error");
         }
     }
 };
@@ -53,6 +64,9 @@ private:
 class ChainSink final : public LineSink {
 public:
     ChainSink(LineStep& next, LineSink& nextOut) : LineSink("\n"), next_(next), nextOut_(nextOut) {}
+
+    // Text as a sink delivers it, from a step on another thread.
+    void feed(std::string_view text) { deliver(text); }
 
 protected:
     void deliver(std::string_view text) override {
@@ -124,6 +138,8 @@ private:
             throw;
         } catch (const StepFailure&) {
             throw;
+        } catch (const WriteFailure&) {
+            throw;
         } catch (const std::bad_alloc&) {
             throw;
         } catch (const std::exception& error) {
@@ -150,6 +166,73 @@ void Feed(LineReader& reader, Step& step, LineSink& out) {
             step.line(line, out);
         }
     }
+}
+
+// Blocks of lines from the steps that stream to the thread that runs the rest, a few at a time.
+class BlockQueue {
+public:
+    void push(std::string block) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [&] { return blocks_.size() < kMost || failed_; });
+        if (failed_) throw Stopped();
+        blocks_.push_back(std::move(block));
+        changed_.notify_all();
+    }
+    // The next block, or false once the queue is closed and empty; Stopped when it failed.
+    bool pop(std::string& block) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [&] { return !blocks_.empty() || closed_ || failed_; });
+        if (failed_) throw Stopped();
+        if (blocks_.empty()) return false;
+        block = std::move(blocks_.front());
+        blocks_.pop_front();
+        changed_.notify_all();
+        return true;
+    }
+    void close() { set(closed_); }
+    void fail() { set(failed_); }
+
+    // Thrown to a feeder when the other side gave up; its own failure is the one to report.
+    struct Stopped : std::exception {};
+
+private:
+    static constexpr std::size_t kMost = 8;
+    void set(bool& flag) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        flag = true;
+        changed_.notify_all();
+    }
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::deque<std::string> blocks_;
+    bool closed_ = false;
+    bool failed_ = false;
+};
+
+class QueueSink final : public LineSink {
+public:
+    explicit QueueSink(BlockQueue& queue) : LineSink("\n"), queue_(queue) {}
+
+protected:
+    void deliver(std::string_view text) override { queue_.push(std::string(text)); }
+
+private:
+    BlockQueue& queue_;
+};
+
+// The first step that holds its whole list after steps that stream, or 0 for none. A recipe
+// with a step that reads a second list stays on one thread: that step writes before it reads.
+std::size_t SplitPoint(const std::vector<RecipeStep>& steps) {
+    for (const RecipeStep& step : steps) {
+        for (const ArgumentSpec& argument : step.invocation.entry().arguments) {
+            if (argument.kind == ArgumentKind::List) return 0;
+        }
+    }
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (steps[i].invocation.entry().wholeList) return i;
+    }
+    return 0;
 }
 
 }  // namespace
@@ -180,34 +263,71 @@ void RunRecipe(const std::vector<RecipeStep>& steps, const std::string& name,
         made.push_back(EachLine([](std::string_view line, LineSink& sink) { sink.keep(line); }));
     }
     // Each step's sink feeds the next; the last one writes.
-    std::vector<std::unique_ptr<ChainSink>> sinks;
-    for (std::size_t i = 1; i < made.size(); ++i) {
-        sinks.push_back(nullptr);
-    }
-    for (std::size_t i = made.size() - 1; i-- > 0;) {
-        LineSink& nextOut = i + 1 == made.size() - 1 ? static_cast<LineSink&>(out) : *sinks[i + 1];
-        sinks[i] = std::make_unique<ChainSink>(*made[i + 1], nextOut);
-    }
-    LineSink& first = sinks.empty() ? static_cast<LineSink&>(out) : *sinks.front();
-    const std::vector<std::string> names = inputs.empty() ? std::vector<std::string>{""} : inputs;
-    if (names.size() == 1 && steps.size() > 0 && steps.front().invocation.entry().wholeList) {
-        made.front()->wholeText(ReadListInput(names.front()), first);
-    } else {
-        for (const std::string& input : names) {
-            LineReader reader(input);
-            // The first sink keeps runs of the input, which go out before it is read again.
-            reader.setBeforeRead([&] { first.flush(); });
-            Feed(reader, *made.front(), first);
-            first.flush();
+    const std::size_t count = made.size();
+    std::vector<LineSink*> sinkOf(count, &out);
+    std::vector<std::unique_ptr<LineSink>> owned;
+    // Where the steps that stream hand over to the first that holds its whole list, the steps
+    // after it run on a thread of their own, as a pipe of two processes would.
+    const std::size_t split = SplitPoint(steps);
+    BlockQueue queue;
+    for (std::size_t i = count - 1; i-- > 0;) {
+        if (i + 1 == split) {
+            owned.push_back(std::make_unique<QueueSink>(queue));
+        } else {
+            owned.push_back(std::make_unique<ChainSink>(*made[i + 1], *sinkOf[i + 1]));
         }
-        made.front()->finish(first);
+        sinkOf[i] = owned.back().get();
     }
-    first.flush();
-    for (std::size_t i = 1; i < made.size(); ++i) {
-        LineSink& sink = i == made.size() - 1 ? static_cast<LineSink&>(out) : *sinks[i];
-        made[i]->finish(sink);
-        sink.flush();
+    const auto finish = [&](std::size_t from, std::size_t to) {
+        for (std::size_t i = from; i < to; ++i) {
+            made[i]->finish(*sinkOf[i]);
+            sinkOf[i]->flush();
+        }
+    };
+    std::exception_ptr later;
+    std::thread rest;
+    if (split != 0) {
+        rest = std::thread([&] {
+            try {
+                ChainSink entry(*made[split], *sinkOf[split]);
+                for (std::string block; queue.pop(block);) entry.feed(block);
+                finish(split, count);
+            } catch (const BlockQueue::Stopped&) {
+                // The feeding side failed: nothing more is written, and its error is reported.
+            } catch (...) {
+                later = std::current_exception();
+                queue.fail();
+            }
+        });
     }
+    try {
+        LineSink& first = *sinkOf.front();
+        const std::vector<std::string> names =
+            inputs.empty() ? std::vector<std::string>{""} : inputs;
+        if (names.size() == 1 && !steps.empty() && steps.front().invocation.entry().wholeList) {
+            made.front()->wholeText(ReadListInput(names.front()), first);
+        } else {
+            for (const std::string& input : names) {
+                LineReader reader(input);
+                // The first sink keeps runs of the input, which go out before it is read again.
+                reader.setBeforeRead([&] { first.flush(); });
+                Feed(reader, *made.front(), first);
+                first.flush();
+            }
+            made.front()->finish(first);
+        }
+        first.flush();
+        finish(1, split != 0 ? split : count);
+        queue.close();
+    } catch (...) {
+        queue.fail();
+        if (rest.joinable()) rest.join();
+        // The thread's failure comes first: it is why feeding it stopped.
+        if (later) std::rethrow_exception(later);
+        throw;
+    }
+    if (rest.joinable()) rest.join();
+    if (later) std::rethrow_exception(later);
 }
 
 void RunCommand(const CommandLine& commandLine) {

@@ -103,6 +103,13 @@ row join "join -t , '$list'" "paste -sd, '$list'"
 row split "split -t = '$list'" "tr = '\\n' < '$list'"
 row case-ascii "case upper '$list'" "tr a-z A-Z < '$list'"
 row case-mixed "case upper '$dir/mixed.txt'" "sed 's/.*/\\U&/' '$dir/mixed.txt'"
+# A five-step recipe in one process, beside the same steps as five processes in a pipe and
+# beside the nearest coreutils pipeline (whose dedupe and order rules differ).
+printf 'trim\nremove-empty\nfilter --exclude apple\ndedupe\nsort --natural\n' > "$dir/clean.recipe"
+row recipe-pipe "run '$dir/clean.recipe' '$list'" \
+  "'$cli' trim '$list' | '$cli' remove-empty | '$cli' filter --exclude apple | '$cli' dedupe | '$cli' sort --natural"
+row recipe-tools "run '$dir/clean.recipe' '$list'" \
+  "sed 's/^[[:blank:]]*//; s/[[:blank:]]*\$//' '$list' | grep -v '^\$' | grep -viF apple | sort -Vfu"
 row cat "count '$list'" "cat '$list'"
 
 count=${#names[@]}

@@ -8,6 +8,7 @@
 #include "bench_lists.h"
 #include "bench_window.h"
 #include "files/list_file.h"
+#include "main_list/command_dialog.h"
 #include "main_list/main_list.h"
 
 namespace pendara {
@@ -60,6 +61,30 @@ BENCHMARK(BM_SortListButton)
 void BM_ScrambleListButton(benchmark::State& state) { PressOnLoadedList(state, "btnScramble"); }
 BENCHMARK(BM_ScrambleListButton)
     ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// What the command dialog works out off the window's thread before its preview shows: the
+// command on a copy of the snapshot, and the counts of changed lines.
+void BM_CommandDialogPreview(benchmark::State& state, const char* command) {
+    const LineList list(bench::GeneratedLines(static_cast<std::size_t>(state.range(0)), 7));
+    const Invocation invocation = ReadInvocation(command);
+    for (auto _ : state) benchmark::DoNotOptimize(Preview(invocation, list, 200));
+}
+BENCHMARK_CAPTURE(BM_CommandDialogPreview, trim, "trim")
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_CommandDialogPreview, match, "match -I 'a.*e'")
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_CommandDialogPreview, dedupe, "dedupe")
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_CommandDialogPreview, sort_key, "sort -k 2")
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

@@ -22,6 +22,7 @@
 #include "extras/error_message_page.h"
 #include "extras/shell_folder_page.h"
 #include "main_list/main_list.h"
+#include "main_list/recipe_window.h"
 #include "merge/merger_page.h"
 #include "platform/system_status.h"
 #include "support/about_dialog.h"
@@ -264,7 +265,14 @@ TPDFrm& TPDFrm::openWindow() {
     return *window;
 }
 
-void TPDFrm::loadList(const QString& path) { listBuilder_->loadListFile(path); }
+void TPDFrm::loadList(const QString& path) {
+    // A recipe opened with the program is a recipe to run, not a list.
+    if (IsRecipePath(path)) {
+        OfferDroppedRecipe(context_, mainList(), path);
+        return;
+    }
+    listBuilder_->loadListFile(path);
+}
 
 void TPDFrm::AboutClick() {
     RunGuarded(this, dialogs(), [this] {

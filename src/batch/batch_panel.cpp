@@ -128,8 +128,22 @@ void BatchPanel::runEdit(QAbstractButton* button, TransactionForm form,
     // before the edit reads it, also when the button is pressed from the keyboard or in code.
     QWidget* typing = QApplication::focusWidget();
     button->setFocus(Qt::OtherFocusReason);
-    context_.runGuarded(
-        [&] { RunEditTransaction(context_.mainList(), context_.workList(), form, edit); });
+    context_.runGuarded([&] {
+        // The step is recorded as the command line that gives what the button gives.
+        const std::pair<QAbstractButton*, BatchButton> buttons[] = {
+            {ui_->BtnAdd, BatchButton::Add},           {ui_->BtnRemove, BatchButton::Remove},
+            {ui_->BtnRep, BatchButton::Replace},       {ui_->BtnFilter, BatchButton::Filter},
+            {ui_->RemELine, BatchButton::RemoveEmpty}, {ui_->btnTrim, BatchButton::Trim},
+            {ui_->Button14, BatchButton::RemoveLength}};
+        std::string recorded;
+        for (const auto& [known, which] : buttons) {
+            if (known != button) continue;
+            if (const std::optional<Invocation> invocation = BatchInvocation(controls(), which)) {
+                recorded = WriteInvocation(*invocation);
+            }
+        }
+        RunEditTransaction(context_.mainList(), context_.workList(), form, edit, recorded);
+    });
     // Pressed by Enter in a box: the user goes on typing there.
     const bool box =
         qobject_cast<QLineEdit*>(typing) != nullptr || qobject_cast<NumberBox*>(typing) != nullptr;

@@ -21,6 +21,7 @@
 #include "main_list/find_bar.h"
 #include "main_list/main_list.h"
 #include "main_list/main_list_actions.h"
+#include "main_list/recipe_window.h"
 #include "main_list/scintilla.h"
 #include "ui_list_builder_page.h"
 #include "window/dialogs.h"
@@ -262,7 +263,12 @@ bool ListBuilderPage::eventFilter(QObject* watched, QEvent* event) {
         const QList<QUrl> urls = drop.mimeData()->urls();
         if (!urls.isEmpty() && urls.constFirst().isLocalFile()) {
             drop.acceptProposedAction();
-            loadListFile(urls.constFirst().toLocalFile());
+            const QString path = urls.constFirst().toLocalFile();
+            if (IsRecipePath(path)) {
+                OfferDroppedRecipe(context_, *mainList_, path);
+            } else {
+                loadListFile(path);
+            }
             return true;
         }
     }
@@ -285,6 +291,7 @@ bool ListBuilderPage::loadListFile(const QString& path) {
         mainList_->setText(std::move(text));
         mainList_->setOrigin(std::move(origin));
         mainList_->markSaved();
+        mainList_->startRecording();
         loaded = true;
     });
     if (loaded) recent_.note(QFileInfo(path).absoluteFilePath());
@@ -345,15 +352,18 @@ void ListBuilderPage::SortClick() {
     context_.runGuarded([this] {
         LineList sorted = mainList_->lines();
         sorted.sort();
-        mainList_->assign(sorted);
+        mainList_->assign(sorted, "sort");
     });
 }
 
 void ListBuilderPage::btnScrambleClick() {
     context_.runGuarded([this] {
         const std::uint64_t seed = ClockSeed();
-        RunEditTransaction(*mainList_, context_.workList(), TransactionForm::Standard,
-                           [seed](LineList& lines) { ScrambleLines(lines.lines(), seed); });
+        // The seed makes the step one a recipe can give again.
+        RunEditTransaction(
+            *mainList_, context_.workList(), TransactionForm::Standard,
+            [seed](LineList& lines) { ScrambleLines(lines.lines(), seed); },
+            "scramble --seed " + std::to_string(static_cast<std::int64_t>(seed)));
     });
 }
 

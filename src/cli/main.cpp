@@ -4,10 +4,12 @@
 #include <csignal>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
 #include <new>
 
 #include "cli/catalogue_texts.h"
 #include "cli/run_command.h"
+#include "files/list_file.h"
 #include "os/system_reason.h"
 #include "text/failure.h"
 #include "version.h"
@@ -21,7 +23,8 @@ void PrintHelp() {
     std::printf(
         "Usage: pendara-cli COMMAND [OPTIONS] [FILE...]\n"
         "       pendara-cli --help | --version\n"
-        "       pendara-cli COMMAND --help\n\n"
+        "       pendara-cli COMMAND --help\n"
+        "       pendara-cli run [--crlf] RECIPE [FILE...]\n\n"
         "Reads the list from the FILEs one after another, or standard input when there is\n"
         "none or one is '-'. Writes each result line followed by LF (CR LF with --crlf),\n"
         "to standard output or, with -o FILE, to FILE. -i replaces each FILE with its own\n"
@@ -68,6 +71,46 @@ int Usage(const std::string& message, const std::string& hint) {
     return 2;
 }
 
+// run [--crlf] RECIPE [FILE...]: the recipe's steps over the lists.
+int RunRecipeCommand(const std::vector<std::string>& words) {
+    const char* const hint = "run [--crlf] RECIPE [FILE...]";
+    bool crlf = false;
+    std::vector<std::string> plain;
+    bool optionsEnded = false;
+    for (const std::string& word : words) {
+        if (!optionsEnded && word == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && word == "--crlf") {
+            crlf = true;
+        } else if (!optionsEnded && word.size() > 1 && word[0] == '-') {
+            return Usage("unknown option " + word, hint);
+        } else {
+            plain.push_back(word);
+        }
+    }
+    if (plain.empty()) return Usage("no recipe given", hint);
+    const std::string& name = plain.front();
+    std::string text;
+    try {
+        text = pendara::ReadListFileBytes(name);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "pendara-cli: %s\n", error.what());
+        return 1;
+    }
+    std::vector<pendara::RecipeStep> steps;
+    try {
+        steps =
+            pendara::ParseRecipe(text, name, std::filesystem::path(name).parent_path().string());
+        pendara::cli::RunRecipe(steps, name,
+                                std::vector<std::string>(plain.begin() + 1, plain.end()), crlf);
+    } catch (const pendara::UsageError& error) {
+        // The message names the recipe's line; the usage of run would not help there.
+        std::fprintf(stderr, "pendara-cli: %s\n", error.what());
+        return 2;
+    }
+    return Flushed();
+}
+
 int Run(const std::vector<std::string>& words) {
     const char* const hint = "COMMAND [OPTIONS] [FILE...] (see --help)";
     if (words.empty()) return Usage("no command given", hint);
@@ -94,6 +137,9 @@ int Run(const std::vector<std::string>& words) {
         if (words[1] == "zsh") std::fputs(pendara::cli::ZshCompletion().c_str(), stdout);
         if (words[1] == "man") std::fputs(pendara::cli::ManPageSections().c_str(), stdout);
         return Flushed();
+    }
+    if (words[0] == "run") {
+        return RunRecipeCommand(std::vector<std::string>(words.begin() + 1, words.end()));
     }
     const CommandEntry* command = pendara::FindCommand(words[0]);
     if (command == nullptr) return Usage("unknown command '" + words[0] + "'", hint);

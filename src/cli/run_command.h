@@ -1,10 +1,18 @@
 #pragma once
 
-#include "commands/invocation.h"
+#include <string>
+#include <vector>
+
+#include "commands/recipe.h"
 
 namespace pendara::cli {
 
 // Runs a checked command line: its list from the input, its result to standard output.
 void RunCommand(const CommandLine& commandLine);
+
+// Runs a recipe's steps in one process over the lists in `inputs` (standard input when empty),
+// each step's result streaming into the next; errors name `name` and the step's line.
+void RunRecipe(const std::vector<RecipeStep>& steps, const std::string& name,
+               const std::vector<std::string>& inputs, bool crlf);
 
 }  // namespace pendara::cli

@@ -8,7 +8,7 @@
 namespace pendara {
 
 void RunEditTransaction(MainList& mainList, LineList& workList, TransactionForm form,
-                        const std::function<void(LineList&)>& edit) {
+                        const std::function<void(LineList&)>& edit, const std::string& invocation) {
     // Whichever way the transaction ends, the Main List repaints as it did before it.
     struct DepthCheck {
         const MainList& list;
@@ -36,7 +36,7 @@ void RunEditTransaction(MainList& mainList, LineList& workList, TransactionForm 
     }
     if (form == TransactionForm::Standard) {
         try {
-            mainList.assign(workList);
+            mainList.assign(workList, invocation);
         } catch (...) {
             mainList.resumeUpdates();
             throw;
@@ -44,7 +44,7 @@ void RunEditTransaction(MainList& mainList, LineList& workList, TransactionForm 
         mainList.resumeUpdates();
     } else {
         mainList.resumeUpdates();
-        mainList.assign(workList);
+        mainList.assign(workList, invocation);
     }
 }
 

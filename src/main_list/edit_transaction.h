@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "list/line_list.h"
 
@@ -17,7 +18,10 @@ enum class TransactionForm {
 
 // Copies the Main List into `workList` with repainting suspended, runs `edit` on the work list,
 // and copies it back according to `form`. A failure of the edit is passed on to the caller.
+// A completed edit is recorded as `invocation` (its command line, "" for none); one that
+// failed midway is recorded as none.
 void RunEditTransaction(MainList& mainList, LineList& workList, TransactionForm form,
-                        const std::function<void(LineList&)>& edit);
+                        const std::function<void(LineList&)>& edit,
+                        const std::string& invocation = {});
 
 }  // namespace pendara

@@ -260,7 +260,7 @@ LineList MainList::lines() const {
     return LineList(SplitAtCrLf(std::string_view(data, length)));
 }
 
-void MainList::replaceText(const std::string& text) {
+void MainList::replaceText(const std::string& text, std::string invocation) {
     if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
         throw Failure("Text exceeds memo capacity");
     }
@@ -270,7 +270,7 @@ void MainList::replaceText(const std::string& text) {
     const Suspended suspended(*this);
     UndoHistory::Step step{std::move(delta), EditKind::Bulk, 0};
     apply(step, false, &text);
-    history_.record(std::move(step.delta), EditKind::Bulk, text.size());
+    history_.record(std::move(step.delta), EditKind::Bulk, text.size(), std::move(invocation));
 }
 
 std::optional<EditKind> MainList::undo() {
@@ -320,14 +320,33 @@ void MainList::setText(std::string text) {
     replaceText(normalized);
 }
 
-void MainList::assign(const LineList& lines) {
+void MainList::assign(const LineList& lines, std::string invocation) {
     std::string text;
     try {
         text = JoinLines(lines.lines());
     } catch (const std::bad_alloc&) {
         throw Failure("Text exceeds memo capacity");
     }
-    replaceText(text);
+    replaceText(text, std::move(invocation));
+}
+
+MainList::Recording MainList::recording() const {
+    const UndoHistory::Since since = history_.since(recordFrom_);
+    Recording recording{.steps = {}, .complete = since.complete};
+    for (const UndoHistory::Step* step : since.steps) {
+        if (step->invocation.empty()) {
+            recording.complete = false;
+            continue;
+        }
+        // A recipe run is recorded as its steps, a line each.
+        std::string_view lines = step->invocation;
+        for (std::size_t end; (end = lines.find('\n')) != std::string_view::npos;
+             lines.remove_prefix(end + 1)) {
+            recording.steps.emplace_back(lines.substr(0, end));
+        }
+        recording.steps.emplace_back(lines);
+    }
+    return recording;
 }
 
 void MainList::clear() { replaceText(std::string()); }

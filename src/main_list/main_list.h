@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/list_origin.h"
 #include "list/line_list.h"
@@ -38,7 +39,8 @@ public:
     // take it, leaving the old text.
     void setText(std::string text);
     // The text becomes every line followed by CR LF, repainted once.
-    void assign(const LineList& lines);
+    // `invocation` is the command line the change is recorded as, "" for none.
+    void assign(const LineList& lines, std::string invocation = {});
     void clear();
 
     // Take back or make again the newest step; the kind of step it was, nothing when none.
@@ -49,6 +51,16 @@ public:
     const UndoHistory& history() const { return history_; }
 
     // Whether the text changed since it was last loaded or saved (markSaved).
+    // The recorded command lines of the steps since the list was last loaded, and whether
+    // they explain the whole change (no typing, paste or step without a command line).
+    struct Recording {
+        std::vector<std::string> steps;
+        bool complete = true;
+    };
+    Recording recording() const;
+    // A freshly loaded list: the recording starts again from here.
+    void startRecording() { recordFrom_ = history_.state(); }
+
     bool isModified() const { return history_.state() != savedState_; }
     void markSaved();
 
@@ -68,7 +80,7 @@ public:
     void reopen(std::string text, ListOrigin origin);
 
 private:
-    void replaceText(const std::string& text);
+    void replaceText(const std::string& text, std::string invocation = {});
     // Applies a step forwards or backwards; `result`, when known, is the text it gives. A typed
     // step leaves the caret at its place, a whole-list step at the start as setting the text
     // does. A failure leaves the history empty.
@@ -83,6 +95,7 @@ private:
     // The origins before and after each reopening step, by the step's id.
     std::map<std::uint64_t, std::pair<ListOrigin, ListOrigin>> reopened_;
     std::uint64_t savedState_ = 0;
+    std::uint64_t recordFrom_ = 0;
     // While the list changes itself, the editor's reports of the change are not steps.
     bool applying_ = false;
     std::string deleting_;

@@ -4,8 +4,10 @@
 #include <QMenu>
 
 #include "commands/apply.h"
+#include "main_list/command_dialog.h"
 #include "main_list/edit_transaction.h"
 #include "main_list/main_list.h"
+#include "main_list/recipe_window.h"
 #include "main_list/scintilla.h"
 #include "window/page_context.h"
 
@@ -49,6 +51,22 @@ MainListActions::MainListActions(const PageContext& context, MainList& mainList,
     connect(number, &QAction::triggered, this, &MainListActions::numberLines);
     listCommands_.push_back(number);
 
+    QAction* dialog = makeAction("actCommands", QStringLiteral("Co&mmands..."),
+                                 {QKeySequence(QStringLiteral("Ctrl+Shift+P"))});
+    connect(dialog, &QAction::triggered, this, [this] { showCommands(); });
+    listCommands_.push_back(dialog);
+    QAction* sortByKey = makeAction("actSortByKey", QStringLiteral("Sort by &Key..."), {});
+    connect(sortByKey, &QAction::triggered, this, [this] { showCommands("sort"); });
+    listCommands_.push_back(sortByKey);
+    QAction* runRecipe = makeAction("actRunRecipe", QStringLiteral("Run Recipe..."), {});
+    connect(runRecipe, &QAction::triggered, this, [this] { AskAndRunRecipe(context_, mainList_); });
+    recipeCommands_.push_back(runRecipe);
+    QAction* saveRecipe =
+        makeAction("actSaveRecipe", QStringLiteral("&Save Steps as Recipe..."), {});
+    connect(saveRecipe, &QAction::triggered, this,
+            [this] { SaveStepsAsRecipe(context_, mainList_); });
+    recipeCommands_.push_back(saveRecipe);
+
     newWindow_ = makeAction("actNewWindow", QStringLiteral("New &Window"),
                             {QKeySequence(QKeySequence::New)});
     connect(newWindow_, &QAction::triggered, this,
@@ -71,8 +89,9 @@ void MainListActions::run(const std::string& invocation) {
     // A command that fails leaves the list as it was: it is one step or none.
     context_.runGuarded([&] {
         const Invocation command = ReadInvocation(invocation);
-        RunEditTransaction(mainList_, context_.workList(), TransactionForm::SuccessOnly,
-                           [&](LineList& lines) { ApplyInvocation(command, lines); });
+        RunEditTransaction(
+            mainList_, context_.workList(), TransactionForm::SuccessOnly,
+            [&](LineList& lines) { ApplyInvocation(command, lines); }, WriteInvocation(command));
     });
 }
 
@@ -96,6 +115,22 @@ void MainListActions::numberLines() {
     run("number --start " + std::to_string(answer->start) + " --width " +
         std::to_string(answer->width) + " --separator " +
         QuoteWord(answer->separator.toStdString()));
+}
+
+void MainListActions::showCommands(const std::string& command) {
+    if (commandDialog_ == nullptr) {
+        commandDialog_ = new CommandDialog(
+            [this] { return mainList_.lines(); }, [this] { return mainList_.history().state(); },
+            [this](const Invocation& invocation) { run(WriteInvocation(invocation)); },
+            &context_.window());
+        commandDialog_->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        commandDialog_->refresh();
+    }
+    commandDialog_->choose(command.empty() ? std::string("sort") : command);
+    commandDialog_->show();
+    commandDialog_->raise();
+    commandDialog_->activateWindow();
 }
 
 void MainListActions::addMenuSection(QMenu* menu) { sections_.push_back(menu); }
@@ -149,6 +184,8 @@ std::unique_ptr<QMenu> MainListActions::makeMenu(QWidget* parent) {
     menu->addSeparator();
     menu->addSection(QStringLiteral("List"));
     for (QAction* action : listCommands_) menu->addAction(action);
+    menu->addSeparator();
+    for (QAction* action : recipeCommands_) menu->addAction(action);
     for (const QPointer<QMenu>& section : sections_) {
         if (section == nullptr) continue;
         menu->addSeparator();

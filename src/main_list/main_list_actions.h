@@ -14,6 +14,7 @@ class QWidget;
 
 namespace pendara {
 
+class CommandDialog;
 class MainList;
 class PageContext;
 
@@ -40,6 +41,8 @@ public Q_SLOTS:
     void redo();
     // Number Lines...: asks how, then numbers every line as one step.
     void numberLines();
+    // The command dialog, on `command` when given.
+    void showCommands(const std::string& command = {});
 
 Q_SIGNALS:
     // The menu is made and about to show; callers may add to it.
@@ -57,6 +60,8 @@ private:
     QAction* redo_ = nullptr;
     QAction* newWindow_ = nullptr;
     std::vector<QAction*> listCommands_;
+    std::vector<QAction*> recipeCommands_;
+    QPointer<CommandDialog> commandDialog_;
     std::vector<QPointer<QMenu>> sections_;
     Dialogs::Numbering numbering_;
 };

@@ -4,7 +4,8 @@
 
 namespace pendara {
 
-void UndoHistory::record(TextDelta delta, EditKind kind, std::size_t listBytes) {
+void UndoHistory::record(TextDelta delta, EditKind kind, std::size_t listBytes,
+                         std::string invocation) {
     if (delta.empty()) return;
     while (steps_.size() > done_) {
         bytes_ -= steps_.back().delta.bytes();
@@ -20,7 +21,7 @@ void UndoHistory::record(TextDelta delta, EditKind kind, std::size_t listBytes) 
         }
     }
     bytes_ += delta.bytes();
-    steps_.push_back({std::move(delta), kind, nextId_++});
+    steps_.push_back({std::move(delta), kind, nextId_++, std::move(invocation)});
     done_ = steps_.size();
     sealed_ = kind == EditKind::Bulk;
     // A long list gets room for a few whole copies of itself.
@@ -31,6 +32,22 @@ void UndoHistory::record(TextDelta delta, EditKind kind, std::size_t listBytes) 
         steps_.pop_front();
         --done_;
     }
+}
+
+UndoHistory::Since UndoHistory::since(std::uint64_t from) const {
+    Since since;
+    std::size_t first = 0;
+    if (from != base_) {
+        std::size_t at = 0;
+        while (at < done_ && steps_[at].id != from) ++at;
+        if (at < done_) {
+            first = at + 1;
+        } else {
+            since.complete = false;
+        }
+    }
+    for (std::size_t i = first; i < done_; ++i) since.steps.push_back(&steps_[i]);
+    return since;
 }
 
 const UndoHistory::Step* UndoHistory::undo(std::string_view text) {

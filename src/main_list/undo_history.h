@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <string>
+#include <vector>
 
 #include "main_list/text_delta.h"
 
@@ -25,12 +27,14 @@ public:
         TextDelta delta;
         EditKind kind;
         std::uint64_t id;
+        // The command line that made a bulk step, as a recipe has it; "" when it has none.
+        std::string invocation{};
     };
 
     explicit UndoHistory(std::size_t budget = kDefaultBudget) : budget_(budget) {}
 
     // An edit just made to a list now `listBytes` long; the redo steps are gone.
-    void record(TextDelta delta, EditKind kind, std::size_t listBytes);
+    void record(TextDelta delta, EditKind kind, std::size_t listBytes, std::string invocation = {});
     // The next typing starts a step of its own.
     void seal() { sealed_ = true; }
 
@@ -46,6 +50,14 @@ public:
     std::uint64_t state() const { return done_ > 0 ? steps_[done_ - 1].id : base_; }
     std::size_t steps() const { return steps_.size(); }
     std::size_t bytes() const { return bytes_; }
+
+    // The steps in effect that follow the state `from`, oldest first; `complete` is false when
+    // `from` is no longer among them (dropped or undone past).
+    struct Since {
+        std::vector<const Step*> steps;
+        bool complete = true;
+    };
+    Since since(std::uint64_t from) const;
 
 private:
     std::deque<Step> steps_;

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli/cli_runner.h"
+
+namespace pendara::testing {
+namespace {
+
+const char kList[] = "  pear \n\nb10\napple spam\nB2\n  \nb10 \nb10\n";
+
+// The same steps in one process and as a pipeline of separate commands give the same bytes,
+// whether the steps stream or hold the whole list.
+TEST(RunRecipe, GivesThePipelinesBytes) {
+    const std::string list = TempFile("list.txt", kList);
+    const std::vector<std::vector<std::vector<std::string>>> pipelines = {
+        {{"trim"},
+         {"remove-empty"},
+         {"filter", "--exclude", "spam"},
+         {"dedupe"},
+         {"sort", "--natural"}},
+        {{"replace", "--regex", "([a-z])([0-9]+)", "\\2=\\1"}, {"reverse"}, {"number"}},
+        {{"match", "-I", "B1"}, {"count"}},
+        {{"tally"}, {"join", "--separator", ";"}, {"split", "--separator", ";"}},
+    };
+    for (const auto& pipeline : pipelines) {
+        std::string recipe = "# made by the test\n\n";
+        std::string piped = kList;
+        for (const auto& command : pipeline) {
+            for (const std::string& word : command) recipe += "'" + word + "' ";
+            recipe += "\r\n";
+            piped = RunCli(command, piped).out;
+        }
+        SCOPED_TRACE(recipe);
+        const CliResult run = RunCli({"run", TempFile("steps.txt", recipe), list});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out, piped);
+        EXPECT_EQ(RunCli({"run", TempFile("steps.txt", recipe)}, kList).out, piped);
+    }
+    // Each file is a list of its own, one after the other, as with several FILEs.
+    const std::string noBreak = TempFile("nobreak.txt", "z\ny");
+    EXPECT_EQ(RunCli({"run", TempFile("sort.txt", "sort\n"), noBreak, noBreak}).out,
+              "y\ny\nz\nz\n");
+    EXPECT_EQ(RunCli({"run", "--crlf", TempFile("none.txt", "# nothing\n"), noBreak}).out,
+              "z\r\ny\r\n");
+}
+
+// An error names the recipe and the line, and nothing is written.
+TEST(RunRecipe, ErrorsNameTheRecipesLine) {
+    const std::string list = TempFile("list.txt", kList);
+    const struct {
+        const char* recipe;
+        int status;
+        const char* message;
+    } cases[] = {
+        {"trim\n# note\n  sort --x\n", 2, "bad.txt:3: unknown option --x\n"},
+        {"trim\nshuffle\n", 2, "bad.txt:2: unknown command 'shuffle'\n"},
+        {"count\nsort\n", 2, "bad.txt:1: count may only be the last step\n"},
+        {"replace 'a\n", 2, "bad.txt:1: a quote is not closed\n"},
+        {"trim\nmerge missing.txt\n", 1, "bad.txt:2: Cannot open file"},
+    };
+    const std::filesystem::path folder = std::filesystem::path(list).parent_path();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.recipe);
+        TempFile("bad.txt", c.recipe);
+        // Named as given on the command line, from the recipe's folder.
+        const std::filesystem::path here = std::filesystem::current_path();
+        std::filesystem::current_path(folder);
+        const CliResult run = RunCli({"run", "bad.txt", list});
+        std::filesystem::current_path(here);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind(std::string("pendara-cli: ") + c.message, 0), 0u) << run.err;
+    }
+    EXPECT_EQ(RunCli({"run"}).status, 2);
+    EXPECT_EQ(RunCli({"run", TempFile("gone.txt", "") + ".not"}).status, 1);
+}
+
+// A list a step names is found beside the recipe, wherever the recipe is run from.
+TEST(RunRecipe, TakesRelativeListsFromTheRecipesFolder) {
+    const std::filesystem::path folder =
+        std::filesystem::path(TempFile("x", "")).parent_path() / "recipes";
+    std::filesystem::create_directories(folder);
+    const std::string other = (folder / "other.txt").string();
+    TempFile("recipes/other.txt", "kiwi\nb10\n");
+    const std::string recipe = TempFile("recipes/merge.txt", "merge other.txt\ndedupe\n");
+    const std::string list = TempFile("list.txt", "b10\napple\n");
+    const CliResult run = RunCli({"run", recipe, list});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, RunCli({"dedupe"}, RunCli({"merge", list, other}).out).out);
+}
+
+}  // namespace
+}  // namespace pendara::testing

@@ -9,18 +9,23 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QStyle>
 #include <QUrl>
+#include <algorithm>
+#include <memory>
 
 #include "batch/batch_panel.h"
 #include "files/list_file.h"
 #include "list/scramble.h"
-#include "main_list/edit_transaction.h"
+#include "main_list/bulk_run.h"
 #include "main_list/file_form_menu.h"
 #include "main_list/find_bar.h"
 #include "main_list/main_list.h"
 #include "main_list/main_list_actions.h"
 #include "main_list/scintilla.h"
+#include "main_list/text_delta.h"
+#include "text/failure.h"
 #include "ui_list_builder_page.h"
 #include "window/dialogs.h"
 #include "window/page_context.h"
@@ -56,6 +61,8 @@ ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
     ui_->setupUi(this);
     setObjectName(QStringLiteral("shtLMaker"));
     mainList_ = std::make_unique<MainList>(*ui_->List2);
+    bulkRun_ = new BulkRun(*mainList_, context_.workList(), context_.window(), context_.dialogs());
+    bulkRun_->setParent(this);
     ui_->ScrollBox1->setWidget(new BatchPanel(context_, ui_->ScrollBox1));
 
     QStyle* look = style();
@@ -131,6 +138,13 @@ ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
         button->setToolTip(
             QStringLiteral("%1 (%2)").arg(caption, sequence.toString(QKeySequence::NativeText)));
         connect(button, &QAbstractButton::clicked, this, click);
+    }
+    // What would change the list while an operation works on it waits for it to end.
+    for (QWidget* button : std::initializer_list<QWidget*>{ui_->Load1, ui_->Sort, ui_->btnScramble,
+                                                           ui_->RemAll, ui_->Button5})
+        bulkRun_->guard(button);
+    for (QAction* action : actions_->shortcutActions()) {
+        if (action->objectName() != QStringLiteral("actNewWindow")) bulkRun_->guard(action);
     }
     ui_->Save1->setToolTip(ui_->Save1->toolTip() +
                            QStringLiteral("\nCtrl+S saves to the list's own file"));
@@ -274,18 +288,44 @@ void ListBuilderPage::Load1Click() {
 }
 
 bool ListBuilderPage::loadListFile(const QString& path) {
-    bool loaded = false;
-    context_.runGuarded([&] {
-        std::string text;
-        ListOrigin origin = ListOrigin::FromFile(ReadListFileBytes(LocalPath(path)), text);
-        origin.setPath(LocalPath(QFileInfo(path).absoluteFilePath()));
-        mainList_->setText(std::move(text));
-        mainList_->setOrigin(std::move(origin));
-        mainList_->markSaved();
-        loaded = true;
-    });
-    if (loaded) recent_.note(QFileInfo(path).absoluteFilePath());
-    return loaded;
+    if (bulkRun_->running()) return false;
+    auto loaded = std::make_shared<bool>(false);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const std::string file = LocalPath(path);
+    // Read, decoded and compared with the list off the window's thread; only a short list is
+    // loaded before this returns.
+    auto before = std::make_shared<std::string>(mainList_->text());
+    const std::uint64_t state = mainList_->history().state();
+    const auto work = [this, file, before, state, absolute,
+                       loaded](const std::atomic<bool>& cancelled) -> BulkRun::Finish {
+        auto text = std::make_shared<std::string>();
+        auto origin =
+            std::make_shared<ListOrigin>(ListOrigin::FromFile(ReadListFileBytes(file), *text));
+        origin->setPath(LocalPath(absolute));
+        try {
+            *text = NormalizeBreaks(std::move(*text));
+        } catch (const std::bad_alloc&) {
+            throw Failure("Text exceeds memo capacity");
+        }
+        if (cancelled) return {};
+        auto delta = std::make_shared<TextDelta>(TextDelta::Between(*before, *text));
+        std::string().swap(*before);
+        QPointer<ListBuilderPage> page(this);
+        return [page, text, origin, delta, state, absolute, loaded] {
+            if (page == nullptr) return;
+            MainList& list = *page->mainList_;
+            if (list.history().state() != state) *delta = TextDelta::Between(list.text(), *text);
+            list.putInPlace(*text, std::move(*delta));
+            list.setOrigin(std::move(*origin));
+            list.markSaved();
+            page->recent_.note(absolute);
+            *loaded = true;
+        };
+    };
+    std::size_t bytes = static_cast<std::size_t>(std::max<qint64>(0, QFileInfo(path).size()));
+    if (!bulkRun_->startJob(work, bytes + before->size())) return false;
+    // Started on a worker: `loaded` is set only if it finished right away.
+    return *loaded || bulkRun_->running();
 }
 
 void ListBuilderPage::Save1Click() { saveListAs(); }
@@ -324,19 +364,15 @@ bool ListBuilderPage::writeList(const QString& path) {
 }
 
 void ListBuilderPage::SortClick() {
-    context_.runGuarded([this] {
-        LineList sorted = mainList_->lines();
-        sorted.sort();
-        mainList_->assign(sorted);
-    });
+    bulkRun_->start({.form = TransactionForm::SuccessOnly,
+                     .throughWorkList = false,
+                     .edit = [](LineList& lines) { lines.sort(); }});
 }
 
 void ListBuilderPage::btnScrambleClick() {
-    context_.runGuarded([this] {
-        const std::uint64_t seed = ClockSeed();
-        RunEditTransaction(*mainList_, context_.workList(), TransactionForm::Standard,
-                           [seed](LineList& lines) { ScrambleLines(lines.lines(), seed); });
-    });
+    const std::uint64_t seed = ClockSeed();
+    bulkRun_->start({.form = TransactionForm::Standard,
+                     .edit = [seed](LineList& lines) { ScrambleLines(lines.lines(), seed); }});
 }
 
 void ListBuilderPage::RemAllClick() {

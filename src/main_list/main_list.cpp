@@ -54,8 +54,9 @@ struct Suspended {
     ~Suspended() { list.resumeUpdates(); }
 };
 
-// Lines of the editor's text: split at CR LF only, a final CR LF starting no extra line.
-std::vector<std::string> SplitAtCrLf(std::string_view text) {
+}  // namespace
+
+std::vector<std::string> SplitListText(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t breaks = 0;
     for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
@@ -75,8 +76,6 @@ std::vector<std::string> SplitAtCrLf(std::string_view text) {
     }
     return lines;
 }
-
-}  // namespace
 
 std::string NormalizeBreaks(std::string text) {
     std::size_t loneBreaks = 0;
@@ -259,7 +258,7 @@ LineList MainList::lines() const {
     if (length == 0) return {};
     const auto* data = reinterpret_cast<const char*>(
         editor_.SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
-    return LineList(SplitAtCrLf(std::string_view(data, length)));
+    return LineList(SplitListText(std::string_view(data, length)));
 }
 
 void MainList::replaceText(const std::string& text) {
@@ -267,7 +266,13 @@ void MainList::replaceText(const std::string& text) {
         throw Failure("Text exceeds memo capacity");
     }
     const BusyCursor busy;
-    TextDelta delta = TextDelta::Between(view(), text);
+    putInPlace(text, TextDelta::Between(view(), text));
+}
+
+void MainList::putInPlace(const std::string& text, TextDelta delta) {
+    if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        throw Failure("Text exceeds memo capacity");
+    }
     if (delta.empty()) return;
     const Suspended suspended(*this);
     UndoHistory::Step step{std::move(delta), EditKind::Bulk, 0};

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "files/list_origin.h"
 #include "list/line_list.h"
@@ -38,6 +39,9 @@ public:
     void setText(std::string text);
     // The text becomes every line followed by CR LF, repainted once.
     void assign(const LineList& lines);
+    // The text becomes `text`, which `delta` leads to from the current text; the delta was
+    // worked out elsewhere, as it takes long on a long list. The text fits the editor's form.
+    void putInPlace(const std::string& text, TextDelta delta);
     void clear();
 
     // Take back or make again the newest step; the kind of step it was, nothing when none.
@@ -85,5 +89,9 @@ private:
 // Every break (CR LF, lone CR, lone LF) as CR LF. A text that needs no change is returned as it
 // came, without a copy.
 std::string NormalizeBreaks(std::string text);
+
+// The lines of a text as the Main List holds it: split at CR LF only, a final CR LF starting no
+// extra line.
+std::vector<std::string> SplitListText(std::string_view text);
 
 }  // namespace pendara

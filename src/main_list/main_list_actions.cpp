@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QMenu>
 
+#include <memory>
 #include "commands/apply.h"
-#include "main_list/edit_transaction.h"
+
+#include "main_list/bulk_run.h"
 #include "main_list/main_list.h"
 #include "main_list/scintilla.h"
 #include "window/page_context.h"
@@ -70,9 +72,10 @@ QAction* MainListActions::makeAction(const char* name, const QString& text,
 void MainListActions::run(const std::string& invocation) {
     // A command that fails leaves the list as it was: it is one step or none.
     context_.runGuarded([&] {
-        const Invocation command = ReadInvocation(invocation);
-        RunEditTransaction(mainList_, context_.workList(), TransactionForm::SuccessOnly,
-                           [&](LineList& lines) { ApplyInvocation(command, lines); });
+        auto command = std::make_shared<const Invocation>(ReadInvocation(invocation));
+        context_.bulkRun().start(
+            {.form = TransactionForm::SuccessOnly,
+             .edit = [command](LineList& lines) { ApplyInvocation(*command, lines); }});
     });
 }
 
@@ -110,8 +113,9 @@ std::vector<QAction*> MainListActions::shortcutActions() const {
 std::unique_ptr<QMenu> MainListActions::makeMenu(QWidget* parent) {
     auto menu = std::make_unique<QMenu>(parent);
     menu->setObjectName(QStringLiteral("MainListMenu"));
-    undo_->setEnabled(mainList_.canUndo());
-    redo_->setEnabled(mainList_.canRedo());
+    const bool idle = !context_.bulkRun().running();
+    undo_->setEnabled(idle && mainList_.canUndo());
+    redo_->setEnabled(idle && mainList_.canRedo());
     menu->addAction(undo_);
     menu->addAction(redo_);
     menu->addSeparator();

@@ -73,13 +73,6 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
     listBuilder_ = new ListBuilderPage(context_);
     context_.setMainList(listBuilder_->mainList());
     context_.setBulkRun(listBuilder_->bulkRun());
-    // The other pages' buttons that change the Main List wait while an operation runs.
-    for (const char* name :
-         {"Button11", "btnFirst", "btnSecond", "btnSame", "btnDif", "Button7", "BtnAdd",
-          "BtnRemove", "BtnRep", "BtnFilter", "RemELine", "btnTrim", "Button14"}) {
-        if (auto* button = findChild<QWidget*>(QString::fromLatin1(name)))
-            listBuilder_->bulkRun().guard(button);
-    }
     errorMessage_ = new ErrorMessagePage(context_);
     shellFolder_ = new ShellFolderPage(context_);
     contributor_ = new ContributorPage(context_);
@@ -94,6 +87,13 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
         {merger_, "List Merger"},       {comparer_, "List Comparer"}};
     for (const auto& [pageWidget, caption] : pages)
         ui_->Page->addPage(pageWidget, QString::fromUtf8(caption));
+    // The other pages' buttons that change the Main List wait while an operation runs.
+    for (const char* name :
+         {"Button11", "btnFirst", "btnSecond", "btnSame", "btnDif", "Button7", "BtnAdd",
+          "BtnRemove", "BtnRep", "BtnFilter", "RemELine", "btnTrim", "Button14"}) {
+        if (auto* button = findChild<QWidget*>(QString::fromLatin1(name)))
+            listBuilder_->bulkRun().guard(button);
+    }
 
     for (QToolButton* button :
          {ui_->SpeedButton1, ui_->spdLM, ui_->spdLS, ui_->spdLE, ui_->spdTools, ui_->sbMore}) {

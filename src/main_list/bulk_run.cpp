@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QProgressBar>
@@ -202,10 +203,27 @@ void BulkRun::begin() {
         }
     }
     progressTimer_->start(progressDelay_);
+    // Esc reaches Cancel wherever the focus is in the window, the editor included, which would
+    // take the key for itself.
+    QCoreApplication::instance()->installEventFilter(this);
     Q_EMIT runningChanged(true);
 }
 
+bool BulkRun::eventFilter(QObject* watched, QEvent* event) {
+    if (running() && event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (key.key() == Qt::Key_Escape && key.modifiers() == Qt::NoModifier && widget != nullptr &&
+            widget->window() == window_.window()) {
+            cancel();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void BulkRun::end() {
+    QCoreApplication::instance()->removeEventFilter(this);
     progressTimer_->stop();
     if (progress_ != nullptr) progress_->hide();
     mainList_.editor().setReadOnly(wasReadOnly_);
@@ -236,7 +254,6 @@ void BulkRun::showProgress() {
         layout->addWidget(bar);
         auto* stop = new QPushButton(QStringLiteral("Cancel"), progress_);
         stop->setObjectName(QStringLiteral("BulkCancel"));
-        stop->setShortcut(QKeySequence(Qt::Key_Escape));
         stop->setFocusPolicy(Qt::NoFocus);
         connect(stop, &QPushButton::clicked, this, &BulkRun::cancel);
         layout->addWidget(stop);

@@ -77,6 +77,9 @@ public:
 Q_SIGNALS:
     void runningChanged(bool running);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Job;
     void begin();

@@ -296,8 +296,12 @@ bool ListBuilderPage::loadListFile(const QString& path) {
     // loaded before this returns.
     auto before = std::make_shared<std::string>(mainList_->text());
     const std::uint64_t state = mainList_->history().state();
-    const auto work = [this, file, before, state, absolute,
-                       loaded](const std::atomic<bool>& cancelled) -> BulkRun::Finish {
+    const std::size_t bytes =
+        static_cast<std::size_t>(std::max<qint64>(0, QFileInfo(path).size())) + before->size();
+    std::shared_ptr<LoadedText> document;
+    if (!bulkRun_->runsInline(bytes)) document = mainList_->prepareText(bytes - before->size());
+    const auto work = [this, file, before, state, absolute, loaded,
+                       document](const std::atomic<bool>& cancelled) -> BulkRun::Finish {
         auto text = std::make_shared<std::string>();
         auto origin =
             std::make_shared<ListOrigin>(ListOrigin::FromFile(ReadListFileBytes(file), *text));
@@ -310,20 +314,26 @@ bool ListBuilderPage::loadListFile(const QString& path) {
         if (cancelled) return {};
         auto delta = std::make_shared<TextDelta>(TextDelta::Between(*before, *text));
         std::string().swap(*before);
+        const bool swap =
+            document != nullptr && MainList::WorthLoading(*delta) && document->fill(*text);
         QPointer<ListBuilderPage> page(this);
-        return [page, text, origin, delta, state, absolute, loaded] {
+        return [page, text, origin, delta, state, absolute, loaded, document, swap] {
             if (page == nullptr) return;
             MainList& list = *page->mainList_;
-            if (list.history().state() != state) *delta = TextDelta::Between(list.text(), *text);
-            list.putInPlace(*text, std::move(*delta));
+            if (list.history().state() != state)
+                list.putInPlace(*text, TextDelta::Between(list.text(), *text));
+            else if (swap)
+                list.putInPlace(*document, std::move(*delta));
+            else
+                list.putInPlace(*text, std::move(*delta));
+            FreeOffThread(std::move(*text));
             list.setOrigin(std::move(*origin));
             list.markSaved();
             page->recent_.note(absolute);
             *loaded = true;
         };
     };
-    std::size_t bytes = static_cast<std::size_t>(std::max<qint64>(0, QFileInfo(path).size()));
-    if (!bulkRun_->startJob(work, bytes + before->size())) return false;
+    if (!bulkRun_->startJob(work, bytes)) return false;
     // Started on a worker: `loaded` is set only if it finished right away.
     return *loaded || bulkRun_->running();
 }

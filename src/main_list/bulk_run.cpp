@@ -81,8 +81,12 @@ bool BulkRun::start(BulkEdit bulk, std::size_t extraBytes) {
     MainList& list = mainList_;
     LineList& workList = workList_;
     const std::size_t bytes = before->size() + extraBytes;
+    // A long result goes into a document of its own on the worker.
+    std::shared_ptr<LoadedText> loaded;
+    if (!runsInline(bytes)) loaded = mainList_.prepareText(before->size());
     return startJob(
-        [before, state, edit, &list, &workList](const std::atomic<bool>& cancelled) -> Finish {
+        [before, state, edit, loaded, &list,
+         &workList](const std::atomic<bool>& cancelled) mutable -> Finish {
             auto lines = std::make_shared<LineList>(SplitListText(*before));
             std::exception_ptr failure;
             try {
@@ -104,18 +108,28 @@ bool BulkRun::start(BulkEdit bulk, std::size_t extraBytes) {
                 }
             }
             std::string().swap(*before);
+            if (loaded != nullptr &&
+                (after == nullptr || !MainList::WorthLoading(*delta) || !loaded->fill(*after))) {
+                loaded.reset();
+            }
             return [=, &list, &workList] {
                 if (failure != nullptr && edit->failed) edit->failed();
                 if (hand && edit->throughWorkList) {
                     LineList old = std::move(workList);
                     workList = std::move(*lines);
                     FreeOffThread(std::move(old));
+                } else {
+                    FreeOffThread(std::move(*lines));
                 }
                 if (hand && after != nullptr) {
                     // Changed meanwhile (it should not): the delta no longer fits the text.
-                    if (list.history().state() != state)
-                        *delta = TextDelta::Between(list.text(), *after);
-                    list.putInPlace(*after, std::move(*delta));
+                    if (list.history().state() != state) {
+                        list.putInPlace(*after, TextDelta::Between(list.text(), *after));
+                    } else if (loaded != nullptr) {
+                        list.putInPlace(*loaded, std::move(*delta));
+                    } else {
+                        list.putInPlace(*after, std::move(*delta));
+                    }
                     FreeOffThread(std::move(*after));
                 }
                 if (failure != nullptr) std::rethrow_exception(failure);

@@ -72,6 +72,8 @@ public:
     void guard(QAction* action);
 
     void setInlineBytes(std::size_t bytes) { inlineBytes_ = bytes; }
+    // Whether a job through `bytes` runs on the window's thread.
+    bool runsInline(std::size_t bytes) const { return bytes <= inlineBytes_; }
     void setProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
 
 Q_SIGNALS:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,28 @@
 class QsciScintilla;
 
 namespace pendara {
+
+// A whole text loaded into an editor document of its own, off the window's thread, so that the
+// editor takes it by swapping documents instead of inserting millions of lines.
+class LoadedText {
+public:
+    LoadedText(const LoadedText&) = delete;
+    LoadedText& operator=(const LoadedText&) = delete;
+    // A document that was not taken is freed, on whatever thread.
+    ~LoadedText();
+
+    // Any thread: loads `text`; false when the document could not hold it.
+    bool fill(std::string_view text);
+    bool filled() const { return filled_; }
+    std::size_t size() const { return size_; }
+
+private:
+    friend class MainList;
+    explicit LoadedText(void* loader) : loader_(loader) {}
+    void* loader_;
+    std::size_t size_ = 0;
+    bool filled_ = false;
+};
 
 // The Main List: the user's working list, held by a Scintilla editor as bytes with CR LF line
 // ends, and handled as a line list whose lines live in the editor.
@@ -42,6 +65,12 @@ public:
     // The text becomes `text`, which `delta` leads to from the current text; the delta was
     // worked out elsewhere, as it takes long on a long list. The text fits the editor's form.
     void putInPlace(const std::string& text, TextDelta delta);
+    // The same with the text already in `loaded`, filled, which is used up.
+    void putInPlace(LoadedText& loaded, TextDelta delta);
+    // An empty document for about `bytes` to be filled elsewhere; on the window's thread.
+    std::unique_ptr<LoadedText> prepareText(std::size_t bytes);
+    // Whether putting `delta` in place edit by edit would take longer than swapping documents.
+    static bool WorthLoading(const TextDelta& delta);
     void clear();
 
     // Take back or make again the newest step; the kind of step it was, nothing when none.
@@ -75,6 +104,8 @@ private:
     void apply(const UndoHistory::Step& step, bool backwards, const std::string* result = nullptr);
     void noteEdit(int position, int modification, const char* text, int length);
     std::string_view view() const;
+    // The document's own settings, which a new document starts without.
+    void setUpDocument();
 
     QsciScintilla& editor_;
     int suspended_ = 0;

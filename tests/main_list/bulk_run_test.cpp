@@ -158,7 +158,7 @@ private Q_SLOTS:
         QCOMPARE(w.list.history().steps(), standard ? std::size_t{2} : std::size_t{1});
     }
 
-    void sortOfALongListComesBackSorted() {
+    void sortOfALongListComesBackSortedAndUndoable() {
         // Past the size a job runs on the window's thread, with the run as the window sets it.
         std::string text;
         for (int i = 200000; i > 0; --i) text += "line " + std::to_string(i) + "\r\n";
@@ -172,6 +172,16 @@ private Q_SLOTS:
         expected.sort();
         QCOMPARE(window.mainList().lines(), expected);
         QCOMPARE(f.dialogs.errors, QStringList());
+        // The sorted text came as a document of its own, which keeps the list's settings.
+        QsciScintilla& editor = window.mainList().editor();
+        QCOMPARE(editor.SendScintilla(QsciScintillaBase::SCI_GETUNDOCOLLECTION), 0L);
+        QCOMPARE(editor.eolMode(), QsciScintilla::EolWindows);
+        QVERIFY(editor.isUtf8());
+        QVERIFY(!editor.isReadOnly());
+        window.mainList().undo();
+        QCOMPARE(window.mainList().text(), text);
+        window.mainList().redo();
+        QCOMPARE(window.mainList().lines(), expected);
     }
 };
 

@@ -114,6 +114,7 @@ void BM_GapRedoOfSort(benchmark::State& state) {
             Press(w, "Sort");
             w.listBuilderPage().bulkRun().wait();
             w.listBuilderPage().mainListActions().undo();
+            w.listBuilderPage().bulkRun().wait();
         },
         [](TPDFrm& w) { w.listBuilderPage().mainListActions().redo(); });
 }

@@ -198,6 +198,11 @@ void MainList::putInPlace(LoadedText& loaded, TextDelta delta) {
     }
     if (delta.empty()) return;
     const Suspended suspended(*this);
+    swapIn(loaded);
+    history_.record(std::move(delta), EditKind::Bulk, loaded.size());
+}
+
+void MainList::swapIn(LoadedText& loaded) {
     {
         const Raised applying(applying_);
         const bool readOnly = editor_.isReadOnly();
@@ -211,7 +216,6 @@ void MainList::putInPlace(LoadedText& loaded, TextDelta delta) {
         editor_.setReadOnly(readOnly);
         editor_.SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0UL);
     }
-    history_.record(std::move(delta), EditKind::Bulk, loaded.size());
 }
 
 std::string_view MainList::view() const {
@@ -355,21 +359,27 @@ void MainList::putInPlace(const std::string& text, TextDelta delta) {
     history_.record(std::move(step.delta), EditKind::Bulk, text.size());
 }
 
-std::optional<EditKind> MainList::undo() {
+std::optional<EditKind> MainList::undo(LoadedText* made) {
     const UndoHistory::Step* step = history_.undo(view());
     if (step == nullptr) return std::nullopt;
     const BusyCursor busy;
     const Suspended suspended(*this);
-    apply(*step, true);
+    if (made != nullptr && made->filled())
+        swapIn(*made);
+    else
+        apply(*step, true);
     return step->kind;
 }
 
-std::optional<EditKind> MainList::redo() {
+std::optional<EditKind> MainList::redo(LoadedText* made) {
     const UndoHistory::Step* step = history_.redo();
     if (step == nullptr) return std::nullopt;
     const BusyCursor busy;
     const Suspended suspended(*this);
-    apply(*step, false);
+    if (made != nullptr && made->filled())
+        swapIn(*made);
+    else
+        apply(*step, false);
     return step->kind;
 }
 

@@ -74,8 +74,9 @@ public:
     void clear();
 
     // Take back or make again the newest step; the kind of step it was, nothing when none.
-    std::optional<EditKind> undo();
-    std::optional<EditKind> redo();
+    // `made`, when filled, is the text the step gives, made elsewhere.
+    std::optional<EditKind> undo(LoadedText* made = nullptr);
+    std::optional<EditKind> redo(LoadedText* made = nullptr);
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }
     const UndoHistory& history() const { return history_; }
@@ -106,6 +107,8 @@ private:
     std::string_view view() const;
     // The document's own settings, which a new document starts without.
     void setUpDocument();
+    // The editor takes `loaded`'s document, caret at the start.
+    void swapIn(LoadedText& loaded);
 
     QsciScintilla& editor_;
     int suspended_ = 0;

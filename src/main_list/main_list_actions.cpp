@@ -79,17 +79,49 @@ void MainListActions::run(const std::string& invocation) {
     });
 }
 
-void MainListActions::undo() {
-    context_.runGuarded([this] {
-        // A whole-list step came through the work list, which follows it back.
-        if (mainList_.undo() == EditKind::Bulk) context_.workList() = mainList_.lines();
-    });
-}
+void MainListActions::undo() { step(true); }
 
-void MainListActions::redo() {
-    context_.runGuarded([this] {
-        if (mainList_.redo() == EditKind::Bulk) context_.workList() = mainList_.lines();
-    });
+void MainListActions::redo() { step(false); }
+
+void MainListActions::step(bool backwards) {
+    const UndoHistory& history = mainList_.history();
+    const UndoHistory::Step* step = backwards ? history.nextUndo() : history.nextRedo();
+    if (step == nullptr) return;
+    if (step->kind == EditKind::Typing) {
+        context_.runGuarded([&] { backwards ? mainList_.undo() : mainList_.redo(); });
+        return;
+    }
+    // A whole-list step: the text it gives, its lines and its document are made on the worker.
+    // The step stays where it is meanwhile: nothing may change the history while a job runs.
+    BulkRun& run = context_.bulkRun();
+    auto text = std::make_shared<std::string>(mainList_.text());
+    std::shared_ptr<LoadedText> loaded;
+    if (!run.runsInline(text->size())) loaded = mainList_.prepareText(text->size());
+    const std::uint64_t state = history.state();
+    MainList& list = mainList_;
+    LineList& workList = context_.workList();
+    const std::size_t bytes = text->size();
+    run.startJob(
+        [=, &list, &workList](const std::atomic<bool>& cancelled) mutable -> BulkRun::Finish {
+            std::string made = backwards ? step->delta.before(*text) : step->delta.after(*text);
+            std::string().swap(*text);
+            // A whole-list step came through the work list, which follows it back.
+            auto lines = std::make_shared<LineList>(SplitListText(made));
+            if (cancelled) return {};
+            if (loaded != nullptr && !loaded->fill(made)) loaded.reset();
+            return [=, &list, &workList] {
+                // Changed meanwhile (it should not): the step is no longer the one made here.
+                if (list.history().state() != state) return;
+                if (backwards)
+                    list.undo(loaded.get());
+                else
+                    list.redo(loaded.get());
+                LineList old = std::move(workList);
+                workList = std::move(*lines);
+                FreeOffThread(std::move(old));
+            };
+        },
+        bytes);
 }
 
 void MainListActions::numberLines() {

@@ -41,6 +41,9 @@ public:
     const Step* undo(std::string_view text);
     // The step to make again, now counted as redone, or null.
     const Step* redo();
+    // The steps undo and redo would take, left as they are.
+    const Step* nextUndo() const { return canUndo() ? &steps_[done_ - 1] : nullptr; }
+    const Step* nextRedo() const { return canRedo() ? &steps_[done_] : nullptr; }
 
     // Names the state the list is in: equal ids, equal text (ids are never reused).
     std::uint64_t state() const { return done_ > 0 ? steps_[done_ - 1].id : base_; }

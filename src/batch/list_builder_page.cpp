@@ -313,6 +313,7 @@ bool ListBuilderPage::loadListFile(const QString& path) {
         }
         if (cancelled) return {};
         auto delta = std::make_shared<TextDelta>(TextDelta::Between(*before, *text));
+        delta->pack();
         std::string().swap(*before);
         const bool swap =
             document != nullptr && MainList::WorthLoading(*delta) && document->fill(*text);

@@ -102,6 +102,8 @@ bool BulkRun::start(BulkEdit bulk, std::size_t extraBytes) {
                 try {
                     *after = JoinLines(lines->lines());
                     *delta = TextDelta::Between(*before, *after);
+                    // Kept for undo, where a long list's step would cost a copy of itself.
+                    delta->pack();
                 } catch (const std::bad_alloc&) {
                     if (failure == nullptr) failure = std::current_exception();
                     after.reset();

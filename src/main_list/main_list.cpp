@@ -187,8 +187,10 @@ std::unique_ptr<LoadedText> MainList::prepareText(std::size_t bytes) {
 }
 
 bool MainList::WorthLoading(const TextDelta& delta) {
-    return delta.hunks().size() > kHunksInPlace ||
-           delta.removed().size() + delta.inserted().size() > kBytesInPlace;
+    if (delta.hunks().size() > kHunksInPlace) return true;
+    std::size_t changed = 0;
+    for (const TextHunk& hunk : delta.hunks()) changed += hunk.oldLength + hunk.newLength;
+    return changed > kBytesInPlace;
 }
 
 void MainList::putInPlace(LoadedText& loaded, TextDelta delta) {
@@ -248,7 +250,9 @@ void MainList::noteEdit(int position, int modification, const char* text, int le
 }
 
 void MainList::apply(const UndoHistory::Step& step, bool backwards, const std::string* result) {
-    const TextDelta& delta = step.delta;
+    TextDelta plain;
+    if (step.delta.packed()) plain = step.delta.unpacked();
+    const TextDelta& delta = step.delta.packed() ? plain : step.delta;
     const Raised applying(applying_);
     const TextEventsMuted muted(editor_);
     editor_.SendScintilla(QsciScintillaBase::SCI_SETSTATUS, 0);
@@ -359,8 +363,8 @@ void MainList::putInPlace(const std::string& text, TextDelta delta) {
     history_.record(std::move(step.delta), EditKind::Bulk, text.size());
 }
 
-std::optional<EditKind> MainList::undo(LoadedText* made) {
-    const UndoHistory::Step* step = history_.undo(view());
+std::optional<EditKind> MainList::undo(LoadedText* made, TextDelta* kept) {
+    const UndoHistory::Step* step = history_.undo(view(), kept);
     if (step == nullptr) return std::nullopt;
     const BusyCursor busy;
     const Suspended suspended(*this);

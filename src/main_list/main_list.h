@@ -75,7 +75,8 @@ public:
 
     // Take back or make again the newest step; the kind of step it was, nothing when none.
     // `made`, when filled, is the text the step gives, made elsewhere.
-    std::optional<EditKind> undo(LoadedText* made = nullptr);
+    // `kept`, when given, is the step's delta holding its inserted bytes, made elsewhere.
+    std::optional<EditKind> undo(LoadedText* made = nullptr, TextDelta* kept = nullptr);
     std::optional<EditKind> redo(LoadedText* made = nullptr);
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }

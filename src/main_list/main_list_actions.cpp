@@ -104,6 +104,13 @@ void MainListActions::step(bool backwards) {
     run.startJob(
         [=, &list, &workList](const std::atomic<bool>& cancelled) mutable -> BulkRun::Finish {
             std::string made = backwards ? step->delta.before(*text) : step->delta.after(*text);
+            // Undone, the step keeps what it inserted for redo, packed as it was.
+            auto kept = std::make_shared<TextDelta>();
+            if (backwards && !step->delta.holdsInserted()) {
+                *kept = step->delta.unpacked();
+                kept->keepInserted(*text);
+                kept->pack();
+            }
             std::string().swap(*text);
             // A whole-list step came through the work list, which follows it back.
             auto lines = std::make_shared<LineList>(SplitListText(made));
@@ -113,7 +120,7 @@ void MainListActions::step(bool backwards) {
                 // Changed meanwhile (it should not): the step is no longer the one made here.
                 if (list.history().state() != state) return;
                 if (backwards)
-                    list.undo(loaded.get());
+                    list.undo(loaded.get(), kept->empty() ? nullptr : kept.get());
                 else
                     list.redo(loaded.get());
                 LineList old = std::move(workList);

@@ -33,12 +33,15 @@ void UndoHistory::record(TextDelta delta, EditKind kind, std::size_t listBytes) 
     }
 }
 
-const UndoHistory::Step* UndoHistory::undo(std::string_view text) {
+const UndoHistory::Step* UndoHistory::undo(std::string_view text, TextDelta* kept) {
     if (!canUndo()) return nullptr;
     sealed_ = true;
     Step& step = steps_[done_ - 1];
     const std::size_t was = step.delta.bytes();
-    step.delta.keepInserted(text);
+    if (kept != nullptr)
+        step.delta = std::move(*kept);
+    else
+        step.delta.keepInserted(text);
     bytes_ = bytes_ - was + step.delta.bytes();
     --done_;
     return &step;

@@ -38,7 +38,8 @@ public:
     bool canRedo() const { return done_ < steps_.size(); }
     // The step to take back, now counted as undone, or null; `text` is the list as it is, where
     // the step's inserted bytes are kept from for redo.
-    const Step* undo(std::string_view text);
+    // `kept`, when given, is the step's delta with those bytes already kept, which it replaces.
+    const Step* undo(std::string_view text, TextDelta* kept = nullptr);
     // The step to make again, now counted as redone, or null.
     const Step* redo();
     // The steps undo and redo would take, left as they are.

@@ -11,6 +11,7 @@
 #include "batch/list_builder_page.h"
 #include "main_list/bulk_run.h"
 #include "main_list/main_list.h"
+#include "main_list/main_list_actions.h"
 #include "main_list/scintilla.h"
 #include "text/failure.h"
 
@@ -178,9 +179,14 @@ private Q_SLOTS:
         QCOMPARE(editor.eolMode(), QsciScintilla::EolWindows);
         QVERIFY(editor.isUtf8());
         QVERIFY(!editor.isReadOnly());
-        window.mainList().undo();
+        // Undone and redone as the window does it, the step packed and handed over on the worker.
+        MainListActions& actions = window.listBuilderPage().mainListActions();
+        actions.undo();
+        window.listBuilderPage().bulkRun().wait();
         QCOMPARE(window.mainList().text(), text);
-        window.mainList().redo();
+        QCOMPARE(window.workList(), LineList(SplitListText(text)));
+        actions.redo();
+        window.listBuilderPage().bulkRun().wait();
         QCOMPARE(window.mainList().lines(), expected);
     }
 };

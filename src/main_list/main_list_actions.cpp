@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QMenu>
 
+#include <exception>
 #include <memory>
+#include <thread>
 #include "commands/apply.h"
 
 #include "main_list/bulk_run.h"
@@ -103,14 +105,30 @@ void MainListActions::step(bool backwards) {
     const std::size_t bytes = text->size();
     run.startJob(
         [=, &list, &workList](const std::atomic<bool>& cancelled) mutable -> BulkRun::Finish {
-            std::string made = backwards ? step->delta.before(*text) : step->delta.after(*text);
-            // Undone, the step keeps what it inserted for redo, packed as it was.
+            // Undone, the step keeps what it inserted for redo, packed as it was; on a second
+            // thread, beside making the text.
             auto kept = std::make_shared<TextDelta>();
+            std::thread keeping;
+            std::exception_ptr keepFailed;
             if (backwards && !step->delta.holdsInserted()) {
-                *kept = step->delta.unpacked();
-                kept->keepInserted(*text);
-                kept->pack();
+                keeping = std::thread([kept, step, text, &keepFailed] {
+                    try {
+                        *kept = step->delta;
+                        kept->keepInserted(*text);
+                    } catch (...) {
+                        keepFailed = std::current_exception();
+                    }
+                });
             }
+            std::string made;
+            try {
+                made = backwards ? step->delta.before(*text) : step->delta.after(*text);
+            } catch (...) {
+                if (keeping.joinable()) keeping.join();
+                throw;
+            }
+            if (keeping.joinable()) keeping.join();
+            if (keepFailed != nullptr) std::rethrow_exception(keepFailed);
             std::string().swap(*text);
             // A whole-list step came through the work list, which follows it back.
             auto lines = std::make_shared<LineList>(SplitListText(made));

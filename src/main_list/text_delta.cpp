@@ -211,10 +211,20 @@ TextDelta TextDelta::unpacked() const {
 void TextDelta::keepInserted(std::string_view after) {
     if (holdsInserted_) return;
     if (packed_) {
-        TextDelta plain = unpacked();
-        plain.keepInserted(after);
-        plain.pack();
-        *this = std::move(plain);
+        // Only the inserted bytes are packed; the removed ones stay packed as they are.
+        std::string inserted;
+        for (const TextHunk& hunk : hunks_)
+            inserted.append(after.substr(hunk.newAt, hunk.newLength));
+        if (inserted.size() > static_cast<std::size_t>(LZ4_MAX_INPUT_SIZE)) {
+            TextDelta plain = unpacked();
+            plain.inserted_ = std::move(inserted);
+            plain.holdsInserted_ = true;
+            *this = std::move(plain);
+            return;
+        }
+        inserted_ = Compress(inserted);
+        insertedSize_ = inserted.size();
+        holdsInserted_ = true;
         return;
     }
     std::size_t insertedBytes = 0;

@@ -200,7 +200,7 @@ void ComparerPage::btnFirstClick(QObject* sender) {
     // Into the Main List of the window this page belongs to, whichever window that is.
     // The results stay as they are while an operation runs: the button that would change them
     // waits for it.
-    const LineList* lines = &model->lines();
+    const std::shared_ptr<const LineList> lines = model->shared();
     QPointer<QWidget> button = qobject_cast<QWidget*>(sender);
     context_.bulkRun().start(
         {.form = TransactionForm::SuccessOnly,

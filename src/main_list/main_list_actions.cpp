@@ -87,15 +87,16 @@ void MainListActions::redo() { step(false); }
 
 void MainListActions::step(bool backwards) {
     const UndoHistory& history = mainList_.history();
-    const UndoHistory::Step* step = backwards ? history.nextUndo() : history.nextRedo();
-    if (step == nullptr) return;
-    if (step->kind == EditKind::Typing) {
+    const UndoHistory::Step* next = backwards ? history.nextUndo() : history.nextRedo();
+    if (next == nullptr) return;
+    if (next->kind == EditKind::Typing) {
         context_.runGuarded([&] { backwards ? mainList_.undo() : mainList_.redo(); });
         return;
     }
-    // A whole-list step: the text it gives, its lines and its document are made on the worker.
-    // The step stays where it is meanwhile: nothing may change the history while a job runs.
+    // A whole-list step: the text it gives, its lines and its document are made on the worker,
+    // from a copy of the step: a dropped job may still read it while the history goes on.
     BulkRun& run = context_.bulkRun();
+    const auto step = std::make_shared<const UndoHistory::Step>(*next);
     auto text = std::make_shared<std::string>(mainList_.text());
     std::shared_ptr<LoadedText> loaded;
     if (!run.runsInline(text->size())) loaded = mainList_.prepareText(text->size());

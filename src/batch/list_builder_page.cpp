@@ -139,13 +139,14 @@ ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
             QStringLiteral("%1 (%2)").arg(caption, sequence.toString(QKeySequence::NativeText)));
         connect(button, &QAbstractButton::clicked, this, click);
     }
-    // What would change the list while an operation works on it waits for it to end.
-    for (QWidget* button : std::initializer_list<QWidget*>{ui_->Load1, ui_->Sort, ui_->btnScramble,
-                                                           ui_->RemAll, ui_->Button5})
+    // What would change the list (or save it) while an operation works on it waits for it.
+    for (QWidget* button : std::initializer_list<QWidget*>{
+             ui_->Load1, ui_->Save1, ui_->Sort, ui_->btnScramble, ui_->RemAll, ui_->Button5})
         bulkRun_->guard(button);
     for (QAction* action : actions_->shortcutActions()) {
         if (action->objectName() != QStringLiteral("actNewWindow")) bulkRun_->guard(action);
     }
+    if (auto* save = findChild<QAction*>(QStringLiteral("actSave"))) bulkRun_->guard(save);
     ui_->Save1->setToolTip(ui_->Save1->toolTip() +
                            QStringLiteral("\nCtrl+S saves to the list's own file"));
     ui_->Label1->installEventFilter(this);
@@ -361,17 +362,37 @@ bool ListBuilderPage::saveListAs() {
 }
 
 bool ListBuilderPage::writeList(const QString& path) {
-    bool saved = false;
-    context_.runGuarded([&] {
-        WriteListFile(LocalPath(path), mainList_->origin().fileBytes(mainList_->text()));
-        ListOrigin origin = mainList_->origin();
-        origin.setPath(LocalPath(QFileInfo(path).absoluteFilePath()));
-        mainList_->setOrigin(std::move(origin));
-        mainList_->markSaved();
-        saved = true;
-    });
-    if (saved) recent_.note(QFileInfo(path).absoluteFilePath());
-    return saved;
+    if (bulkRun_->running()) return false;
+    // Put in the file's form and written on the worker; the window answers meanwhile, and the
+    // caller still learns whether the list was saved.
+    auto text = std::make_shared<std::string>(mainList_->text());
+    auto saved = std::make_shared<bool>(false);
+    const std::uint64_t state = mainList_->history().state();
+    const ListOrigin form = mainList_->origin();
+    const std::string file = LocalPath(path);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QPointer<ListBuilderPage> page(this);
+    const std::size_t bytes = text->size();
+    bulkRun_->startJob(
+        [text, saved, state, form, file, absolute,
+         page](const std::atomic<bool>&) -> BulkRun::Finish {
+            WriteListFile(file, form.fileBytes(*text));
+            std::string().swap(*text);
+            return [saved, state, absolute, page] {
+                if (page == nullptr) return;
+                MainList& list = *page->mainList_;
+                ListOrigin origin = list.origin();
+                origin.setPath(LocalPath(absolute));
+                list.setOrigin(std::move(origin));
+                // Saved is the text as it was taken, which is the text now.
+                if (list.history().state() == state) list.markSaved();
+                page->recent_.note(absolute);
+                *saved = true;
+            };
+        },
+        bytes);
+    bulkRun_->wait();
+    return *saved;
 }
 
 void ListBuilderPage::SortClick() {

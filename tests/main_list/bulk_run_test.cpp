@@ -1,5 +1,6 @@
 #include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFrame>
 #include <QTest>
 #include <QTimer>
@@ -188,6 +189,29 @@ private Q_SLOTS:
         actions.redo();
         window.listBuilderPage().bulkRun().wait();
         QCOMPARE(window.mainList().lines(), expected);
+    }
+
+    void longListLoadsAndSavesOnTheWorkerByteForByte() {
+        // Past the size the editor takes edit by edit, in the file's own form.
+        QByteArray bytes;
+        for (int i = 0; i < 150000; ++i) bytes += "entry " + QByteArray::number(i) + "\n";
+        Window w("");
+        const QString in = w.fixture.path(QStringLiteral("in.txt"));
+        const QString out = w.fixture.path(QStringLiteral("out.txt"));
+        pendara::testing::Spit(in, bytes);
+        QVERIFY(w.window.listBuilderPage().loadListFile(in));
+        w.run.wait();
+        QCOMPARE(w.list.count(), 150000);
+        QVERIFY(!w.list.isModified());
+        QCOMPARE(w.list.editor().SendScintilla(QsciScintillaBase::SCI_GETUNDOCOLLECTION), 0L);
+
+        w.fixture.dialogs.saveAnswers.push_back(out);
+        QVERIFY(w.window.listBuilderPage().saveListAs());
+        QFile saved(out);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), bytes);
+        QVERIFY(!w.list.isModified());
+        QCOMPARE(w.fixture.dialogs.errors, QStringList());
     }
 };
 

@@ -21,6 +21,7 @@
 #include "compare/comparer_page.h"
 #include "extras/error_message_page.h"
 #include "extras/shell_folder_page.h"
+#include "main_list/bulk_run.h"
 #include "main_list/main_list.h"
 #include "main_list/recipe_window.h"
 #include "merge/merger_page.h"
@@ -72,6 +73,7 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
     // the Main List the later pages work on.
     listBuilder_ = new ListBuilderPage(context_);
     context_.setMainList(listBuilder_->mainList());
+    context_.setBulkRun(listBuilder_->bulkRun());
     errorMessage_ = new ErrorMessagePage(context_);
     shellFolder_ = new ShellFolderPage(context_);
     contributor_ = new ContributorPage(context_);
@@ -86,6 +88,13 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
         {merger_, "List Merger"},       {comparer_, "List Comparer"}};
     for (const auto& [pageWidget, caption] : pages)
         ui_->Page->addPage(pageWidget, QString::fromUtf8(caption));
+    // The other pages' buttons that change the Main List wait while an operation runs.
+    for (const char* name :
+         {"Button11", "btnFirst", "btnSecond", "btnSame", "btnDif", "Button7", "BtnAdd",
+          "BtnRemove", "BtnRep", "BtnFilter", "RemELine", "btnTrim", "Button14"}) {
+        if (auto* button = findChild<QWidget*>(QString::fromLatin1(name)))
+            listBuilder_->bulkRun().guard(button);
+    }
 
     for (QToolButton* button :
          {ui_->SpeedButton1, ui_->spdLM, ui_->spdLS, ui_->spdLE, ui_->spdTools, ui_->sbMore}) {
@@ -320,6 +329,8 @@ void TPDFrm::FormActivate() {
 }
 
 bool TPDFrm::mayClose() {
+    // An operation still running is dropped: the list is as it was before it.
+    listBuilder_->bulkRun().cancel();
     MainList& list = mainList();
     if (!list.isModified() || list.count() == 0) return true;
     switch (dialogs().askSaveChanges(this, QStringLiteral("Save changes to the Main List?"))) {

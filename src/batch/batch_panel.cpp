@@ -3,13 +3,16 @@
 #include <QApplication>
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "batch/add_text.h"
 #include "batch/keyword_filter.h"
 #include "batch/line_cleanup.h"
 #include "batch/remove_chars.h"
 #include "batch/replace_text.h"
+#include "main_list/bulk_run.h"
 #include "main_list/main_list.h"
+#include "main_list/scintilla.h"
 #include "ui_batch_panel.h"
 #include "window/dialogs.h"
 #include "window/page_context.h"
@@ -123,27 +126,26 @@ BatchControls BatchPanel::controls() const {
 }
 
 void BatchPanel::runEdit(QAbstractButton* button, TransactionForm form,
-                         const std::function<void(LineList&)>& edit) {
+                         const std::function<std::function<void(LineList&)>()>& makeEdit) {
     // Taking the focus makes a number box that is being edited bring its text into range
     // before the edit reads it, also when the button is pressed from the keyboard or in code.
     QWidget* typing = QApplication::focusWidget();
     button->setFocus(Qt::OtherFocusReason);
-    context_.runGuarded([&] {
-        // The step is recorded as the command line that gives what the button gives.
-        const std::pair<QAbstractButton*, BatchButton> buttons[] = {
-            {ui_->BtnAdd, BatchButton::Add},           {ui_->BtnRemove, BatchButton::Remove},
-            {ui_->BtnRep, BatchButton::Replace},       {ui_->BtnFilter, BatchButton::Filter},
-            {ui_->RemELine, BatchButton::RemoveEmpty}, {ui_->btnTrim, BatchButton::Trim},
-            {ui_->Button14, BatchButton::RemoveLength}};
-        std::string recorded;
-        for (const auto& [known, which] : buttons) {
-            if (known != button) continue;
-            if (const std::optional<Invocation> invocation = BatchInvocation(controls(), which)) {
-                recorded = WriteInvocation(*invocation);
-            }
+    // The step is recorded as the command line that gives what the button gives.
+    const std::pair<QAbstractButton*, BatchButton> buttons[] = {
+        {ui_->BtnAdd, BatchButton::Add},           {ui_->BtnRemove, BatchButton::Remove},
+        {ui_->BtnRep, BatchButton::Replace},       {ui_->BtnFilter, BatchButton::Filter},
+        {ui_->RemELine, BatchButton::RemoveEmpty}, {ui_->btnTrim, BatchButton::Trim},
+        {ui_->Button14, BatchButton::RemoveLength}};
+    std::string recorded;
+    for (const auto& [known, which] : buttons) {
+        if (known != button) continue;
+        if (const std::optional<Invocation> invocation = BatchInvocation(controls(), which)) {
+            recorded = WriteInvocation(*invocation);
         }
-        RunEditTransaction(context_.mainList(), context_.workList(), form, edit, recorded);
-    });
+    }
+    // The edit takes the boxes' values with it: it runs off the window's thread.
+    context_.bulkRun().start({.form = form, .edit = makeEdit(), .invocation = recorded});
     // Pressed by Enter in a box: the user goes on typing there.
     const bool box =
         qobject_cast<QLineEdit*>(typing) != nullptr || qobject_cast<NumberBox*>(typing) != nullptr;
@@ -151,56 +153,71 @@ void BatchPanel::runEdit(QAbstractButton* button, TransactionForm form,
 }
 
 void BatchPanel::BtnAddClick() {
-    runEdit(ui_->BtnAdd, TransactionForm::Standard, [this](LineList& lines) {
-        AddText(lines, Text(ui_->MAdd),
-                PlaceOf(ui_->AR1->isChecked(), ui_->AAI->value(), Text(ui_->TxtAddPos),
-                        ui_->CBackA->isChecked()));
+    runEdit(ui_->BtnAdd, TransactionForm::Standard, [this] {
+        // The place holds a view of the search text, so it is made where the text lives.
+        return [text = Text(ui_->MAdd), atPosition = ui_->AR1->isChecked(),
+                position = ui_->AAI->value(), search = Text(ui_->TxtAddPos),
+                backwards = ui_->CBackA->isChecked()](LineList& lines) {
+            AddText(lines, text, PlaceOf(atPosition, position, search, backwards));
+        };
     });
 }
 
 void BatchPanel::BtnRemoveClick() {
-    runEdit(ui_->BtnRemove, TransactionForm::Standard, [this](LineList& lines) {
-        RemoveChars(lines, ui_->MRem->value(),
-                    PlaceOf(ui_->R1->isChecked(), ui_->RAI->value(), Text(ui_->TxtPos),
-                            ui_->CBackR->isChecked()));
+    runEdit(ui_->BtnRemove, TransactionForm::Standard, [this] {
+        return [count = ui_->MRem->value(), atPosition = ui_->R1->isChecked(),
+                position = ui_->RAI->value(), search = Text(ui_->TxtPos),
+                backwards = ui_->CBackR->isChecked()](LineList& lines) {
+            RemoveChars(lines, count, PlaceOf(atPosition, position, search, backwards));
+        };
     });
 }
 
 void BatchPanel::BtnRepClick() {
-    runEdit(ui_->BtnRep, TransactionForm::SuccessOnly,
-            [this](LineList& lines) { ReplaceText(lines, Text(ui_->MRep), Text(ui_->RWith)); });
+    runEdit(ui_->BtnRep, TransactionForm::SuccessOnly, [this] {
+        return [find = Text(ui_->MRep), with = Text(ui_->RWith)](LineList& lines) {
+            ReplaceText(lines, find, with);
+        };
+    });
 }
 
 void BatchPanel::BtnFilterClick() {
-    runEdit(ui_->BtnFilter, TransactionForm::Standard, [this](LineList& lines) {
-        const std::string include = Text(ui_->IncText), exclude = Text(ui_->ExcText);
-        FilterByKeywords(lines, {include, MatchOf(ui_->IncMethod), exclude, MatchOf(ui_->ExcMethod),
-                                 ui_->MCase->isChecked() ? LetterCase::Match : LetterCase::Ignore});
+    runEdit(ui_->BtnFilter, TransactionForm::Standard, [this] {
+        return [include = Text(ui_->IncText), includeMatch = MatchOf(ui_->IncMethod),
+                exclude = Text(ui_->ExcText), excludeMatch = MatchOf(ui_->ExcMethod),
+                letterCase = ui_->MCase->isChecked() ? LetterCase::Match
+                                                     : LetterCase::Ignore](LineList& lines) {
+            FilterByKeywords(lines, {include, includeMatch, exclude, excludeMatch, letterCase});
+        };
     });
 }
 
 void BatchPanel::RemELineClick() {
-    runEdit(ui_->RemELine, TransactionForm::Standard, [this](LineList& lines) {
-        RemoveEmptyLines(
-            lines, ui_->IgnSpace->isChecked() ? EmptyLines::BlanksOnly : EmptyLines::NoCharacter);
+    runEdit(ui_->RemELine, TransactionForm::Standard, [this] {
+        return
+            [empty = ui_->IgnSpace->isChecked() ? EmptyLines::BlanksOnly : EmptyLines::NoCharacter](
+                LineList& lines) { RemoveEmptyLines(lines, empty); };
     });
 }
 
 void BatchPanel::btnTrimClick() {
-    runEdit(ui_->btnTrim, TransactionForm::Standard, [this](LineList& lines) {
-        TrimLines(lines, EndsOf(ui_->LeftTrim->isChecked(), ui_->RightTrim->isChecked()));
+    runEdit(ui_->btnTrim, TransactionForm::Standard, [this] {
+        return [ends = EndsOf(ui_->LeftTrim->isChecked(), ui_->RightTrim->isChecked())](
+                   LineList& lines) { TrimLines(lines, ends); };
     });
 }
 
 void BatchPanel::Button14Click() {
-    runEdit(ui_->Button14, TransactionForm::Standard, [this](LineList& lines) {
-        if (lines.empty()) return;  // the range boxes are left as they are, too
+    runEdit(ui_->Button14, TransactionForm::Standard, [this]() -> std::function<void(LineList&)> {
+        // An empty list leaves the range boxes as they are, too.
+        if (context_.mainList().editor().length() == 0) return [](LineList&) {};
+        std::vector<LengthCondition> rules;
         if (ui_->RLO1->isChecked())
-            RemoveLinesByLength(lines, {LengthOption::Equal, ui_->RL1->value()});
+            rules.push_back({LengthOption::Equal, ui_->RL1->value()});
         else if (ui_->RLO2->isChecked())
-            RemoveLinesByLength(lines, {LengthOption::Less, ui_->RL2->value()});
+            rules.push_back({LengthOption::Less, ui_->RL2->value()});
         else if (ui_->RLO3->isChecked())
-            RemoveLinesByLength(lines, {LengthOption::More, ui_->RL3->value()});
+            rules.push_back({LengthOption::More, ui_->RL3->value()});
         // Whatever the option, the range boxes end up in order.
         const std::int32_t low = ui_->RLB1->value();
         const std::int32_t high = ui_->RLB2->value();
@@ -209,9 +226,11 @@ void BatchPanel::Button14Click() {
             ui_->RLB2->setValue(low);
         }
         if (ui_->RLO4->isChecked()) {
-            RemoveLinesByLength(lines,
-                                {LengthOption::Range, ui_->RLB1->value(), ui_->RLB2->value()});
+            rules.push_back({LengthOption::Range, ui_->RLB1->value(), ui_->RLB2->value()});
         }
+        return [rules = std::move(rules)](LineList& lines) {
+            for (const LengthCondition& rule : rules) RemoveLinesByLength(lines, rule);
+        };
     });
 }
 

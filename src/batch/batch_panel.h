@@ -53,7 +53,7 @@ public Q_SLOTS:
 
 private:
     void runEdit(QAbstractButton* button, TransactionForm form,
-                 const std::function<void(LineList&)>& edit);
+                 const std::function<std::function<void(LineList&)>()>& makeEdit);
 
     const PageContext& context_;
     std::unique_ptr<Ui::BatchPanel> ui_;

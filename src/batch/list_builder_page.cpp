@@ -9,20 +9,25 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QStyle>
 #include <QUrl>
+#include <algorithm>
+#include <memory>
 
 #include "batch/batch_panel.h"
 #include "files/code_page.h"
 #include "files/list_file.h"
 #include "list/scramble.h"
-#include "main_list/edit_transaction.h"
+#include "main_list/bulk_run.h"
 #include "main_list/file_form_menu.h"
 #include "main_list/find_bar.h"
 #include "main_list/main_list.h"
 #include "main_list/main_list_actions.h"
 #include "main_list/recipe_window.h"
 #include "main_list/scintilla.h"
+#include "main_list/text_delta.h"
+#include "text/failure.h"
 #include "ui_list_builder_page.h"
 #include "window/dialogs.h"
 #include "window/page_context.h"
@@ -58,6 +63,8 @@ ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
     ui_->setupUi(this);
     setObjectName(QStringLiteral("shtLMaker"));
     mainList_ = std::make_unique<MainList>(*ui_->List2);
+    bulkRun_ = new BulkRun(*mainList_, context_.workList(), context_.window(), context_.dialogs());
+    bulkRun_->setParent(this);
     ui_->ScrollBox1->setWidget(new BatchPanel(context_, ui_->ScrollBox1));
 
     QStyle* look = style();
@@ -136,6 +143,14 @@ ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
             QStringLiteral("%1 (%2)").arg(caption, sequence.toString(QKeySequence::NativeText)));
         connect(button, &QAbstractButton::clicked, this, click);
     }
+    // What would change the list (or save it) while an operation works on it waits for it.
+    for (QWidget* button : std::initializer_list<QWidget*>{
+             ui_->Load1, ui_->Save1, ui_->Sort, ui_->btnScramble, ui_->RemAll, ui_->Button5})
+        bulkRun_->guard(button);
+    for (QAction* action : actions_->shortcutActions()) {
+        if (action->objectName() != QStringLiteral("actNewWindow")) bulkRun_->guard(action);
+    }
+    if (auto* save = findChild<QAction*>(QStringLiteral("actSave"))) bulkRun_->guard(save);
     ui_->Save1->setToolTip(ui_->Save1->toolTip() +
                            QStringLiteral("\nCtrl+S saves to the list's own file"));
     ui_->Label1->installEventFilter(this);
@@ -283,19 +298,56 @@ void ListBuilderPage::Load1Click() {
 }
 
 bool ListBuilderPage::loadListFile(const QString& path) {
-    bool loaded = false;
-    context_.runGuarded([&] {
-        std::string text;
-        ListOrigin origin = ListOrigin::FromFile(ReadListFileBytes(LocalPath(path)), text);
-        origin.setPath(LocalPath(QFileInfo(path).absoluteFilePath()));
-        mainList_->setText(std::move(text));
-        mainList_->setOrigin(std::move(origin));
-        mainList_->markSaved();
-        mainList_->startRecording();
-        loaded = true;
-    });
-    if (loaded) recent_.note(QFileInfo(path).absoluteFilePath());
-    return loaded;
+    if (bulkRun_->running()) return false;
+    auto loaded = std::make_shared<bool>(false);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const std::string file = LocalPath(path);
+    // Read, decoded and compared with the list off the window's thread; only a short list is
+    // loaded before this returns.
+    auto before = std::make_shared<std::string>(mainList_->text());
+    const std::uint64_t state = mainList_->history().state();
+    const std::size_t bytes =
+        static_cast<std::size_t>(std::max<qint64>(0, QFileInfo(path).size())) + before->size();
+    std::shared_ptr<LoadedText> document;
+    if (!bulkRun_->runsInline(bytes)) document = mainList_->prepareText(bytes - before->size());
+    const auto work = [this, file, before, state, absolute, loaded,
+                       document](const std::atomic<bool>& cancelled) -> BulkRun::Finish {
+        auto text = std::make_shared<std::string>();
+        auto origin =
+            std::make_shared<ListOrigin>(ListOrigin::FromFile(ReadListFileBytes(file), *text));
+        origin->setPath(LocalPath(absolute));
+        try {
+            *text = NormalizeBreaks(std::move(*text));
+        } catch (const std::bad_alloc&) {
+            throw Failure("Text exceeds memo capacity");
+        }
+        if (cancelled) return {};
+        auto delta = std::make_shared<TextDelta>(TextDelta::Between(*before, *text));
+        delta->pack();
+        std::string().swap(*before);
+        const bool swap =
+            document != nullptr && MainList::WorthLoading(*delta) && document->fill(*text);
+        QPointer<ListBuilderPage> page(this);
+        return [page, text, origin, delta, state, absolute, loaded, document, swap] {
+            if (page == nullptr) return;
+            MainList& list = *page->mainList_;
+            if (list.history().state() != state)
+                list.putInPlace(*text, TextDelta::Between(list.text(), *text));
+            else if (swap)
+                list.putInPlace(*document, std::move(*delta));
+            else
+                list.putInPlace(*text, std::move(*delta));
+            FreeOffThread(std::move(*text));
+            list.setOrigin(std::move(*origin));
+            list.markSaved();
+            list.startRecording();
+            page->recent_.note(absolute);
+            *loaded = true;
+        };
+    };
+    if (!bulkRun_->startJob(work, bytes)) return false;
+    // Started on a worker: `loaded` is set only if it finished right away.
+    return *loaded || bulkRun_->running();
 }
 
 void ListBuilderPage::Save1Click() { saveListAs(); }
@@ -320,51 +372,72 @@ bool ListBuilderPage::saveListAs() {
 }
 
 bool ListBuilderPage::writeList(const QString& path) {
-    bool saved = false;
-    context_.runGuarded([&] {
-        ListOrigin origin = mainList_->origin();
-        const std::string text = mainList_->text();
-        std::string bytes;
-        try {
-            bytes = origin.fileBytes(text);
-        } catch (const UnmappableCharacter& unmappable) {
-            // The user's choice: a file in another encoding, or no file at all.
-            const QString question = QString::fromStdString(unmappable.what()) +
-                                     QStringLiteral(".\n\nSave the list as UTF-8 instead?");
-            if (!context_.dialogs().askYesNo(&context_.window(), question)) return;
-            FileForm form = origin.form();
-            form.encoding = FileForm::Encoding::Plain;
-            form.codePage.clear();
-            origin.setForm(form);
-            bytes = origin.fileBytes(text);
-        }
-        WriteListFile(LocalPath(path), bytes);
-        origin.setPath(LocalPath(QFileInfo(path).absoluteFilePath()));
-        mainList_->setOrigin(std::move(origin));
-        mainList_->markSaved();
-        saved = true;
-    });
-    if (saved) recent_.note(QFileInfo(path).absoluteFilePath());
-    return saved;
+    if (bulkRun_->running()) return false;
+    // Put in the file's form and written on the worker; the window answers meanwhile, and the
+    // caller still learns whether the list was saved.
+    auto text = std::make_shared<std::string>(mainList_->text());
+    auto saved = std::make_shared<bool>(false);
+    auto unmappable = std::make_shared<std::string>();
+    const std::uint64_t state = mainList_->history().state();
+    const ListOrigin form = mainList_->origin();
+    const std::string file = LocalPath(path);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QPointer<ListBuilderPage> page(this);
+    const std::size_t bytes = text->size();
+    bulkRun_->startJob(
+        [text, saved, unmappable, state, form, file, absolute,
+         page](const std::atomic<bool>&) -> BulkRun::Finish {
+            std::string fileBytes;
+            try {
+                fileBytes = form.fileBytes(*text);
+            } catch (const UnmappableCharacter& error) {
+                // Nothing is written: the user chooses on the window's thread.
+                return [unmappable, message = std::string(error.what())] { *unmappable = message; };
+            }
+            WriteListFile(file, fileBytes);
+            std::string().swap(*text);
+            return [saved, state, absolute, page] {
+                if (page == nullptr) return;
+                MainList& list = *page->mainList_;
+                ListOrigin origin = list.origin();
+                origin.setPath(LocalPath(absolute));
+                list.setOrigin(std::move(origin));
+                // Saved is the text as it was taken, which is the text now.
+                if (list.history().state() == state) list.markSaved();
+                page->recent_.note(absolute);
+                *saved = true;
+            };
+        },
+        bytes);
+    bulkRun_->wait();
+    if (unmappable->empty()) return *saved;
+    // The user's choice: a file in another encoding, or no file at all.
+    const QString question = QString::fromStdString(*unmappable) +
+                             QStringLiteral(".\n\nSave the list as UTF-8 instead?");
+    if (!context_.dialogs().askYesNo(&context_.window(), question)) return false;
+    ListOrigin utf8 = mainList_->origin();
+    FileForm utf8Form = utf8.form();
+    utf8Form.encoding = FileForm::Encoding::Plain;
+    utf8Form.codePage.clear();
+    utf8.setForm(utf8Form);
+    mainList_->setOrigin(std::move(utf8));
+    return writeList(path);
 }
 
 void ListBuilderPage::SortClick() {
-    context_.runGuarded([this] {
-        LineList sorted = mainList_->lines();
-        sorted.sort();
-        mainList_->assign(sorted, "sort");
-    });
+    bulkRun_->start({.form = TransactionForm::SuccessOnly,
+                     .throughWorkList = false,
+                     .edit = [](LineList& lines) { lines.sort(); },
+                     .invocation = "sort"});
 }
 
 void ListBuilderPage::btnScrambleClick() {
-    context_.runGuarded([this] {
-        const std::uint64_t seed = ClockSeed();
-        // The seed makes the step one a recipe can give again.
-        RunEditTransaction(
-            *mainList_, context_.workList(), TransactionForm::Standard,
-            [seed](LineList& lines) { ScrambleLines(lines.lines(), seed); },
-            "scramble --seed " + std::to_string(static_cast<std::int64_t>(seed)));
-    });
+    const std::uint64_t seed = ClockSeed();
+    // The seed makes the step one a recipe can give again.
+    bulkRun_->start(
+        {.form = TransactionForm::Standard,
+         .edit = [seed](LineList& lines) { ScrambleLines(lines.lines(), seed); },
+         .invocation = "scramble --seed " + std::to_string(static_cast<std::int64_t>(seed))});
 }
 
 void ListBuilderPage::RemAllClick() {

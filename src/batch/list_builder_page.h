@@ -19,6 +19,7 @@ namespace pendara {
 class FindBar;
 class MainList;
 class MainListActions;
+class BulkRun;
 class PageContext;
 
 // The List Builder page: the Main List, the batch panel beside it and the seven commands on the
@@ -31,6 +32,7 @@ public:
 
     MainList& mainList() { return *mainList_; }
     MainListActions& mainListActions() { return *actions_; }
+    BulkRun& bulkRun() { return *bulkRun_; }
 
     // Load List's rule on a chosen file: one undo step, failures as Load List reports them;
     // false when it failed.
@@ -76,6 +78,7 @@ private:
     std::unique_ptr<Ui::ListBuilderPage> ui_;
     std::unique_ptr<MainList> mainList_;
     MainListActions* actions_ = nullptr;
+    BulkRun* bulkRun_ = nullptr;
     FindBar* findBar_ = nullptr;
     QLabel* position_ = nullptr;
     QMenu* recentMenu_ = nullptr;

@@ -1,12 +1,18 @@
 #include "compare/comparer_page.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QPointer>
 #include <QToolTip>
+#include <algorithm>
+#include <exception>
+#include <memory>
 
 #include "compare/compare_lists.h"
 #include "compare/line_list_model.h"
 #include "files/list_file.h"
 #include "list/line_compare.h"
+#include "main_list/bulk_run.h"
 #include "main_list/main_list.h"
 #include "ui_comparer_page.h"
 #include "window/browse_for_list_file.h"
@@ -72,45 +78,101 @@ ComparerPage::ListSource ComparerPage::sourceOf(const QRadioButton& fromFile,
     return ListSource::FromMainList;
 }
 
-LineList ComparerPage::readSide(ListSource source, const QLineEdit& fileBox) {
+ComparerPage::Side ComparerPage::takeSide(ListSource source, const QLineEdit& fileBox) {
     switch (source) {
         case ListSource::FromFile:
-            // Read as the Main List reads a file, so a 1252 list matches its UTF-8 twin.
-            return LineList(SplitLines(ReadListFile(QFile::encodeName(fileBox.text()).toStdString(),
-                                                    {.encoding = std::string(kGuessEncoding)})));
+            return {source, QFile::encodeName(fileBox.text()).toStdString()};
         case ListSource::FromClipboard:
-            return LineList(SplitLines(context_.dialogs().clipboardText()));
+            try {
+                return {source, context_.dialogs().clipboardText()};
+            } catch (...) {
+                return {source, {}, std::current_exception()};
+            }
         case ListSource::FromMainList:
-            return context_.mainList().lines();
+            return {source, context_.mainList().text()};
+    }
+    return {source, {}};
+}
+
+LineList ComparerPage::readSide(const Side& side) {
+    if (side.failure != nullptr) std::rethrow_exception(side.failure);
+    switch (side.source) {
+        case ListSource::FromFile:
+            // Read as the Main List reads a file, so a 1252 list matches its UTF-8 twin.
+            return LineList(
+                SplitLines(ReadListFile(side.taken, {.encoding = std::string(kGuessEncoding)})));
+        case ListSource::FromClipboard:
+            return LineList(SplitLines(side.taken));
+        case ListSource::FromMainList:
+            return LineList(SplitListText(side.taken));
     }
     return {};
 }
 
-void ComparerPage::Button7Click() {
-    RunGuarded(this, context_.dialogs(), [this] {
-        for (LineListModel* model : results_) model->clear();
-        const ListSource first = sourceOf(*ui_->RadioButton1, *ui_->RadioButton2);
-        const ListSource second = sourceOf(*ui_->RadioButton4, *ui_->RadioButton5);
-        if (first == ListSource::FromFile && ui_->txtFirst->text().isEmpty()) return;
-        if (second == ListSource::FromFile && ui_->txtSecond->text().isEmpty()) return;
-
-        LineList firstLines = readSide(first, *ui_->txtFirst);
-        // Both sides from the Main List get the same lines; no need to read it twice.
-        LineList secondLines =
-            first == ListSource::FromMainList && second == ListSource::FromMainList
-                ? firstLines
-                : readSide(second, *ui_->txtSecond);
-        Comparison comparison = CompareLists(std::move(firstLines), std::move(secondLines),
-                                             LineCollator::forUserLocale());
-        results_[0]->setLines(std::move(comparison.firstOnly));
-        results_[1]->setLines(std::move(comparison.secondOnly));
-        results_[2]->setLines(std::move(comparison.same));
-        results_[3]->setLines(std::move(comparison.different));
-    });
+void ComparerPage::showSizes() {
     // Each result's size, also when the comparison failed and left them empty.
     QListView* const views[] = {ui_->lstFirst, ui_->lstSecond, ui_->lstSame, ui_->lstDif};
     for (std::size_t i = 0; i < results_.size(); ++i)
         views[i]->setToolTip(LinesText(results_[i]->lines().count()));
+}
+
+void ComparerPage::Button7Click() {
+    BulkRun& run = context_.bulkRun();
+    if (run.running()) return;
+    for (LineListModel* model : results_) model->clear();
+    auto sides = std::make_shared<std::pair<Side, Side>>();
+    bool go = false;
+    RunGuarded(this, context_.dialogs(), [&] {
+        const ListSource first = sourceOf(*ui_->RadioButton1, *ui_->RadioButton2);
+        const ListSource second = sourceOf(*ui_->RadioButton4, *ui_->RadioButton5);
+        if (first == ListSource::FromFile && ui_->txtFirst->text().isEmpty()) return;
+        if (second == ListSource::FromFile && ui_->txtSecond->text().isEmpty()) return;
+        sides->first = takeSide(first, *ui_->txtFirst);
+        // Both sides from the Main List get the same lines; no need to read it twice.
+        const bool same = first == ListSource::FromMainList && second == ListSource::FromMainList;
+        sides->second = same ? Side{second, {}} : takeSide(second, *ui_->txtSecond);
+        go = true;
+    });
+    if (!go) {
+        showSizes();
+        return;
+    }
+    std::size_t bytes = sides->first.taken.size() + sides->second.taken.size();
+    for (const Side* side : {&sides->first, &sides->second}) {
+        if (side->source == ListSource::FromFile)
+            bytes += static_cast<std::size_t>(
+                std::max<qint64>(0, QFileInfo(QFile::decodeName(side->taken.c_str())).size()));
+    }
+    QPointer<ComparerPage> page(this);
+    run.startJob(
+        [sides, page](const std::atomic<bool>& cancelled) -> BulkRun::Finish {
+            auto comparison = std::make_shared<Comparison>();
+            std::exception_ptr failure;
+            try {
+                LineList firstLines = readSide(sides->first);
+                LineList secondLines = sides->second.source == ListSource::FromMainList &&
+                                               sides->first.source == ListSource::FromMainList
+                                           ? firstLines
+                                           : readSide(sides->second);
+                if (cancelled) return {};
+                *comparison = CompareLists(std::move(firstLines), std::move(secondLines),
+                                           LineCollator::forUserLocale());
+            } catch (...) {
+                failure = std::current_exception();
+            }
+            return [page, comparison, failure] {
+                if (page == nullptr) return;
+                if (failure == nullptr) {
+                    page->results_[0]->setLines(std::move(comparison->firstOnly));
+                    page->results_[1]->setLines(std::move(comparison->secondOnly));
+                    page->results_[2]->setLines(std::move(comparison->same));
+                    page->results_[3]->setLines(std::move(comparison->different));
+                }
+                page->showSizes();
+                if (failure != nullptr) std::rethrow_exception(failure);
+            };
+        },
+        bytes);
 }
 
 void ComparerPage::Button1Click(QObject* sender) {
@@ -138,20 +200,25 @@ void ComparerPage::btnFirstClick(QObject* sender) {
     LineListModel* model = modelByTag(sender);
     if (model == nullptr) return;
     // Into the Main List of the window this page belongs to, whichever window that is.
-    bool exported = false;
-    RunGuarded(this, context_.dialogs(), [&] {
-        context_.mainList().assign(model->lines());
-        context_.mainList().setOrigin(ListOrigin());
-        exported = true;
-    });
-    if (!exported) return;
-    // The page does not change, so the button says what happened.
-    auto* button = qobject_cast<QWidget*>(sender);
-    if (button == nullptr) return;
-    const QString done =
-        QStringLiteral("%1 went to the Main List").arg(LinesText(model->lines().count()));
-    button->setToolTip(done);
-    QToolTip::showText(button->mapToGlobal(button->rect().center()), done, button);
+    // The results stay as they are while an operation runs: the button that would change them
+    // waits for it.
+    const std::shared_ptr<const LineList> lines = model->shared();
+    QPointer<QWidget> button = qobject_cast<QWidget*>(sender);
+    context_.bulkRun().start(
+        {.form = TransactionForm::SuccessOnly,
+         .throughWorkList = false,
+         .edit = [lines](LineList& into) { into = *lines; },
+         .done =
+             [this, button, count = lines->count()] {
+                 context_.mainList().setOrigin(ListOrigin());
+                 // The page does not change, so the button says what happened.
+                 if (button == nullptr) return;
+                 const QString done =
+                     QStringLiteral("%1 went to the Main List").arg(LinesText(count));
+                 button->setToolTip(done);
+                 QToolTip::showText(button->mapToGlobal(button->rect().center()), done, button);
+             }},
+        lines->lines().size() * 16);
 }
 
 void ComparerPage::clpClipboard(QObject* sender) {

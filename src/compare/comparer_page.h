@@ -4,7 +4,9 @@
 
 #include <QWidget>
 #include <array>
+#include <exception>
 #include <memory>
+#include <string>
 
 #include "list/line_list.h"
 
@@ -49,7 +51,18 @@ public Q_SLOTS:
 private:
     enum class ListSource { FromFile, FromClipboard, FromMainList };
 
-    LineList readSide(ListSource source, const QLineEdit& fileBox);
+    // What a side is read from, taken on the window's thread: a file's path, the clipboard's
+    // text or the Main List's text.
+    struct Side {
+        ListSource source;
+        std::string taken;
+        // A clipboard that could not be read fails only when its side's turn comes.
+        std::exception_ptr failure = nullptr;
+    };
+    Side takeSide(ListSource source, const QLineEdit& fileBox);
+    // The side's lines; off the window's thread.
+    static LineList readSide(const Side& side);
+    void showSizes();
     static ListSource sourceOf(const QRadioButton& fromFile, const QRadioButton& fromClipboard);
     LineListModel* modelByTag(QObject* sender) const;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <memory>
 
 #include "list/line_list.h"
 
@@ -17,13 +18,15 @@ public:
     // Replaces every line at once: views repaint once, not once per line.
     void setLines(LineList lines);
     void clear() { setLines(LineList()); }
-    const LineList& lines() const { return lines_; }
+    const LineList& lines() const { return *lines_; }
+    // The lines as they are now, for a worker: new lines replace them, never change them.
+    std::shared_ptr<const LineList> shared() const { return lines_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    LineList lines_;
+    std::shared_ptr<const LineList> lines_ = std::make_shared<const LineList>();
 };
 
 }  // namespace pendara

@@ -13,11 +13,26 @@
 
 namespace pendara {
 
+// The loader the editor hands out for filling a document on another thread. Outside the
+// unnamed namespace: the compiler would take it for a class nobody derives from.
+class DocumentLoader {
+public:
+    virtual int Release() = 0;
+    virtual int AddData(const char* data, std::ptrdiff_t length) = 0;
+    virtual void* ConvertToDocument() = 0;
+
+protected:
+    ~DocumentLoader() = default;
+};
+
 namespace {
 
 // Up to this many hunks a step is applied edit by edit, which keeps the view where it was;
 // more are applied by setting the whole text, which takes the same time however many there are.
 constexpr std::size_t kHunksInPlace = 64;
+
+// Above this many changed bytes a step goes in as a document of its own.
+constexpr std::size_t kBytesInPlace = std::size_t{1} << 20;
 
 // Sets a flag for as long as it lives.
 struct Raised {
@@ -55,8 +70,30 @@ struct Suspended {
     ~Suspended() { list.resumeUpdates(); }
 };
 
-// Lines of the editor's text: split at CR LF only, a final CR LF starting no extra line.
-std::vector<std::string> SplitAtCrLf(std::string_view text) {
+}  // namespace
+
+LoadedText::~LoadedText() {
+    if (loader_ != nullptr) static_cast<DocumentLoader*>(loader_)->Release();
+}
+
+bool LoadedText::fill(std::string_view text) {
+    if (loader_ == nullptr || filled_) return false;
+    auto* loader = static_cast<DocumentLoader*>(loader_);
+    // In pieces: the length is an int in some of the editor's versions.
+    constexpr std::size_t kPiece = std::size_t{1} << 30;
+    for (std::size_t at = 0; at < text.size(); at += kPiece) {
+        const std::string_view piece = text.substr(at, kPiece);
+        if (loader->AddData(piece.data(), static_cast<std::ptrdiff_t>(piece.size())) !=
+            QsciScintillaBase::SC_STATUS_OK) {
+            return false;
+        }
+    }
+    size_ = text.size();
+    filled_ = true;
+    return true;
+}
+
+std::vector<std::string> SplitListText(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t breaks = 0;
     for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
@@ -76,8 +113,6 @@ std::vector<std::string> SplitAtCrLf(std::string_view text) {
     }
     return lines;
 }
-
-}  // namespace
 
 std::string NormalizeBreaks(std::string text) {
     const BreakCounts breaks = CountBreaks(text);
@@ -101,8 +136,7 @@ MainList::MainList(QsciScintilla& editor) : editor_(editor) {
                               static_cast<long>(QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE));
     editor_.SendScintilla(QsciScintillaBase::SCI_SETDOCPOINTER, 0UL, document);
     editor_.SendScintilla(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0UL, document);
-    editor_.setUtf8(true);
-    editor_.setEolMode(QsciScintilla::EolWindows);
+    setUpDocument();
     editor_.setWrapMode(QsciScintilla::WrapNone);
     editor_.setMarginWidth(0, 0);
     editor_.setMarginWidth(1, 0);
@@ -121,14 +155,60 @@ MainList::MainList(QsciScintilla& editor) : editor_(editor) {
     // Let the horizontal scroll bar reach the longest line as the user scrolls.
     editor_.SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1);
     editor_.SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTH, 1);
-    // The list keeps its own history, which holds only what a step changed.
-    editor_.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
-    editor_.SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
     QObject::connect(
         &editor_, &QsciScintillaBase::SCN_MODIFIED, &editor_,
         [this](int position, int modification, const char* text, int length, int, int, int, int,
                int, int) { noteEdit(position, modification, text, length); });
     setOrigin(ListOrigin());
+}
+
+void MainList::setUpDocument() {
+    editor_.setUtf8(true);
+    editor_.setEolMode(QsciScintilla::EolWindows);
+    // The list keeps its own history, which holds only what a step changed.
+    editor_.SendScintilla(QsciScintillaBase::SCI_SETUNDOCOLLECTION, 0UL);
+    editor_.SendScintilla(QsciScintillaBase::SCI_EMPTYUNDOBUFFER);
+}
+
+std::unique_ptr<LoadedText> MainList::prepareText(std::size_t bytes) {
+    void* loader = reinterpret_cast<void*>(editor_.SendScintilla(
+        QsciScintillaBase::SCI_CREATELOADER, static_cast<unsigned long>(bytes),
+        static_cast<long>(QsciScintillaBase::SC_DOCUMENTOPTION_STYLES_NONE)));
+    return std::unique_ptr<LoadedText>(new LoadedText(loader));
+}
+
+bool MainList::WorthLoading(const TextDelta& delta) {
+    if (delta.hunks().size() > kHunksInPlace) return true;
+    std::size_t changed = 0;
+    for (const TextHunk& hunk : delta.hunks()) changed += hunk.oldLength + hunk.newLength;
+    return changed > kBytesInPlace;
+}
+
+void MainList::putInPlace(LoadedText& loaded, TextDelta delta, std::string invocation) {
+    Q_ASSERT(loaded.filled());
+    if (loaded.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        throw Failure("Text exceeds memo capacity");
+    }
+    if (delta.empty()) return;
+    const Suspended suspended(*this);
+    swapIn(loaded);
+    history_.record(std::move(delta), EditKind::Bulk, loaded.size(), std::move(invocation));
+}
+
+void MainList::swapIn(LoadedText& loaded) {
+    {
+        const Raised applying(applying_);
+        const bool readOnly = editor_.isReadOnly();
+        auto* loader = static_cast<DocumentLoader*>(loaded.loader_);
+        loaded.loader_ = nullptr;
+        const long document = reinterpret_cast<long>(loader->ConvertToDocument());
+        // The editor holds the document now; the old one goes with its last holder.
+        editor_.SendScintilla(QsciScintillaBase::SCI_SETDOCPOINTER, 0UL, document);
+        editor_.SendScintilla(QsciScintillaBase::SCI_RELEASEDOCUMENT, 0UL, document);
+        setUpDocument();
+        editor_.setReadOnly(readOnly);
+        editor_.SendScintilla(QsciScintillaBase::SCI_GOTOPOS, 0UL);
+    }
 }
 
 std::string_view MainList::view() const {
@@ -161,7 +241,9 @@ void MainList::noteEdit(int position, int modification, const char* text, int le
 }
 
 void MainList::apply(const UndoHistory::Step& step, bool backwards, const std::string* result) {
-    const TextDelta& delta = step.delta;
+    TextDelta plain;
+    if (step.delta.packed()) plain = step.delta.unpacked();
+    const TextDelta& delta = step.delta.packed() ? plain : step.delta;
     const Raised applying(applying_);
     const TextEventsMuted muted(editor_);
     editor_.SendScintilla(QsciScintillaBase::SCI_SETSTATUS, 0);
@@ -257,7 +339,7 @@ LineList MainList::lines() const {
     if (length == 0) return {};
     const auto* data = reinterpret_cast<const char*>(
         editor_.SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
-    return LineList(SplitAtCrLf(std::string_view(data, length)));
+    return LineList(SplitListText(std::string_view(data, length)));
 }
 
 void MainList::replaceText(const std::string& text, std::string invocation) {
@@ -265,7 +347,13 @@ void MainList::replaceText(const std::string& text, std::string invocation) {
         throw Failure("Text exceeds memo capacity");
     }
     const BusyCursor busy;
-    TextDelta delta = TextDelta::Between(view(), text);
+    putInPlace(text, TextDelta::Between(view(), text), std::move(invocation));
+}
+
+void MainList::putInPlace(const std::string& text, TextDelta delta, std::string invocation) {
+    if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        throw Failure("Text exceeds memo capacity");
+    }
     if (delta.empty()) return;
     const Suspended suspended(*this);
     UndoHistory::Step step{std::move(delta), EditKind::Bulk, 0};
@@ -273,24 +361,30 @@ void MainList::replaceText(const std::string& text, std::string invocation) {
     history_.record(std::move(step.delta), EditKind::Bulk, text.size(), std::move(invocation));
 }
 
-std::optional<EditKind> MainList::undo() {
-    const UndoHistory::Step* step = history_.undo(view());
+std::optional<EditKind> MainList::undo(LoadedText* made, TextDelta* kept) {
+    const UndoHistory::Step* step = history_.undo(view(), kept);
     if (step == nullptr) return std::nullopt;
     const BusyCursor busy;
     const Suspended suspended(*this);
-    apply(*step, true);
+    if (made != nullptr && made->filled())
+        swapIn(*made);
+    else
+        apply(*step, true);
     if (const auto found = reopened_.find(step->id); found != reopened_.end()) {
         setOrigin(found->second.first);
     }
     return step->kind;
 }
 
-std::optional<EditKind> MainList::redo() {
+std::optional<EditKind> MainList::redo(LoadedText* made) {
     const UndoHistory::Step* step = history_.redo();
     if (step == nullptr) return std::nullopt;
     const BusyCursor busy;
     const Suspended suspended(*this);
-    apply(*step, false);
+    if (made != nullptr && made->filled())
+        swapIn(*made);
+    else
+        apply(*step, false);
     if (const auto found = reopened_.find(step->id); found != reopened_.end()) {
         setOrigin(found->second.second);
     }

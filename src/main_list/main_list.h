@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,28 @@
 class QsciScintilla;
 
 namespace pendara {
+
+// A whole text loaded into an editor document of its own, off the window's thread, so that the
+// editor takes it by swapping documents instead of inserting millions of lines.
+class LoadedText {
+public:
+    LoadedText(const LoadedText&) = delete;
+    LoadedText& operator=(const LoadedText&) = delete;
+    // A document that was not taken is freed, on whatever thread.
+    ~LoadedText();
+
+    // Any thread: loads `text`; false when the document could not hold it.
+    bool fill(std::string_view text);
+    bool filled() const { return filled_; }
+    std::size_t size() const { return size_; }
+
+private:
+    friend class MainList;
+    explicit LoadedText(void* loader) : loader_(loader) {}
+    void* loader_;
+    std::size_t size_ = 0;
+    bool filled_ = false;
+};
 
 // The Main List: the user's working list, held by a Scintilla editor as bytes with CR LF line
 // ends, and handled as a line list whose lines live in the editor.
@@ -41,11 +64,23 @@ public:
     // The text becomes every line followed by CR LF, repainted once.
     // `invocation` is the command line the change is recorded as, "" for none.
     void assign(const LineList& lines, std::string invocation = {});
+    // The text becomes `text`, which `delta` leads to from the current text; the delta was
+    // worked out elsewhere, as it takes long on a long list. The text fits the editor's form.
+    // `invocation` is the command line the change is recorded as, "" for none.
+    void putInPlace(const std::string& text, TextDelta delta, std::string invocation = {});
+    // The same with the text already in `loaded`, filled, which is used up.
+    void putInPlace(LoadedText& loaded, TextDelta delta, std::string invocation = {});
+    // An empty document for about `bytes` to be filled elsewhere; on the window's thread.
+    std::unique_ptr<LoadedText> prepareText(std::size_t bytes);
+    // Whether putting `delta` in place edit by edit would take longer than swapping documents.
+    static bool WorthLoading(const TextDelta& delta);
     void clear();
 
     // Take back or make again the newest step; the kind of step it was, nothing when none.
-    std::optional<EditKind> undo();
-    std::optional<EditKind> redo();
+    // `made`, when filled, is the text the step gives, made elsewhere.
+    // `kept`, when given, is the step's delta holding its inserted bytes, made elsewhere.
+    std::optional<EditKind> undo(LoadedText* made = nullptr, TextDelta* kept = nullptr);
+    std::optional<EditKind> redo(LoadedText* made = nullptr);
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }
     const UndoHistory& history() const { return history_; }
@@ -87,6 +122,10 @@ private:
     void apply(const UndoHistory::Step& step, bool backwards, const std::string* result = nullptr);
     void noteEdit(int position, int modification, const char* text, int length);
     std::string_view view() const;
+    // The document's own settings, which a new document starts without.
+    void setUpDocument();
+    // The editor takes `loaded`'s document, caret at the start.
+    void swapIn(LoadedText& loaded);
 
     QsciScintilla& editor_;
     int suspended_ = 0;
@@ -104,5 +143,9 @@ private:
 // Every break (CR LF, lone CR, lone LF) as CR LF. A text that needs no change is returned as it
 // came, without a copy.
 std::string NormalizeBreaks(std::string text);
+
+// The lines of a text as the Main List holds it: split at CR LF only, a final CR LF starting no
+// extra line.
+std::vector<std::string> SplitListText(std::string_view text);
 
 }  // namespace pendara

@@ -3,7 +3,11 @@
 #include <QAction>
 #include <QMenu>
 
+#include <exception>
+#include <memory>
+#include <thread>
 #include "commands/apply.h"
+#include "main_list/bulk_run.h"
 #include "main_list/command_dialog.h"
 #include "main_list/edit_transaction.h"
 #include "main_list/main_list.h"
@@ -88,24 +92,81 @@ QAction* MainListActions::makeAction(const char* name, const QString& text,
 void MainListActions::run(const std::string& invocation) {
     // A command that fails leaves the list as it was: it is one step or none.
     context_.runGuarded([&] {
-        const Invocation command = ReadInvocation(invocation);
-        RunEditTransaction(
-            mainList_, context_.workList(), TransactionForm::SuccessOnly,
-            [&](LineList& lines) { ApplyInvocation(command, lines); }, WriteInvocation(command));
+        auto command = std::make_shared<const Invocation>(ReadInvocation(invocation));
+        context_.bulkRun().start(
+            {.form = TransactionForm::SuccessOnly,
+             .edit = [command](LineList& lines) { ApplyInvocation(*command, lines); },
+             .invocation = WriteInvocation(*command)});
     });
 }
 
-void MainListActions::undo() {
-    context_.runGuarded([this] {
-        // A whole-list step came through the work list, which follows it back.
-        if (mainList_.undo() == EditKind::Bulk) context_.workList() = mainList_.lines();
-    });
-}
+void MainListActions::undo() { step(true); }
 
-void MainListActions::redo() {
-    context_.runGuarded([this] {
-        if (mainList_.redo() == EditKind::Bulk) context_.workList() = mainList_.lines();
-    });
+void MainListActions::redo() { step(false); }
+
+void MainListActions::step(bool backwards) {
+    const UndoHistory& history = mainList_.history();
+    const UndoHistory::Step* next = backwards ? history.nextUndo() : history.nextRedo();
+    if (next == nullptr) return;
+    if (next->kind == EditKind::Typing) {
+        context_.runGuarded([&] { backwards ? mainList_.undo() : mainList_.redo(); });
+        return;
+    }
+    // A whole-list step: the text it gives, its lines and its document are made on the worker,
+    // from a copy of the step: a dropped job may still read it while the history goes on.
+    BulkRun& run = context_.bulkRun();
+    const auto step = std::make_shared<const UndoHistory::Step>(*next);
+    auto text = std::make_shared<std::string>(mainList_.text());
+    std::shared_ptr<LoadedText> loaded;
+    if (!run.runsInline(text->size())) loaded = mainList_.prepareText(text->size());
+    const std::uint64_t state = history.state();
+    MainList& list = mainList_;
+    LineList& workList = context_.workList();
+    const std::size_t bytes = text->size();
+    run.startJob(
+        [=, &list, &workList](const std::atomic<bool>& cancelled) mutable -> BulkRun::Finish {
+            // Undone, the step keeps what it inserted for redo, packed as it was; on a second
+            // thread, beside making the text.
+            auto kept = std::make_shared<TextDelta>();
+            std::thread keeping;
+            std::exception_ptr keepFailed;
+            if (backwards && !step->delta.holdsInserted()) {
+                keeping = std::thread([kept, step, text, &keepFailed] {
+                    try {
+                        *kept = step->delta;
+                        kept->keepInserted(*text);
+                    } catch (...) {
+                        keepFailed = std::current_exception();
+                    }
+                });
+            }
+            std::string made;
+            try {
+                made = backwards ? step->delta.before(*text) : step->delta.after(*text);
+            } catch (...) {
+                if (keeping.joinable()) keeping.join();
+                throw;
+            }
+            if (keeping.joinable()) keeping.join();
+            if (keepFailed != nullptr) std::rethrow_exception(keepFailed);
+            std::string().swap(*text);
+            // A whole-list step came through the work list, which follows it back.
+            auto lines = std::make_shared<LineList>(SplitListText(made));
+            if (cancelled) return {};
+            if (loaded != nullptr && !loaded->fill(made)) loaded.reset();
+            return [=, &list, &workList] {
+                // Changed meanwhile (it should not): the step is no longer the one made here.
+                if (list.history().state() != state) return;
+                if (backwards)
+                    list.undo(loaded.get(), kept->empty() ? nullptr : kept.get());
+                else
+                    list.redo(loaded.get());
+                LineList old = std::move(workList);
+                workList = std::move(*lines);
+                FreeOffThread(std::move(old));
+            };
+        },
+        bytes);
 }
 
 void MainListActions::numberLines() {
@@ -145,8 +206,9 @@ std::vector<QAction*> MainListActions::shortcutActions() const {
 std::unique_ptr<QMenu> MainListActions::makeMenu(QWidget* parent) {
     auto menu = std::make_unique<QMenu>(parent);
     menu->setObjectName(QStringLiteral("MainListMenu"));
-    undo_->setEnabled(mainList_.canUndo());
-    redo_->setEnabled(mainList_.canRedo());
+    const bool idle = !context_.bulkRun().running();
+    undo_->setEnabled(idle && mainList_.canUndo());
+    redo_->setEnabled(idle && mainList_.canRedo());
     menu->addAction(undo_);
     menu->addAction(redo_);
     menu->addSeparator();

@@ -49,6 +49,8 @@ Q_SIGNALS:
     void aboutToShow(QMenu* menu);
 
 private:
+    // Takes back or makes again the newest step.
+    void step(bool backwards);
     QAction* makeAction(const char* name, const QString& text, const QList<QKeySequence>& keys);
     // Runs a command of the catalogue, written as on the command line, on the Main List.
     void run(const std::string& invocation);

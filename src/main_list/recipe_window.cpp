@@ -11,6 +11,7 @@
 
 #include "commands/recipe.h"
 #include "files/list_file.h"
+#include "main_list/bulk_run.h"
 #include "main_list/edit_transaction.h"
 #include "main_list/main_list.h"
 #include "window/dialogs.h"
@@ -106,6 +107,8 @@ void AskAndRunRecipe(const PageContext& context, MainList& mainList) {
 }
 
 void RunRecipeFile(const PageContext& context, MainList& mainList, const QString& path) {
+    // The context's bulk run is the one of its Main List.
+    Q_ASSERT(&mainList == &context.mainList());
     context.runGuarded([&] {
         const QFileInfo file(path);
         const std::string name = file.fileName().toStdString();
@@ -115,9 +118,10 @@ void RunRecipeFile(const PageContext& context, MainList& mainList, const QString
         for (const RecipeStep& step : steps) invocations.push_back(step.invocation);
         std::string recorded = WriteRecipe(invocations);
         if (!recorded.empty()) recorded.pop_back();
-        RunEditTransaction(
-            mainList, context.workList(), TransactionForm::SuccessOnly,
-            [&](LineList& lines) { ApplyRecipe(steps, name, lines); }, recorded);
+        context.bulkRun().start(
+            {.form = TransactionForm::SuccessOnly,
+             .edit = [steps, name](LineList& lines) { ApplyRecipe(steps, name, lines); },
+             .invocation = std::move(recorded)});
     });
 }
 

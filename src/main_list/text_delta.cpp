@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cassert>
+#include <new>
+
+#include <lz4.h>
 
 namespace pendara {
 
@@ -149,8 +152,81 @@ TextDelta TextDelta::Between(std::string_view before, std::string_view after) {
     return delta;
 }
 
+namespace {
+
+// Fewer changed bytes than this are kept as they are: packing would gain little.
+constexpr std::size_t kPackFrom = std::size_t{256} << 10;
+
+std::string Compress(const std::string& bytes) {
+    if (bytes.empty()) return {};
+    const int bound = LZ4_compressBound(static_cast<int>(bytes.size()));
+    std::string packed(static_cast<std::size_t>(bound), '\0');
+    const int size =
+        LZ4_compress_default(bytes.data(), packed.data(), static_cast<int>(bytes.size()), bound);
+    if (size <= 0) throw std::bad_alloc();
+    packed.resize(static_cast<std::size_t>(size));
+    packed.shrink_to_fit();
+    return packed;
+}
+
+std::string Expand(const std::string& packed, std::size_t size) {
+    std::string bytes(size, '\0');
+    if (size == 0) return bytes;
+    const int got = LZ4_decompress_safe(packed.data(), bytes.data(),
+                                        static_cast<int>(packed.size()), static_cast<int>(size));
+    // Only this class packs, so a mismatch is a broken invariant, not bad input.
+    assert(got == static_cast<int>(size));
+    (void)got;
+    return bytes;
+}
+
+}  // namespace
+
+void TextDelta::pack() {
+    // The compressor takes at most an int's worth at once; such a step stays as it is.
+    constexpr std::size_t kLimit = LZ4_MAX_INPUT_SIZE;
+    if (packed_ || removed_.size() + inserted_.size() < kPackFrom || removed_.size() > kLimit ||
+        inserted_.size() > kLimit) {
+        return;
+    }
+    std::string removed = Compress(removed_);
+    std::string inserted = Compress(inserted_);
+    removedSize_ = removed_.size();
+    insertedSize_ = inserted_.size();
+    removed_ = std::move(removed);
+    inserted_ = std::move(inserted);
+    packed_ = true;
+}
+
+TextDelta TextDelta::unpacked() const {
+    if (!packed_) return *this;
+    TextDelta plain;
+    plain.hunks_ = hunks_;
+    plain.removed_ = Expand(removed_, removedSize_);
+    plain.inserted_ = Expand(inserted_, insertedSize_);
+    plain.holdsInserted_ = holdsInserted_;
+    return plain;
+}
+
 void TextDelta::keepInserted(std::string_view after) {
     if (holdsInserted_) return;
+    if (packed_) {
+        // Only the inserted bytes are packed; the removed ones stay packed as they are.
+        std::string inserted;
+        for (const TextHunk& hunk : hunks_)
+            inserted.append(after.substr(hunk.newAt, hunk.newLength));
+        if (inserted.size() > static_cast<std::size_t>(LZ4_MAX_INPUT_SIZE)) {
+            TextDelta plain = unpacked();
+            plain.inserted_ = std::move(inserted);
+            plain.holdsInserted_ = true;
+            *this = std::move(plain);
+            return;
+        }
+        inserted_ = Compress(inserted);
+        insertedSize_ = inserted.size();
+        holdsInserted_ = true;
+        return;
+    }
     std::size_t insertedBytes = 0;
     for (const TextHunk& hunk : hunks_) insertedBytes += hunk.newLength;
     inserted_.reserve(insertedBytes);
@@ -203,12 +279,14 @@ std::string Splice(std::string_view source, const std::vector<TextHunk>& hunks,
 }  // namespace
 
 std::string TextDelta::before(std::string_view after) const {
+    if (packed_) return unpacked().before(after);
     return Splice(after, hunks_, removed_, after.size() - inserted_.size() + removed_.size(),
                   &TextHunk::newAt, &TextHunk::newLength, &TextHunk::oldLength);
 }
 
 std::string TextDelta::after(std::string_view before) const {
     assert(holdsInserted_);
+    if (packed_) return unpacked().after(before);
     return Splice(before, hunks_, inserted_, before.size() - removed_.size() + inserted_.size(),
                   &TextHunk::oldAt, &TextHunk::oldLength, &TextHunk::newLength);
 }
@@ -216,7 +294,8 @@ std::string TextDelta::after(std::string_view before) const {
 bool TextDelta::absorb(const TextDelta& next) {
     // A character is at most four bytes, a typed line break two.
     constexpr std::size_t kTyped = 4;
-    if (hunks_.size() != 1 || next.hunks_.size() != 1 || !holdsInserted_ || !next.holdsInserted_)
+    if (hunks_.size() != 1 || next.hunks_.size() != 1 || !holdsInserted_ || !next.holdsInserted_ ||
+        packed_ || next.packed_)
         return false;
     TextHunk& mine = hunks_.front();
     const TextHunk& theirs = next.hunks_.front();

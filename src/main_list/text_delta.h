@@ -31,6 +31,14 @@ public:
                                  std::string_view inserted);
 
     bool empty() const { return hunks_.empty(); }
+
+    // Holds the changed bytes compressed when there are many of them, as a step kept for undo
+    // does; removed() and inserted() then need unpacked(). Everything else works either way.
+    void pack();
+    bool packed() const { return packed_; }
+    // The same delta with its bytes as they are.
+    TextDelta unpacked() const;
+
     const std::vector<TextHunk>& hunks() const { return hunks_; }
     // The bytes the hunks removed and inserted, each hunk's after the previous one's.
     const std::string& removed() const { return removed_; }
@@ -60,6 +68,10 @@ private:
     std::string removed_;
     std::string inserted_;
     bool holdsInserted_ = true;
+    bool packed_ = false;
+    // The sizes of removed_ and inserted_ before packing.
+    std::size_t removedSize_ = 0;
+    std::size_t insertedSize_ = 0;
 };
 
 }  // namespace pendara

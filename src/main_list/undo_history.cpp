@@ -50,12 +50,15 @@ UndoHistory::Since UndoHistory::since(std::uint64_t from) const {
     return since;
 }
 
-const UndoHistory::Step* UndoHistory::undo(std::string_view text) {
+const UndoHistory::Step* UndoHistory::undo(std::string_view text, TextDelta* kept) {
     if (!canUndo()) return nullptr;
     sealed_ = true;
     Step& step = steps_[done_ - 1];
     const std::size_t was = step.delta.bytes();
-    step.delta.keepInserted(text);
+    if (kept != nullptr)
+        step.delta = std::move(*kept);
+    else
+        step.delta.keepInserted(text);
     bytes_ = bytes_ - was + step.delta.bytes();
     --done_;
     return &step;

@@ -42,9 +42,13 @@ public:
     bool canRedo() const { return done_ < steps_.size(); }
     // The step to take back, now counted as undone, or null; `text` is the list as it is, where
     // the step's inserted bytes are kept from for redo.
-    const Step* undo(std::string_view text);
+    // `kept`, when given, is the step's delta with those bytes already kept, which it replaces.
+    const Step* undo(std::string_view text, TextDelta* kept = nullptr);
     // The step to make again, now counted as redone, or null.
     const Step* redo();
+    // The steps undo and redo would take, left as they are.
+    const Step* nextUndo() const { return canUndo() ? &steps_[done_ - 1] : nullptr; }
+    const Step* nextRedo() const { return canRedo() ? &steps_[done_] : nullptr; }
 
     // Names the state the list is in: equal ids, equal text (ids are never reused).
     std::uint64_t state() const { return done_ > 0 ? steps_[done_ - 1].id : base_; }

@@ -1,8 +1,13 @@
 #include "merge/merger_page.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <atomic>
+#include <memory>
 
 #include "files/list_file.h"
+#include "main_list/bulk_run.h"
 #include "main_list/main_list.h"
 #include "merge/merge_lists.h"
 #include "ui_merger_page.h"
@@ -15,10 +20,9 @@ namespace pendara {
 
 namespace {
 
-LineList ReadLines(const QString& path) {
-    // Read as the Main List reads a file, so a legacy code page compares as its letters.
-    return LineList(SplitLines(ReadListFile(QFile::encodeName(path).toStdString(),
-                                            {.encoding = std::string(kGuessEncoding)})));
+// Read as the Main List reads a file, so a legacy code page compares as its letters.
+LineList ReadLines(const std::string& path) {
+    return LineList(SplitLines(ReadListFile(path, {.encoding = std::string(kGuessEncoding)})));
 }
 
 }  // namespace
@@ -53,30 +57,44 @@ MergerPage::MergerPage(const PageContext& context, QWidget* parent)
 MergerPage::~MergerPage() = default;
 
 void MergerPage::Button11Click() {
-    RunGuarded(this, context_.dialogs(), [this] {
-        const QString first = ui_->txtLeftUp->text();
-        const QString second = ui_->txtRightDown->text();
-        // A merge that cannot run leaves the Main List as it is.
-        if (first.isEmpty() || second.isEmpty()) return;
-        LineList left;
-        LineList right;
-        try {
-            left = ReadLines(first);
-            right = ReadLines(second);
-        } catch (...) {
-            context_.navigator().showListBuilder();
-            throw;
-        }
-        const MergeMode mode =
-            ui_->RadioButton7->isChecked() ? MergeMode::LeftRight : MergeMode::TopBottom;
-        LineList& work = context_.workList();
-        work =
-            MergeLists(mode, left, right, ui_->before->text().toStdString(),
-                       ui_->txtSeparator->text().toStdString(), ui_->after->text().toStdString());
-        context_.mainList().assign(work);
-        context_.mainList().setOrigin(ListOrigin());
-        context_.navigator().showListBuilder();
-    });
+    const QString first = ui_->txtLeftUp->text();
+    const QString second = ui_->txtRightDown->text();
+    // A merge that cannot run leaves the Main List as it is.
+    if (first.isEmpty() || second.isEmpty()) return;
+    const MergeMode mode =
+        ui_->RadioButton7->isChecked() ? MergeMode::LeftRight : MergeMode::TopBottom;
+    auto unread = std::make_shared<std::atomic<bool>>(false);
+    const std::size_t bytes = static_cast<std::size_t>(
+        std::max<qint64>(0, QFileInfo(first).size() + QFileInfo(second).size()));
+    context_.bulkRun().start({.form = TransactionForm::SuccessOnly,
+                              .edit =
+                                  [unread, mode, first = QFile::encodeName(first).toStdString(),
+                                   second = QFile::encodeName(second).toStdString(),
+                                   before = ui_->before->text().toStdString(),
+                                   separator = ui_->txtSeparator->text().toStdString(),
+                                   after = ui_->after->text().toStdString()](LineList& lines) {
+                                      LineList left;
+                                      LineList right;
+                                      try {
+                                          left = ReadLines(first);
+                                          right = ReadLines(second);
+                                      } catch (...) {
+                                          *unread = true;
+                                          throw;
+                                      }
+                                      lines =
+                                          MergeLists(mode, left, right, before, separator, after);
+                                  },
+                              .done =
+                                  [this] {
+                                      context_.mainList().setOrigin(ListOrigin());
+                                      context_.navigator().showListBuilder();
+                                  },
+                              .failed =
+                                  [this, unread] {
+                                      if (*unread) context_.navigator().showListBuilder();
+                                  }},
+                             bytes);
 }
 
 void MergerPage::Button8Click(QObject* sender) {

@@ -11,6 +11,7 @@ class QWidget;
 
 namespace pendara {
 
+class BulkRun;
 class Dialogs;
 class LineList;
 class MainList;
@@ -57,6 +58,12 @@ public:
         return *mainList_;
     }
     void setMainList(MainList& mainList) { mainList_ = &mainList; }
+    // Runs every long operation on the Main List; made with it.
+    BulkRun& bulkRun() const {
+        Q_ASSERT(bulkRun_ != nullptr);
+        return *bulkRun_;
+    }
+    void setBulkRun(BulkRun& bulkRun) { bulkRun_ = &bulkRun; }
 
 private:
     QWidget& window_;
@@ -64,6 +71,7 @@ private:
     LineList& workList_;
     PageNavigator& navigator_;
     MainList* mainList_ = nullptr;
+    BulkRun* bulkRun_ = nullptr;
 };
 
 }  // namespace pendara

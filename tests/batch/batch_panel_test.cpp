@@ -11,7 +11,9 @@
 
 #include "app/window_fixture.h"
 #include "batch/batch_panel.h"
+#include "batch/list_builder_page.h"
 #include "commands/apply.h"
+#include "main_list/bulk_run.h"
 #include "main_list/main_list.h"
 #include "sanitizer.h"
 #include "window/number_box.h"
@@ -36,7 +38,11 @@ struct Panel {
     void type(const char* box, const QString& text) { get<QLineEdit>(box)->setText(text); }
     void number(const char* box, const QString& text) { get<NumberBox>(box)->setText(text); }
     void tick(const char* name, bool on = true) { get<QAbstractButton>(name)->setChecked(on); }
-    void press(const char* button) { get<QAbstractButton>(button)->click(); }
+    // A long list is edited off the window's thread: the press returns before the result.
+    void press(const char* button) {
+        get<QAbstractButton>(button)->click();
+        window.listBuilderPage().bulkRun().wait();
+    }
     std::string text() { return window.mainList().text(); }
     QString numberText(const char* box) { return get<NumberBox>(box)->text(); }
 };

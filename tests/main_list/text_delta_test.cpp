@@ -70,6 +70,27 @@ TEST(TextDelta, TypingJoinsOnlyWhileItContinues) {
     EXPECT_EQ(erased.before("0123e"), "0123bcde");
 }
 
+TEST(TextDelta, PackedStepUndoesAndRedoesToTheSameBytesInLessMemory) {
+    const std::string before = Numbered(0, 100000);
+    std::string after = Numbered(50000, 100000) + Numbered(0, 50000);
+    after[10] = '\0';  // a NUL is a byte like any other
+    TextDelta delta = TextDelta::Between(before, after);
+    const std::size_t plain = delta.bytes();
+    delta.pack();
+    ASSERT_TRUE(delta.packed());
+    EXPECT_LT(delta.bytes() * 2, plain);
+    EXPECT_EQ(delta.before(after), before);
+    // As the history does it: the inserted bytes are kept at undo, still packed.
+    delta.keepInserted(after);
+    EXPECT_TRUE(delta.packed());
+    EXPECT_EQ(delta.after(before), after);
+
+    // A short change stays as it is: packing it would gain nothing.
+    TextDelta typed = TextDelta::Replacement(3, "", "x");
+    typed.pack();
+    EXPECT_FALSE(typed.packed());
+}
+
 TEST(UndoHistory, DropsTheOldestStepsPastTheBudgetAndKeepsTheNewest) {
     UndoHistory history(100000);
     const auto record = [&](std::size_t bytes, std::size_t listBytes) {

@@ -26,7 +26,7 @@ std::vector<OptionSpec> KeyOptionSpecs() {
         {.name = "--key",
          .shortName = 'k',
          .kind = ValueKind::Text,
-         .valueName = "SPEC",
+         .valueName = "KEY",
          .help = "compare by FIELD[:FLAGS] or cA-B[:FLAGS], flags of n v l c r; again: in turn",
          .repeats = true,
          .check = BadKey},
@@ -49,8 +49,8 @@ std::vector<OptionSpec> KeyOptionSpecs() {
 KeyOptions KeyOptionsOf(const Invocation& invocation) {
     KeyOptions options;
     if (invocation.has("--key")) {
-        for (const std::string& spec : invocation.options().at("--key")) {
-            options.keys.push_back(ParseKeySpec(spec));
+        for (const std::string& keyForm : invocation.options().at("--key")) {
+            options.keys.push_back(ParseKeySpec(keyForm));
         }
     }
     if (invocation.has("--separator")) options.separator = invocation.text("--separator");

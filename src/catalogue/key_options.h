@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "commands/catalogue.h"
-#include "keys/key_spec.h"
+#include "keys/key_form.h"
 
 namespace pendara {
 

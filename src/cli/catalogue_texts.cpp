@@ -172,7 +172,7 @@ std::string BashCompletion() {
 }
 
 std::string ZshCompletion() {
-    // zsh's own completion system: one _arguments spec per command.
+    // zsh's own completion system: one _arguments call per command.
     std::string out =
         "#compdef pendara-cli\n"
         "# zsh completion for pendara-cli, made from its command catalogue\n"
@@ -188,10 +188,10 @@ std::string ZshCompletion() {
         "        _describe command commands\n"
         "        return\n"
         "    fi\n"
-        "    local -a specs\n"
+        "    local -a optspecs\n"
         "    case $words[2] in\n";
     for (const CommandEntry& entry : Catalogue()) {
-        out += "    " + entry.name + ")\n        specs=(\n";
+        out += "    " + entry.name + ")\n        optspecs=(\n";
         for (const OptionSpec* option : OptionsOf(entry)) {
             const std::string help = InQuotes(Escaped(option->help, "[]:"));
             std::string action;
@@ -219,7 +219,7 @@ std::string ZshCompletion() {
         "    esac\n"
         "    shift words\n"
         "    ((CURRENT--))\n"
-        "    _arguments -s $specs\n"
+        "    _arguments -s $optspecs\n"
         "}\n"
         "_pendara_cli \"$@\"\n";
     return out;

@@ -11,10 +11,11 @@ const std::string& Invocation::text(const std::string& option) const {
 }
 
 std::int64_t Invocation::number(const std::string& option, std::size_t index) const {
-    const OptionSpec& spec = *entry_->option(option);
+    const OptionSpec& described = *entry_->option(option);
     const auto found = options_.find(option);
-    const std::string& value = found != options_.end() ? found->second.at(index) : spec.byDefault;
-    return ParseDecimal(value, spec.range, option);
+    const std::string& value =
+        found != options_.end() ? found->second.at(index) : described.byDefault;
+    return ParseDecimal(value, described.range, option);
 }
 
 std::string Invocation::argument(std::size_t index) const {

@@ -19,12 +19,12 @@ bool IsBlankByte(char c) { return c > 0 && c <= ' ' && c != '\n' && c != '\r'; }
 // A relative list file is the recipe's neighbour, wherever the recipe is run from.
 void ResolveLists(Invocation& invocation, const std::string& folder) {
     if (folder.empty()) return;
-    const std::vector<ArgumentSpec>& specs = invocation.entry().arguments;
+    const std::vector<ArgumentSpec>& slots = invocation.entry().arguments;
     Invocation resolved(invocation.entry());
     for (const auto& [option, values] : invocation.options()) resolved.set(option, values);
     for (std::size_t i = 0; i < invocation.arguments().size(); ++i) {
         std::string argument = invocation.arguments()[i];
-        if (i < specs.size() && specs[i].kind == ArgumentKind::List && argument != "-" &&
+        if (i < slots.size() && slots[i].kind == ArgumentKind::List && argument != "-" &&
             std::filesystem::path(argument).is_relative()) {
             argument = (std::filesystem::path(folder) / argument).string();
         }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "compare/compare_lists.h"
-#include "keys/key_spec.h"
+#include "keys/key_form.h"
 #include "list/line_compare.h"
 #include "list/line_groups.h"
 #include "list/line_list.h"

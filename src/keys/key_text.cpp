@@ -80,12 +80,13 @@ std::string_view CharactersOf(std::string_view line, std::size_t first, std::siz
     return line.substr(start, end - start);
 }
 
-std::string_view KeyTextOf(std::string_view line, const KeySpec& spec, std::string_view separator) {
-    switch (spec.part) {
+std::string_view KeyTextOf(std::string_view line, const KeySpec& keyForm,
+                           std::string_view separator) {
+    switch (keyForm.part) {
         case KeySpec::Part::Field:
-            return FieldOf(line, spec.field, separator);
+            return FieldOf(line, keyForm.field, separator);
         case KeySpec::Part::Columns:
-            return CharactersOf(line, spec.first, spec.last);
+            return CharactersOf(line, keyForm.first, keyForm.last);
         case KeySpec::Part::Line:
             break;
     }

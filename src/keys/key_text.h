@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "keys/key_spec.h"
+#include "keys/key_form.h"
 
 namespace pendara {
 
@@ -22,8 +22,9 @@ std::string_view FieldOf(std::string_view line, int field, std::string_view sepa
 // them as the line has.
 std::string_view CharactersOf(std::string_view line, std::size_t first, std::size_t last);
 
-// The part of `line` that `spec` names.
-std::string_view KeyTextOf(std::string_view line, const KeySpec& spec, std::string_view separator);
+// The part of `line` that `keyForm` names.
+std::string_view KeyTextOf(std::string_view line, const KeySpec& keyForm,
+                           std::string_view separator);
 
 // `key` as it counts for comparison: without blanks at its ends with `trim`, every run of
 // blanks as one space with `squeeze`. A view into `key` where that suffices, else into `scratch`.

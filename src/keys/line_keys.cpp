@@ -30,8 +30,8 @@ LineKeys::LineKeys(KeyOptions options, const LineCollator& collator)
       collator_(collator),
       digitsQuick_(collator.hasQuickKey("0123456789")) {
     if (options_.keys.empty()) options_.keys.push_back(KeySpec{});
-    for (const KeySpec& spec : options_.keys) {
-        Key key{spec, spec.ownFlags ? spec.flags : options_.global};
+    for (const KeySpec& keyForm : options_.keys) {
+        Key key{keyForm, keyForm.ownFlags ? keyForm.flags : options_.global};
         if (key.flags.natural && !digitsQuick_) key.form = KeyForm::Full;
         keys_.push_back(key);
     }
@@ -39,7 +39,7 @@ LineKeys::LineKeys(KeyOptions options, const LineCollator& collator)
 
 std::string_view LineKeys::weighedText(std::string_view line, const Key& key,
                                        Scratch& scratch) const {
-    const std::string_view text = KeyTextOf(line, key.spec, options_.separator);
+    const std::string_view text = KeyTextOf(line, key.keyForm, options_.separator);
     return NormalizeKey(text, options_.trim, options_.squeeze, scratch.normal);
 }
 
@@ -66,7 +66,7 @@ void LineKeys::append(std::string_view line, const LineCollator& collator, std::
     for (const Key& key : keys_) {
         const std::size_t start = out.size();
         if (key.flags.numeric) {
-            AppendNumberKey(KeyTextOf(line, key.spec, options_.separator), point, out);
+            AppendNumberKey(KeyTextOf(line, key.keyForm, options_.separator), point, out);
         } else {
             std::string_view text = weighedText(line, key, scratch);
             if (key.flags.byLength) AppendCount(CharCount(text), out);

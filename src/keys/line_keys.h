@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "compare/compare_lists.h"
-#include "keys/key_spec.h"
+#include "keys/key_form.h"
 #include "list/collation_keys.h"
 #include "list/line_compare.h"
 #include "list/line_groups.h"
@@ -41,7 +41,7 @@ private:
     bool mayBeQuick() const;
 
     struct Key {
-        KeySpec spec;
+        KeySpec keyForm;
         KeyFlags flags;  // in effect
         KeyForm form = KeyForm::Quick;
     };

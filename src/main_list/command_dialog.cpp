@@ -239,21 +239,22 @@ void CommandDialog::buildControls() {
     const Invocation* was = last != LastApplied().end() ? &last->second : nullptr;
     const auto changed = [this] { optionsChanged(); };
     for (std::size_t i = 0; i < entry_->arguments.size(); ++i) {
-        const ArgumentSpec& spec = entry_->arguments[i];
+        const ArgumentSpec& argumentSpec = entry_->arguments[i];
         auto control = std::make_unique<Control>();
         control->argument = i;
         control->line = new QLineEdit(options_);
         control->line->setObjectName(QStringLiteral("argument%1").arg(i));
-        if (spec.kind == ArgumentKind::List) {
+        if (argumentSpec.kind == ArgumentKind::List) {
             control->line->setPlaceholderText(QStringLiteral("a list file"));
-        } else if (!spec.unless.empty()) {
-            control->line->setPlaceholderText(QStringLiteral("or give %1").arg(Q(spec.unless)));
-        } else if (spec.optional) {
+        } else if (!argumentSpec.unless.empty()) {
+            control->line->setPlaceholderText(
+                QStringLiteral("or give %1").arg(Q(argumentSpec.unless)));
+        } else if (argumentSpec.optional) {
             control->line->setPlaceholderText(QStringLiteral("optional"));
         }
         if (was != nullptr) control->line->setText(Q(was->argument(i)));
         connect(control->line, &QLineEdit::textChanged, this, changed);
-        form_->addRow(Q(spec.name) + QLatin1Char(':'), control->line);
+        form_->addRow(Q(argumentSpec.name) + QLatin1Char(':'), control->line);
         controls_.push_back(std::move(control));
     }
     for (const OptionSpec& option : entry_->options) {

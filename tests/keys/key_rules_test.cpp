@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "keys/key_form.h"
 #include "keys/key_number.h"
-#include "keys/key_spec.h"
 #include "keys/key_text.h"
 
 namespace pendara {
@@ -27,22 +27,22 @@ TEST(KeySpec, ReadsFieldsCharactersAndFlags) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        const KeySpec spec = ParseKeySpec(c.text);
-        EXPECT_EQ(spec.part, c.part);
+        const KeySpec keyForm = ParseKeySpec(c.text);
+        EXPECT_EQ(keyForm.part, c.part);
         if (c.part == KeySpec::Part::Field) {
-            EXPECT_EQ(spec.field, c.field);
+            EXPECT_EQ(keyForm.field, c.field);
         }
         if (c.part == KeySpec::Part::Columns) {
-            EXPECT_EQ(spec.first, c.first);
-            EXPECT_EQ(spec.last, c.last);
+            EXPECT_EQ(keyForm.first, c.first);
+            EXPECT_EQ(keyForm.last, c.last);
         }
         const std::string flags = c.flags;
-        EXPECT_EQ(spec.ownFlags, !flags.empty());
-        EXPECT_EQ(spec.flags.numeric, flags.find('n') != std::string::npos);
-        EXPECT_EQ(spec.flags.natural, flags.find('v') != std::string::npos);
-        EXPECT_EQ(spec.flags.byLength, flags.find('l') != std::string::npos);
-        EXPECT_EQ(spec.flags.matchCase, flags.find('c') != std::string::npos);
-        EXPECT_EQ(spec.flags.reverse, flags.find('r') != std::string::npos);
+        EXPECT_EQ(keyForm.ownFlags, !flags.empty());
+        EXPECT_EQ(keyForm.flags.numeric, flags.find('n') != std::string::npos);
+        EXPECT_EQ(keyForm.flags.natural, flags.find('v') != std::string::npos);
+        EXPECT_EQ(keyForm.flags.byLength, flags.find('l') != std::string::npos);
+        EXPECT_EQ(keyForm.flags.matchCase, flags.find('c') != std::string::npos);
+        EXPECT_EQ(keyForm.flags.reverse, flags.find('r') != std::string::npos);
     }
 }
 

@@ -16,9 +16,9 @@ const LineCollator& Root() {
     return collator;
 }
 
-KeyOptions Keys(std::vector<const char*> specs, std::string separator = "") {
+KeyOptions Keys(std::vector<const char*> keyForms, std::string separator = "") {
     KeyOptions options;
-    for (const char* spec : specs) options.keys.push_back(ParseKeySpec(spec));
+    for (const char* keyForm : keyForms) options.keys.push_back(ParseKeySpec(keyForm));
     options.separator = std::move(separator);
     return options;
 }

@@ -24,7 +24,7 @@ void PrintHelp() {
         "Usage: pendara-cli COMMAND [OPTIONS] [FILE...]\n"
         "       pendara-cli --help | --version\n"
         "       pendara-cli COMMAND --help\n"
-        "       pendara-cli run [--crlf] RECIPE [FILE...]\n\n"
+        "       pendara-cli run [--crlf] [-o FILE | -i] RECIPE [FILE...]\n\n"
         "Reads the list from the FILEs one after another, or standard input when there is\n"
         "none or one is '-'. Writes each result line followed by LF (CR LF with --crlf),\n"
         "to standard output or, with -o FILE, to FILE. -i replaces each FILE with its own\n"
@@ -73,20 +73,39 @@ int Usage(const std::string& message, const std::string& hint) {
 
 // run [--crlf] RECIPE [FILE...]: the recipe's steps over the lists.
 int RunRecipeCommand(const std::vector<std::string>& words) {
-    const char* const hint = "run [--crlf] RECIPE [FILE...]";
+    const char* const hint = "run [--crlf] [-o FILE | -i] RECIPE [FILE...]";
     bool crlf = false;
+    bool inPlace = false;
+    std::string output;
     std::vector<std::string> plain;
     bool optionsEnded = false;
-    for (const std::string& word : words) {
-        if (!optionsEnded && word == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && word == "--crlf") {
-            crlf = true;
-        } else if (!optionsEnded && word.size() > 1 && word[0] == '-') {
-            return Usage("unknown option " + word, hint);
-        } else {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (optionsEnded || word == "-" || !word.starts_with("-")) {
             plain.push_back(word);
+        } else if (word == "--") {
+            optionsEnded = true;
+        } else if (word == "--crlf") {
+            crlf = true;
+        } else if (word == "-i" || word == "--in-place") {
+            inPlace = true;
+        } else if (word == "-o" || word == "--output") {
+            if (i + 1 == words.size()) return Usage("option --output needs a value", hint);
+            output = words[++i];
+            if (output.empty()) return Usage("a file name is empty", hint);
+        } else if (word.starts_with("--output=")) {
+            output = word.substr(9);
+            if (output.empty()) return Usage("a file name is empty", hint);
+        } else {
+            return Usage("unknown option " + word, hint);
         }
+    }
+    if (inPlace && !output.empty()) {
+        return Usage("use either --in-place or --output, not both", hint);
+    }
+    if (inPlace &&
+        (plain.size() < 2 || std::find(plain.begin() + 1, plain.end(), "-") != plain.end())) {
+        return Usage("--in-place needs files, not standard input", hint);
     }
     if (plain.empty()) return Usage("no recipe given", hint);
     const std::string& name = plain.front();
@@ -102,7 +121,8 @@ int RunRecipeCommand(const std::vector<std::string>& words) {
         steps =
             pendara::ParseRecipe(text, name, std::filesystem::path(name).parent_path().string());
         pendara::cli::RunRecipe(steps, name,
-                                std::vector<std::string>(plain.begin() + 1, plain.end()), crlf);
+                                std::vector<std::string>(plain.begin() + 1, plain.end()), crlf,
+                                output, inPlace);
     } catch (const pendara::UsageError& error) {
         // The message names the recipe's line; the usage of run would not help there.
         std::fprintf(stderr, "pendara-cli: %s\n", error.what());

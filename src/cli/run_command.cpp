@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <deque>
 #include <exception>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <new>
@@ -509,11 +510,14 @@ std::size_t SplitPoint(const std::vector<RecipeStep>& steps) {
 
 }  // namespace
 
-void RunRecipe(const std::vector<RecipeStep>& steps, const std::string& name,
-               const std::vector<std::string>& inputs, bool crlf) {
+namespace {
+
+// A recipe's result for `inputs`, to standard output, or into `held` when given.
+void ProduceRecipe(const std::vector<RecipeStep>& steps, const std::string& name,
+                   const std::vector<std::string>& inputs, bool crlf, std::string* held) {
     const bool number =
         !steps.empty() && steps.back().invocation.entry().result == ResultKind::Number;
-    OutputSink out(crlf && !number ? "\r\n" : "\n", nullptr);
+    OutputSink out(crlf && !number ? "\r\n" : "\n", held);
     StreamedLists lists(out);
     // Every step is made, and every list it names opened, before a line is read or written.
     std::vector<std::unique_ptr<LineStep>> made;
@@ -602,36 +606,57 @@ void RunRecipe(const std::vector<RecipeStep>& steps, const std::string& name,
     if (later) std::rethrow_exception(later);
 }
 
-void RunCommand(const CommandLine& commandLine) {
-    if (commandLine.inPlace) {
-        // Every result is made before any file is replaced, so a failing file leaves all whole.
+// Where a result goes, for a command or a recipe: to standard output; with `output` into that
+// file once it is whole, so the file may be one of the inputs; with `inPlace` each input file
+// replaced by its own result in its own form, none before every result is made, so a failing
+// file leaves all whole. `produce(inputs, held)` makes the result of `inputs`, into `held` when
+// that is not null.
+void Deliver(const std::vector<std::string>& inputs, const std::string& output, bool inPlace,
+             bool crlf, bool null,
+             const std::function<void(const std::vector<std::string>&, std::string*)>& produce) {
+    if (inPlace) {
         std::vector<std::string> results;
-        for (const std::string& input : commandLine.inputs) {
-            CommandLine one = commandLine;
-            one.inputs = {input};
+        for (const std::string& input : inputs) {
             std::string result;
-            Produce(one, &result);
-            if (!commandLine.null) {
+            produce({input}, &result);
+            if (!null) {
                 // The file keeps its form: its mark, its line end and its final break.
                 const std::string bytes = ReadListFileBytes(input);
                 FileForm form = FormOfText(EncodingOfBytes(bytes), DecodeListText(bytes));
-                if (commandLine.crlf) form.lineEnd = FileForm::LineEnd::CrLf;
+                if (crlf) form.lineEnd = FileForm::LineEnd::CrLf;
                 result = EncodeListText(result, form);
             }
             results.push_back(std::move(result));
         }
-        for (std::size_t i = 0; i < results.size(); ++i) {
-            Replace(commandLine.inputs[i], results[i]);
-        }
+        for (std::size_t i = 0; i < results.size(); ++i) Replace(inputs[i], results[i]);
         return;
     }
-    if (!commandLine.output.empty()) {
-        // Whole before the file is touched, so the output may be one of the inputs.
+    if (!output.empty()) {
         std::string result;
-        Produce(commandLine, &result);
-        return Replace(commandLine.output, result);
+        produce(inputs, &result);
+        return Replace(output, result);
     }
-    Produce(commandLine, nullptr);
+    produce(inputs, nullptr);
+}
+
+}  // namespace
+
+void RunRecipe(const std::vector<RecipeStep>& steps, const std::string& name,
+               const std::vector<std::string>& inputs, bool crlf, const std::string& output,
+               bool inPlace) {
+    Deliver(inputs, output, inPlace, crlf, false,
+            [&](const std::vector<std::string>& these, std::string* held) {
+                ProduceRecipe(steps, name, these, crlf, held);
+            });
+}
+
+void RunCommand(const CommandLine& commandLine) {
+    Deliver(commandLine.inputs, commandLine.output, commandLine.inPlace, commandLine.crlf,
+            commandLine.null, [&](const std::vector<std::string>& these, std::string* held) {
+                CommandLine one = commandLine;
+                one.inputs = these;
+                Produce(one, held);
+            });
 }
 
 }  // namespace pendara::cli

@@ -47,6 +47,25 @@ TEST(RunRecipe, GivesThePipelinesBytes) {
 }
 
 // An error names the recipe and the line, and nothing is written.
+// A recipe writes where any command does: -o onto one of its inputs, -i into each file in the
+// file's own form; the two together, and -i on standard input, are wrong usage.
+TEST(RunRecipe, WritesToAFileOrInPlace) {
+    const std::string recipe = TempFile("clean.txt", "trim\nremove-empty\nsort\n");
+    const std::string list = TempFile("onto.txt", " b\n\na \n");
+    EXPECT_EQ(RunCli({"run", "-o", list, recipe, list}).status, 0);
+    EXPECT_EQ(FileBytes(list), "a\nb\n");
+
+    const std::string crlf = TempFile("crlf.txt", "z \r\n y\r\n");
+    const std::string bare = TempFile("bare.txt", "d\n c");
+    EXPECT_EQ(RunCli({"run", "--in-place", recipe, crlf, bare}).status, 0);
+    EXPECT_EQ(FileBytes(crlf), "y\r\nz\r\n");
+    EXPECT_EQ(FileBytes(bare), "c\nd");
+
+    EXPECT_EQ(RunCli({"run", "-i", "-o", list, recipe, list}).status, 2);
+    EXPECT_EQ(RunCli({"run", "-i", recipe}, "a\n").status, 2);
+    EXPECT_EQ(FileBytes(list), "a\nb\n");
+}
+
 TEST(RunRecipe, ErrorsNameTheRecipesLine) {
     const std::string list = TempFile("list.txt", kList);
     const struct {

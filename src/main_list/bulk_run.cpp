@@ -160,32 +160,33 @@ bool BulkRun::start(BulkEdit bulk, std::size_t extraBytes) {
         bytes);
 }
 
+namespace {
+
+// What a job's work gives, or what throws its failure on the window's thread.
+BulkRun::Finish Finished(const BulkRun::Work& work, const std::atomic<bool>& cancelled) {
+    try {
+        return work(cancelled);
+    } catch (...) {
+        const std::exception_ptr failure = std::current_exception();
+        return [failure] { std::rethrow_exception(failure); };
+    }
+}
+
+}  // namespace
+
 bool BulkRun::startJob(Work work, std::size_t bytes) {
     if (running()) return false;
     auto job = std::make_shared<Job>();
     if (bytes <= inlineBytes_) {
         // Short work: on this thread, in the same order of events.
-        Finish done;
-        try {
-            done = work(job->cancelled);
-        } catch (...) {
-            const std::exception_ptr failure = std::current_exception();
-            done = [failure] { std::rethrow_exception(failure); };
-        }
-        if (done) RunGuarded(&window_, dialogs_, done);
+        if (Finish done = Finished(work, job->cancelled)) RunGuarded(&window_, dialogs_, done);
         return true;
     }
     running_ = job;
     begin();
     QPointer<BulkRun> self(this);
     Workers().start([job, work = std::move(work), self] {
-        Finish done;
-        try {
-            done = work(job->cancelled);
-        } catch (...) {
-            const std::exception_ptr failure = std::current_exception();
-            done = [failure] { std::rethrow_exception(failure); };
-        }
+        Finish done = Finished(work, job->cancelled);
         if (job->cancelled) return;
         // Queued to the runner's thread; dropped with the runner when the window is gone.
         QMetaObject::invokeMethod(

@@ -362,31 +362,25 @@ void MainList::putInPlace(const std::string& text, TextDelta delta, std::string 
 }
 
 std::optional<EditKind> MainList::undo(LoadedText* made, TextDelta* kept) {
-    const UndoHistory::Step* step = history_.undo(view(), kept);
-    if (step == nullptr) return std::nullopt;
-    const BusyCursor busy;
-    const Suspended suspended(*this);
-    if (made != nullptr && made->filled())
-        swapIn(*made);
-    else
-        apply(*step, true);
-    if (const auto found = reopened_.find(step->id); found != reopened_.end()) {
-        setOrigin(found->second.first);
-    }
-    return step->kind;
+    return takeStep(history_.undo(view(), kept), made, true);
 }
 
 std::optional<EditKind> MainList::redo(LoadedText* made) {
-    const UndoHistory::Step* step = history_.redo();
+    return takeStep(history_.redo(), made, false);
+}
+
+std::optional<EditKind> MainList::takeStep(const UndoHistory::Step* step, LoadedText* made,
+                                           bool undoing) {
     if (step == nullptr) return std::nullopt;
     const BusyCursor busy;
     const Suspended suspended(*this);
     if (made != nullptr && made->filled())
         swapIn(*made);
     else
-        apply(*step, false);
+        apply(*step, undoing);
+    // A reopening in another encoding goes back and forth with its form.
     if (const auto found = reopened_.find(step->id); found != reopened_.end()) {
-        setOrigin(found->second.second);
+        setOrigin(undoing ? found->second.first : found->second.second);
     }
     return step->kind;
 }

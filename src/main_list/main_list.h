@@ -120,6 +120,8 @@ private:
     // step leaves the caret at its place, a whole-list step at the start as setting the text
     // does. A failure leaves the history empty.
     void apply(const UndoHistory::Step& step, bool backwards, const std::string* result = nullptr);
+    // Undo (or redo) of `step` that the history gave, "none" when it gave none.
+    std::optional<EditKind> takeStep(const UndoHistory::Step* step, LoadedText* made, bool undoing);
     void noteEdit(int position, int modification, const char* text, int length);
     std::string_view view() const;
     // The document's own settings, which a new document starts without.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace pendara {
@@ -12,6 +13,9 @@ namespace pendara {
 // Length of the valid UTF-8 sequence at `p` (2 to 4) with its code point in `cp`, or 0 when the
 // bytes at `p` do not start one. Rejects overlong forms, surrogates and values past U+10FFFF.
 int DecodeUtf8(const unsigned char* p, const unsigned char* end, char32_t& cp);
+
+// Appends code point `cp` (at most U+10FFFF) to `out` as UTF-8, one to four bytes.
+void AppendUtf8(std::string& out, char32_t cp);
 
 // Byte length of the character that starts at byte `at` of `s` (at < s.size()).
 std::size_t CharLengthAt(std::string_view s, std::size_t at);

@@ -11,19 +11,19 @@
 #include "text/failure.h"
 #include "window/busy_cursor.h"
 
-namespace pendara {
-
-// The loader the editor hands out for filling a document on another thread. Outside the
-// unnamed namespace: the compiler would take it for a class nobody derives from.
-class DocumentLoader {
+// The loader the editor hands out for filling a document on another thread, as the editor
+// declares it: the same name in the global namespace, so that the object's type is this one.
+class ILoader {
 public:
     virtual int Release() = 0;
     virtual int AddData(const char* data, std::ptrdiff_t length) = 0;
     virtual void* ConvertToDocument() = 0;
 
 protected:
-    ~DocumentLoader() = default;
+    ~ILoader() = default;
 };
+
+namespace pendara {
 
 namespace {
 
@@ -73,12 +73,12 @@ struct Suspended {
 }  // namespace
 
 LoadedText::~LoadedText() {
-    if (loader_ != nullptr) static_cast<DocumentLoader*>(loader_)->Release();
+    if (loader_ != nullptr) static_cast<ILoader*>(loader_)->Release();
 }
 
 bool LoadedText::fill(std::string_view text) {
     if (loader_ == nullptr || filled_) return false;
-    auto* loader = static_cast<DocumentLoader*>(loader_);
+    auto* loader = static_cast<ILoader*>(loader_);
     // In pieces: the length is an int in some of the editor's versions.
     constexpr std::size_t kPiece = std::size_t{1} << 30;
     for (std::size_t at = 0; at < text.size(); at += kPiece) {
@@ -199,7 +199,7 @@ void MainList::swapIn(LoadedText& loaded) {
     {
         const Raised applying(applying_);
         const bool readOnly = editor_.isReadOnly();
-        auto* loader = static_cast<DocumentLoader*>(loaded.loader_);
+        auto* loader = static_cast<ILoader*>(loaded.loader_);
         loaded.loader_ = nullptr;
         const long document = reinterpret_cast<long>(loader->ConvertToDocument());
         // The editor holds the document now; the old one goes with its last holder.

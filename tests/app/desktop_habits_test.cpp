@@ -32,16 +32,11 @@
 using namespace pendara;
 using pendara::testing::Child;
 using pendara::testing::MemorySettingsStore;
+using pendara::testing::Slurp;
 using pendara::testing::Spit;
 using pendara::testing::WindowFixture;
 
 namespace {
-
-QByteArray Slurp(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 // A window that shows and has the focus, so keys and focus behave as on a desktop.
 TPDFrm& Shown(WindowFixture& f) {

@@ -21,6 +21,13 @@ inline void Spit(const QString& path, const QByteArray& bytes) {
     }
 }
 
+// The bytes of the file at `path`; empty when there is none.
+inline QByteArray Slurp(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
 // The control called `name` below `root`; a test that names a missing control stops at once.
 template <typename T = QWidget>
 T* Child(const QObject& root, const char* name) {

@@ -12,16 +12,11 @@
 #include "main_list/scintilla.h"
 
 using namespace pendara;
+using pendara::testing::Slurp;
 using pendara::testing::Spit;
 using pendara::testing::WindowFixture;
 
 namespace {
-
-QByteArray Slurp(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
 
 void Click(TPDFrm& window, const char* name) {
     window.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +14,23 @@
 
 namespace pendara::testing {
 namespace {
+
+// Runs pendara-cli with `args` in a child that `prepare` sets up first (its limits and standard
+// streams); the child's exit status, or -1 when a signal ended it.
+int RunPrepared(const std::vector<std::string>& args, const std::function<bool()>& prepare) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (!prepare()) ::_exit(127);
+        std::vector<char*> argv{const_cast<char*>(PENDARA_CLI)};
+        for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        ::execv(PENDARA_CLI, argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
 
 TEST(CliOutput, FileSizeLimitIsAWriteErrorNotASignal) {
     // Guards against SIGXFSZ killing pendara-cli: the child keeps the signal's default action,
@@ -28,28 +45,15 @@ TEST(CliOutput, FileSizeLimitIsAWriteErrorNotASignal) {
         SCOPED_TRACE(args[0]);
         const std::string out = TempFile("limit-out.txt", "");
         const std::string err = TempFile("limit-err.txt", "");
-        const pid_t child = ::fork();
-        if (child == 0) {
+        const int status = RunPrepared(args, [&] {
             std::signal(SIGXFSZ, SIG_DFL);
             const rlimit limit{4096, 4096};
-            if (::setrlimit(RLIMIT_FSIZE, &limit) != 0 ||
-                !std::freopen(out.c_str(), "wb", stdout) ||
-                !std::freopen(err.c_str(), "wb", stderr)) {
-                ::_exit(127);
-            }
-            std::vector<char*> argv{const_cast<char*>(PENDARA_CLI)};
-            for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-            argv.push_back(nullptr);
-            ::execv(PENDARA_CLI, argv.data());
-            ::_exit(127);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-        EXPECT_EQ(WEXITSTATUS(status), 1);
-        std::ifstream in(err);
-        const std::string message((std::istreambuf_iterator<char>(in)), {});
-        EXPECT_EQ(message, "pendara-cli: write error: File too large\n");
+            return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 &&
+                   std::freopen(out.c_str(), "wb", stdout) &&
+                   std::freopen(err.c_str(), "wb", stderr);
+        });
+        EXPECT_EQ(status, 1) << "-1: ended by a signal";
+        EXPECT_EQ(FileBytes(err), "pendara-cli: write error: File too large\n");
     }
     EXPECT_EQ(FileBytes(old), "old\n");
 }
@@ -65,27 +69,16 @@ TEST(CliInput, EndlessInputEndsInAMessage) {
          {std::vector<const char*>{"sort", "/dev/zero"}, {"sort"}, {"filter", "--include", "x"}}) {
         SCOPED_TRACE(command[0]);
         const std::string err = TempFile("endless-err.txt", "");
-        const pid_t child = ::fork();
-        if (child == 0) {
-            const rlimit limit{2ul << 30, 2ul << 30};
-            if (::setrlimit(RLIMIT_AS, &limit) != 0 || !std::freopen("/dev/zero", "rb", stdin) ||
-                !std::freopen("/dev/null", "wb", stdout) ||
-                !std::freopen(err.c_str(), "wb", stderr)) {
-                ::_exit(127);
-            }
-            std::vector<char*> argv{const_cast<char*>(PENDARA_CLI)};
-            for (const char* arg : command) argv.push_back(const_cast<char*>(arg));
-            argv.push_back(nullptr);
-            ::execv(PENDARA_CLI, argv.data());
-            ::_exit(127);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-        EXPECT_EQ(WEXITSTATUS(status), 1);
-        std::ifstream in(err);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
-                  "pendara-cli: Text exceeds memo capacity\n");
+        const int status =
+            RunPrepared(std::vector<std::string>(command.begin(), command.end()), [&] {
+                const rlimit limit{2ul << 30, 2ul << 30};
+                return ::setrlimit(RLIMIT_AS, &limit) == 0 &&
+                       std::freopen("/dev/zero", "rb", stdin) &&
+                       std::freopen("/dev/null", "wb", stdout) &&
+                       std::freopen(err.c_str(), "wb", stderr);
+            });
+        EXPECT_EQ(status, 1) << "-1: ended by a signal";
+        EXPECT_EQ(FileBytes(err), "pendara-cli: Text exceeds memo capacity\n");
     }
 }
 

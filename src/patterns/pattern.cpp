@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cassert>
 
+#include "os/helper_thread.h"
 #include "text/ascii.h"
 #include "text/utf8.h"
 
@@ -274,7 +275,9 @@ struct Pattern::Engine {
     std::vector<std::string> literals;
     // The pattern over many lines at once, made when first asked for (see findCandidate).
     std::unique_ptr<re2::RE2> acrossLines;
-    bool acrossLinesSure = true;  // whether a match it finds can make a line sure
+    bool acrossLinesSure = true;           // whether a match it finds can make a line sure
+    bool lastFoundNothing = true;          // whether the last search across lines found no line
+    std::unique_ptr<HelperThread> helper;  // searches a second half while this thread does one
     // For the word test past the start of a line: with ^ left out, as a search that starts one
     // character back at the line's start would otherwise find ^ there.
     std::unique_ptr<re2::RE2> reAfterStart;
@@ -347,13 +350,46 @@ bool Pattern::matches(std::string_view line) const {
     return engine_->re->Match(Piece(text), 0, text.size(), re2::RE2::UNANCHORED, nullptr, 0);
 }
 
+namespace {
+
+// Pattern::findCandidate's search of `text` with its across-lines pattern `re`; `canBeSure`
+// tells whether a match of `re` can make a line sure.
+std::size_t FindCandidateIn(const re2::RE2& re, bool canBeSure, std::string_view text, bool& sure) {
+    sure = false;
+    re2::StringPiece match;
+    const bool found = re.Match(Piece(text), 0, text.size(), re2::RE2::UNANCHORED, &match, 1);
+    const std::size_t at =
+        found ? static_cast<std::size_t>(match.data() - text.data()) : text.size();
+    std::size_t lineStart = at;
+    while (lineStart > 0 && text[lineStart - 1] != '\n') --lineStart;
+    // Before `at` lie only whole lines ended by LF or CR LF: one with a stray byte may have
+    // hidden a match, so it comes first, to be asked about on its own.
+    const std::size_t stray = FirstStrayByte(text.substr(0, found ? lineStart : text.size()));
+    if (stray != std::string_view::npos) return stray;
+    if (!found) return std::string_view::npos;
+    // Sure when the line is valid UTF-8 ended by LF or CR LF and the match leaves its CR alone.
+    const std::size_t lineEnd = text.find('\n', lineStart);
+    if (lineEnd != std::string_view::npos && canBeSure) {
+        std::string_view line = text.substr(lineStart, lineEnd - lineStart);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        sure = line.find('\r') == std::string_view::npos &&
+               FirstStrayByte(line) == std::string_view::npos &&
+               at + match.size() <= lineStart + line.size();
+    }
+    return at;
+}
+
+// Texts at least this long are searched in two halves at once while matches are rare.
+constexpr std::size_t kTwoHalvesFrom = 64 * 1024;
+
+}  // namespace
+
 std::size_t Pattern::findCandidate(std::string_view text, bool& sure) const {
     if (!engine_->literals.empty()) {
         // A word of valid UTF-8 found as bytes lies on whole characters, and holds no break.
         sure = true;
         return FindAnyLiteral(text, engine_->literals);
     }
-    sure = false;
     if (!engine_->acrossLines) {
         std::string source;
         re2::RE2::Options options = engine_->options;
@@ -368,27 +404,40 @@ std::size_t Pattern::findCandidate(std::string_view text, bool& sure) const {
             engine_->acrossLinesSure = false;
         }
     }
-    re2::StringPiece match;
-    const bool found =
-        engine_->acrossLines->Match(Piece(text), 0, text.size(), re2::RE2::UNANCHORED, &match, 1);
-    const std::size_t at =
-        found ? static_cast<std::size_t>(match.data() - text.data()) : text.size();
-    std::size_t lineStart = at;
-    while (lineStart > 0 && text[lineStart - 1] != '\n') --lineStart;
-    // Before `at` lie only whole lines ended by LF or CR LF: one with a stray byte may have
-    // hidden a match, so it comes first, to be asked about on its own.
-    const std::size_t stray = FirstStrayByte(text.substr(0, found ? lineStart : text.size()));
-    if (stray != std::string_view::npos) return stray;
-    if (!found) return std::string_view::npos;
-    // Sure when the line is valid UTF-8 ended by LF or CR LF and the match leaves its CR alone.
-    const std::size_t lineEnd = text.find('\n', lineStart);
-    if (lineEnd != std::string_view::npos && engine_->acrossLinesSure) {
-        std::string_view line = text.substr(lineStart, lineEnd - lineStart);
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        sure = line.find('\r') == std::string_view::npos &&
-               FirstStrayByte(line) == std::string_view::npos &&
-               at + match.size() <= lineStart + line.size();
+    const re2::RE2& re = *engine_->acrossLines;
+    const bool canBeSure = engine_->acrossLinesSure;
+    // A search that found nothing says matches are rare: the next text is searched in two
+    // halves, the second on another core. A line never reaches past a LF, so the second half
+    // starts after one, and what each half finds is what the whole would find there. While
+    // matches are frequent, most searches end early and halving would only waste the second
+    // core's work.
+    const std::size_t middle =
+        text.size() >= kTwoHalvesFrom && engine_->lastFoundNothing && HelperThread::Worthwhile()
+            ? text.find('\n', text.size() / 2)
+            : std::string_view::npos;
+    if (middle == std::string_view::npos || middle + 1 == text.size()) {
+        const std::size_t at = FindCandidateIn(re, canBeSure, text, sure);
+        engine_->lastFoundNothing = at == std::string_view::npos;
+        return at;
     }
+    const std::string_view first = text.substr(0, middle + 1), second = text.substr(middle + 1);
+    bool secondSure = false;
+    std::size_t inSecond = std::string_view::npos;
+    if (!engine_->helper) engine_->helper = std::make_unique<HelperThread>();
+    engine_->helper->start([&] { inSecond = FindCandidateIn(re, canBeSure, second, secondSure); });
+    std::size_t at = std::string_view::npos;
+    try {
+        at = FindCandidateIn(re, canBeSure, first, sure);
+    } catch (...) {
+        engine_->helper->wait();
+        throw;
+    }
+    engine_->helper->wait();
+    if (at == std::string_view::npos && inSecond != std::string_view::npos) {
+        at = first.size() + inSecond;
+        sure = secondSure;
+    }
+    engine_->lastFoundNothing = at == std::string_view::npos;
     return at;
 }
 

@@ -72,6 +72,8 @@ public:
     // every line before that line does not match. `sure` tells whether the line holding the
     // place matches for certain; otherwise ask matches() about it. Lines with a CR or a stray
     // byte are never sure, so such text still gives the right lines, only more slowly.
+    // While matches are rare, a long text is searched in two halves at once, the second on a
+    // helper thread of this Pattern's own.
     std::size_t findCandidate(std::string_view text, bool& sure) const;
 
 private:

@@ -494,16 +494,17 @@ private:
     BlockQueue& queue_;
 };
 
-// The first step that holds its whole list after steps that stream, or 0 for none. A recipe
-// with a step that reads a second list stays on one thread: that step writes before it reads.
-std::size_t SplitPoint(const std::vector<RecipeStep>& steps) {
+// The first step made that holds its whole list after steps that stream, or 0 for none. A
+// recipe with a step that reads a second list stays on one thread: that step writes before it
+// reads.
+std::size_t SplitPoint(const std::vector<RecipeStep>& steps, const std::vector<bool>& holds) {
     for (const RecipeStep& step : steps) {
         for (const ArgumentSpec& argument : step.invocation.entry().arguments) {
             if (argument.kind == ArgumentKind::List) return 0;
         }
     }
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        if (steps[i].invocation.entry().wholeList) return i;
+    for (std::size_t i = 0; i < holds.size(); ++i) {
+        if (holds[i]) return i;
     }
     return 0;
 }
@@ -521,11 +522,21 @@ void ProduceRecipe(const std::vector<RecipeStep>& steps, const std::string& name
     StreamedLists lists(out);
     // Every step is made, and every list it names opened, before a line is read or written.
     std::vector<std::unique_ptr<LineStep>> made;
-    for (const RecipeStep& step : steps) {
+    std::vector<bool> holds;  // whether the step made holds its whole list
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const RecipeStep& step = steps[i];
         const std::string where = name + ":" + std::to_string(step.line) + ": ";
         try {
+            // Two steps that do less work as one run as one, named by the first.
+            std::unique_ptr<LineStep> joined =
+                i + 1 < steps.size() ? MakeJoinedStep(step.invocation, steps[i + 1].invocation)
+                                     : nullptr;
+            holds.push_back(joined != nullptr || step.invocation.entry().wholeList);
+            if (joined != nullptr) ++i;
             made.push_back(std::make_unique<NamedStep>(
-                step.invocation.entry().make(step.invocation, lists), where));
+                joined != nullptr ? std::move(joined)
+                                  : step.invocation.entry().make(step.invocation, lists),
+                where));
         } catch (const UsageError& error) {
             throw UsageError(where + error.what());
         } catch (const std::bad_alloc&) {
@@ -537,6 +548,7 @@ void ProduceRecipe(const std::vector<RecipeStep>& steps, const std::string& name
     if (made.empty()) {
         // No step: the lists as they are.
         made.push_back(EachLine([](std::string_view line, LineSink& sink) { sink.keep(line); }));
+        holds.push_back(false);
     }
     // Each step's sink feeds the next; the last one writes.
     const std::size_t count = made.size();
@@ -544,7 +556,7 @@ void ProduceRecipe(const std::vector<RecipeStep>& steps, const std::string& name
     std::vector<std::unique_ptr<LineSink>> owned;
     // Where the steps that stream hand over to the first that holds its whole list, the steps
     // after it run on a thread of their own, as a pipe of two processes would.
-    const std::size_t split = SplitPoint(steps);
+    const std::size_t split = SplitPoint(steps, holds);
     BlockQueue queue;
     for (std::size_t i = count - 1; i-- > 0;) {
         if (i + 1 == split) {
@@ -580,7 +592,7 @@ void ProduceRecipe(const std::vector<RecipeStep>& steps, const std::string& name
         LineSink& first = *sinkOf.front();
         const std::vector<std::string> names =
             inputs.empty() ? std::vector<std::string>{""} : inputs;
-        if (names.size() == 1 && !steps.empty() && steps.front().invocation.entry().wholeList) {
+        if (names.size() == 1 && holds.front()) {
             made.front()->wholeText(ReadListInput(names.front()), first);
         } else {
             for (const std::string& input : names) {

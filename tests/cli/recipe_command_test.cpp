@@ -147,6 +147,10 @@ TEST(RunRecipe, TakesRelativeListsFromTheRecipesFolder) {
     const CliResult run = RunCli({"run", recipe, list});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, RunCli({"dedupe"}, RunCli({"merge", list, other}).out).out);
+    // Naming both lists, a step leaves the list so far out.
+    const std::string both =
+        TempFile("recipes/both.txt", "merge --top-bottom -- other.txt other.txt\n");
+    EXPECT_EQ(RunCli({"run", both, list}).out, "kiwi\nb10\nkiwi\nb10\n");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,11 +49,16 @@ void NaturalForm(std::string_view line, std::string& out, std::string& zeros) {
     std::size_t runsWithoutZeros = 0;
     for (std::size_t i = 0; i < line.size();) {
         if (!IsDigit(line[i])) {
-            const bool minus = IsMinusSign(line, i);
-            out.push_back(line[i++]);
-            // The negative number keeps its digits as they are.
-            if (minus) {
-                while (i < line.size() && IsDigit(line[i])) out.push_back(line[i++]);
+            // What lies before the next digit goes as it is, in one piece.
+            std::size_t next = i + 1;
+            while (next < line.size() && !IsDigit(line[next])) ++next;
+            out.append(line, i, next - i);
+            i = next;
+            // A negative number keeps its digits as they are.
+            if (i < line.size() && IsMinusSign(line, i - 1)) {
+                while (next < line.size() && IsDigit(line[next])) ++next;
+                out.append(line, i, next - i);
+                i = next;
             }
             continue;
         }
@@ -126,7 +132,11 @@ bool Before(const KeyedLine& a, const KeyedLine& b) {
             return descending ? a.prefix[w] > b.prefix[w] : a.prefix[w] < b.prefix[w];
         }
     }
-    const int order = std::string_view(a.key, a.length).compare(std::string_view(b.key, b.length));
+    // The prefixes tie, so the keys tie in their first sixteen bytes, or up to the shorter end.
+    const std::size_t common = std::min(a.length, b.length);
+    const std::size_t from = std::min<std::size_t>(common, 16);
+    int order = std::memcmp(a.key + from, b.key + from, common - from);
+    if (order == 0) order = a.length < b.length ? -1 : (a.length > b.length ? 1 : 0);
     if (order == 0) return a.line < b.line;
     return descending ? order > 0 : order < 0;
 }

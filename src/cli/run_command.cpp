@@ -345,7 +345,10 @@ void Replace(const std::string& path, std::string_view bytes) {
 // ends it wrote, and a line cut by a delivery waits for the rest.
 class ChainSink final : public LineSink {
 public:
-    ChainSink(LineStep& next, LineSink& nextOut) : LineSink("\n"), next_(next), nextOut_(nextOut) {}
+    ChainSink(LineStep& next, LineSink& nextOut) : LineSink("\n"), next_(next), nextOut_(nextOut) {
+        // On one thread, lines go straight on; text fed from another thread is split here.
+        passTo(next, nextOut);
+    }
 
     // Text as a sink delivers it, from a step on another thread.
     void feed(std::string_view text) { deliver(text); }

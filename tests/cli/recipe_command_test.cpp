@@ -66,6 +66,7 @@ TEST(RunRecipe, TakesTheToolsOptionsAsItsSteps) {
         {{"--encoding", "windows-1252"}, "caf\xe9 2\nCAF\xc9 2\n\xe9t\xe9\n z\xfcrich10\nb\n"},
         {{"--encoding", "auto"}, "caf\xe9 2\nCAF\xc9 2\n\xe9t\xe9\n z\xfcrich10\nb\n"},
         {{}, "\xc3\xa9t\xc3\xa9 2\n\xc3\x89T\xc3\x89 2\nx10\nX10\nx9\n\xc3\xa9t\xc3\xa9 02\n"},
+        {{}, "x-01\nX-1\nx01\nx1\nX1\na-5\nA-5\n-5\n-05\nb2\nB02\nb-2\n_2\n_02\nb_2\nB_2\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.options.empty() ? "plain" : c.options.front());

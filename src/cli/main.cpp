@@ -136,6 +136,10 @@ int Run(const std::vector<std::string>& words) {
         if (words[1] == "man") std::fputs(pendara::cli::ManPageSections().c_str(), stdout);
         return Flushed();
     }
+    if (words[0] == "run" && words.size() > 1 && words[1] == "--help") {
+        PrintCommandHelp(RunEntry());
+        return Flushed();
+    }
     if (words[0] == "run") {
         return RunRecipeCommand(std::vector<std::string>(words.begin() + 1, words.end()));
     }

@@ -84,6 +84,7 @@ TEST(RunRecipe, TakesTheToolsOptionsAsItsSteps) {
         EXPECT_EQ(result.out, piped);
     }
     EXPECT_EQ(RunCli({"run", "-z", "--crlf", recipeFile}, "a").status, 2);
+    EXPECT_NE(RunCli({"run", "--help"}).out.find("--encoding NAME"), std::string::npos);
 }
 
 // An error names the recipe and the line, and nothing is written.

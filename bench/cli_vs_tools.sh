@@ -2,15 +2,17 @@
 # Times pendara-cli against the nearest standard tool doing the same work, side by side in one
 # run, on a generated list of 1,000,000 lines of about 30 characters (in a temporary folder), and
 # prints each ratio and the peak memory of both sides.
-#   bench/cli_vs_tools.sh [PENDARA_CLI] [RUNS] [STREAM_GB]
+#   bench/cli_vs_tools.sh [PENDARA_CLI] [RUNS] [STREAM_GB] [ROWS]
 # PENDARA_CLI defaults to build/pendara-cli; each time is the median of RUNS rounds (default 5),
 # in seconds of wall-clock time, output to a file. One round runs every command once, so a change
 # in the machine's load falls on all of them alike. With STREAM_GB, a filter over that many
-# gigabytes from a pipe shows the memory a streamed command needs.
+# gigabytes from a pipe shows the memory a streamed command needs. ROWS, an extended regular
+# expression, times only the rows it matches (`'^recipe'`), with cat beside them.
 set -euo pipefail
 cli=$(realpath "${1:-build/pendara-cli}")
 runs=${2:-5}
 stream_gb=${3:-0}
+rows=${4:-}
 [ -x "$cli" ] || { echo "cli_vs_tools: no pendara-cli at $cli" >&2; exit 2; }
 export LC_ALL=C.UTF-8
 
@@ -52,6 +54,7 @@ export words
 
 names=() ours=() tools=()
 row() {  # name, pendara-cli arguments (one string), tool command (one string), [env for both]
+  [ -z "$rows" ] || [ "$1" = cat ] || grep -qE -- "$rows" <<< "$1" || return 0
   names+=("$1")
   ours+=("${4:+$4 }'$cli' $2")
   tools+=("${4:+$4 }$3")

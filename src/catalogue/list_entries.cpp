@@ -1,4 +1,7 @@
 // The commands over a whole list: order, groups of equal lines, numbering, counting.
+#include <algorithm>
+#include <array>
+#include <initializer_list>
 #include <numeric>
 
 #include "catalogue/key_options.h"
@@ -102,7 +105,146 @@ private:
     unsigned long long count_ = 0;
 };
 
+// For lines that all have quick keys: whether lines with equal natural sort keys are equal
+// lines, as dedupe has them. They are when digits and '-' each weigh alone and the characters of
+// one weight are all word characters or none, so that the natural form reads equal lines alike.
+bool NaturalKeysGroupLikeLines(const LineCollator& collator) {
+    const std::array<unsigned char, 128>& rank = collator.quickRanks();
+    const auto word = [](int c) {
+        return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    };
+    for (int c = '0'; c <= '9'; ++c) {
+        if (rank[c] == 0) return false;
+    }
+    std::array<int, 256> wordOfRank{};  // 0 unseen, 1 word, 2 not
+    for (int c = 1; c < 128; ++c) {
+        if (rank[c] == 0) continue;
+        for (int other = 1; other < 128; ++other) {
+            const bool alone = (c >= '0' && c <= '9') || c == '-';
+            if (other != c && alone && rank[other] == rank[c]) return false;
+        }
+        const int kind = word(c) ? 1 : 2;
+        if (wordOfRank[rank[c]] != 0 && wordOfRank[rank[c]] != kind) return false;
+        wordOfRank[rank[c]] = kind;
+    }
+    return true;
+}
+
+// dedupe then sort as one step. Where the sort's equal keys are exactly dedupe's equal lines,
+// the first line of each run of equal keys in sorted order is the first copy of its group, so
+// one sort that drops repeated keys gives the same lines with no grouping at all. While every
+// line has a quick key, each line's sort key is made as it arrives, beside the steps before
+// that are still at work, and the sort only orders them.
+class DedupeThenSort final : public LineStep {
+public:
+    explicit DedupeThenSort(KeyOptions keys)
+        : keys_(std::move(keys)),
+          collator_(LineCollator::forUserLocale()),
+          keyed_(!keys_.global.natural || NaturalKeysGroupLikeLines(collator_)) {}
+
+    void line(std::string_view line, LineSink&) override {
+        starts_.push_back(text_.size());
+        text_.append(line).push_back('\n');
+        if (!keyed_) return;
+        if (!collator_.hasQuickKey(line)) {
+            // The keys come in one form: the sort makes them all again below.
+            keyed_ = false;
+            std::string().swap(sortKeys_);
+            std::vector<std::size_t>().swap(keyEnds_);
+            return;
+        }
+        // As the sort makes them: the natural form's key, then its leading zeros.
+        if (keys_.global.natural) {
+            NaturalForm(line, natural_, zeros_);
+            collator_.appendSortKey(natural_, sortKeys_, KeyForm::Quick);
+            sortKeys_ += zeros_;
+        } else {
+            collator_.appendSortKey(line, sortKeys_, KeyForm::Quick);
+        }
+        keyEnds_.push_back(sortKeys_.size());
+    }
+
+    void finish(LineSink& out) override {
+        if (keyed_) {
+            const std::vector<std::uint32_t> order = SortedPositionsByKey(
+                starts_.size(), sortKeys_.size(),
+                [&](std::size_t i, const LineCollator&, std::string& key) {
+                    const std::size_t start = i == 0 ? 0 : keyEnds_[i - 1];
+                    key.append(sortKeys_, start, keyEnds_[i] - start);
+                },
+                collator_, true);
+            std::string().swap(sortKeys_);
+            // The lines are read out of order: each is asked for some lines ahead, and where it
+            // starts further ahead still.
+            constexpr std::size_t kAhead = 16;
+            const auto lineAt = [&](std::size_t i) {
+                const std::size_t end = i + 1 < starts_.size() ? starts_[i + 1] : text_.size();
+                return std::string_view(text_).substr(starts_[i], end - 1 - starts_[i]);
+            };
+            for (std::size_t k = 0; k < order.size(); ++k) {
+                if (k + 2 * kAhead < order.size())
+                    __builtin_prefetch(&starts_[order[k + 2 * kAhead]]);
+                if (k + kAhead < order.size())
+                    __builtin_prefetch(text_.data() + starts_[order[k + kAhead]]);
+                out.put(lineAt(order[k]));
+            }
+            return;
+        }
+        std::vector<std::size_t>().swap(starts_);
+        TextLines lines(std::move(text_));
+        if (!keys_.global.natural || (KeyFormOf(lines, collator_) == KeyForm::Quick &&
+                                      NaturalKeysGroupLikeLines(collator_))) {
+            return put(lines, SortOrder(lines, keys_, true, collator_), out);
+        }
+        std::vector<std::string_view> views;
+        views.reserve(lines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) views.push_back(lines[i]);
+        const LineGroups groups = GroupLines(views, KeyOptions{}, collator_);
+        std::string kept;
+        for (const std::uint32_t i : DedupedPositions(groups, KeepCopy::First)) {
+            kept.append(views[i]).push_back('\n');
+        }
+        views = {};
+        lines = TextLines(std::move(kept));
+        put(lines, SortOrder(lines, keys_, false, collator_), out);
+    }
+
+private:
+    static void put(const TextLines& lines, const std::vector<std::uint32_t>& order,
+                    LineSink& out) {
+        constexpr std::size_t kAhead = 16;
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            if (k + 2 * kAhead < order.size()) lines.prefetchStart(order[k + 2 * kAhead]);
+            if (k + kAhead < order.size()) lines.prefetch(order[k + kAhead]);
+            out.put(lines[order[k]]);
+        }
+    }
+
+    KeyOptions keys_;
+    const LineCollator& collator_;
+    bool keyed_;  // whether sortKeys_ holds every line's key so far
+    std::string text_;
+    std::vector<std::size_t> starts_;
+    std::string sortKeys_;
+    std::vector<std::size_t> keyEnds_;
+    std::string natural_, zeros_;
+};
+
 }  // namespace
+
+std::unique_ptr<LineStep> MakeJoinedStep(const Invocation& first, const Invocation& second) {
+    const auto only = [](const Invocation& invocation, std::initializer_list<const char*> names) {
+        for (const auto& [name, values] : invocation.options()) {
+            if (std::find(names.begin(), names.end(), name) == names.end()) return false;
+        }
+        return true;
+    };
+    if (first.command() == "dedupe" && only(first, {"--keep"}) && first.text("--keep") == "first" &&
+        second.command() == "sort" && only(second, {"--natural"})) {
+        return std::make_unique<DedupeThenSort>(KeyOptionsOf(second));
+    }
+    return nullptr;
+}
 
 void AddListEntries(std::vector<CommandEntry>& entries) {
     entries.push_back({

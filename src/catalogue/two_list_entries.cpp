@@ -87,6 +87,38 @@ private:
     TextLines second_;
 };
 
+// A step of two lists that names its first one (a recipe's `merge LEFT RIGHT`): the lines it
+// is given are passed over, and it gives what the step gives on that list.
+class OwnFirstList final : public LineStep {
+public:
+    OwnFirstList(std::unique_ptr<LineStep> step, std::unique_ptr<LineSource> first)
+        : step_(std::move(step)), first_(std::move(first)) {}
+
+    void line(std::string_view, LineSink&) override {}
+    void finish(LineSink& out) override {
+        for (std::string_view line; first_->next(line);) step_->line(line, out);
+        step_->finish(out);
+    }
+
+private:
+    std::unique_ptr<LineStep> step_;
+    std::unique_ptr<LineSource> first_;
+};
+
+// The same for a step that holds its whole list, which takes the first list as one text.
+class OwnFirstText final : public WholeListStep {
+public:
+    OwnFirstText(std::unique_ptr<LineStep> step, std::string first)
+        : step_(std::move(step)), first_(std::move(first)) {}
+
+protected:
+    void done(std::string, LineSink& out) override { step_->wholeText(std::move(first_), out); }
+
+private:
+    std::unique_ptr<LineStep> step_;
+    std::string first_;
+};
+
 OptionSpec Text(const char* name, const char* help) {
     return {.name = name, .kind = ValueKind::Text, .valueName = "T", .help = help};
 }
@@ -104,7 +136,12 @@ void AddTwoListEntries(std::vector<CommandEntry>& entries) {
         .arguments = {{"RIGHT", ArgumentKind::List}},
         .input = {"LEFT", false},
         .make = [](const Invocation& invocation, ListOpener& lists) -> std::unique_ptr<LineStep> {
-            return std::make_unique<MergeStep>(invocation, lists.open(invocation.argument(0)));
+            // The first list opens first, as it is read first.
+            std::unique_ptr<LineSource> first =
+                invocation.input().empty() ? nullptr : lists.open(invocation.input());
+            auto step = std::make_unique<MergeStep>(invocation, lists.open(invocation.argument(0)));
+            if (first == nullptr) return step;
+            return std::make_unique<OwnFirstList>(std::move(step), std::move(first));
         },
     });
     entries.push_back({
@@ -125,9 +162,13 @@ void AddTwoListEntries(std::vector<CommandEntry>& entries) {
         .input = {"FIRST", false},
         .wholeList = true,
         .make = [](const Invocation& invocation, ListOpener& lists) -> std::unique_ptr<LineStep> {
-            return std::make_unique<CompareStep>(invocation.text("--result"),
-                                                 KeyOptionsOf(invocation),
-                                                 lists.readText(invocation.argument(0)));
+            std::string first =
+                invocation.input().empty() ? std::string() : lists.readText(invocation.input());
+            auto step =
+                std::make_unique<CompareStep>(invocation.text("--result"), KeyOptionsOf(invocation),
+                                              lists.readText(invocation.argument(0)));
+            if (invocation.input().empty()) return step;
+            return std::make_unique<OwnFirstText>(std::move(step), std::move(first));
         },
     });
 }

@@ -24,7 +24,7 @@ void PrintHelp() {
         "Usage: pendara-cli COMMAND [OPTIONS] [FILE...]\n"
         "       pendara-cli --help | --version\n"
         "       pendara-cli COMMAND --help\n"
-        "       pendara-cli run [--crlf] [-o FILE | -i] RECIPE [FILE...]\n\n"
+        "       pendara-cli run [OPTIONS] RECIPE [FILE...]\n\n"
         "Reads the list from the FILEs one after another, or standard input when there is\n"
         "none or one is '-'. Writes each result line followed by LF (CR LF with --crlf),\n"
         "to standard output or, with -o FILE, to FILE. -i replaces each FILE with its own\n"
@@ -71,44 +71,25 @@ int Usage(const std::string& message, const std::string& hint) {
     return 2;
 }
 
-// run [--crlf] RECIPE [FILE...]: the recipe's steps over the lists.
+// `run` as the command line has it: the recipe, then the lists, with the tool's options.
+const CommandEntry& RunEntry() {
+    static const CommandEntry entry{
+        .name = "run",
+        .summary = "apply a recipe's steps in order, in one process",
+        .arguments = {{.name = "RECIPE"}},
+    };
+    return entry;
+}
+
+// run [OPTIONS] RECIPE [FILE...]: the recipe's steps over the lists.
 int RunRecipeCommand(const std::vector<std::string>& words) {
-    const char* const hint = "run [--crlf] [-o FILE | -i] RECIPE [FILE...]";
-    bool crlf = false;
-    bool inPlace = false;
-    std::string output;
-    std::vector<std::string> plain;
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        if (optionsEnded || word == "-" || !word.starts_with("-")) {
-            plain.push_back(word);
-        } else if (word == "--") {
-            optionsEnded = true;
-        } else if (word == "--crlf") {
-            crlf = true;
-        } else if (word == "-i" || word == "--in-place") {
-            inPlace = true;
-        } else if (word == "-o" || word == "--output") {
-            if (i + 1 == words.size()) return Usage("option --output needs a value", hint);
-            output = words[++i];
-            if (output.empty()) return Usage("a file name is empty", hint);
-        } else if (word.starts_with("--output=")) {
-            output = word.substr(9);
-            if (output.empty()) return Usage("a file name is empty", hint);
-        } else {
-            return Usage("unknown option " + word, hint);
-        }
+    pendara::CommandLine line{pendara::Invocation(RunEntry())};
+    try {
+        line = pendara::ParseCommandLine(RunEntry(), words);
+    } catch (const pendara::UsageError& error) {
+        return Usage(error.what(), RunEntry().usage());
     }
-    if (inPlace && !output.empty()) {
-        return Usage("use either --in-place or --output, not both", hint);
-    }
-    if (inPlace &&
-        (plain.size() < 2 || std::find(plain.begin() + 1, plain.end(), "-") != plain.end())) {
-        return Usage("--in-place needs files, not standard input", hint);
-    }
-    if (plain.empty()) return Usage("no recipe given", hint);
-    const std::string& name = plain.front();
+    const std::string name = line.invocation.argument(0);
     std::string text;
     try {
         text = pendara::ReadListFileBytes(name);
@@ -116,13 +97,10 @@ int RunRecipeCommand(const std::vector<std::string>& words) {
         std::fprintf(stderr, "pendara-cli: %s\n", error.what());
         return 1;
     }
-    std::vector<pendara::RecipeStep> steps;
     try {
-        steps =
+        const std::vector<pendara::RecipeStep> steps =
             pendara::ParseRecipe(text, name, std::filesystem::path(name).parent_path().string());
-        pendara::cli::RunRecipe(steps, name,
-                                std::vector<std::string>(plain.begin() + 1, plain.end()), crlf,
-                                output, inPlace);
+        pendara::cli::RunRecipe(steps, name, line);
     } catch (const pendara::UsageError& error) {
         // The message names the recipe's line; the usage of run would not help there.
         std::fprintf(stderr, "pendara-cli: %s\n", error.what());
@@ -156,6 +134,10 @@ int Run(const std::vector<std::string>& words) {
         if (words[1] == "bash") std::fputs(pendara::cli::BashCompletion().c_str(), stdout);
         if (words[1] == "zsh") std::fputs(pendara::cli::ZshCompletion().c_str(), stdout);
         if (words[1] == "man") std::fputs(pendara::cli::ManPageSections().c_str(), stdout);
+        return Flushed();
+    }
+    if (words[0] == "run" && words.size() > 1 && words[1] == "--help") {
+        PrintCommandHelp(RunEntry());
         return Flushed();
     }
     if (words[0] == "run") {

@@ -228,12 +228,10 @@ public:
     std::string readText(const std::string&) override { return {}; }
 };
 
-// The command over NUL-separated records.
-void ProduceRecords(const CommandLine& commandLine, std::string* held) {
-    const Invocation& invocation = commandLine.invocation;
+// The command over the NUL-separated records of `texts`, one list after another.
+void ProduceRecordsOf(const Invocation& invocation, const std::vector<std::string>& texts,
+                      std::string* held) {
     const CommandEntry& entry = invocation.entry();
-    std::vector<std::string> texts;
-    for (const std::string& input : commandLine.inputs) texts.push_back(ReadListInput(input));
     RecordLists lists;
     std::vector<const std::string*> all;
     for (const std::string& text : texts) all.push_back(&text);
@@ -260,6 +258,17 @@ void ProduceRecords(const CommandLine& commandLine, std::string* held) {
     }
     step->finish(out);
     out.flush();
+}
+
+std::vector<std::string> ReadTexts(const std::vector<std::string>& inputs) {
+    std::vector<std::string> texts;
+    for (const std::string& input : inputs) texts.push_back(ReadListInput(input));
+    return texts;
+}
+
+// The command over NUL-separated records.
+void ProduceRecords(const CommandLine& commandLine, std::string* held) {
+    ProduceRecordsOf(commandLine.invocation, ReadTexts(commandLine.inputs), held);
 }
 
 // The command's result for `commandLine`, to standard output, or into `held` when given.
@@ -336,7 +345,10 @@ void Replace(const std::string& path, std::string_view bytes) {
 // ends it wrote, and a line cut by a delivery waits for the rest.
 class ChainSink final : public LineSink {
 public:
-    ChainSink(LineStep& next, LineSink& nextOut) : LineSink("\n"), next_(next), nextOut_(nextOut) {}
+    ChainSink(LineStep& next, LineSink& nextOut) : LineSink("\n"), next_(next), nextOut_(nextOut) {
+        // On one thread, lines go straight on; text fed from another thread is split here.
+        passTo(next, nextOut);
+    }
 
     // Text as a sink delivers it, from a step on another thread.
     void feed(std::string_view text) { deliver(text); }
@@ -494,16 +506,17 @@ private:
     BlockQueue& queue_;
 };
 
-// The first step that holds its whole list after steps that stream, or 0 for none. A recipe
-// with a step that reads a second list stays on one thread: that step writes before it reads.
-std::size_t SplitPoint(const std::vector<RecipeStep>& steps) {
+// The first step made that holds its whole list after steps that stream, or 0 for none. A
+// recipe with a step that reads a second list stays on one thread: that step writes before it
+// reads.
+std::size_t SplitPoint(const std::vector<RecipeStep>& steps, const std::vector<bool>& holds) {
     for (const RecipeStep& step : steps) {
         for (const ArgumentSpec& argument : step.invocation.entry().arguments) {
             if (argument.kind == ArgumentKind::List) return 0;
         }
     }
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        if (steps[i].invocation.entry().wholeList) return i;
+    for (std::size_t i = 0; i < holds.size(); ++i) {
+        if (holds[i]) return i;
     }
     return 0;
 }
@@ -512,31 +525,100 @@ std::size_t SplitPoint(const std::vector<RecipeStep>& steps) {
 
 namespace {
 
-// A recipe's result for `inputs`, to standard output, or into `held` when given.
+std::string Where(const std::string& name, const RecipeStep& step) {
+    return name + ":" + std::to_string(step.line) + ": ";
+}
+
+// The failure of `step`, named by its line.
+[[noreturn]] void RethrowNamed(const std::string& name, const RecipeStep& step) {
+    try {
+        throw;
+    } catch (const UsageError& error) {
+        throw UsageError(Where(name, step) + error.what());
+    } catch (const std::bad_alloc&) {
+        throw;
+    } catch (const std::exception& error) {
+        throw Failure(Where(name, step) + error.what());
+    }
+}
+
+// A recipe over NUL-separated records: each step's records are the last one's result, as in a
+// pipe of the same commands with -z, so a record may hold line breaks whatever the steps do.
+void ProduceRecipeRecords(const std::vector<RecipeStep>& steps, const std::string& name,
+                          const std::vector<std::string>& inputs, std::string* held) {
+    std::vector<std::string> texts = ReadTexts(inputs);
+    for (const RecipeStep& step : steps) {
+        std::string result;
+        try {
+            ProduceRecordsOf(step.invocation, texts, &result);
+        } catch (...) {
+            RethrowNamed(name, step);
+        }
+        texts = {std::move(result)};
+    }
+    std::string all;
+    if (!steps.empty()) {
+        all = std::move(texts.front());
+    } else {
+        // No step: the records as they came, each ended by NUL.
+        for (const std::string& text : texts) {
+            std::string_view rest = text;
+            for (std::string_view record; NextRecord(rest, record);) {
+                all.append(record).push_back('\0');
+            }
+        }
+    }
+    if (held != nullptr) {
+        held->append(all);
+    } else if (std::fwrite(all.data(), 1, all.size(), stdout) != all.size() ||
+               std::fflush(stdout) != 0) {
+        throw WriteFailure("write error: " + SystemReason(errno));
+    }
+}
+
+// A recipe's result for `inputs`, to standard output, or into `held` when given; with an
+// `encoding`, read from it and written in it as any command does.
 void ProduceRecipe(const std::vector<RecipeStep>& steps, const std::string& name,
-                   const std::vector<std::string>& inputs, bool crlf, std::string* held) {
+                   const std::vector<std::string>& inputs, bool crlf, const std::string& encoding,
+                   std::string* held) {
     const bool number =
         !steps.empty() && steps.back().invocation.entry().result == ResultKind::Number;
     OutputSink out(crlf && !number ? "\r\n" : "\n", held);
-    StreamedLists lists(out);
+    const std::vector<std::string> names = inputs.empty() ? std::vector<std::string>{""} : inputs;
+    // Decoding takes every list whole; the result is written in the first input's encoding.
+    std::string decoded;
+    if (!encoding.empty()) {
+        std::string found;
+        decoded = ReadInputs(names, encoding, &found);
+        out.setEncoding(encoding == kGuessEncoding ? found : encoding);
+    }
+    StreamedLists streamed(out);
+    FileLists decodedLists(encoding);
+    ListOpener& lists = encoding.empty() ? static_cast<ListOpener&>(streamed) : decodedLists;
     // Every step is made, and every list it names opened, before a line is read or written.
     std::vector<std::unique_ptr<LineStep>> made;
-    for (const RecipeStep& step : steps) {
-        const std::string where = name + ":" + std::to_string(step.line) + ": ";
+    std::vector<bool> holds;  // whether the step made holds its whole list
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const RecipeStep& step = steps[i];
         try {
+            // Two steps that do less work as one run as one, named by the first.
+            std::unique_ptr<LineStep> joined =
+                i + 1 < steps.size() ? MakeJoinedStep(step.invocation, steps[i + 1].invocation)
+                                     : nullptr;
+            holds.push_back(joined != nullptr || step.invocation.entry().wholeList);
+            if (joined != nullptr) ++i;
             made.push_back(std::make_unique<NamedStep>(
-                step.invocation.entry().make(step.invocation, lists), where));
-        } catch (const UsageError& error) {
-            throw UsageError(where + error.what());
-        } catch (const std::bad_alloc&) {
-            throw;
-        } catch (const std::exception& error) {
-            throw Failure(where + error.what());
+                joined != nullptr ? std::move(joined)
+                                  : step.invocation.entry().make(step.invocation, lists),
+                Where(name, step)));
+        } catch (...) {
+            RethrowNamed(name, step);
         }
     }
     if (made.empty()) {
         // No step: the lists as they are.
         made.push_back(EachLine([](std::string_view line, LineSink& sink) { sink.keep(line); }));
+        holds.push_back(false);
     }
     // Each step's sink feeds the next; the last one writes.
     const std::size_t count = made.size();
@@ -544,7 +626,7 @@ void ProduceRecipe(const std::vector<RecipeStep>& steps, const std::string& name
     std::vector<std::unique_ptr<LineSink>> owned;
     // Where the steps that stream hand over to the first that holds its whole list, the steps
     // after it run on a thread of their own, as a pipe of two processes would.
-    const std::size_t split = SplitPoint(steps);
+    const std::size_t split = SplitPoint(steps, holds);
     BlockQueue queue;
     for (std::size_t i = count - 1; i-- > 0;) {
         if (i + 1 == split) {
@@ -578,9 +660,9 @@ void ProduceRecipe(const std::vector<RecipeStep>& steps, const std::string& name
     }
     try {
         LineSink& first = *sinkOf.front();
-        const std::vector<std::string> names =
-            inputs.empty() ? std::vector<std::string>{""} : inputs;
-        if (names.size() == 1 && !steps.empty() && steps.front().invocation.entry().wholeList) {
+        if (!encoding.empty()) {
+            made.front()->wholeText(std::move(decoded), first);
+        } else if (names.size() == 1 && holds.front()) {
             made.front()->wholeText(ReadListInput(names.front()), first);
         } else {
             for (const std::string& input : names) {
@@ -642,11 +724,11 @@ void Deliver(const std::vector<std::string>& inputs, const std::string& output, 
 }  // namespace
 
 void RunRecipe(const std::vector<RecipeStep>& steps, const std::string& name,
-               const std::vector<std::string>& inputs, bool crlf, const std::string& output,
-               bool inPlace) {
-    Deliver(inputs, output, inPlace, crlf, false,
-            [&](const std::vector<std::string>& these, std::string* held) {
-                ProduceRecipe(steps, name, these, crlf, held);
+               const CommandLine& commandLine) {
+    Deliver(commandLine.inputs, commandLine.output, commandLine.inPlace, commandLine.crlf,
+            commandLine.null, [&](const std::vector<std::string>& these, std::string* held) {
+                if (commandLine.null) return ProduceRecipeRecords(steps, name, these, held);
+                ProduceRecipe(steps, name, these, commandLine.crlf, commandLine.encoding, held);
             });
 }
 

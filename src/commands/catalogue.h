@@ -123,6 +123,11 @@ bool WorksInPlace(const CommandEntry& entry);
 // The tool's options that apply to `entry`.
 std::vector<const OptionSpec*> ToolOptionsFor(const CommandEntry& entry);
 
+// One step that gives what `first` and then `second` give, with less work than the two; null
+// for a pair that has none. A recipe runs such a pair as one step: `dedupe` then `sort` sorts
+// once, dropping repeated keys, where the sort's equal keys are dedupe's equal lines.
+std::unique_ptr<LineStep> MakeJoinedStep(const Invocation& first, const Invocation& second);
+
 // A whole decimal number, optionally signed; usage error when it is not one or lies outside.
 std::int64_t ParseDecimal(const std::string& text, ValueRange range, const std::string& what);
 

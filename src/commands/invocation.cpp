@@ -216,10 +216,21 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
         }
     };
     argumentSlots(ArgumentKind::Text);
+    const std::size_t textSlots = slots.size();
     const bool readsInput = inputs != nullptr && !entry.input.name.empty();
     if (readsInput) slot(&listInput, entry.input.optional);
     argumentSlots(ArgumentKind::List);
     if (plain.size() < required) throw UsageError("missing argument");
+    // Without an input, a command of two lists may still name its first one, before the other.
+    std::string namedInput;
+    const bool namesInput = inputs == nullptr && !entry.input.name.empty() &&
+                            !entry.input.optional && plain.size() == slots.size() + 1 &&
+                            slots.size() > textSlots;
+    if (namesInput) {
+        namedInput = plain[textSlots];
+        plain.erase(plain.begin() + static_cast<std::ptrdiff_t>(textSlots));
+        if (namedInput.empty()) throw UsageError("a file name is empty");
+    }
     // An input that comes last may be several files, read one after another.
     std::vector<std::string> more;
     if (plain.size() > slots.size() && readsInput && slots.back() == &listInput) {
@@ -242,7 +253,7 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
     CheckValues(invocation);
 
     // The lists named: never empty, and standard input feeds one of them at most.
-    bool standardInput = inputGiven && listInput == "-";
+    bool standardInput = (inputGiven && listInput == "-") || namedInput == "-";
     for (std::size_t i = 0; i < entry.arguments.size(); ++i) {
         if (entry.arguments[i].kind != ArgumentKind::List) continue;
         if (values[i].empty() || (inputGiven && listInput.empty())) {
@@ -260,6 +271,7 @@ Invocation Check(const CommandEntry& entry, const std::vector<std::string>& word
                                                  slots.begin());
         if (at < plain.size()) invocation.add(values[i]);
     }
+    invocation.setInput(std::move(namedInput));
     if (inputs != nullptr) {
         inputs->clear();
         if (inputGiven) inputs->push_back(listInput);
@@ -375,15 +387,22 @@ std::string QuoteWord(std::string_view word) {
 std::string WriteInvocation(const Invocation& invocation) {
     const CommandEntry& entry = invocation.entry();
     // An argument that looks like an option needs "--" before it, and then all of them follow.
+    const auto optionLike = [](const std::string& a) { return a.size() > 1 && a[0] == '-'; };
     const bool dashed =
-        std::any_of(invocation.arguments().begin(), invocation.arguments().end(),
-                    [](const std::string& a) { return a.size() > 1 && a[0] == '-'; });
+        optionLike(invocation.input()) ||
+        std::any_of(invocation.arguments().begin(), invocation.arguments().end(), optionLike);
     std::string out = QuoteWord(entry.name);
     const auto word = [&](std::string_view w) { out.append(1, ' ').append(QuoteWord(w)); };
-    // Texts before the options and lists after them, as the usage shows; all after "--" when
-    // they follow it.
+    // Texts before the options and lists after them, the first list foremost, as the usage
+    // shows; all after "--" when they follow it.
     const auto arguments = [&](ArgumentKind kind) {
+        bool firstList = !invocation.input().empty();
         for (std::size_t i = 0; i < invocation.arguments().size(); ++i) {
+            const bool list = entry.arguments.at(i).kind == ArgumentKind::List;
+            if ((dashed || kind == ArgumentKind::List) && list && firstList) {
+                word(invocation.input());
+                firstList = false;
+            }
             if (dashed || entry.arguments.at(i).kind == kind) word(invocation.arguments()[i]);
         }
     };

@@ -27,21 +27,30 @@ public:
     // Argument `index`, or "" when absent.
     std::string argument(std::size_t index) const;
     const std::vector<std::string>& arguments() const { return arguments_; }
+    // The first list a command of two lists reads, when a recipe step names it
+    // (`merge LEFT RIGHT`): the step then reads both files and the list so far plays no part.
+    // "" for the list so far, and always on a command line, where it is the input.
+    const std::string& input() const { return input_; }
     const std::map<std::string, std::vector<std::string>>& options() const { return options_; }
 
     // For callers that build an invocation from values (the window); no check is made here.
     Invocation& set(const std::string& option, std::vector<std::string> values = {});
     Invocation& add(std::string argument);
+    Invocation& setInput(std::string input) {
+        input_ = std::move(input);
+        return *this;
+    }
 
     bool operator==(const Invocation& other) const {
         return entry_ == other.entry_ && options_ == other.options_ &&
-               arguments_ == other.arguments_;
+               arguments_ == other.arguments_ && input_ == other.input_;
     }
 
 private:
     const CommandEntry* entry_;
     std::map<std::string, std::vector<std::string>> options_;  // by long name; last one wins
     std::vector<std::string> arguments_;
+    std::string input_;
 };
 
 // The tool's own options as given, by long name.
@@ -67,7 +76,7 @@ struct CommandLine {
 CommandLine ParseCommandLine(const CommandEntry& entry, const std::vector<std::string>& words);
 
 // The same for an invocation without an input (a recipe line, a window command): `words[0]`
-// is the command's name.
+// is the command's name. A command of two lists may name its first one too (input()).
 Invocation ParseInvocation(const std::vector<std::string>& words);
 
 // A line into words: blanks separate them; single quotes keep everything up to the next one;

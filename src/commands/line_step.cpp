@@ -22,7 +22,20 @@ void LineSink::startRun(const char* start) {
     runStart_ = start;
 }
 
+void LineSink::passComposed() {
+    // A step may compose several lines at once, each ended by the line end but the last.
+    std::string_view text = out_;
+    for (std::size_t end; (end = text.find(lineEnd_)) != std::string_view::npos;
+         text.remove_prefix(end + lineEnd_.size())) {
+        next_->line(text.substr(0, end), *nextOut_);
+    }
+    next_->line(text, *nextOut_);
+    out_.clear();
+}
+
 void LineSink::flush() {
+    // Lines that go straight on leave nothing to deliver but a line still being composed.
+    if (next_ != nullptr) return;
     if (runEnd_ != runStart_) closeRun();
     if (out_.empty()) return;
     deliver(out_);

@@ -8,6 +8,8 @@
 
 namespace pendara {
 
+class LineStep;
+
 // Where a step's result lines go: gathered as text, each followed by the line end, and handed
 // to deliver() a block at a time. Lines that a step keeps exactly as they came, with the very
 // line end the sink writes, are not copied one by one: they are remembered as runs of the
@@ -22,12 +24,10 @@ public:
     LineSink(const LineSink&) = delete;
     LineSink& operator=(const LineSink&) = delete;
 
-    void put(std::string_view line) {
-        text().append(line);
-        commit();
-    }
+    inline void put(std::string_view line);
     // `line` as the step was given it.
     void keep(std::string_view line) {
+        if (next_ != nullptr) return put(line);
         // A break of two bytes is CR LF; one byte is CR or LF.
         const char* end = line.data() + line.size();
         if (line.data() == given_.data() && end == given_.data() + given_.size() &&
@@ -43,9 +43,13 @@ public:
     std::string& compose() { return text(); }
     // The line end commit() appends, for a step that composes several lines at once.
     std::string_view lineEnd() const { return lineEnd_; }
-    void commit() {
-        out_.append(lineEnd_);
-        if (out_.size() >= kDeliverAt) flush();
+    inline void commit();
+
+    // Every line goes straight on to `next`, which puts into `nextOut`, instead of being
+    // gathered as text: between two steps on one thread, no text need be made and split again.
+    void passTo(LineStep& next, LineSink& nextOut) {
+        next_ = &next;
+        nextOut_ = &nextOut;
     }
 
     // The input's line handed to the step next, and where the input after its break starts;
@@ -70,6 +74,7 @@ private:
     void closeRun();
     void startRun(const char* start);
     void putKept(std::string_view line);  // put(), out of the way of keep()'s inlined path
+    void passComposed();                  // commit() when lines go straight on
 
     std::string_view lineEnd_;
     std::string out_;
@@ -77,6 +82,8 @@ private:
     const char* runEnd_ = nullptr;
     std::string_view given_;
     const char* givenNext_ = nullptr;
+    LineStep* next_ = nullptr;
+    LineSink* nextOut_ = nullptr;
 };
 
 // One command's rule over a list that streams through it: line() for each line in order, then
@@ -100,6 +107,18 @@ public:
     virtual bool searches() const { return false; }
     virtual std::size_t search(std::string_view) const { return 0; }
 };
+
+inline void LineSink::put(std::string_view line) {
+    if (next_ != nullptr) return next_->line(line, *nextOut_);
+    text().append(line);
+    commit();
+}
+
+inline void LineSink::commit() {
+    if (next_ != nullptr) return passComposed();
+    out_.append(lineEnd_);
+    if (out_.size() >= kDeliverAt) flush();
+}
 
 // A list a step reads besides the one streaming through it (merge's right list, compare's
 // second).

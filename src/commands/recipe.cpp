@@ -22,6 +22,10 @@ void ResolveLists(Invocation& invocation, const std::string& folder) {
     const std::vector<ArgumentSpec>& slots = invocation.entry().arguments;
     Invocation resolved(invocation.entry());
     for (const auto& [option, values] : invocation.options()) resolved.set(option, values);
+    const std::string& input = invocation.input();
+    resolved.setInput(input.empty() || input == "-" || std::filesystem::path(input).is_absolute()
+                          ? input
+                          : (std::filesystem::path(folder) / input).string());
     for (std::size_t i = 0; i < invocation.arguments().size(); ++i) {
         std::string argument = invocation.arguments()[i];
         if (i < slots.size() && slots[i].kind == ArgumentKind::List && argument != "-" &&
@@ -69,11 +73,17 @@ std::string WriteRecipe(const std::vector<Invocation>& steps) {
 }
 
 void ApplyRecipe(const std::vector<RecipeStep>& steps, const std::string& name, LineList& list) {
+    FileLists files;
+    ApplyRecipe(steps, name, list, files);
+}
+
+void ApplyRecipe(const std::vector<RecipeStep>& steps, const std::string& name, LineList& list,
+                 ListOpener& lists) {
     // Steps work on a copy: a step that fails midway leaves the list as it came.
     LineList work = list;
     for (const RecipeStep& step : steps) {
         try {
-            ApplyInvocation(step.invocation, work);
+            ApplyInvocation(step.invocation, work, lists);
         } catch (const UsageError& error) {
             throw UsageError(Where(name, step.line) + error.what());
         } catch (const std::bad_alloc&) {

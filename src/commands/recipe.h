@@ -28,5 +28,8 @@ std::string WriteRecipe(const std::vector<Invocation>& steps);
 // Every step on `list` in turn. A failing step fails naming its line, and `list` is left as it
 // was.
 void ApplyRecipe(const std::vector<RecipeStep>& steps, const std::string& name, LineList& list);
+// The same, reaching the lists the steps name through `lists`.
+void ApplyRecipe(const std::vector<RecipeStep>& steps, const std::string& name, LineList& list,
+                 ListOpener& lists);
 
 }  // namespace pendara

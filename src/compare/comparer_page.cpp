@@ -8,6 +8,7 @@
 #include <exception>
 #include <memory>
 
+#include "commands/invocation.h"
 #include "compare/compare_lists.h"
 #include "compare/line_list_model.h"
 #include "files/list_file.h"
@@ -120,6 +121,7 @@ void ComparerPage::Button7Click() {
     BulkRun& run = context_.bulkRun();
     if (run.running()) return;
     for (LineListModel* model : results_) model->clear();
+    recorded_ = {};
     auto sides = std::make_shared<std::pair<Side, Side>>();
     bool go = false;
     RunGuarded(this, context_.dialogs(), [&] {
@@ -137,6 +139,7 @@ void ComparerPage::Button7Click() {
         showSizes();
         return;
     }
+    const auto recorded = std::make_shared<Recorded>(recordedFor(*sides));
     std::size_t bytes = sides->first.taken.size() + sides->second.taken.size();
     for (const Side* side : {&sides->first, &sides->second}) {
         if (side->source == ListSource::FromFile)
@@ -145,7 +148,7 @@ void ComparerPage::Button7Click() {
     }
     QPointer<ComparerPage> page(this);
     run.startJob(
-        [sides, page](const std::atomic<bool>& cancelled) -> BulkRun::Finish {
+        [sides, page, recorded](const std::atomic<bool>& cancelled) -> BulkRun::Finish {
             auto comparison = std::make_shared<Comparison>();
             std::exception_ptr failure;
             try {
@@ -160,9 +163,10 @@ void ComparerPage::Button7Click() {
             } catch (...) {
                 failure = std::current_exception();
             }
-            return [page, comparison, failure] {
+            return [page, comparison, failure, recorded] {
                 if (page == nullptr) return;
                 if (failure == nullptr) {
+                    page->recorded_ = *recorded;
                     page->results_[0]->setLines(std::move(comparison->firstOnly));
                     page->results_[1]->setLines(std::move(comparison->secondOnly));
                     page->results_[2]->setLines(std::move(comparison->same));
@@ -173,6 +177,30 @@ void ComparerPage::Button7Click() {
             };
         },
         bytes);
+}
+
+ComparerPage::Recorded ComparerPage::recordedFor(const std::pair<Side, Side>& sides) const {
+    // A file side is named by its full path; the Main List can only be the list so far, and
+    // only as the first side: the comparison is not the same the other way round.
+    Recorded recorded;
+    const bool firstFile = sides.first.source == ListSource::FromFile;
+    const bool firstList = sides.first.source == ListSource::FromMainList;
+    if ((!firstFile && !firstList) || sides.second.source != ListSource::FromFile) return recorded;
+    const auto path = [](const std::string& name) {
+        return QFile::encodeName(QFileInfo(QFile::decodeName(name.c_str())).absoluteFilePath())
+            .toStdString();
+    };
+    const char* const results[] = {"first-only", "second-only", "same", "different"};
+    for (std::size_t i = 0; i < recorded.invocations.size(); ++i) {
+        Invocation compare(*FindCommand("compare"));
+        compare.set("--result", {results[i]});
+        if (firstFile) compare.setInput(path(sides.first.taken));
+        compare.add(path(sides.second.taken));
+        recorded.invocations[i] = WriteInvocation(compare);
+    }
+    recorded.readsMainList = firstList;
+    recorded.listState = context_.mainList().history().state();
+    return recorded;
 }
 
 void ComparerPage::Button1Click(QObject* sender) {
@@ -204,6 +232,11 @@ void ComparerPage::btnFirstClick(QObject* sender) {
     // waits for it.
     const std::shared_ptr<const LineList> lines = model->shared();
     QPointer<QWidget> button = qobject_cast<QWidget*>(sender);
+    const auto index = static_cast<std::size_t>(std::find(results_.begin(), results_.end(), model) -
+                                                results_.begin());
+    const bool listAsCompared =
+        !recorded_.readsMainList || context_.mainList().history().state() == recorded_.listState;
+    std::string invocation = listAsCompared ? recorded_.invocations[index] : std::string();
     context_.bulkRun().start(
         {.form = TransactionForm::SuccessOnly,
          .throughWorkList = false,
@@ -217,7 +250,8 @@ void ComparerPage::btnFirstClick(QObject* sender) {
                      QStringLiteral("%1 went to the Main List").arg(LinesText(count));
                  button->setToolTip(done);
                  QToolTip::showText(button->mapToGlobal(button->rect().center()), done, button);
-             }},
+             },
+         .invocation = std::move(invocation)},
         lines->lines().size() * 16);
 }
 

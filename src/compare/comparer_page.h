@@ -4,9 +4,11 @@
 
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <exception>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "list/line_list.h"
 
@@ -59,10 +61,19 @@ private:
         // A clipboard that could not be read fails only when its side's turn comes.
         std::exception_ptr failure = nullptr;
     };
+    // The recipe step an export of each result is recorded as, "" for none; one that reads the
+    // Main List holds only while the list is in the state it was compared in.
+    struct Recorded {
+        std::array<std::string, 4> invocations;
+        bool readsMainList = false;
+        std::uint64_t listState = 0;
+    };
     Side takeSide(ListSource source, const QLineEdit& fileBox);
     // The side's lines; off the window's thread.
     static LineList readSide(const Side& side);
     void showSizes();
+    // What exporting each result of comparing `sides` is recorded as.
+    Recorded recordedFor(const std::pair<Side, Side>& sides) const;
     static ListSource sourceOf(const QRadioButton& fromFile, const QRadioButton& fromClipboard);
     LineListModel* modelByTag(QObject* sender) const;
 
@@ -70,6 +81,7 @@ private:
     std::unique_ptr<Ui::ComparerPage> ui_;
     // By Tag - 1: lstFirst, lstSecond, lstSame, lstDif.
     std::array<LineListModel*, 4> results_{};
+    Recorded recorded_;
 };
 
 }  // namespace pendara

@@ -118,10 +118,15 @@ void RunRecipeFile(const PageContext& context, MainList& mainList, const QString
         for (const RecipeStep& step : steps) invocations.push_back(step.invocation);
         std::string recorded = WriteRecipe(invocations);
         if (!recorded.empty()) recorded.pop_back();
-        context.bulkRun().start(
-            {.form = TransactionForm::SuccessOnly,
-             .edit = [steps, name](LineList& lines) { ApplyRecipe(steps, name, lines); },
-             .invocation = std::move(recorded)});
+        context.bulkRun().start({.form = TransactionForm::SuccessOnly,
+                                 .edit =
+                                     [steps, name](LineList& lines) {
+                                         // Lists the steps name are read as the window reads any
+                                         // list.
+                                         FileLists lists{std::string(kGuessEncoding)};
+                                         ApplyRecipe(steps, name, lines, lists);
+                                     },
+                                 .invocation = std::move(recorded)});
     });
 }
 

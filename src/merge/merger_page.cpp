@@ -6,6 +6,7 @@
 #include <atomic>
 #include <memory>
 
+#include "commands/invocation.h"
 #include "files/list_file.h"
 #include "main_list/bulk_run.h"
 #include "main_list/main_list.h"
@@ -63,6 +64,18 @@ void MergerPage::Button11Click() {
     if (first.isEmpty() || second.isEmpty()) return;
     const MergeMode mode =
         ui_->RadioButton7->isChecked() ? MergeMode::LeftRight : MergeMode::TopBottom;
+    // Recorded as the recipe step that reads both files and leaves the list so far out.
+    const auto path = [](const QString& name) {
+        return QFile::encodeName(QFileInfo(name).absoluteFilePath()).toStdString();
+    };
+    Invocation merge(*FindCommand("merge"));
+    if (mode == MergeMode::TopBottom) merge.set("--top-bottom");
+    const std::pair<const char*, QLineEdit*> texts[] = {
+        {"--before", ui_->before}, {"--separator", ui_->txtSeparator}, {"--after", ui_->after}};
+    for (const auto& [option, box] : texts) {
+        if (!box->text().isEmpty()) merge.set(option, {box->text().toStdString()});
+    }
+    merge.setInput(path(first)).add(path(second));
     auto unread = std::make_shared<std::atomic<bool>>(false);
     const std::size_t bytes = static_cast<std::size_t>(
         std::max<qint64>(0, QFileInfo(first).size() + QFileInfo(second).size()));
@@ -93,7 +106,8 @@ void MergerPage::Button11Click() {
                               .failed =
                                   [this, unread] {
                                       if (*unread) context_.navigator().showListBuilder();
-                                  }},
+                                  },
+                              .invocation = WriteInvocation(merge)},
                              bytes);
 }
 

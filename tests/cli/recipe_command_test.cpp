@@ -46,6 +46,47 @@ TEST(RunRecipe, GivesThePipelinesBytes) {
               "z\r\ny\r\n");
 }
 
+// With -z, --encoding or lines beyond ASCII, a recipe still gives what its steps give one by one
+// in a pipe with the same options: records keep their line breaks through steps that sort or
+// group, a code page is read and written back, and dedupe then sort keeps the first copies.
+TEST(RunRecipe, TakesTheToolsOptionsAsItsSteps) {
+    const std::vector<std::vector<std::string>> steps = {
+        {"trim"}, {"remove-empty"}, {"dedupe"}, {"sort", "--natural"}, {"case", "upper"}};
+    std::string recipe;
+    for (const auto& step : steps) {
+        for (const std::string& word : step) recipe += word + " ";
+        recipe += "\n";
+    }
+    const std::string recipeFile = TempFile("options.txt", recipe);
+    const struct {
+        std::vector<std::string> options;
+        std::string list;
+    } cases[] = {
+        {{"-z"}, std::string("b10\0 x\nA \0\0B2\r\nc\0a\nx\0b10\0", 25)},
+        {{"--encoding", "windows-1252"}, "caf\xe9 2\nCAF\xc9 2\n\xe9t\xe9\n z\xfcrich10\nb\n"},
+        {{"--encoding", "auto"}, "caf\xe9 2\nCAF\xc9 2\n\xe9t\xe9\n z\xfcrich10\nb\n"},
+        {{}, "\xc3\xa9t\xc3\xa9 2\n\xc3\x89T\xc3\x89 2\nx10\nX10\nx9\n\xc3\xa9t\xc3\xa9 02\n"},
+        {{}, "x-01\nX-1\nx01\nx1\nX1\na-5\nA-5\n-5\n-05\nb2\nB02\nb-2\n_2\n_02\nb_2\nB_2\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options.empty() ? "plain" : c.options.front());
+        std::string piped = c.list;
+        for (std::vector<std::string> step : steps) {
+            step.insert(step.end(), c.options.begin(), c.options.end());
+            piped = RunCli(step, piped).out;
+        }
+        std::vector<std::string> run = {"run"};
+        run.insert(run.end(), c.options.begin(), c.options.end());
+        run.push_back(recipeFile);
+        const CliResult result = RunCli(run, c.list);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_FALSE(piped.empty());
+        EXPECT_EQ(result.out, piped);
+    }
+    EXPECT_EQ(RunCli({"run", "-z", "--crlf", recipeFile}, "a").status, 2);
+    EXPECT_NE(RunCli({"run", "--help"}).out.find("--encoding NAME"), std::string::npos);
+}
+
 // An error names the recipe and the line, and nothing is written.
 // A recipe writes where any command does: -o onto one of its inputs, -i into each file in the
 // file's own form; the two together, and -i on standard input, are wrong usage.
@@ -108,6 +149,10 @@ TEST(RunRecipe, TakesRelativeListsFromTheRecipesFolder) {
     const CliResult run = RunCli({"run", recipe, list});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, RunCli({"dedupe"}, RunCli({"merge", list, other}).out).out);
+    // Naming both lists, a step leaves the list so far out.
+    const std::string both =
+        TempFile("recipes/both.txt", "merge --top-bottom -- other.txt other.txt\n");
+    EXPECT_EQ(RunCli({"run", both, list}).out, "kiwi\nb10\nkiwi\nb10\n");
 }
 
 }  // namespace

@@ -151,10 +151,17 @@ TEST(InvocationText, ReadingFailsAsTheCommandLineDoes) {
         EXPECT_EQ(recipe, message) << words[0];
         EXPECT_EQ(commandLine, message) << words[0];
     }
-    // A recipe's merge and compare name only the second list.
+    // A recipe's merge and compare name the second list, or both.
     EXPECT_EQ(Failures({"compare", "b"}).first, "--result is required");
     EXPECT_EQ(Failures({"merge", ""}).first, "a file name is empty");
-    EXPECT_EQ(Failures({"merge", "a", "b"}).first, "unexpected argument 'b'");
+    EXPECT_EQ(Failures({"merge", "", "b"}).first, "a file name is empty");
+    EXPECT_EQ(Failures({"merge", "-", "-"}).first, "only one list can come from standard input");
+    EXPECT_EQ(Failures({"merge", "a", "b", "c"}).first, "unexpected argument 'c'");
+    const Invocation both = ReadInvocation("merge --top-bottom -- -a b");
+    EXPECT_EQ(both.input(), "-a");
+    EXPECT_EQ(both.arguments(), std::vector<std::string>{"b"});
+    EXPECT_EQ(WriteInvocation(both), "merge --top-bottom -- -a b");
+    EXPECT_EQ(ReadInvocation(WriteInvocation(both)), both);
     EXPECT_EQ(Failures({"sort", "--crlf"}).first, "unknown option --crlf");
     EXPECT_THROW(ReadInvocation(""), UsageError);
 }

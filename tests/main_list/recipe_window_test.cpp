@@ -14,10 +14,12 @@
 #include "app/window_fixture.h"
 #include "batch/list_builder_page.h"
 #include "cli/cli_runner.h"
+#include "compare/comparer_page.h"
 #include "main_list/command_dialog.h"
 #include "main_list/main_list.h"
 #include "main_list/recipe_window.h"
 #include "main_list/scintilla.h"
+#include "merge/merger_page.h"
 
 using namespace pendara;
 using pendara::testing::CaseTrace;
@@ -153,6 +155,72 @@ private Q_SLOTS:
         };
         Trigger(window, "actSaveRecipe");
         QVERIFY(noted);
+    }
+
+    // MERGE and the comparer's exports are steps of the recipe where they have a command line:
+    // the saved steps replay to the same text in the window and from a shell. An export of a
+    // comparison whose Main List changed since, or that read the Main List as its second side,
+    // has none, and the steps then do not explain the list.
+    void mergeAndComparerExportsAreRecorded() {
+        WindowFixture f;
+        TPDFrm& window = f.make();
+        const QString list = f.path(QStringLiteral("list.txt"));
+        Spit(list, kList);
+        Spit(f.path(QStringLiteral("left.txt")), "b10\nkiwi\nB2\n\xC3\xA9t\xC3\xA9\n");
+        Spit(f.path(QStringLiteral("right.txt")), "x\r\ny\r\n");
+        Spit(f.path(QStringLiteral("other.txt")), "KIWI | Y\nfig\nb10;x\n");
+        window.loadList(list);
+        const auto box = [&](QWidget& page, const char* name, const char* file) {
+            Child<QLineEdit>(page, name)->setText(f.path(QString::fromUtf8(file)));
+        };
+        const auto click = [&](QWidget& page, const char* name) {
+            Child<QAbstractButton>(page, name)->click();
+        };
+        QWidget& merger = window.mergerPage();
+        box(merger, "txtLeftUp", "left.txt");
+        box(merger, "txtRightDown", "right.txt");
+        Child<QLineEdit>(merger, "txtSeparator")->setText(QStringLiteral(" | "));
+        click(merger, "Button11");
+        QWidget& comparer = window.comparerPage();
+        click(comparer, "RadioButton3");
+        click(comparer, "RadioButton4");
+        box(comparer, "txtSecond", "other.txt");
+        click(comparer, "Button7");
+        click(comparer, "btnFirst");
+        click(comparer, "RadioButton1");
+        box(comparer, "txtFirst", "left.txt");
+        click(comparer, "Button7");
+        click(comparer, "btnDif");
+        Trigger(window, "actNaturalSort");
+        const std::string made = window.mainList().text();
+        QCOMPARE(f.dialogs.errors, QStringList());
+        const MainList::Recording recording = window.mainList().recording();
+        QCOMPARE(recording.steps.size(), std::size_t{4});
+        QVERIFY(recording.complete);
+        QVERIFY(recording.steps[0].starts_with("merge --separator ' | ' /"));
+
+        const QString recipe = f.path(QStringLiteral("files.pendara-recipe"));
+        f.dialogs.saveAnswers.push_back(recipe);
+        f.dialogs.onModal = [&](QDialog& dialog) { dialog.accept(); };
+        Trigger(window, "actSaveRecipe");
+        QCOMPARE(RunInWindow(f, window, list, recipe), made);
+        QCOMPARE(RunCli({"run", "--crlf", recipe.toStdString(), list.toStdString()}).out, made);
+
+        // Compared with the Main List as it was, exported after it changed; then the Main List
+        // as the second side.
+        window.loadList(list);
+        click(comparer, "RadioButton3");
+        click(comparer, "Button7");
+        Trigger(window, "actReverse");
+        click(comparer, "btnSame");
+        QVERIFY(!window.mainList().recording().complete);
+        window.loadList(list);
+        click(comparer, "RadioButton1");
+        click(comparer, "RadioButton6");
+        click(comparer, "Button7");
+        click(comparer, "btnFirst");
+        QCOMPARE(f.dialogs.errors, QStringList());
+        QVERIFY(!window.mainList().recording().complete);
     }
 
     // Each option of each command has a control of its kind, number boxes with the option's

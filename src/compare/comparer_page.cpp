@@ -26,7 +26,7 @@ namespace pendara {
 namespace {
 
 QString LinesText(int count) {
-    return count == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(count);
+    return count == 1 ? ComparerPage::tr("1 line") : ComparerPage::tr("%1 lines").arg(count);
 }
 
 }  // namespace
@@ -213,8 +213,7 @@ void ComparerPage::btnFirstClick(QObject* sender) {
                  context_.mainList().setOrigin(ListOrigin());
                  // The page does not change, so the button says what happened.
                  if (button == nullptr) return;
-                 const QString done =
-                     QStringLiteral("%1 went to the Main List").arg(LinesText(count));
+                 const QString done = tr("%1 went to the Main List").arg(LinesText(count));
                  button->setToolTip(done);
                  QToolTip::showText(button->mapToGlobal(button->rect().center()), done, button);
              }},

@@ -21,7 +21,7 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 }  // namespace
 
 FileFormMenu::FileFormMenu(MainList& list, QWidget* parent)
-    : QMenu(QStringLiteral("File Form"), parent),
+    : QMenu(tr("File Form"), parent),
       list_(list),
       encodings_(new QActionGroup(this)),
       lineEnds_(new QActionGroup(this)),
@@ -45,12 +45,12 @@ FileFormMenu::FileFormMenu(MainList& list, QWidget* parent)
                   [lineEnd](FileForm& form) { form.lineEnd = lineEnd; });
     }
     addSeparator();
-    reopen_ = addMenu(QStringLiteral("Reopen with &Encoding"));
+    reopen_ = addMenu(tr("Reopen with &Encoding"));
     reopen_->setObjectName(QStringLiteral("reopenMenu"));
     addReopenItem(*reopen_, "UTF-8");
     for (const std::string& page : CommonCodePages()) addReopenItem(*reopen_, page);
     reopen_->addSeparator();
-    QMenu* all = reopen_->addMenu(QStringLiteral("&All Encodings"));
+    QMenu* all = reopen_->addMenu(tr("&All Encodings"));
     // Some two hundred converters: listed the first time the user looks.
     connect(all, &QMenu::aboutToShow, this, [this, all] {
         if (!all->isEmpty()) return;
@@ -74,7 +74,7 @@ void FileFormMenu::showForm() {
     }
     // Only a file's bytes can be read again.
     reopen_->setEnabled(!list_.origin().path().empty());
-    setTitle(QStringLiteral("File Form: ") + Text(DescribeFileForm(form)));
+    setTitle(tr("File Form: ") + Text(DescribeFileForm(form)));
 }
 
 void FileFormMenu::reopen(const std::string& encoding) {

@@ -27,6 +27,9 @@ namespace pendara {
 
 namespace {
 
+constexpr const char* kTooLong =
+    QT_TRANSLATE_NOOP("pendara::Failure", "Text exceeds memo capacity");
+
 // Up to this many hunks a step is applied edit by edit, which keeps the view where it was;
 // more are applied by setting the whole text, which takes the same time however many there are.
 constexpr std::size_t kHunksInPlace = 64;
@@ -187,7 +190,7 @@ bool MainList::WorthLoading(const TextDelta& delta) {
 void MainList::putInPlace(LoadedText& loaded, TextDelta delta, std::string invocation) {
     Q_ASSERT(loaded.filled());
     if (loaded.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        throw Failure("Text exceeds memo capacity");
+        throw Failure(kTooLong);
     }
     if (delta.empty()) return;
     const Suspended suspended(*this);
@@ -292,7 +295,7 @@ void MainList::apply(const UndoHistory::Step& step, bool backwards, const std::s
         // What the editor holds now is not known, so no step may be applied to it.
         history_ = UndoHistory();
         savedState_ = ~std::uint64_t{0};
-        throw Failure("Text exceeds memo capacity");
+        throw Failure(kTooLong);
     }
 }
 
@@ -344,7 +347,7 @@ LineList MainList::lines() const {
 
 void MainList::replaceText(const std::string& text, std::string invocation) {
     if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        throw Failure("Text exceeds memo capacity");
+        throw Failure(kTooLong);
     }
     const BusyCursor busy;
     putInPlace(text, TextDelta::Between(view(), text), std::move(invocation));
@@ -352,7 +355,7 @@ void MainList::replaceText(const std::string& text, std::string invocation) {
 
 void MainList::putInPlace(const std::string& text, TextDelta delta, std::string invocation) {
     if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        throw Failure("Text exceeds memo capacity");
+        throw Failure(kTooLong);
     }
     if (delta.empty()) return;
     const Suspended suspended(*this);
@@ -395,7 +398,7 @@ void MainList::setText(std::string text) {
     try {
         normalized = NormalizeBreaks(std::move(text));
     } catch (const std::bad_alloc&) {
-        throw Failure("Text exceeds memo capacity");
+        throw Failure(kTooLong);
     }
     const auto length =
         static_cast<std::size_t>(editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
@@ -413,7 +416,7 @@ void MainList::assign(const LineList& lines, std::string invocation) {
     try {
         text = JoinLines(lines.lines());
     } catch (const std::bad_alloc&) {
-        throw Failure("Text exceeds memo capacity");
+        throw Failure(kTooLong);
     }
     replaceText(text, std::move(invocation));
 }

@@ -110,10 +110,9 @@ void MergerPage::Button10Click() {
 
 void MergerPage::RadioButton7Click(QObject* sender) {
     const bool topBottom = sender != nullptr && sender->property("tag").toInt() == 1;
-    ui_->Label32->setText(topBottom ? QStringLiteral("Top") : QStringLiteral("Left"));
-    ui_->Label38->setText(topBottom ? QStringLiteral("Bottom") : QStringLiteral("Right"));
-    ui_->Button10->setText(topBottom ? QStringLiteral("Top <=> Bottom")
-                                     : QStringLiteral("Left <=> Right"));
+    ui_->Label32->setText(topBottom ? tr("Top") : tr("Left"));
+    ui_->Label38->setText(topBottom ? tr("Bottom") : tr("Right"));
+    ui_->Button10->setText(topBottom ? tr("Top <=> Bottom") : tr("Left <=> Right"));
 }
 
 }  // namespace pendara

@@ -30,12 +30,12 @@ TfrmPDAbout::TfrmPDAbout(Dialogs& dialogs, QWidget* parent)
         QToolButton* button;
         const char* target;
         const char* caption;
-    } links[] = {{ui_->FB28, maker::kFanPage, "Like"},
-                 {ui_->Image3, maker::kShareOnFacebook, "Share"},
-                 {ui_->Image4, maker::kShareOnTwitter, "Tweet"}};
+    } links[] = {{ui_->FB28, maker::kFanPage, QT_TR_NOOP("Like")},
+                 {ui_->Image3, maker::kShareOnFacebook, QT_TR_NOOP("Share")},
+                 {ui_->Image4, maker::kShareOnTwitter, QT_TR_NOOP("Tweet")}};
     for (const auto& link : links) {
         SetLinkTarget(*link.button, QString::fromUtf8(link.target));
-        link.button->setText(QString::fromUtf8(link.caption));
+        link.button->setText(tr(link.caption));
         connect(link.button, &QToolButton::clicked, this, &TfrmPDAbout::BClick2);
     }
     for (QLabel* label : {ui_->Label7, ui_->Label9, ui_->Label5}) label->installEventFilter(this);

@@ -131,18 +131,17 @@ void SupportPage::btnDInfoClick() {
     RunGuarded(this, context_.dialogs(), [&] {
         context_.dialogs().information(
             &context_.window(),
-            QStringLiteral(
-                "Your Donation will be used to :\n"
-                "\n"
-                "1. Keep our Software Development going\n"
-                "\n"
-                "2. Buy our own Domain & Web Hosting\n"
-                "( Currently We still using Subdomain & Free Webhosting\n"
-                "which can be Suspended anytime )\n"
-                "\n"
-                "3. Save our Virtual Company from Collapsed\n"
-                "( Our funds was limited, and our Virtual Company maybe will be Collapsed\n"
-                "when We run out of Money, Sooner or Later )"));
+            tr("Your Donation will be used to :\n"
+               "\n"
+               "1. Keep our Software Development going\n"
+               "\n"
+               "2. Buy our own Domain & Web Hosting\n"
+               "( Currently We still using Subdomain & Free Webhosting\n"
+               "which can be Suspended anytime )\n"
+               "\n"
+               "3. Save our Virtual Company from Collapsed\n"
+               "( Our funds was limited, and our Virtual Company maybe will be Collapsed\n"
+               "when We run out of Money, Sooner or Later )"));
     });
 }
 

@@ -823,6 +823,42 @@
       <source>File Form: </source>
       <translation>Dateiform: </translation>
     </message>
+    <message>
+      <source>Plain bytes</source>
+      <translation>Reine Bytes</translation>
+    </message>
+    <message>
+      <source>UTF-8 with mark</source>
+      <translation>UTF-8 mit Markierung</translation>
+    </message>
+    <message>
+      <source>UTF-16 LE</source>
+      <translation>UTF-16 LE</translation>
+    </message>
+    <message>
+      <source>UTF-16 BE</source>
+      <translation>UTF-16 BE</translation>
+    </message>
+    <message>
+      <source>CR LF</source>
+      <translation>CR LF</translation>
+    </message>
+    <message>
+      <source>LF</source>
+      <translation>LF</translation>
+    </message>
+    <message>
+      <source>CR</source>
+      <translation>CR</translation>
+    </message>
+    <message>
+      <source>, </source>
+      <translation>, </translation>
+    </message>
+    <message>
+      <source>, no final break</source>
+      <translation>, ohne abschließenden Umbruch</translation>
+    </message>
   </context>
   <context>
     <name>pendara::FindBar</name>

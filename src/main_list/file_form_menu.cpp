@@ -18,7 +18,28 @@ constexpr FileForm::LineEnd kLineEnds[] = {FileForm::LineEnd::CrLf, FileForm::Li
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+// The words DescribeEncoding and DescribeLineEnd give, listed for the catalogue.
+[[maybe_unused]] constexpr const char* kFormWords[] = {
+    QT_TRANSLATE_NOOP("pendara::FileFormMenu", "Plain bytes"),
+    QT_TRANSLATE_NOOP("pendara::FileFormMenu", "UTF-8 with mark"),
+    QT_TRANSLATE_NOOP("pendara::FileFormMenu", "UTF-16 LE"),
+    QT_TRANSLATE_NOOP("pendara::FileFormMenu", "UTF-16 BE"),
+    QT_TRANSLATE_NOOP("pendara::FileFormMenu", "CR LF"),
+    QT_TRANSLATE_NOOP("pendara::FileFormMenu", "LF"),
+    QT_TRANSLATE_NOOP("pendara::FileFormMenu", "CR")};
+
+QString Word(const std::string& text) { return FileFormMenu::tr(text.c_str()); }
+
 }  // namespace
+
+QString FileFormCaption(const FileForm& form) {
+    QString text = Word(DescribeEncoding(form.encoding, form.codePage)) + FileFormMenu::tr(", ") +
+                   Word(DescribeLineEnd(form.lineEnd));
+    if (form.finalBreak == FileForm::FinalBreak::No) text += FileFormMenu::tr(", no final break");
+    return text;
+}
+
+namespace {}  // namespace
 
 FileFormMenu::FileFormMenu(MainList& list, QWidget* parent)
     : QMenu(tr("File Form"), parent),
@@ -74,7 +95,7 @@ void FileFormMenu::showForm() {
     }
     // Only a file's bytes can be read again.
     reopen_->setEnabled(!list_.origin().path().empty());
-    setTitle(tr("File Form: ") + Text(DescribeFileForm(form)));
+    setTitle(tr("File Form: ") + FileFormCaption(form));
 }
 
 void FileFormMenu::reopen(const std::string& encoding) {
@@ -95,7 +116,7 @@ void FileFormMenu::addReopenItem(QMenu& menu, const std::string& encoding) {
 
 QAction* FileFormMenu::addChoice(QActionGroup& group, const std::string& text,
                                  std::function<void(FileForm&)> change) {
-    QAction* item = addAction(Text(text));
+    QAction* item = addAction(Word(text));
     item->setCheckable(true);
     group.addAction(item);
     connect(item, &QAction::triggered, this, [this, change = std::move(change)] {

@@ -8,6 +8,7 @@
 #include <limits>
 #include <new>
 
+#include "main_list/file_form_menu.h"
 #include "text/failure.h"
 #include "window/busy_cursor.h"
 
@@ -301,7 +302,7 @@ void MainList::apply(const UndoHistory::Step& step, bool backwards, const std::s
 
 void MainList::setOrigin(ListOrigin origin) {
     origin_ = std::move(origin);
-    editor_.setToolTip(QString::fromStdString(DescribeFileForm(origin_.form())));
+    editor_.setToolTip(FileFormCaption(origin_.form()));
 }
 
 void MainList::reopen(std::string text, ListOrigin origin) {

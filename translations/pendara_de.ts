@@ -713,6 +713,10 @@
       <source>. Changed lines are marked with *.</source>
       <translation>. Geänderte Zeilen sind mit * markiert.</translation>
     </message>
+    <message>
+      <source>Preview</source>
+      <translation>Vorschau</translation>
+    </message>
   </context>
   <context>
     <name>pendara::ComparerPage</name>
@@ -727,6 +731,14 @@
     <message>
       <source>%1 went to the Main List</source>
       <translation>%1 in die Hauptliste übernommen</translation>
+    </message>
+    <message>
+      <source>Browse for the 1st list</source>
+      <translation>Die 1. Liste suchen</translation>
+    </message>
+    <message>
+      <source>Browse for the 2nd list</source>
+      <translation>Die 2. Liste suchen</translation>
     </message>
   </context>
   <context>
@@ -1071,6 +1083,14 @@ Die Liste stattdessen als UTF-8 speichern?</translation>
       <source>Left &lt;=&gt; Right</source>
       <translation>Links &lt;=&gt; Rechts</translation>
     </message>
+    <message>
+      <source>Browse for the first list</source>
+      <translation>Die erste Liste suchen</translation>
+    </message>
+    <message>
+      <source>Browse for the second list</source>
+      <translation>Die zweite Liste suchen</translation>
+    </message>
   </context>
   <context>
     <name>pendara::MorePage</name>
@@ -1105,6 +1125,10 @@ Die Liste stattdessen als UTF-8 speichern?</translation>
     <message>
       <source>Share :(</source>
       <translation>Teilen :(</translation>
+    </message>
+    <message>
+      <source>Programs</source>
+      <translation>Programme</translation>
     </message>
   </context>
   <context>
@@ -1180,6 +1204,10 @@ Die Liste stattdessen als UTF-8 speichern?</translation>
       <source>Run the recipe %1 on the Main List?</source>
       <translation>Das Rezept %1 auf die Hauptliste anwenden?</translation>
     </message>
+    <message>
+      <source>Steps</source>
+      <translation>Schritte</translation>
+    </message>
   </context>
   <context>
     <name>pendara::ShellFolderPage</name>
@@ -1190,6 +1218,10 @@ Die Liste stattdessen als UTF-8 speichern?</translation>
     <message>
       <source>Location</source>
       <translation>Ort</translation>
+    </message>
+    <message>
+      <source>Shell folders</source>
+      <translation>Shell-Ordner</translation>
     </message>
   </context>
   <context>
@@ -1221,6 +1253,18 @@ oder später zusammenbrechen, wenn uns das Geld ausgeht )</translation>
     <message>
       <source>Support Us</source>
       <translation>Unterstützen Sie uns</translation>
+    </message>
+    <message>
+      <source>Donate with CoinPayments</source>
+      <translation>Mit CoinPayments spenden</translation>
+    </message>
+    <message>
+      <source>Donate with Skrill</source>
+      <translation>Mit Skrill spenden</translation>
+    </message>
+    <message>
+      <source>Donate by mobile credit</source>
+      <translation>Per Mobilfunkguthaben spenden</translation>
     </message>
   </context>
   <context>

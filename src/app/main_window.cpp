@@ -34,6 +34,7 @@
 #include "support/support_page.h"
 #include "ui_pd_main.h"
 #include "version.h"
+#include "window/accessible_names.h"
 #include "window/button_keys.h"
 #include "window/control_link.h"
 #include "window/dialogs.h"
@@ -181,6 +182,7 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
         move(available.center() - rect().center());
     }
     LetEnterPressButtons(*this);
+    NameControlsForReaders(*this);
     FormCreate();
 }
 

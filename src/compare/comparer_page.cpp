@@ -34,6 +34,9 @@ QString LinesText(int count) {
 ComparerPage::ComparerPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), context_(context), ui_(std::make_unique<Ui::ComparerPage>()) {
     ui_->setupUi(this);
+    // The browse buttons show only "...".
+    ui_->Button1->setAccessibleName(tr("Browse for the 1st list"));
+    ui_->Button3->setAccessibleName(tr("Browse for the 2nd list"));
     setObjectName(QStringLiteral("shtLComp"));
 
     QListView* const views[] = {ui_->lstFirst, ui_->lstSecond, ui_->lstSame, ui_->lstDif};

@@ -15,6 +15,7 @@ namespace pendara {
 ShellFolderPage::ShellFolderPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), context_(context), ui_(std::make_unique<Ui::ShellFolderPage>()) {
     ui_->setupUi(this);
+    ui_->SL->setAccessibleName(tr("Shell folders"));
     setObjectName(QStringLiteral("shtSFolder"));
     ui_->Button6->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     ui_->Open->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));

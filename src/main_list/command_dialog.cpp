@@ -135,12 +135,15 @@ CommandDialog::CommandDialog(std::function<LineList()> lines, std::function<std:
         item->setData(Qt::UserRole, Told(entry.summary));
     }
     commands_->setMinimumWidth(150);
+    commands_->setAccessibleName(tr("Commands"));
+    filter_->setAccessibleName(filter_->placeholderText());
     summary_->setObjectName(QStringLiteral("commandSummary"));
     summary_->setWordWrap(true);
     status_->setObjectName(QStringLiteral("previewStatus"));
     status_->setWordWrap(true);
     preview_->setObjectName(QStringLiteral("preview"));
     preview_->setReadOnly(true);
+    preview_->setAccessibleName(tr("Preview"));
     preview_->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont mono(QStringLiteral("Monospace"));
     mono.setStyleHint(QFont::Monospace);
@@ -324,6 +327,10 @@ void CommandDialog::buildControls() {
         widget->setObjectName(Q(option.name));
         widget->setToolTip(Told(option.help));
         auto* caption = new QLabel(Q(option.name) + QLatin1Char(':'), options_);
+        // The caption is the box's, not the cell's that holds it with its help; a reader finds
+        // a buddy's name only beside it, so the box carries the name as well.
+        caption->setBuddy(widget);
+        if (option.kind != ValueKind::Flag) widget->setAccessibleName(Q(option.name));
         if (option.kind == ValueKind::Flag) {
             form_->addRow(caption, widget);
         } else {

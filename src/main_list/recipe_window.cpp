@@ -48,6 +48,7 @@ RecipeStepsDialog::RecipeStepsDialog(const std::vector<std::string>& steps, bool
     QString text;
     for (const std::string& step : steps) text += QString::fromStdString(step) + QLatin1Char('\n');
     lines_->setObjectName(QStringLiteral("recipeLines"));
+    lines_->setAccessibleName(tr("Steps"));
     lines_->setPlainText(text);
     lines_->setLineWrapMode(QPlainTextEdit::NoWrap);
     lines_->setMinimumSize(480, 200);

@@ -30,6 +30,9 @@ LineList ReadLines(const std::string& path) {
 MergerPage::MergerPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), context_(context), ui_(std::make_unique<Ui::MergerPage>()) {
     ui_->setupUi(this);
+    // The browse buttons show only "...".
+    ui_->Button8->setAccessibleName(tr("Browse for the first list"));
+    ui_->Button9->setAccessibleName(tr("Browse for the second list"));
     setObjectName(QStringLiteral("shtLMerge"));
 
     connect(ui_->Button11, &QPushButton::clicked, this, &MergerPage::Button11Click);

@@ -5,6 +5,7 @@
 #include "support/maker_info.h"
 #include "support/support_us_box.h"
 #include "ui_pd_about.h"
+#include "window/accessible_names.h"
 #include "window/control_link.h"
 #include "window/dialogs.h"
 #include "window/glyphs.h"
@@ -41,6 +42,7 @@ TfrmPDAbout::TfrmPDAbout(Dialogs& dialogs, QWidget* parent)
     for (QLabel* label : {ui_->Label7, ui_->Label9, ui_->Label5}) label->installEventFilter(this);
     connect(ui_->Image2, &QToolButton::clicked, this, &TfrmPDAbout::Image2Click2);
     connect(ui_->Button1, &QPushButton::clicked, this, &TfrmPDAbout::Button1Click);
+    NameControlsForReaders(*this);
 }
 
 TfrmPDAbout::~TfrmPDAbout() = default;

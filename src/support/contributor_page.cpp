@@ -31,6 +31,7 @@ ContributorPage::ContributorPage(const PageContext& context, QWidget* parent)
     : CatalogueGridPage(context, QStringLiteral(":/tables/contributors.tsv"), parent),
       ui_(std::make_unique<Ui::ContributorPage>()) {
     ui_->setupUi(this);
+    ui_->mContribution->setAccessibleName(tr("Contribution"));
     ui_->nxContributor->setColumns(
         {TextColumn(QT_TR_NOOP("Name"), 150), TextColumn(QT_TR_NOOP("Website"), 135),
          TextColumn(QT_TR_NOOP("Facebook"), 135), TextColumn(QT_TR_NOOP("Twitter"), 135),

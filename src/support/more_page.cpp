@@ -29,6 +29,7 @@ MorePage::MorePage(const PageContext& context, QWidget* parent)
     : CatalogueGridPage(context, QStringLiteral(":/tables/more.tsv"), parent),
       ui_(std::make_unique<Ui::MorePage>()) {
     ui_->setupUi(this);
+    ui_->nxMore->setAccessibleName(tr("Programs"));
     using Sort = TableGrid::SortType;
     ui_->nxMore->setColumns({{tr("Program Name"), 170, true, Sort::TextIgnoreCase, {}},
                              {tr("Version"), 70, true, Sort::Text, {}},

@@ -48,6 +48,10 @@ SupportPage::SupportPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), context_(context), ui_(std::make_unique<Ui::SupportPage>()) {
     LoadSupportResources();
     ui_->setupUi(this);
+    // Picture buttons: what a screen reader says for each.
+    ui_->imgCP->setAccessibleName(tr("Donate with CoinPayments"));
+    ui_->btnSkrill->setAccessibleName(tr("Donate with Skrill"));
+    ui_->Image6->setAccessibleName(tr("Donate by mobile credit"));
 
     const auto target = [](QWidget* control, const QString& address) {
         SetLinkTarget(*control, address);

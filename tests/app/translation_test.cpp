@@ -44,7 +44,7 @@ bool IsData(const QString& text) {
     static const QRegularExpression word(QStringLiteral("\\p{L}{2,}"));
     static const QRegularExpression data(QStringLiteral(
         "^(Pendara|Copyright .*|Pendara developers, \\d+|[\\w./:-]*example\\.org[\\w./?=&-]*|"
-        "--[a-z-]+:|[A-Z]+:)$"));
+        "--[a-z-]+:?|[A-Z]+:)$"));
     const QString plain = text.trimmed();
     return !word.match(plain).hasMatch() || data.match(plain).hasMatch();
 }

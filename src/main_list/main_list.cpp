@@ -155,6 +155,10 @@ MainList::MainList(QsciScintilla& editor) : editor_(editor) {
                           font.family().toUtf8().constData());
     editor_.SendScintilla(QsciScintillaBase::SCI_STYLESETSIZEFRACTIONAL,
                           QsciScintillaBase::STYLE_DEFAULT, 825);  // 11 px at 96 dpi
+    // Black on white whatever the palette: the editor would take the palette's background but
+    // keep its black text, which reads on no dark theme.
+    editor_.setPaper(Qt::white);
+    editor_.setColor(Qt::black);
     editor_.SendScintilla(QsciScintillaBase::SCI_STYLECLEARALL);
     // Let the horizontal scroll bar reach the longest line as the user scrolls.
     editor_.SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1);

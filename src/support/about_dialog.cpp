@@ -9,6 +9,7 @@
 #include "window/control_link.h"
 #include "window/dialogs.h"
 #include "window/glyphs.h"
+#include "window/readable_colour.h"
 
 namespace pendara {
 
@@ -23,6 +24,12 @@ TfrmPDAbout::TfrmPDAbout(Dialogs& dialogs, QWidget* parent)
     ui_->Label9->setText(QString::fromUtf8(maker::kFanAddress));
     ui_->Label5->setText(QString::fromUtf8(maker::kForumAddress));
     ui_->Label3->setText(QString::fromUtf8(maker::kAboutFooter));
+    for (QLabel* link : {ui_->Label7, ui_->Label9, ui_->Label5}) {
+        QFont underlined = link->font();
+        underlined.setUnderline(true);
+        link->setFont(underlined);
+        SetTextColour(*link, QColor(0, 0, 255));
+    }
     ui_->Image2->setIcon(BitcoinPicture(QSize(76, 27)));
     ui_->Image2->setIconSize(QSize(76, 27));
     ui_->Image2->setToolButtonStyle(Qt::ToolButtonIconOnly);

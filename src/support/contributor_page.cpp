@@ -6,6 +6,7 @@
 #include "window/dialogs.h"
 #include "window/handler_guard.h"
 #include "window/page_context.h"
+#include "window/readable_colour.h"
 
 namespace pendara {
 
@@ -31,6 +32,7 @@ ContributorPage::ContributorPage(const PageContext& context, QWidget* parent)
     : CatalogueGridPage(context, QStringLiteral(":/tables/contributors.tsv"), parent),
       ui_(std::make_unique<Ui::ContributorPage>()) {
     ui_->setupUi(this);
+    SetTextColour(*ui_->lblCName, QColor(0, 0, 255));
     ui_->mContribution->setAccessibleName(tr("Contribution"));
     ui_->nxContributor->setColumns(
         {TextColumn(QT_TR_NOOP("Name"), 150), TextColumn(QT_TR_NOOP("Website"), 135),

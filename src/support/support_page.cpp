@@ -13,6 +13,7 @@
 #include "window/dialogs.h"
 #include "window/handler_guard.h"
 #include "window/page_context.h"
+#include "window/readable_colour.h"
 
 namespace pendara {
 
@@ -48,6 +49,9 @@ SupportPage::SupportPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), context_(context), ui_(std::make_unique<Ui::SupportPage>()) {
     LoadSupportResources();
     ui_->setupUi(this);
+    SetTextColour(*ui_->Label19, QColor(0, 128, 0));
+    SetTextColour(*ui_->Label9, QColor(0, 128, 0));
+    SetTextColour(*ui_->Image5, QColor(63, 135, 224));
     // Picture buttons: what a screen reader says for each.
     ui_->imgCP->setAccessibleName(tr("Donate with CoinPayments"));
     ui_->btnSkrill->setAccessibleName(tr("Donate with Skrill"));

@@ -24,7 +24,7 @@
     </message>
     <message>
       <source>Remove</source>
-      <translation>Entfernen</translation>
+      <translation>Löschen</translation>
     </message>
     <message>
       <source>&amp;Starting at</source>
@@ -40,7 +40,7 @@
     </message>
     <message>
       <source>Ignore Space</source>
-      <translation>Leerzeichen ignorieren</translation>
+      <translation>Leerz. egal</translation>
     </message>
     <message>
       <source>Trim Lines</source>
@@ -64,7 +64,7 @@
     </message>
     <message>
       <source>Remove Lines with Length</source>
-      <translation>Zeilen entfernen mit Länge</translation>
+      <translation>Zeilen löschen mit Länge</translation>
     </message>
     <message>
       <source>Equal to</source>
@@ -319,7 +319,7 @@
     </message>
     <message>
       <source>Add After</source>
-      <translation>Danach einfügen</translation>
+      <translation>Anhängen</translation>
     </message>
     <message>
       <source>Left &lt;=&gt; Right</source>
@@ -527,11 +527,11 @@
     </message>
     <message>
       <source>List Merger</source>
-      <translation>Listen zusammenführen</translation>
+      <translation>Verbinden</translation>
     </message>
     <message>
       <source>List Comparer</source>
-      <translation>Listen vergleichen</translation>
+      <translation>Vergleichen</translation>
     </message>
     <message>
       <source>EXTRAS</source>
@@ -566,7 +566,7 @@
     </message>
     <message>
       <source>Like</source>
-      <translation>Gefällt mir</translation>
+      <translation>Like</translation>
     </message>
     <message>
       <source>Share</source>
@@ -574,7 +574,7 @@
     </message>
     <message>
       <source>Tweet</source>
-      <translation>Twittern</translation>
+      <translation>Tweet</translation>
     </message>
     <message>
       <source>₿ Bitcoin</source>
@@ -609,7 +609,7 @@
     </message>
     <message>
       <source>Last Updated : August 2016</source>
-      <translation>Letzte Änderung : August 2016</translation>
+      <translation>Stand : August 2016</translation>
     </message>
     <message>
       <source> About Us </source>
@@ -617,11 +617,11 @@
     </message>
     <message>
       <source>Homepage        :</source>
-      <translation>Homepage         :</translation>
+      <translation>Homepage        :</translation>
     </message>
     <message>
       <source>Fanpage           :</source>
-      <translation>Fanseite           :</translation>
+      <translation>Fanseite          :</translation>
     </message>
     <message>
       <source>Forum                :</source>
@@ -1323,11 +1323,11 @@ oder später zusammenbrechen, wenn uns das Geld ausgeht )</translation>
     </message>
     <message>
       <source>List Merger</source>
-      <translation>Listen zusammenführen</translation>
+      <translation>Verbinden</translation>
     </message>
     <message>
       <source>List Comparer</source>
-      <translation>Listen vergleichen</translation>
+      <translation>Vergleichen</translation>
     </message>
     <message>
       <source>About (F1)</source>
@@ -1352,7 +1352,7 @@ oder später zusammenbrechen, wenn uns das Geld ausgeht )</translation>
     <name>pendara::TfrmPDAbout</name>
     <message>
       <source>Like</source>
-      <translation>Gefällt mir</translation>
+      <translation>Like</translation>
     </message>
     <message>
       <source>Share</source>
@@ -1360,7 +1360,7 @@ oder später zusammenbrechen, wenn uns das Geld ausgeht )</translation>
     </message>
     <message>
       <source>Tweet</source>
-      <translation>Twittern</translation>
+      <translation>Tweet</translation>
     </message>
   </context>
   <context>

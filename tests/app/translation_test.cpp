@@ -6,10 +6,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTabBar>
 #include <QTextDocument>
 #include <QToolButton>
@@ -111,6 +113,51 @@ QStringList UntranslatedTexts(QWidget& top) {
     return found;
 }
 
+// How many pixels the caption of each hand-placed control below `top` lacks, by the control's
+// name, for those that lack any (a layout gives its controls the room they ask for).
+QMap<QString, int> CutCaptions(QWidget& top) {
+    QMap<QString, int> cut;
+    for (QWidget* w : top.findChildren<QWidget*>()) {
+        if (w->parentWidget() == nullptr || w->parentWidget()->layout() != nullptr) continue;
+        int needed = 0;
+        int room = w->width();
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            if (label->wordWrap() || label->text().isEmpty() || Qt::mightBeRichText(label->text()))
+                continue;
+            needed = label->fontMetrics().horizontalAdvance(
+                QString(label->text()).remove(QLatin1Char('&')));
+            room = label->contentsRect().width() - 2 * label->margin();
+        } else if (auto* push = qobject_cast<QPushButton*>(w)) {
+            if (push->text().isEmpty()) continue;
+            needed = push->fontMetrics().horizontalAdvance(
+                         QString(push->text()).remove(QLatin1Char('&'))) +
+                     6 + (push->icon().isNull() ? 0 : push->iconSize().width() + 4);
+        } else if (auto* tool = qobject_cast<QToolButton*>(w)) {
+            if (tool->text().isEmpty() || tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+                continue;
+            const int text = tool->fontMetrics().horizontalAdvance(
+                QString(tool->text()).remove(QLatin1Char('&')).trimmed());
+            needed = (tool->toolButtonStyle() == Qt::ToolButtonTextBesideIcon
+                          ? tool->iconSize().width() + 4 + text
+                          : std::max(text, tool->iconSize().width())) +
+                     6;
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            // An option button that wraps its caption takes two lines instead.
+            if (button->text().isEmpty() || w->inherits("pendara::WrapRadioButton")) continue;
+            const QStyle& style = *button->style();
+            needed = style.pixelMetric(QStyle::PM_IndicatorWidth, nullptr, button) +
+                     style.pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, button) +
+                     button->fontMetrics().horizontalAdvance(
+                         QString(button->text()).remove(QLatin1Char('&')));
+        } else {
+            continue;
+        }
+        if (needed <= room) continue;
+        cut.insert(w->objectName(), needed - room);
+    }
+    return cut;
+}
+
 // Takes the translators InstallTranslations gave the application away again, however the
 // test ends.
 struct InstalledTranslations {
@@ -154,6 +201,33 @@ private Q_SLOTS:
         QFile source(QStringLiteral(PENDARA_TRANSLATION_SOURCES "/pendara_de.ts"));
         QVERIFY(source.open(QIODevice::ReadOnly));
         QVERIFY(!source.readAll().contains("unfinished"));
+    }
+
+    void germanCaptionsFitWhereTheEnglishOnesDo() {
+        // The English captions are the specified ones in the specified places; German must not
+        // cut one that English shows whole.
+        const auto cutCaptions = [] {
+            QMap<QString, int> cut;
+            VisitEveryWindow([&](QWidget& top, const QString& where) {
+                const QMap<QString, int> here = CutCaptions(top);
+                for (auto i = here.begin(); i != here.end(); ++i)
+                    cut.insert(where + QStringLiteral(": ") + i.key(), i.value());
+            });
+            return cut;
+        };
+        const QMap<QString, int> english = cutCaptions();
+        const InstalledTranslations installed;
+        QVERIFY(InstallTranslations(*qApp, QLocale(QLocale::German, QLocale::Germany),
+                                    {QStringLiteral(PENDARA_TRANSLATIONS_DIR)}));
+        QStringList cut;
+        const QMap<QString, int> german = cutCaptions();
+        for (auto i = german.begin(); i != german.end(); ++i) {
+            // The metrics are approximate: English may seem a few pixels short already.
+            if (i.value() > english.value(i.key(), 0) + 2)
+                cut << QStringLiteral("%1 lacks %2 px").arg(i.key()).arg(i.value());
+        }
+        cut.removeDuplicates();
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
     }
 
     void englishNeedsNoCatalogue() {

@@ -1,1233 +1,1234 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
-  <context>
+<context>
     <name>BatchPanel</name>
     <message>
-      <source> Batch Processing </source>
-      <translation> Stapelverarbeitung </translation>
+        <source> Batch Processing </source>
+        <translation> Stapelverarbeitung </translation>
     </message>
     <message>
-      <source>Add</source>
-      <translation>Einfügen</translation>
+        <source>Add</source>
+        <translation>Einfügen</translation>
     </message>
     <message>
-      <source>At Inde&amp;x</source>
-      <translation>An Inde&amp;x</translation>
+        <source>At Inde&amp;x</source>
+        <translation>An Inde&amp;x</translation>
     </message>
     <message>
-      <source>P&amp;osition of</source>
-      <translation>P&amp;osition von</translation>
+        <source>P&amp;osition of</source>
+        <translation>P&amp;osition von</translation>
     </message>
     <message>
-      <source>Backwards</source>
-      <translation>Rückwärts</translation>
+        <source>Backwards</source>
+        <translation>Rückwärts</translation>
     </message>
     <message>
-      <source>Remove</source>
-      <translation>Löschen</translation>
+        <source>Remove</source>
+        <translation>Löschen</translation>
     </message>
     <message>
-      <source>&amp;Starting at</source>
-      <translation>&amp;Beginnend bei</translation>
+        <source>&amp;Starting at</source>
+        <translation>&amp;Beginnend bei</translation>
     </message>
     <message>
-      <source>&amp;Position of</source>
-      <translation>&amp;Position von</translation>
+        <source>&amp;Position of</source>
+        <translation>&amp;Position von</translation>
     </message>
     <message>
-      <source>Remove Empty Lines</source>
-      <translation>Leere Zeilen entfernen</translation>
+        <source>Remove Empty Lines</source>
+        <translation>Leere Zeilen entfernen</translation>
     </message>
     <message>
-      <source>Ignore Space</source>
-      <translation>Leerz. egal</translation>
+        <source>Ignore Space</source>
+        <translation>Leerz. egal</translation>
     </message>
     <message>
-      <source>Trim Lines</source>
-      <translation>Zeilen kürzen</translation>
+        <source>Trim Lines</source>
+        <translation>Zeilen kürzen</translation>
     </message>
     <message>
-      <source>Left</source>
-      <translation>Links</translation>
+        <source>Left</source>
+        <translation>Links</translation>
     </message>
     <message>
-      <source>Right</source>
-      <translation>Rechts</translation>
+        <source>Right</source>
+        <translation>Rechts</translation>
     </message>
     <message>
-      <source>Replace</source>
-      <translation>Ersetzen</translation>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
     </message>
     <message>
-      <source>&amp;With</source>
-      <translation>&amp;Durch</translation>
+        <source>&amp;With</source>
+        <translation>&amp;Durch</translation>
     </message>
     <message>
-      <source>Remove Lines with Length</source>
-      <translation>Zeilen löschen mit Länge</translation>
+        <source>Remove Lines with Length</source>
+        <translation>Zeilen löschen mit Länge</translation>
     </message>
     <message>
-      <source>Equal to</source>
-      <translation>Gleich</translation>
+        <source>Equal to</source>
+        <translation>Gleich</translation>
     </message>
     <message>
-      <source>Less than</source>
-      <translation>Kleiner als</translation>
+        <source>Less than</source>
+        <translation>Kleiner als</translation>
     </message>
     <message>
-      <source>More than</source>
-      <translation>Größer als</translation>
+        <source>More than</source>
+        <translation>Größer als</translation>
     </message>
     <message>
-      <source>From</source>
-      <translation>Von</translation>
+        <source>From</source>
+        <translation>Von</translation>
     </message>
     <message>
-      <source>to</source>
-      <translation>bis</translation>
+        <source>to</source>
+        <translation>bis</translation>
     </message>
     <message>
-      <source>Include</source>
-      <translation>Behalten</translation>
+        <source>Include</source>
+        <translation>Behalten</translation>
     </message>
     <message>
-      <source>A</source>
-      <translation>A</translation>
+        <source>A</source>
+        <translation>A</translation>
     </message>
     <message>
-      <source>Include Type ("And" or "Or")</source>
-      <translation>Verknüpfung beim Behalten ("A" = und, "O" = oder)</translation>
+        <source>Include Type (&quot;And&quot; or &quot;Or&quot;)</source>
+        <translation>Verknüpfung beim Behalten (&quot;A&quot; = und, &quot;O&quot; = oder)</translation>
     </message>
     <message>
-      <source>Exclude</source>
-      <translation>Entfernen</translation>
+        <source>Exclude</source>
+        <translation>Entfernen</translation>
     </message>
     <message>
-      <source>O</source>
-      <translation>O</translation>
+        <source>O</source>
+        <translation>O</translation>
     </message>
     <message>
-      <source>Exclude Type ("And" or "Or")</source>
-      <translation>Verknüpfung beim Entfernen ("A" = und, "O" = oder)</translation>
+        <source>Exclude Type (&quot;And&quot; or &quot;Or&quot;)</source>
+        <translation>Verknüpfung beim Entfernen (&quot;A&quot; = und, &quot;O&quot; = oder)</translation>
     </message>
     <message>
-      <source>MC</source>
-      <translation>GK</translation>
+        <source>MC</source>
+        <translation>GK</translation>
     </message>
     <message>
-      <source>Match Case</source>
-      <translation>Groß-/Kleinschreibung beachten</translation>
+        <source>Match Case</source>
+        <translation>Groß-/Kleinschreibung beachten</translation>
     </message>
     <message>
-      <source>Filter</source>
-      <translation>Filtern</translation>
+        <source>Filter</source>
+        <translation>Filtern</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>ComparerPage</name>
     <message>
-      <source>First List (Only) :</source>
-      <translation>Nur in erster Liste :</translation>
+        <source>First List (Only) :</source>
+        <translation>Nur in erster Liste :</translation>
     </message>
     <message>
-      <source>Export to Main List</source>
-      <translation>In Hauptliste</translation>
+        <source>Export to Main List</source>
+        <translation>In Hauptliste</translation>
     </message>
     <message>
-      <source>Copy to Clipboard</source>
-      <translation>In Zwischenablage</translation>
+        <source>Copy to Clipboard</source>
+        <translation>In Zwischenablage</translation>
     </message>
     <message>
-      <source>Second List (Only) :</source>
-      <translation>Nur in zweiter Liste :</translation>
+        <source>Second List (Only) :</source>
+        <translation>Nur in zweiter Liste :</translation>
     </message>
     <message>
-      <source>Same :</source>
-      <translation>In beiden :</translation>
+        <source>Same :</source>
+        <translation>In beiden :</translation>
     </message>
     <message>
-      <source>Different :</source>
-      <translation>Verschieden :</translation>
+        <source>Different :</source>
+        <translation>Verschieden :</translation>
     </message>
     <message>
-      <source> 1st List </source>
-      <translation> 1. Liste </translation>
+        <source> 1st List </source>
+        <translation> 1. Liste </translation>
     </message>
     <message>
-      <source>From File</source>
-      <translation>Aus Datei</translation>
+        <source>From File</source>
+        <translation>Aus Datei</translation>
     </message>
     <message>
-      <source>From Clipboard</source>
-      <translation>Aus Zwischenablage</translation>
+        <source>From Clipboard</source>
+        <translation>Aus Zwischenablage</translation>
     </message>
     <message>
-      <source>From "Main List"</source>
-      <translation>Aus "Hauptliste"</translation>
+        <source>From &quot;Main List&quot;</source>
+        <translation>Aus &quot;Hauptliste&quot;</translation>
     </message>
     <message>
-      <source> 2nd List </source>
-      <translation> 2. Liste </translation>
+        <source> 2nd List </source>
+        <translation> 2. Liste </translation>
     </message>
     <message>
-      <source>COMPARE</source>
-      <translation>VERGLEICHEN</translation>
+        <source>COMPARE</source>
+        <translation>VERGLEICHEN</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>ContributorPage</name>
     <message>
-      <source>Contributor Name :</source>
-      <translation>Name :</translation>
+        <source>Contributor Name :</source>
+        <translation>Name :</translation>
     </message>
     <message>
-      <source>Contribution : </source>
-      <translation>Beitrag : </translation>
+        <source>Contribution : </source>
+        <translation>Beitrag : </translation>
     </message>
     <message>
-      <source>Website</source>
-      <translation>Website</translation>
+        <source>Website</source>
+        <translation>Website</translation>
     </message>
     <message>
-      <source>Web</source>
-      <translation>Web</translation>
+        <source>Web</source>
+        <translation>Web</translation>
     </message>
     <message>
-      <source>Facebook</source>
-      <translation>Facebook</translation>
+        <source>Facebook</source>
+        <translation>Facebook</translation>
     </message>
     <message>
-      <source>Twitter</source>
-      <translation>Twitter</translation>
+        <source>Twitter</source>
+        <translation>Twitter</translation>
     </message>
     <message>
-      <source>Google Plus</source>
-      <translation>Google Plus</translation>
+        <source>Google Plus</source>
+        <translation>Google Plus</translation>
     </message>
     <message>
-      <source>Google+</source>
-      <translation>Google+</translation>
+        <source>Google+</source>
+        <translation>Google+</translation>
     </message>
     <message>
-      <source>Contributor List :</source>
-      <translation>Liste der Mitwirkenden :</translation>
+        <source>Contributor List :</source>
+        <translation>Liste der Mitwirkenden :</translation>
     </message>
     <message>
-      <source>How to Support Us?</source>
-      <translation>Wie können Sie uns unterstützen?</translation>
+        <source>How to Support Us?</source>
+        <translation>Wie können Sie uns unterstützen?</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>ErrorMessagePage</name>
     <message>
-      <source>From</source>
-      <translation>Von</translation>
+        <source>From</source>
+        <translation>Von</translation>
     </message>
     <message>
-      <source>to </source>
-      <translation>bis </translation>
+        <source>to </source>
+        <translation>bis </translation>
     </message>
     <message>
-      <source>Show</source>
-      <translation>Zeigen</translation>
+        <source>Show</source>
+        <translation>Zeigen</translation>
     </message>
     <message>
-      <source>Error Message List :</source>
-      <translation>Liste der Fehlermeldungen :</translation>
+        <source>Error Message List :</source>
+        <translation>Liste der Fehlermeldungen :</translation>
     </message>
     <message>
-      <source>Error Message</source>
-      <translation>Fehlermeldung</translation>
+        <source>Error Message</source>
+        <translation>Fehlermeldung</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>ListBuilderPage</name>
     <message>
-      <source>Main List :</source>
-      <translation>Hauptliste :</translation>
+        <source>Main List :</source>
+        <translation>Hauptliste :</translation>
     </message>
     <message>
-      <source>Double-click: number of lines</source>
-      <translation>Doppelklick: Anzahl der Zeilen</translation>
+        <source>Double-click: number of lines</source>
+        <translation>Doppelklick: Anzahl der Zeilen</translation>
     </message>
     <message>
-      <source>Load List</source>
-      <translation>Liste laden</translation>
+        <source>Load List</source>
+        <translation>Liste laden</translation>
     </message>
     <message>
-      <source>Save List</source>
-      <translation>Liste speichern</translation>
+        <source>Save List</source>
+        <translation>Liste speichern</translation>
     </message>
     <message>
-      <source>Sort List</source>
-      <translation>Liste sortieren</translation>
+        <source>Sort List</source>
+        <translation>Liste sortieren</translation>
     </message>
     <message>
-      <source>Scramble List</source>
-      <translation>Liste mischen</translation>
+        <source>Scramble List</source>
+        <translation>Liste mischen</translation>
     </message>
     <message>
-      <source>Clear List</source>
-      <translation>Liste leeren</translation>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
     </message>
     <message>
-      <source>Copy to Clipboard</source>
-      <translation>In Zwischenablage</translation>
+        <source>Copy to Clipboard</source>
+        <translation>In Zwischenablage</translation>
     </message>
     <message>
-      <source>Paste from Clipboard</source>
-      <translation>Aus Zwischenablage</translation>
+        <source>Paste from Clipboard</source>
+        <translation>Aus Zwischenablage</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>MergerPage</name>
     <message>
-      <source>MERGE to "Main List"</source>
-      <translation>In "Hauptliste" ZUSAMMENFÜHREN</translation>
+        <source>MERGE to &quot;Main List&quot;</source>
+        <translation>In &quot;Hauptliste&quot; ZUSAMMENFÜHREN</translation>
     </message>
     <message>
-      <source> Merging Operation </source>
-      <translation> Zusammenführen </translation>
+        <source> Merging Operation </source>
+        <translation> Zusammenführen </translation>
     </message>
     <message>
-      <source>Left + Right</source>
-      <translation>Links + Rechts</translation>
+        <source>Left + Right</source>
+        <translation>Links + Rechts</translation>
     </message>
     <message>
-      <source>Top + Bottom</source>
-      <translation>Oben + Unten</translation>
+        <source>Top + Bottom</source>
+        <translation>Oben + Unten</translation>
     </message>
     <message>
-      <source>Add Before</source>
-      <translation>Davor einfügen</translation>
+        <source>Add Before</source>
+        <translation>Davor einfügen</translation>
     </message>
     <message>
-      <source>( Optional )</source>
-      <translation>( Optional )</translation>
+        <source>( Optional )</source>
+        <translation>( Optional )</translation>
     </message>
     <message>
-      <source>Left</source>
-      <translation>Links</translation>
+        <source>Left</source>
+        <translation>Links</translation>
     </message>
     <message>
-      <source>Separator</source>
-      <translation>Trennzeichen</translation>
+        <source>Separator</source>
+        <translation>Trennzeichen</translation>
     </message>
     <message>
-      <source>Right</source>
-      <translation>Rechts</translation>
+        <source>Right</source>
+        <translation>Rechts</translation>
     </message>
     <message>
-      <source>Add After</source>
-      <translation>Anhängen</translation>
+        <source>Add After</source>
+        <translation>Anhängen</translation>
     </message>
     <message>
-      <source>Left &lt;=&gt; Right</source>
-      <translation>Links &lt;=&gt; Rechts</translation>
+        <source>Left &lt;=&gt; Right</source>
+        <translation>Links &lt;=&gt; Rechts</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>MorePage</name>
     <message>
-      <source>Click here to "Download"</source>
-      <translation>Hier klicken zum "Herunterladen"</translation>
+        <source>Click here to &quot;Download&quot;</source>
+        <translation>Hier klicken zum &quot;Herunterladen&quot;</translation>
     </message>
     <message>
-      <source>Share :)</source>
-      <translation>Teilen :)</translation>
+        <source>Share :)</source>
+        <translation>Teilen :)</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>ShellFolderPage</name>
     <message>
-      <source>&amp;Shell Folder for</source>
-      <translation>&amp;Shell-Ordner für</translation>
+        <source>&amp;Shell Folder for</source>
+        <translation>&amp;Shell-Ordner für</translation>
     </message>
     <message>
-      <source>Current User</source>
-      <translation>Aktueller Benutzer</translation>
+        <source>Current User</source>
+        <translation>Aktueller Benutzer</translation>
     </message>
     <message>
-      <source>Local Machine</source>
-      <translation>Lokaler Rechner</translation>
+        <source>Local Machine</source>
+        <translation>Lokaler Rechner</translation>
     </message>
     <message>
-      <source>&amp;Copy Folder Location</source>
-      <translation>Ordnerpfad &amp;kopieren</translation>
+        <source>&amp;Copy Folder Location</source>
+        <translation>Ordnerpfad &amp;kopieren</translation>
     </message>
     <message>
-      <source>&amp;Open Selected Folder</source>
-      <translation>Gewählten Ordner ö&amp;ffnen</translation>
+        <source>&amp;Open Selected Folder</source>
+        <translation>Gewählten Ordner ö&amp;ffnen</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>SupportPage</name>
     <message>
-      <source>How to Support Us?</source>
-      <translation>Wie können Sie uns unterstützen?</translation>
+        <source>How to Support Us?</source>
+        <translation>Wie können Sie uns unterstützen?</translation>
     </message>
     <message>
-      <source>1. Promote Our Software on "Facebook" or "Twitter"</source>
-      <translation>1. Empfehlen Sie unsere Software auf "Facebook" oder "Twitter"</translation>
+        <source>1. Promote Our Software on &quot;Facebook&quot; or &quot;Twitter&quot;</source>
+        <translation>1. Empfehlen Sie unsere Software auf &quot;Facebook&quot; oder &quot;Twitter&quot;</translation>
     </message>
     <message>
-      <source>Share on Facebook</source>
-      <translation>Auf Facebook teilen</translation>
+        <source>Share on Facebook</source>
+        <translation>Auf Facebook teilen</translation>
     </message>
     <message>
-      <source>Share on Twitter</source>
-      <translation>Auf Twitter teilen</translation>
+        <source>Share on Twitter</source>
+        <translation>Auf Twitter teilen</translation>
     </message>
     <message>
-      <source>2. Like Our Software on "AlternativeTo"</source>
-      <translation>2. Bewerten Sie unsere Software auf "AlternativeTo"</translation>
+        <source>2. Like Our Software on &quot;AlternativeTo&quot;</source>
+        <translation>2. Bewerten Sie unsere Software auf &quot;AlternativeTo&quot;</translation>
     </message>
     <message>
-      <source>Like on AlternativeTo</source>
-      <translation>Auf AlternativeTo bewerten</translation>
+        <source>Like on AlternativeTo</source>
+        <translation>Auf AlternativeTo bewerten</translation>
     </message>
     <message>
-      <source>3. Review Our Software on your "Blog or Website"</source>
-      <translation>3. Besprechen Sie unsere Software in Ihrem "Blog oder Ihrer Website"</translation>
+        <source>3. Review Our Software on your &quot;Blog or Website&quot;</source>
+        <translation>3. Besprechen Sie unsere Software in Ihrem &quot;Blog oder Ihrer Website&quot;</translation>
     </message>
     <message>
-      <source>4. Make a Donation</source>
-      <translation>4. Spenden Sie</translation>
+        <source>4. Make a Donation</source>
+        <translation>4. Spenden Sie</translation>
     </message>
     <message>
-      <source>Information</source>
-      <translation>Informationen</translation>
+        <source>Information</source>
+        <translation>Informationen</translation>
     </message>
     <message>
-      <source>Bitcoin, Litecoin, Dogecoin</source>
-      <translation>Bitcoin, Litecoin, Dogecoin</translation>
+        <source>Bitcoin, Litecoin, Dogecoin</source>
+        <translation>Bitcoin, Litecoin, Dogecoin</translation>
     </message>
     <message>
-      <source>Bitcoin :</source>
-      <translation>Bitcoin :</translation>
+        <source>Bitcoin :</source>
+        <translation>Bitcoin :</translation>
     </message>
     <message>
-      <source>Copy</source>
-      <translation>Kopieren</translation>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
     </message>
     <message>
-      <source>Litecoin :</source>
-      <translation>Litecoin :</translation>
+        <source>Litecoin :</source>
+        <translation>Litecoin :</translation>
     </message>
     <message>
-      <source>Dogecoin :</source>
-      <translation>Dogecoin :</translation>
+        <source>Dogecoin :</source>
+        <translation>Dogecoin :</translation>
     </message>
     <message>
-      <source>Don't have Bitcoin, Litecoin or Dogecoin Wallet? Click Here!</source>
-      <translation>Keine Bitcoin-, Litecoin- oder Dogecoin-Wallet? Hier klicken!</translation>
+        <source>Don&apos;t have Bitcoin, Litecoin or Dogecoin Wallet? Click Here!</source>
+        <translation>Keine Bitcoin-, Litecoin- oder Dogecoin-Wallet? Hier klicken!</translation>
     </message>
     <message>
-      <source>CoinPayments</source>
-      <translation>CoinPayments</translation>
+        <source>CoinPayments</source>
+        <translation>CoinPayments</translation>
     </message>
     <message>
-      <source>Donation Amount ($) :</source>
-      <translation>Spendenbetrag ($) :</translation>
+        <source>Donation Amount ($) :</source>
+        <translation>Spendenbetrag ($) :</translation>
     </message>
     <message>
-      <source>You may change this Value into "Larger" or "Smaller" amount</source>
-      <translation>Sie können den Betrag "größer" oder "kleiner" wählen</translation>
+        <source>You may change this Value into &quot;Larger&quot; or &quot;Smaller&quot; amount</source>
+        <translation>Sie können den Betrag &quot;größer&quot; oder &quot;kleiner&quot; wählen</translation>
     </message>
     <message>
-      <source>Don't have CoinPayments Account? Click Here!</source>
-      <translation>Kein CoinPayments-Konto? Hier klicken!</translation>
+        <source>Don&apos;t have CoinPayments Account? Click Here!</source>
+        <translation>Kein CoinPayments-Konto? Hier klicken!</translation>
     </message>
     <message>
-      <source>Payeer</source>
-      <translation>Payeer</translation>
+        <source>Payeer</source>
+        <translation>Payeer</translation>
     </message>
     <message>
-      <source>If you like Our Software &amp; find it useful, Please consider</source>
-      <translation>Wenn Ihnen unsere Software gefällt und nützt, denken Sie bitte an</translation>
+        <source>If you like Our Software &amp; find it useful, Please consider</source>
+        <translation>Wenn Ihnen unsere Software gefällt und nützt, denken Sie bitte an</translation>
     </message>
     <message>
-      <source>Making a Donation to "Keep Our Software Development going" :</source>
-      <translation>eine Spende, damit "die Entwicklung weitergeht" :</translation>
+        <source>Making a Donation to &quot;Keep Our Software Development going&quot; :</source>
+        <translation>eine Spende, damit &quot;die Entwicklung weitergeht&quot; :</translation>
     </message>
     <message>
-      <source>Don't have Payeer Account? Click Here!</source>
-      <translation>Kein Payeer-Konto? Hier klicken!</translation>
+        <source>Don&apos;t have Payeer Account? Click Here!</source>
+        <translation>Kein Payeer-Konto? Hier klicken!</translation>
     </message>
     <message>
-      <source>Skrill</source>
-      <translation>Skrill</translation>
+        <source>Skrill</source>
+        <translation>Skrill</translation>
     </message>
     <message>
-      <source>Don't have Skrill Account? Click Here!</source>
-      <translation>Kein Skrill-Konto? Hier klicken!</translation>
+        <source>Don&apos;t have Skrill Account? Click Here!</source>
+        <translation>Kein Skrill-Konto? Hier klicken!</translation>
     </message>
     <message>
-      <source>Other</source>
-      <translation>Andere</translation>
+        <source>Other</source>
+        <translation>Andere</translation>
     </message>
     <message>
-      <source>5. Subscribe to Our "Facebook Fanpage"</source>
-      <translation>5. Abonnieren Sie unsere "Facebook-Fanseite"</translation>
+        <source>5. Subscribe to Our &quot;Facebook Fanpage&quot;</source>
+        <translation>5. Abonnieren Sie unsere &quot;Facebook-Fanseite&quot;</translation>
     </message>
     <message>
-      <source>Our fan page</source>
-      <translation>Unsere Fanseite</translation>
+        <source>Our fan page</source>
+        <translation>Unsere Fanseite</translation>
     </message>
     <message>
-      <source>6. Share Our Software to Your Friends</source>
-      <translation>6. Empfehlen Sie unsere Software Ihren Freunden</translation>
+        <source>6. Share Our Software to Your Friends</source>
+        <translation>6. Empfehlen Sie unsere Software Ihren Freunden</translation>
     </message>
     <message>
-      <source>7. Keep using Our Software</source>
-      <translation>7. Nutzen Sie unsere Software weiter</translation>
+        <source>7. Keep using Our Software</source>
+        <translation>7. Nutzen Sie unsere Software weiter</translation>
     </message>
     <message>
-      <source>Contributor List</source>
-      <translation>Mitwirkende</translation>
+        <source>Contributor List</source>
+        <translation>Mitwirkende</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>TPDFrm</name>
     <message>
-      <source>Pendara</source>
-      <translation>Pendara</translation>
+        <source>Pendara</source>
+        <translation>Pendara</translation>
     </message>
     <message>
-      <source>Double-click: open another window</source>
-      <translation>Doppelklick: weiteres Fenster öffnen</translation>
+        <source>Double-click: open another window</source>
+        <translation>Doppelklick: weiteres Fenster öffnen</translation>
     </message>
     <message>
-      <source>Double-click: open the program's folder</source>
-      <translation>Doppelklick: Programmordner öffnen</translation>
+        <source>Double-click: open the program&apos;s folder</source>
+        <translation>Doppelklick: Programmordner öffnen</translation>
     </message>
     <message>
-      <source>Donate</source>
-      <translation>Spenden</translation>
+        <source>Donate</source>
+        <translation>Spenden</translation>
     </message>
     <message>
-      <source>Visit Homepage</source>
-      <translation>Homepage besuchen</translation>
+        <source>Visit Homepage</source>
+        <translation>Homepage besuchen</translation>
     </message>
     <message>
-      <source>About</source>
-      <translation>Über</translation>
+        <source>About</source>
+        <translation>Über</translation>
     </message>
     <message>
-      <source>Support Us! </source>
-      <translation>Unterstützen! </translation>
+        <source>Support Us! </source>
+        <translation>Unterstützen! </translation>
     </message>
     <message>
-      <source>We need your Support to "Stay Alive"</source>
-      <translation>Wir brauchen Ihre Unterstützung, um "weiterzumachen"</translation>
+        <source>We need your Support to &quot;Stay Alive&quot;</source>
+        <translation>Wir brauchen Ihre Unterstützung, um &quot;weiterzumachen&quot;</translation>
     </message>
     <message>
-      <source>List Builder</source>
-      <translation>Listen-Editor</translation>
+        <source>List Builder</source>
+        <translation>Listen-Editor</translation>
     </message>
     <message>
-      <source>List Merger</source>
-      <translation>Verbinden</translation>
+        <source>List Merger</source>
+        <translation>Verbinden</translation>
     </message>
     <message>
-      <source>List Comparer</source>
-      <translation>Vergleichen</translation>
+        <source>List Comparer</source>
+        <translation>Vergleichen</translation>
     </message>
     <message>
-      <source>EXTRAS</source>
-      <translation>EXTRAS</translation>
+        <source>EXTRAS</source>
+        <translation>EXTRAS</translation>
     </message>
     <message>
-      <source>MORE Software </source>
-      <translation>MEHR Software </translation>
+        <source>MORE Software </source>
+        <translation>MEHR Software </translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>TfrmDonate</name>
     <message>
-      <source>Support "%s"</source>
-      <translation>"%s" unterstützen</translation>
+        <source>Support &quot;%s&quot;</source>
+        <translation>&quot;%s&quot; unterstützen</translation>
     </message>
     <message>
-      <source>Thank you for using %s!</source>
-      <translation>Danke, dass Sie %s verwenden!</translation>
+        <source>Thank you for using %s!</source>
+        <translation>Danke, dass Sie %s verwenden!</translation>
     </message>
     <message>
-      <source>If you like our software and want to say thanks, you can promote our software via Facebook, Twitter, etc or make a donation via Bitcoin.</source>
-      <translation>Wenn Ihnen unsere Software gefällt und Sie danke sagen möchten, können Sie sie auf Facebook, Twitter usw. empfehlen oder per Bitcoin spenden.</translation>
+        <source>If you like our software and want to say thanks, you can promote our software via Facebook, Twitter, etc or make a donation via Bitcoin.</source>
+        <translation>Wenn Ihnen unsere Software gefällt und Sie danke sagen möchten, können Sie sie auf Facebook, Twitter usw. empfehlen oder per Bitcoin spenden.</translation>
     </message>
     <message>
-      <source>Your support &amp; contributions are greatly appreciated!</source>
-      <translation>Wir freuen uns sehr über Ihre Unterstützung und Ihre Beiträge!</translation>
+        <source>Your support &amp; contributions are greatly appreciated!</source>
+        <translation>Wir freuen uns sehr über Ihre Unterstützung und Ihre Beiträge!</translation>
     </message>
     <message>
-      <source>Thanks!</source>
-      <translation>Danke!</translation>
+        <source>Thanks!</source>
+        <translation>Danke!</translation>
     </message>
     <message>
-      <source>Like</source>
-      <translation>Like</translation>
+        <source>Like</source>
+        <translation>Like</translation>
     </message>
     <message>
-      <source>Share</source>
-      <translation>Teilen</translation>
+        <source>Share</source>
+        <translation>Teilen</translation>
     </message>
     <message>
-      <source>Tweet</source>
-      <translation>Tweet</translation>
+        <source>Tweet</source>
+        <translation>Tweet</translation>
     </message>
     <message>
-      <source>₿ Bitcoin</source>
-      <translation>₿ Bitcoin</translation>
+        <source>₿ Bitcoin</source>
+        <translation>₿ Bitcoin</translation>
     </message>
     <message>
-      <source>Don't have "Bitcoin Wallet"? Click Here!</source>
-      <translation>Keine "Bitcoin-Wallet"? Hier klicken!</translation>
+        <source>Don&apos;t have &quot;Bitcoin Wallet&quot;? Click Here!</source>
+        <translation>Keine &quot;Bitcoin-Wallet&quot;? Hier klicken!</translation>
     </message>
     <message>
-      <source>Donate</source>
-      <translation>Spenden</translation>
+        <source>Donate</source>
+        <translation>Spenden</translation>
     </message>
     <message>
-      <source>Close</source>
-      <translation>Schließen</translation>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
     <message>
-      <source>Show this dialog when "%s" starts</source>
-      <translation>Diesen Dialog beim Start von "%s" zeigen</translation>
+        <source>Show this dialog when &quot;%s&quot; starts</source>
+        <translation>Diesen Dialog beim Start von &quot;%s&quot; zeigen</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>TfrmPDAbout</name>
     <message>
-      <source>About</source>
-      <translation>Über</translation>
+        <source>About</source>
+        <translation>Über</translation>
     </message>
     <message>
-      <source>Pendara</source>
-      <translation>Pendara</translation>
+        <source>Pendara</source>
+        <translation>Pendara</translation>
     </message>
     <message>
-      <source>Last Updated : August 2016</source>
-      <translation>Stand : August 2016</translation>
+        <source>Last Updated : August 2016</source>
+        <translation>Stand : August 2016</translation>
     </message>
     <message>
-      <source> About Us </source>
-      <translation> Über uns </translation>
+        <source> About Us </source>
+        <translation> Über uns </translation>
     </message>
     <message>
-      <source>Homepage        :</source>
-      <translation>Homepage        :</translation>
+        <source>Homepage        :</source>
+        <translation>Homepage        :</translation>
     </message>
     <message>
-      <source>Fanpage           :</source>
-      <translation>Fanseite          :</translation>
+        <source>Fanpage           :</source>
+        <translation>Fanseite          :</translation>
     </message>
     <message>
-      <source>Forum                :</source>
-      <translation>Forum                :</translation>
+        <source>Forum                :</source>
+        <translation>Forum                :</translation>
     </message>
     <message>
-      <source>Bitcoin</source>
-      <translation>Bitcoin</translation>
+        <source>Bitcoin</source>
+        <translation>Bitcoin</translation>
     </message>
     <message>
-      <source>Donate with Bitcoin</source>
-      <translation>Mit Bitcoin spenden</translation>
+        <source>Donate with Bitcoin</source>
+        <translation>Mit Bitcoin spenden</translation>
     </message>
     <message>
-      <source>Close</source>
-      <translation>Schließen</translation>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
     <message>
-      <source>Our social page</source>
-      <translation>Unsere Seite im sozialen Netz</translation>
+        <source>Our social page</source>
+        <translation>Unsere Seite im sozialen Netz</translation>
     </message>
     <message>
-      <source>Share on Facebook</source>
-      <translation>Auf Facebook teilen</translation>
+        <source>Share on Facebook</source>
+        <translation>Auf Facebook teilen</translation>
     </message>
     <message>
-      <source>Share on Twitter</source>
-      <translation>Auf Twitter teilen</translation>
+        <source>Share on Twitter</source>
+        <translation>Auf Twitter teilen</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::BulkRun</name>
     <message>
-      <source>Working...</source>
-      <translation>In Arbeit...</translation>
+        <source>Working...</source>
+        <translation>In Arbeit...</translation>
     </message>
     <message>
-      <source>Cancel</source>
-      <translation>Abbrechen</translation>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::CommandDialog</name>
     <message>
-      <source>&amp;Apply</source>
-      <translation>&amp;Anwenden</translation>
+        <source>&amp;Apply</source>
+        <translation>&amp;Anwenden</translation>
     </message>
     <message>
-      <source>Commands</source>
-      <translation>Befehle</translation>
+        <source>Commands</source>
+        <translation>Befehle</translation>
     </message>
     <message>
-      <source>Find a command by name or what it does</source>
-      <translation>Befehl nach Name oder Wirkung suchen</translation>
+        <source>Find a command by name or what it does</source>
+        <translation>Befehl nach Name oder Wirkung suchen</translation>
     </message>
     <message>
-      <source>a list file</source>
-      <translation>eine Listendatei</translation>
+        <source>a list file</source>
+        <translation>eine Listendatei</translation>
     </message>
     <message>
-      <source>or give %1</source>
-      <translation>oder %1 angeben</translation>
+        <source>or give %1</source>
+        <translation>oder %1 angeben</translation>
     </message>
     <message>
-      <source>optional</source>
-      <translation>optional</translation>
+        <source>optional</source>
+        <translation>optional</translation>
     </message>
     <message>
-      <source>one %1 a line</source>
-      <translation>ein %1 je Zeile</translation>
+        <source>one %1 a line</source>
+        <translation>ein %1 je Zeile</translation>
     </message>
     <message>
-      <source>%1 (%2 to %3)</source>
-      <translation>%1 (%2 bis %3)</translation>
+        <source>%1 (%2 to %3)</source>
+        <translation>%1 (%2 bis %3)</translation>
     </message>
     <message>
-      <source>Working out the preview...</source>
-      <translation>Vorschau wird berechnet...</translation>
+        <source>Working out the preview...</source>
+        <translation>Vorschau wird berechnet...</translation>
     </message>
     <message>
-      <source>%1 lines before, %2 after, %3 changed</source>
-      <translation>%1 Zeilen vorher, %2 nachher, %3 geändert</translation>
+        <source>%1 lines before, %2 after, %3 changed</source>
+        <translation>%1 Zeilen vorher, %2 nachher, %3 geändert</translation>
     </message>
     <message>
-      <source>, the order changes</source>
-      <translation>, die Reihenfolge ändert sich</translation>
+        <source>, the order changes</source>
+        <translation>, die Reihenfolge ändert sich</translation>
     </message>
     <message>
-      <source>. Changed lines are marked with *.</source>
-      <translation>. Geänderte Zeilen sind mit * markiert.</translation>
+        <source>. Changed lines are marked with *.</source>
+        <translation>. Geänderte Zeilen sind mit * markiert.</translation>
     </message>
     <message>
-      <source>Preview</source>
-      <translation>Vorschau</translation>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::ComparerPage</name>
     <message>
-      <source>1 line</source>
-      <translation>1 Zeile</translation>
+        <source>1 line</source>
+        <translation>1 Zeile</translation>
     </message>
     <message>
-      <source>%1 lines</source>
-      <translation>%1 Zeilen</translation>
+        <source>%1 lines</source>
+        <translation>%1 Zeilen</translation>
     </message>
     <message>
-      <source>%1 went to the Main List</source>
-      <translation>%1 in die Hauptliste übernommen</translation>
+        <source>%1 went to the Main List</source>
+        <translation>%1 in die Hauptliste übernommen</translation>
     </message>
     <message>
-      <source>Browse for the 1st list</source>
-      <translation>Die 1. Liste suchen</translation>
+        <source>Browse for the 1st list</source>
+        <translation>Die 1. Liste suchen</translation>
     </message>
     <message>
-      <source>Browse for the 2nd list</source>
-      <translation>Die 2. Liste suchen</translation>
+        <source>Browse for the 2nd list</source>
+        <translation>Die 2. Liste suchen</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::ContributorPage</name>
     <message>
-      <source>Name</source>
-      <translation>Name</translation>
+        <source>Name</source>
+        <translation>Name</translation>
     </message>
     <message>
-      <source>Website</source>
-      <translation>Website</translation>
+        <source>Website</source>
+        <translation>Website</translation>
     </message>
     <message>
-      <source>Facebook</source>
-      <translation>Facebook</translation>
+        <source>Facebook</source>
+        <translation>Facebook</translation>
     </message>
     <message>
-      <source>Twitter</source>
-      <translation>Twitter</translation>
+        <source>Twitter</source>
+        <translation>Twitter</translation>
     </message>
     <message>
-      <source>Google Plus</source>
-      <translation>Google Plus</translation>
+        <source>Google Plus</source>
+        <translation>Google Plus</translation>
     </message>
     <message>
-      <source>Contribution</source>
-      <translation>Beitrag</translation>
+        <source>Contribution</source>
+        <translation>Beitrag</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::Dialogs</name>
     <message>
-      <source>Browse</source>
-      <translation>Durchsuchen</translation>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
     </message>
     <message>
-      <source>Text File (*.txt)</source>
-      <translation>Textdatei (*.txt)</translation>
+        <source>Text File (*.txt)</source>
+        <translation>Textdatei (*.txt)</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::ErrorMessagePage</name>
     <message>
-      <source>Error Code</source>
-      <translation>Fehlercode</translation>
+        <source>Error Code</source>
+        <translation>Fehlercode</translation>
     </message>
     <message>
-      <source>Error Message</source>
-      <translation>Fehlermeldung</translation>
+        <source>Error Message</source>
+        <translation>Fehlermeldung</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::Failure</name>
     <message>
-      <source>Out of memory</source>
-      <translation>Nicht genügend Arbeitsspeicher</translation>
+        <source>Out of memory</source>
+        <translation>Nicht genügend Arbeitsspeicher</translation>
     </message>
     <message>
-      <source>Unknown error</source>
-      <translation>Unbekannter Fehler</translation>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
     </message>
     <message>
-      <source>Cannot open clipboard</source>
-      <translation>Die Zwischenablage kann nicht geöffnet werden</translation>
+        <source>Cannot open clipboard</source>
+        <translation>Die Zwischenablage kann nicht geöffnet werden</translation>
     </message>
     <message>
-      <source>Choose a command.</source>
-      <translation>Wählen Sie einen Befehl.</translation>
+        <source>Choose a command.</source>
+        <translation>Wählen Sie einen Befehl.</translation>
     </message>
     <message>
-      <source>Text exceeds memo capacity</source>
-      <translation>Der Text übersteigt die Kapazität der Liste</translation>
+        <source>Text exceeds memo capacity</source>
+        <translation>Der Text übersteigt die Kapazität der Liste</translation>
     </message>
     <message>
-      <source>No temporary folder</source>
-      <translation>Kein temporärer Ordner</translation>
+        <source>No temporary folder</source>
+        <translation>Kein temporärer Ordner</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::FileFormMenu</name>
     <message>
-      <source>File Form</source>
-      <translation>Dateiform</translation>
+        <source>File Form</source>
+        <translation>Dateiform</translation>
     </message>
     <message>
-      <source>Reopen with &amp;Encoding</source>
-      <translation>Mit &amp;Kodierung neu öffnen</translation>
+        <source>Reopen with &amp;Encoding</source>
+        <translation>Mit &amp;Kodierung neu öffnen</translation>
     </message>
     <message>
-      <source>&amp;All Encodings</source>
-      <translation>&amp;Alle Kodierungen</translation>
+        <source>&amp;All Encodings</source>
+        <translation>&amp;Alle Kodierungen</translation>
     </message>
     <message>
-      <source>File Form: </source>
-      <translation>Dateiform: </translation>
+        <source>File Form: </source>
+        <translation>Dateiform: </translation>
     </message>
     <message>
-      <source>Plain bytes</source>
-      <translation>Reine Bytes</translation>
+        <source>Plain bytes</source>
+        <translation>Reine Bytes</translation>
     </message>
     <message>
-      <source>UTF-8 with mark</source>
-      <translation>UTF-8 mit Markierung</translation>
+        <source>UTF-8 with mark</source>
+        <translation>UTF-8 mit Markierung</translation>
     </message>
     <message>
-      <source>UTF-16 LE</source>
-      <translation>UTF-16 LE</translation>
+        <source>UTF-16 LE</source>
+        <translation>UTF-16 LE</translation>
     </message>
     <message>
-      <source>UTF-16 BE</source>
-      <translation>UTF-16 BE</translation>
+        <source>UTF-16 BE</source>
+        <translation>UTF-16 BE</translation>
     </message>
     <message>
-      <source>CR LF</source>
-      <translation>CR LF</translation>
+        <source>CR LF</source>
+        <translation>CR LF</translation>
     </message>
     <message>
-      <source>LF</source>
-      <translation>LF</translation>
+        <source>LF</source>
+        <translation>LF</translation>
     </message>
     <message>
-      <source>CR</source>
-      <translation>CR</translation>
+        <source>CR</source>
+        <translation>CR</translation>
     </message>
     <message>
-      <source>, </source>
-      <translation>, </translation>
+        <source>, </source>
+        <translation>, </translation>
     </message>
     <message>
-      <source>, no final break</source>
-      <translation>, ohne abschließenden Umbruch</translation>
+        <source>, no final break</source>
+        <translation>, ohne abschließenden Umbruch</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::FindBar</name>
     <message>
-      <source>Find</source>
-      <translation>Suchen</translation>
+        <source>Find</source>
+        <translation>Suchen</translation>
     </message>
     <message>
-      <source>Enter: next match, Shift+Enter: previous match</source>
-      <translation>Eingabe: nächster Treffer, Umschalt+Eingabe: voriger Treffer</translation>
+        <source>Enter: next match, Shift+Enter: previous match</source>
+        <translation>Eingabe: nächster Treffer, Umschalt+Eingabe: voriger Treffer</translation>
     </message>
     <message>
-      <source>Previous match (Shift+F3)</source>
-      <translation>Voriger Treffer (Umschalt+F3)</translation>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Voriger Treffer (Umschalt+F3)</translation>
     </message>
     <message>
-      <source>Next match (F3)</source>
-      <translation>Nächster Treffer (F3)</translation>
+        <source>Next match (F3)</source>
+        <translation>Nächster Treffer (F3)</translation>
     </message>
     <message>
-      <source>Match case</source>
-      <translation>Groß/klein beachten</translation>
+        <source>Match case</source>
+        <translation>Groß/klein beachten</translation>
     </message>
     <message>
-      <source>Whole word</source>
-      <translation>Ganzes Wort</translation>
+        <source>Whole word</source>
+        <translation>Ganzes Wort</translation>
     </message>
     <message>
-      <source>Go to line</source>
-      <translation>Gehe zu Zeile</translation>
+        <source>Go to line</source>
+        <translation>Gehe zu Zeile</translation>
     </message>
     <message>
-      <source>Go to Line (Ctrl+G)</source>
-      <translation>Gehe zu Zeile (Strg+G)</translation>
+        <source>Go to Line (Ctrl+G)</source>
+        <translation>Gehe zu Zeile (Strg+G)</translation>
     </message>
     <message>
-      <source>Close (Esc)</source>
-      <translation>Schließen (Esc)</translation>
+        <source>Close (Esc)</source>
+        <translation>Schließen (Esc)</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::ListBuilderPage</name>
     <message>
-      <source>Recent &amp;Lists</source>
-      <translation>&amp;Zuletzt verwendete Listen</translation>
+        <source>Recent &amp;Lists</source>
+        <translation>&amp;Zuletzt verwendete Listen</translation>
     </message>
     <message>
-      <source>Find</source>
-      <translation>Suchen</translation>
+        <source>Find</source>
+        <translation>Suchen</translation>
     </message>
     <message>
-      <source>Find Next</source>
-      <translation>Weitersuchen</translation>
+        <source>Find Next</source>
+        <translation>Weitersuchen</translation>
     </message>
     <message>
-      <source>Find Previous</source>
-      <translation>Rückwärts suchen</translation>
+        <source>Find Previous</source>
+        <translation>Rückwärts suchen</translation>
     </message>
     <message>
-      <source>Go to Line</source>
-      <translation>Gehe zu Zeile</translation>
+        <source>Go to Line</source>
+        <translation>Gehe zu Zeile</translation>
     </message>
     <message>
-      <source>Save</source>
-      <translation>Speichern</translation>
+        <source>Save</source>
+        <translation>Speichern</translation>
     </message>
     <message>
-      <source>Line %1, Col %2 · %3 %4</source>
-      <translation>Zeile %1, Spalte %2 · %3 %4</translation>
+        <source>Line %1, Col %2 · %3 %4</source>
+        <translation>Zeile %1, Spalte %2 · %3 %4</translation>
     </message>
     <message>
-      <source>line</source>
-      <translation>Zeile</translation>
+        <source>line</source>
+        <translation>Zeile</translation>
     </message>
     <message>
-      <source>lines</source>
-      <translation>Zeilen</translation>
+        <source>lines</source>
+        <translation>Zeilen</translation>
     </message>
     <message>
-      <source>Text File (*.txt);;All Files (*)</source>
-      <translation>Textdatei (*.txt);;Alle Dateien (*)</translation>
+        <source>Text File (*.txt);;All Files (*)</source>
+        <translation>Textdatei (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-      <source>Text File (*.txt)</source>
-      <translation>Textdatei (*.txt)</translation>
+        <source>Text File (*.txt)</source>
+        <translation>Textdatei (*.txt)</translation>
     </message>
     <message>
-      <source>.
+        <source>.
 
 Save the list as UTF-8 instead?</source>
-      <translation>.
+        <translation>.
 
 Die Liste stattdessen als UTF-8 speichern?</translation>
     </message>
     <message>
-      <source>Number of Lines : %1</source>
-      <translation>Anzahl der Zeilen : %1</translation>
+        <source>Number of Lines : %1</source>
+        <translation>Anzahl der Zeilen : %1</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::MainListActions</name>
     <message>
-      <source>&amp;Undo</source>
-      <translation>&amp;Rückgängig</translation>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-      <source>&amp;Redo</source>
-      <translation>&amp;Wiederholen</translation>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-      <source>Remove &amp;Duplicates</source>
-      <translation>&amp;Doppelte entfernen</translation>
+        <source>Remove &amp;Duplicates</source>
+        <translation>&amp;Doppelte entfernen</translation>
     </message>
     <message>
-      <source>Keep &amp;Repeated Lines</source>
-      <translation>Wiederholte &amp;Zeilen behalten</translation>
+        <source>Keep &amp;Repeated Lines</source>
+        <translation>Wiederholte &amp;Zeilen behalten</translation>
     </message>
     <message>
-      <source>Keep S&amp;ingle Lines</source>
-      <translation>&amp;Einzelne Zeilen behalten</translation>
+        <source>Keep S&amp;ingle Lines</source>
+        <translation>&amp;Einzelne Zeilen behalten</translation>
     </message>
     <message>
-      <source>&amp;Tally Lines</source>
-      <translation>Zeilen &amp;zählen</translation>
+        <source>&amp;Tally Lines</source>
+        <translation>Zeilen &amp;zählen</translation>
     </message>
     <message>
-      <source>Re&amp;verse</source>
-      <translation>&amp;Umkehren</translation>
+        <source>Re&amp;verse</source>
+        <translation>&amp;Umkehren</translation>
     </message>
     <message>
-      <source>Sort D&amp;escending</source>
-      <translation>&amp;Absteigend sortieren</translation>
+        <source>Sort D&amp;escending</source>
+        <translation>&amp;Absteigend sortieren</translation>
     </message>
     <message>
-      <source>N&amp;atural Sort</source>
-      <translation>&amp;Natürlich sortieren</translation>
+        <source>N&amp;atural Sort</source>
+        <translation>&amp;Natürlich sortieren</translation>
     </message>
     <message>
-      <source>Sort by &amp;Length</source>
-      <translation>Nach &amp;Länge sortieren</translation>
+        <source>Sort by &amp;Length</source>
+        <translation>Nach &amp;Länge sortieren</translation>
     </message>
     <message>
-      <source>&amp;Number Lines...</source>
-      <translation>Zeilen &amp;nummerieren...</translation>
+        <source>&amp;Number Lines...</source>
+        <translation>Zeilen &amp;nummerieren...</translation>
     </message>
     <message>
-      <source>Co&amp;mmands...</source>
-      <translation>&amp;Befehle...</translation>
+        <source>Co&amp;mmands...</source>
+        <translation>&amp;Befehle...</translation>
     </message>
     <message>
-      <source>Sort by &amp;Key...</source>
-      <translation>Nach &amp;Schlüssel sortieren...</translation>
+        <source>Sort by &amp;Key...</source>
+        <translation>Nach &amp;Schlüssel sortieren...</translation>
     </message>
     <message>
-      <source>Run Recipe...</source>
-      <translation>Rezept ausführen...</translation>
+        <source>Run Recipe...</source>
+        <translation>Rezept ausführen...</translation>
     </message>
     <message>
-      <source>&amp;Save Steps as Recipe...</source>
-      <translation>Schritte als Rezept &amp;speichern...</translation>
+        <source>&amp;Save Steps as Recipe...</source>
+        <translation>Schritte als Rezept &amp;speichern...</translation>
     </message>
     <message>
-      <source>New &amp;Window</source>
-      <translation>Neues &amp;Fenster</translation>
+        <source>New &amp;Window</source>
+        <translation>Neues &amp;Fenster</translation>
     </message>
     <message>
-      <source>Cu&amp;t</source>
-      <translation>&amp;Ausschneiden</translation>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
-      <source>&amp;Copy</source>
-      <translation>&amp;Kopieren</translation>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
-      <source>&amp;Paste</source>
-      <translation>&amp;Einfügen</translation>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
-      <source>Select &amp;All</source>
-      <translation>&amp;Alles auswählen</translation>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
     </message>
     <message>
-      <source>List</source>
-      <translation>Liste</translation>
+        <source>List</source>
+        <translation>Liste</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::MergerPage</name>
     <message>
-      <source>Top</source>
-      <translation>Oben</translation>
+        <source>Top</source>
+        <translation>Oben</translation>
     </message>
     <message>
-      <source>Left</source>
-      <translation>Links</translation>
+        <source>Left</source>
+        <translation>Links</translation>
     </message>
     <message>
-      <source>Bottom</source>
-      <translation>Unten</translation>
+        <source>Bottom</source>
+        <translation>Unten</translation>
     </message>
     <message>
-      <source>Right</source>
-      <translation>Rechts</translation>
+        <source>Right</source>
+        <translation>Rechts</translation>
     </message>
     <message>
-      <source>Top &lt;=&gt; Bottom</source>
-      <translation>Oben &lt;=&gt; Unten</translation>
+        <source>Top &lt;=&gt; Bottom</source>
+        <translation>Oben &lt;=&gt; Unten</translation>
     </message>
     <message>
-      <source>Left &lt;=&gt; Right</source>
-      <translation>Links &lt;=&gt; Rechts</translation>
+        <source>Left &lt;=&gt; Right</source>
+        <translation>Links &lt;=&gt; Rechts</translation>
     </message>
     <message>
-      <source>Browse for the first list</source>
-      <translation>Die erste Liste suchen</translation>
+        <source>Browse for the first list</source>
+        <translation>Die erste Liste suchen</translation>
     </message>
     <message>
-      <source>Browse for the second list</source>
-      <translation>Die zweite Liste suchen</translation>
+        <source>Browse for the second list</source>
+        <translation>Die zweite Liste suchen</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::MorePage</name>
     <message>
-      <source>Program Name</source>
-      <translation>Programmname</translation>
+        <source>Program Name</source>
+        <translation>Programmname</translation>
     </message>
     <message>
-      <source>Version</source>
-      <translation>Version</translation>
+        <source>Version</source>
+        <translation>Version</translation>
     </message>
     <message>
-      <source>Description</source>
-      <translation>Beschreibung</translation>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
     </message>
     <message>
-      <source>Rating</source>
-      <translation>Bewertung</translation>
+        <source>Rating</source>
+        <translation>Bewertung</translation>
     </message>
     <message>
-      <source>Download Link</source>
-      <translation>Download-Link</translation>
+        <source>Download Link</source>
+        <translation>Download-Link</translation>
     </message>
     <message>
-      <source>Share Link</source>
-      <translation>Link zum Teilen</translation>
+        <source>Share Link</source>
+        <translation>Link zum Teilen</translation>
     </message>
     <message>
-      <source>Share :)</source>
-      <translation>Teilen :)</translation>
+        <source>Share :)</source>
+        <translation>Teilen :)</translation>
     </message>
     <message>
-      <source>Share :(</source>
-      <translation>Teilen :(</translation>
+        <source>Share :(</source>
+        <translation>Teilen :(</translation>
     </message>
     <message>
-      <source>Programs</source>
-      <translation>Programme</translation>
+        <source>Programs</source>
+        <translation>Programme</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::QtDialogs</name>
     <message>
-      <source>&amp;Yes</source>
-      <translation>&amp;Ja</translation>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
-      <source>&amp;No</source>
-      <translation>&amp;Nein</translation>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
-      <source>&amp;Save</source>
-      <translation>&amp;Speichern</translation>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
-      <source>&amp;Discard</source>
-      <translation>&amp;Verwerfen</translation>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
     </message>
     <message>
-      <source>&amp;Cancel</source>
-      <translation>&amp;Abbrechen</translation>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-      <source>Number Lines</source>
-      <translation>Zeilen nummerieren</translation>
+        <source>Number Lines</source>
+        <translation>Zeilen nummerieren</translation>
     </message>
     <message>
-      <source>Start at:</source>
-      <translation>Beginnen bei:</translation>
+        <source>Start at:</source>
+        <translation>Beginnen bei:</translation>
     </message>
     <message>
-      <source>Digits (0 for no padding):</source>
-      <translation>Stellen (0 ohne Auffüllen):</translation>
+        <source>Digits (0 for no padding):</source>
+        <translation>Stellen (0 ohne Auffüllen):</translation>
     </message>
     <message>
-      <source>Separator:</source>
-      <translation>Trennzeichen:</translation>
+        <source>Separator:</source>
+        <translation>Trennzeichen:</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::RecipeStepsDialog</name>
     <message>
-      <source>Recipe (*.%1);;All Files (*)</source>
-      <translation>Rezept (*.%1);;Alle Dateien (*)</translation>
+        <source>Recipe (*.%1);;All Files (*)</source>
+        <translation>Rezept (*.%1);;Alle Dateien (*)</translation>
     </message>
     <message>
-      <source>Save Steps as Recipe</source>
-      <translation>Schritte als Rezept speichern</translation>
+        <source>Save Steps as Recipe</source>
+        <translation>Schritte als Rezept speichern</translation>
     </message>
     <message>
-      <source>The steps since the list was loaded, one a line. Move lines to reorder the steps, delete a line to leave its step out.</source>
-      <translation>Die Schritte seit dem Laden der Liste, einer je Zeile. Verschieben Sie Zeilen, um die Schritte umzuordnen; löschen Sie eine Zeile, um ihren Schritt auszulassen.</translation>
+        <source>The steps since the list was loaded, one a line. Move lines to reorder the steps, delete a line to leave its step out.</source>
+        <translation>Die Schritte seit dem Laden der Liste, einer je Zeile. Verschieben Sie Zeilen, um die Schritte umzuordnen; löschen Sie eine Zeile, um ihren Schritt auszulassen.</translation>
     </message>
     <message>
-      <source>Some changes since the list was loaded (typing, Paste, Clear, or a step without a command line) are not among these steps: the recipe does not give the list as it is now.</source>
-      <translation>Einige Änderungen seit dem Laden der Liste (Tippen, Einfügen, Leeren oder ein Schritt ohne Befehlszeile) sind nicht unter diesen Schritten: Das Rezept ergibt nicht die Liste, wie sie jetzt ist.</translation>
+        <source>Some changes since the list was loaded (typing, Paste, Clear, or a step without a command line) are not among these steps: the recipe does not give the list as it is now.</source>
+        <translation>Einige Änderungen seit dem Laden der Liste (Tippen, Einfügen, Leeren oder ein Schritt ohne Befehlszeile) sind nicht unter diesen Schritten: Das Rezept ergibt nicht die Liste, wie sie jetzt ist.</translation>
     </message>
     <message>
-      <source>No steps were recorded since the list was loaded.</source>
-      <translation>Seit dem Laden der Liste wurden keine Schritte aufgezeichnet.</translation>
+        <source>No steps were recorded since the list was loaded.</source>
+        <translation>Seit dem Laden der Liste wurden keine Schritte aufgezeichnet.</translation>
     </message>
     <message>
-      <source>Save Recipe</source>
-      <translation>Rezept speichern</translation>
+        <source>Save Recipe</source>
+        <translation>Rezept speichern</translation>
     </message>
     <message>
-      <source>Run Recipe</source>
-      <translation>Rezept ausführen</translation>
+        <source>Run Recipe</source>
+        <translation>Rezept ausführen</translation>
     </message>
     <message>
-      <source>Run the recipe %1 on the Main List?</source>
-      <translation>Das Rezept %1 auf die Hauptliste anwenden?</translation>
+        <source>Run the recipe %1 on the Main List?</source>
+        <translation>Das Rezept %1 auf die Hauptliste anwenden?</translation>
     </message>
     <message>
-      <source>Steps</source>
-      <translation>Schritte</translation>
+        <source>Steps</source>
+        <translation>Schritte</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::ShellFolderPage</name>
     <message>
-      <source>Name</source>
-      <translation>Name</translation>
+        <source>Name</source>
+        <translation>Name</translation>
     </message>
     <message>
-      <source>Location</source>
-      <translation>Ort</translation>
+        <source>Location</source>
+        <translation>Ort</translation>
     </message>
     <message>
-      <source>Shell folders</source>
-      <translation>Shell-Ordner</translation>
+        <source>Shell folders</source>
+        <translation>Shell-Ordner</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::SupportPage</name>
     <message>
-      <source>Your Donation will be used to :
+        <source>Your Donation will be used to :
 
 1. Keep our Software Development going
 
@@ -1238,7 +1239,7 @@ which can be Suspended anytime )
 3. Save our Virtual Company from Collapsed
 ( Our funds was limited, and our Virtual Company maybe will be Collapsed
 when We run out of Money, Sooner or Later )</source>
-      <translation>Ihre Spende wird verwendet, um :
+        <translation>Ihre Spende wird verwendet, um :
 
 1. unsere Softwareentwicklung fortzusetzen
 
@@ -1251,143 +1252,143 @@ das jederzeit gesperrt werden kann )
 oder später zusammenbrechen, wenn uns das Geld ausgeht )</translation>
     </message>
     <message>
-      <source>Support Us</source>
-      <translation>Unterstützen Sie uns</translation>
+        <source>Support Us</source>
+        <translation>Unterstützen Sie uns</translation>
     </message>
     <message>
-      <source>Donate with CoinPayments</source>
-      <translation>Mit CoinPayments spenden</translation>
+        <source>Donate with CoinPayments</source>
+        <translation>Mit CoinPayments spenden</translation>
     </message>
     <message>
-      <source>Donate with Skrill</source>
-      <translation>Mit Skrill spenden</translation>
+        <source>Donate with Skrill</source>
+        <translation>Mit Skrill spenden</translation>
     </message>
     <message>
-      <source>Donate by mobile credit</source>
-      <translation>Per Mobilfunkguthaben spenden</translation>
+        <source>Donate by mobile credit</source>
+        <translation>Per Mobilfunkguthaben spenden</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::TPDFrm</name>
     <message>
-      <source>Day(s)</source>
-      <translation>Tag(e)</translation>
+        <source>Day(s)</source>
+        <translation>Tag(e)</translation>
     </message>
     <message>
-      <source>Hour(s)</source>
-      <translation>Stunde(n)</translation>
+        <source>Hour(s)</source>
+        <translation>Stunde(n)</translation>
     </message>
     <message>
-      <source>Minute(s)</source>
-      <translation>Minute(n)</translation>
+        <source>Minute(s)</source>
+        <translation>Minute(n)</translation>
     </message>
     <message>
-      <source>Second(s)</source>
-      <translation>Sekunde(n)</translation>
+        <source>Second(s)</source>
+        <translation>Sekunde(n)</translation>
     </message>
     <message>
-      <source>Memory Usage :</source>
-      <translation>Speicherauslastung :</translation>
+        <source>Memory Usage :</source>
+        <translation>Speicherauslastung :</translation>
     </message>
     <message>
-      <source>Power :</source>
-      <translation>Akku :</translation>
+        <source>Power :</source>
+        <translation>Akku :</translation>
     </message>
     <message>
-      <source>System Uptime :</source>
-      <translation>Systemlaufzeit :</translation>
+        <source>System Uptime :</source>
+        <translation>Systemlaufzeit :</translation>
     </message>
     <message>
-      <source>List Builder</source>
-      <translation>Listen-Editor</translation>
+        <source>List Builder</source>
+        <translation>Listen-Editor</translation>
     </message>
     <message>
-      <source>Error Message</source>
-      <translation>Fehlermeldung</translation>
+        <source>Error Message</source>
+        <translation>Fehlermeldung</translation>
     </message>
     <message>
-      <source>Shell Folder</source>
-      <translation>Shell-Ordner</translation>
+        <source>Shell Folder</source>
+        <translation>Shell-Ordner</translation>
     </message>
     <message>
-      <source>Contributor List</source>
-      <translation>Mitwirkende</translation>
+        <source>Contributor List</source>
+        <translation>Mitwirkende</translation>
     </message>
     <message>
-      <source>Support Us!</source>
-      <translation>Unterstützen!</translation>
+        <source>Support Us!</source>
+        <translation>Unterstützen!</translation>
     </message>
     <message>
-      <source>MORE Software</source>
-      <translation>MEHR Software</translation>
+        <source>MORE Software</source>
+        <translation>MEHR Software</translation>
     </message>
     <message>
-      <source>List Merger</source>
-      <translation>Verbinden</translation>
+        <source>List Merger</source>
+        <translation>Verbinden</translation>
     </message>
     <message>
-      <source>List Comparer</source>
-      <translation>Vergleichen</translation>
+        <source>List Comparer</source>
+        <translation>Vergleichen</translation>
     </message>
     <message>
-      <source>About (F1)</source>
-      <translation>Über (F1)</translation>
+        <source>About (F1)</source>
+        <translation>Über (F1)</translation>
     </message>
     <message>
-      <source>Click here if you want to "Support Us"
+        <source>Click here if you want to &quot;Support Us&quot;
 </source>
-      <translation>Klicken Sie hier, wenn Sie uns "unterstützen"
+        <translation>Klicken Sie hier, wenn Sie uns &quot;unterstützen&quot;
 </translation>
     </message>
     <message>
-      <source>with a "Donation"</source>
-      <translation>möchten, mit einer "Spende"</translation>
+        <source>with a &quot;Donation&quot;</source>
+        <translation>möchten, mit einer &quot;Spende&quot;</translation>
     </message>
     <message>
-      <source>Save changes to the Main List?</source>
-      <translation>Änderungen an der Hauptliste speichern?</translation>
+        <source>Save changes to the Main List?</source>
+        <translation>Änderungen an der Hauptliste speichern?</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::TfrmPDAbout</name>
     <message>
-      <source>Like</source>
-      <translation>Like</translation>
+        <source>Like</source>
+        <translation>Like</translation>
     </message>
     <message>
-      <source>Share</source>
-      <translation>Teilen</translation>
+        <source>Share</source>
+        <translation>Teilen</translation>
     </message>
     <message>
-      <source>Tweet</source>
-      <translation>Tweet</translation>
+        <source>Tweet</source>
+        <translation>Tweet</translation>
     </message>
-  </context>
-  <context>
+</context>
+<context>
     <name>pendara::maker</name>
     <message>
-      <source>If you want to support our Software Development, you can send a Donation to Our BitCoin Address
+        <source>If you want to support our Software Development, you can send a Donation to Our BitCoin Address
 
 Thanks!</source>
-      <translation>Wenn Sie unsere Softwareentwicklung unterstützen möchten, können Sie eine Spende an unsere Bitcoin-Adresse senden
+        <translation>Wenn Sie unsere Softwareentwicklung unterstützen möchten, können Sie eine Spende an unsere Bitcoin-Adresse senden
 
 Danke!</translation>
     </message>
     <message>
-      <source>If you want to Support Our Software Development, you can Send a Donation to Our BitCoin Address
+        <source>If you want to Support Our Software Development, you can Send a Donation to Our BitCoin Address
 
 Thanks!</source>
-      <translation>Wenn Sie unsere Softwareentwicklung unterstützen möchten, können Sie eine Spende an unsere Bitcoin-Adresse senden
+        <translation>Wenn Sie unsere Softwareentwicklung unterstützen möchten, können Sie eine Spende an unsere Bitcoin-Adresse senden
 
 Danke!</translation>
     </message>
     <message>
-      <source>If you live where mobile credit can be sent from phone to phone, you can support Pendara through your mobile operator: send any amount of credit to the number below.
+        <source>If you live where mobile credit can be sent from phone to phone, you can support Pendara through your mobile operator: send any amount of credit to the number below.
 
 Select the number and copy it, then send the credit from your phone. Thank you!</source>
-      <translation>Wenn Sie dort leben, wo Guthaben von Telefon zu Telefon gesendet werden kann, können Sie Pendara über Ihren Mobilfunkanbieter unterstützen: Senden Sie einen beliebigen Betrag an die Nummer unten.
+        <translation>Wenn Sie dort leben, wo Guthaben von Telefon zu Telefon gesendet werden kann, können Sie Pendara über Ihren Mobilfunkanbieter unterstützen: Senden Sie einen beliebigen Betrag an die Nummer unten.
 
 Wählen Sie die Nummer aus, kopieren Sie sie und senden Sie dann das Guthaben von Ihrem Telefon. Danke!</translation>
     </message>
-  </context>
+</context>
 </TS>

@@ -665,6 +665,329 @@
     </message>
 </context>
 <context>
+    <name>pendara::Catalogue</name>
+    <message>
+        <source>A to Z match only in the same case</source>
+        <translation>A bis Z passen nur in gleicher Schreibung</translation>
+    </message>
+    <message>
+        <source>FIND is a pattern; \0 to \9 in WITH are the match and its groups</source>
+        <translation>FIND ist ein Muster; \0 bis \9 in WITH sind der Treffer und seine Gruppen</translation>
+    </message>
+    <message>
+        <source>a line of blanks only is empty too</source>
+        <translation>eine Zeile nur aus Leerraum ist auch leer</translation>
+    </message>
+    <message>
+        <source>a number&apos;s fraction follows a comma</source>
+        <translation>die Nachkommastellen einer Zahl folgen einem Komma</translation>
+    </message>
+    <message>
+        <source>after each line (a line of its own with --top-bottom)</source>
+        <translation>nach jeder Zeile (mit --top-bottom eine eigene Zeile)</translation>
+    </message>
+    <message>
+        <source>all of the first list, then the second</source>
+        <translation>die ganze erste Liste, dann die zweite</translation>
+    </message>
+    <message>
+        <source>before character N (default 1)</source>
+        <translation>vor Zeichen N (Vorgabe 1)</translation>
+    </message>
+    <message>
+        <source>between the number and the line (default &quot;. &quot;)</source>
+        <translation>zwischen Nummer und Zeile (Vorgabe &quot;. &quot;)</translation>
+    </message>
+    <message>
+        <source>between the two sides (a line between the lists)</source>
+        <translation>zwischen beiden Seiten (eine Zeile zwischen den Listen)</translation>
+    </message>
+    <message>
+        <source>blanks at the ends do not count</source>
+        <translation>Leerraum an den Enden zählt nicht</translation>
+    </message>
+    <message>
+        <source>by number of characters first</source>
+        <translation>zuerst nach Anzahl der Zeichen</translation>
+    </message>
+    <message>
+        <source>change every line to upper, lower, title or sentence case, by the locale</source>
+        <translation>jede Zeile in Groß-, Klein-, Titel- oder Satzschreibung ändern, nach dem Gebietsschema</translation>
+    </message>
+    <message>
+        <source>compare as numbers</source>
+        <translation>als Zahlen vergleichen</translation>
+    </message>
+    <message>
+        <source>compare by FIELD[:FLAGS] or cA-B[:FLAGS], flags of n v l c r; again: in turn</source>
+        <translation>nach FIELD[:FLAGS] oder cA-B[:FLAGS] vergleichen, Flags aus n v l c r; mehrfach: der Reihe nach</translation>
+    </message>
+    <message>
+        <source>compare two lists, ignoring case, and print one of the four results</source>
+        <translation>zwei Listen ohne Beachtung der Schreibung vergleichen und eines der vier Ergebnisse ausgeben</translation>
+    </message>
+    <message>
+        <source>count each group of equal lines, most frequent first</source>
+        <translation>jede Gruppe gleicher Zeilen zählen, die häufigste zuerst</translation>
+    </message>
+    <message>
+        <source>count from the end of the line; before T, not after it</source>
+        <translation>vom Zeilenende aus zählen; vor T statt danach</translation>
+    </message>
+    <message>
+        <source>cut at SEP (default &quot;,&quot;)</source>
+        <translation>bei SEP trennen (Vorgabe &quot;,&quot;)</translation>
+    </message>
+    <message>
+        <source>cut each line at every SEP, each piece a line of its own</source>
+        <translation>jede Zeile bei jedem SEP trennen, jedes Stück eine eigene Zeile</translation>
+    </message>
+    <message>
+        <source>drop only those holding all of them</source>
+        <translation>nur die entfernen, die alle enthalten</translation>
+    </message>
+    <message>
+        <source>drop the lines holding any of these words</source>
+        <translation>die Zeilen entfernen, die eines dieser Wörter enthalten</translation>
+    </message>
+    <message>
+        <source>every copy, not one of each</source>
+        <translation>jede Kopie, nicht eine von jeder</translation>
+    </message>
+    <message>
+        <source>every match of a line, each on a line of its own</source>
+        <translation>jeden Treffer einer Zeile, jeden in einer eigenen Zeile</translation>
+    </message>
+    <message>
+        <source>every run of blanks counts as one space</source>
+        <translation>jede Folge von Leerraum zählt als ein Leerzeichen</translation>
+    </message>
+    <message>
+        <source>fields are separated by SEP (default TAB)</source>
+        <translation>Felder sind durch SEP getrennt (Vorgabe TAB)</translation>
+    </message>
+    <message>
+        <source>fields are separated by SEP (otherwise by runs of blanks)</source>
+        <translation>Felder sind durch SEP getrennt (sonst durch Folgen von Leerraum)</translation>
+    </message>
+    <message>
+        <source>fold case for all of Unicode</source>
+        <translation>Schreibung für ganz Unicode angleichen</translation>
+    </message>
+    <message>
+        <source>from character K (default 1)</source>
+        <translation>ab Zeichen K (Vorgabe 1)</translation>
+    </message>
+    <message>
+        <source>from the last line to the first</source>
+        <translation>von der letzten Zeile zur ersten</translation>
+    </message>
+    <message>
+        <source>how many characters (default 1)</source>
+        <translation>wie viele Zeichen (Vorgabe 1)</translation>
+    </message>
+    <message>
+        <source>in front of each line (a line of its own with --top-bottom)</source>
+        <translation>vor jeder Zeile (mit --top-bottom eine eigene Zeile)</translation>
+    </message>
+    <message>
+        <source>insert TEXT into every line at an index (default 1) or next to a text</source>
+        <translation>TEXT in jede Zeile an einem Index (Vorgabe 1) oder neben einem Text einfügen</translation>
+    </message>
+    <message>
+        <source>instead of PATTERN; more than once: any of them</source>
+        <translation>statt PATTERN; mehrfach: irgendeines davon</translation>
+    </message>
+    <message>
+        <source>join each run of N lines (default all)</source>
+        <translation>je N Zeilen verbinden (Vorgabe alle)</translation>
+    </message>
+    <message>
+        <source>join the fields by T (default SEP, or a space with --blanks)</source>
+        <translation>die Felder mit T verbinden (Vorgabe SEP, mit --blanks ein Leerzeichen)</translation>
+    </message>
+    <message>
+        <source>join the lines into one, or each run of N lines into one</source>
+        <translation>die Zeilen zu einer verbinden, oder je N Zeilen zu einer</translation>
+    </message>
+    <message>
+        <source>join two lists line by line, or one after the other with --top-bottom</source>
+        <translation>zwei Listen Zeile für Zeile verbinden, oder mit --top-bottom nacheinander</translation>
+    </message>
+    <message>
+        <source>keep of each line the part a pattern matches; drop the lines without one</source>
+        <translation>von jeder Zeile den Teil behalten, auf den ein Muster passt; Zeilen ohne Treffer entfernen</translation>
+    </message>
+    <message>
+        <source>keep one line of each group of equal lines</source>
+        <translation>eine Zeile jeder Gruppe gleicher Zeilen behalten</translation>
+    </message>
+    <message>
+        <source>keep only lines that occur exactly once</source>
+        <translation>nur Zeilen behalten, die genau einmal vorkommen</translation>
+    </message>
+    <message>
+        <source>keep only lines that occur more than once</source>
+        <translation>nur Zeilen behalten, die mehr als einmal vorkommen</translation>
+    </message>
+    <message>
+        <source>keep the lines a pattern matches (RE2 syntax)</source>
+        <translation>die Zeilen behalten, auf die ein Muster passt (RE2-Syntax)</translation>
+    </message>
+    <message>
+        <source>keep the lines holding all of these words</source>
+        <translation>die Zeilen behalten, die alle diese Wörter enthalten</translation>
+    </message>
+    <message>
+        <source>keep the lines holding the include words, then drop those holding the exclude words</source>
+        <translation>die Zeilen mit den Wörtern zum Behalten behalten, dann die mit den Wörtern zum Entfernen entfernen</translation>
+    </message>
+    <message>
+        <source>keep the listed fields of each line, in the listed order (LIST: 1,3-4,-1)</source>
+        <translation>die genannten Felder jeder Zeile in der genannten Reihenfolge behalten (LIST: 1,3-4,-1)</translation>
+    </message>
+    <message>
+        <source>keep the others instead</source>
+        <translation>stattdessen die anderen behalten</translation>
+    </message>
+    <message>
+        <source>keep those holding any one of the include words</source>
+        <translation>die behalten, die irgendeines der Wörter zum Behalten enthalten</translation>
+    </message>
+    <message>
+        <source>leave out empty pieces</source>
+        <translation>leere Stücke auslassen</translation>
+    </message>
+    <message>
+        <source>lines are equal only byte for byte, not by the locale</source>
+        <translation>Zeilen sind nur Byte für Byte gleich, nicht nach dem Gebietsschema</translation>
+    </message>
+    <message>
+        <source>match whole lines only</source>
+        <translation>nur ganze Zeilen treffen</translation>
+    </message>
+    <message>
+        <source>match whole words only</source>
+        <translation>nur ganze Wörter treffen</translation>
+    </message>
+    <message>
+        <source>next to the first occurrence of T instead</source>
+        <translation>stattdessen neben dem ersten Vorkommen von T</translation>
+    </message>
+    <message>
+        <source>of LOW to HIGH characters, both included, in either order</source>
+        <translation>mit LOW bis HIGH Zeichen, beide eingeschlossen, in beliebiger Reihenfolge</translation>
+    </message>
+    <message>
+        <source>of exactly N characters</source>
+        <translation>mit genau N Zeichen</translation>
+    </message>
+    <message>
+        <source>of fewer than N characters</source>
+        <translation>mit weniger als N Zeichen</translation>
+    </message>
+    <message>
+        <source>of more than N characters</source>
+        <translation>mit mehr als N Zeichen</translation>
+    </message>
+    <message>
+        <source>only the first line of each group of equal keys</source>
+        <translation>nur die erste Zeile jeder Gruppe gleicher Schlüssel</translation>
+    </message>
+    <message>
+        <source>only the first match of each line</source>
+        <translation>nur den ersten Treffer jeder Zeile</translation>
+    </message>
+    <message>
+        <source>print the number of lines</source>
+        <translation>die Anzahl der Zeilen ausgeben</translation>
+    </message>
+    <message>
+        <source>put SEP between the lines (default &quot;, &quot;)</source>
+        <translation>SEP zwischen die Zeilen setzen (Vorgabe &quot;, &quot;)</translation>
+    </message>
+    <message>
+        <source>put each line&apos;s number in front of it</source>
+        <translation>jeder Zeile ihre Nummer voranstellen</translation>
+    </message>
+    <message>
+        <source>put the lines in random order</source>
+        <translation>die Zeilen in zufällige Reihenfolge bringen</translation>
+    </message>
+    <message>
+        <source>put the lines in reverse order</source>
+        <translation>die Zeilen in umgekehrte Reihenfolge bringen</translation>
+    </message>
+    <message>
+        <source>remove N characters (default 1) of every line from a position or next to a text</source>
+        <translation>N Zeichen (Vorgabe 1) jeder Zeile ab einer Position oder neben einem Text entfernen</translation>
+    </message>
+    <message>
+        <source>remove the empty lines (--ignore-space: also those of blanks only)</source>
+        <translation>die leeren Zeilen entfernen (--ignore-space: auch die nur aus Leerraum)</translation>
+    </message>
+    <message>
+        <source>remove the lines of a given length in characters</source>
+        <translation>die Zeilen einer bestimmten Länge in Zeichen entfernen</translation>
+    </message>
+    <message>
+        <source>replace every FIND by WITH (default empty) in every line, case-sensitive unless -I</source>
+        <translation>jedes FIND in jeder Zeile durch WITH (Vorgabe leer) ersetzen, mit Beachtung der Schreibung außer mit -I</translation>
+    </message>
+    <message>
+        <source>runs of blanks separate fields; blanks at the ends do not count</source>
+        <translation>Folgen von Leerraum trennen Felder; Leerraum an den Enden zählt nicht</translation>
+    </message>
+    <message>
+        <source>runs of digits compare by their value</source>
+        <translation>Ziffernfolgen werden nach ihrem Wert verglichen</translation>
+    </message>
+    <message>
+        <source>sort the lines, ignoring case, by the user&apos;s locale</source>
+        <translation>die Zeilen ohne Beachtung der Schreibung nach dem Gebietsschema des Benutzers sortieren</translation>
+    </message>
+    <message>
+        <source>strip blanks from both ends of each piece</source>
+        <translation>Leerraum an beiden Enden jedes Stücks entfernen</translation>
+    </message>
+    <message>
+        <source>strip blanks from the ends of every line (both ends unless one is named)</source>
+        <translation>Leerraum an den Enden jeder Zeile entfernen (an beiden, wenn keines genannt ist)</translation>
+    </message>
+    <message>
+        <source>the end of each line</source>
+        <translation>das Ende jeder Zeile</translation>
+    </message>
+    <message>
+        <source>the first line&apos;s number (default 1)</source>
+        <translation>die Nummer der ersten Zeile (Vorgabe 1)</translation>
+    </message>
+    <message>
+        <source>the first list&apos;s lines alone, the second&apos;s, both, or either alone</source>
+        <translation>nur die Zeilen der ersten Liste, nur die der zweiten, die in beiden, oder die nur in einer</translation>
+    </message>
+    <message>
+        <source>the pattern&apos;s group N instead of the whole match</source>
+        <translation>die Gruppe N des Musters statt des ganzen Treffers</translation>
+    </message>
+    <message>
+        <source>the same seed gives the same order (otherwise from the clock)</source>
+        <translation>derselbe Startwert ergibt dieselbe Reihenfolge (sonst von der Uhr)</translation>
+    </message>
+    <message>
+        <source>the start of each line</source>
+        <translation>den Anfang jeder Zeile</translation>
+    </message>
+    <message>
+        <source>which copy of each group stays where it stood</source>
+        <translation>welche Kopie jeder Gruppe an ihrer Stelle bleibt</translation>
+    </message>
+    <message>
+        <source>zero-padded to this many digits (default 0: no padding)</source>
+        <translation>mit Nullen auf so viele Stellen aufgefüllt (Vorgabe 0: kein Auffüllen)</translation>
+    </message>
+</context>
+<context>
     <name>pendara::CommandDialog</name>
     <message>
         <source>&amp;Apply</source>

@@ -344,9 +344,9 @@ void CommandDialog::buildControls() {
             auto* help = new QLabel(Told(option.help), cell);
             help->setWordWrap(true);
             help->setEnabled(false);
-            help->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+            help->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
             stack->addWidget(help);
-            cell->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+            cell->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
             form_->addRow(caption, cell);
         }
         controls_.push_back(std::move(control));

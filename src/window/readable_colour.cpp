@@ -1,5 +1,6 @@
 #include "window/readable_colour.h"
 
+#include <QEvent>
 #include <QPalette>
 #include <QWidget>
 #include <algorithm>
@@ -39,13 +40,49 @@ QColor ReadableOn(const QColor& wanted, const QColor& background) {
     return QColor(Qt::white);
 }
 
-void SetTextColour(QWidget& widget, const QColor& wanted) {
+namespace {
+
+void ApplyTextColour(QWidget& widget, const QColor& wanted) {
     QPalette palette = widget.palette();
     const QColor colour = ReadableOn(wanted, palette.color(QPalette::Window));
     for (const QPalette::ColorRole role :
-         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         palette.setColor(role, colour);
+    }
     widget.setPalette(palette);
+}
+
+// Works the colour out again whenever the widget's palette changes; its own change included,
+// which finds the colour already right.
+class TextColourKeeper : public QObject {
+public:
+    TextColourKeeper(QWidget& widget, const QColor& wanted) : QObject(&widget), wanted_(wanted) {
+        widget.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange && !applying_) {
+            auto& widget = static_cast<QWidget&>(*watched);
+            const QColor now = widget.palette().color(QPalette::WindowText);
+            if (now != ReadableOn(wanted_, widget.palette().color(QPalette::Window))) {
+                applying_ = true;
+                ApplyTextColour(widget, wanted_);
+                applying_ = false;
+            }
+        }
+        return false;
+    }
+
+private:
+    QColor wanted_;
+    bool applying_ = false;
+};
+
+}  // namespace
+
+void SetTextColour(QWidget& widget, const QColor& wanted) {
+    ApplyTextColour(widget, wanted);
+    new TextColourKeeper(widget, wanted);
 }
 
 }  // namespace pendara

@@ -16,8 +16,9 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // until it does. Example: ReadableOn(Qt::blue, QColor(53, 53, 53)) gives a light blue.
 QColor ReadableOn(const QColor& wanted, const QColor& background);
 
-// Gives `widget` the text colour `wanted`, made readable on the window colour of the palette it
-// has now (its parent's, once it is in its place). Call again after the palette changes.
+// Gives `widget` the text colour `wanted`, made readable on the window colour of its palette
+// (its parent's, once it is in its place), and keeps it so when the palette changes, as when
+// the desktop switches to a dark theme while the program runs.
 void SetTextColour(QWidget& widget, const QColor& wanted);
 
 }  // namespace pendara

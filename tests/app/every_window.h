@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
+#include <QStackedWidget>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -19,6 +20,16 @@
 #include "support/support_dialog.h"
 
 namespace pendara::testing {
+
+// Whether `w` shows on `top` once its page is chosen: nothing between them is hidden, but for
+// the pages a stack hides while another one shows.
+inline bool ShowsOnSomePage(const QWidget& w, const QWidget& top) {
+    for (const QWidget* at = &w; at != nullptr && at != &top; at = at->parentWidget()) {
+        if (at->isHidden() && qobject_cast<const QStackedWidget*>(at->parentWidget()) == nullptr)
+            return false;
+    }
+    return true;
+}
 
 // Builds the main window with every page, the Main List's context menu with its sections, the
 // command dialog (once for each command, since its controls follow the command), the recipe

@@ -70,12 +70,9 @@ QStringList UntranslatedTexts(QWidget& top) {
     QList<QWidget*> widgets = top.findChildren<QWidget*>();
     widgets.prepend(&top);
     for (QWidget* w : widgets) {
-        // A hidden widget shows later only when it is a page of a stack; Qt names the parts of
-        // its tab bars itself.
+        // Qt names the parts of its tab bars itself.
         if (qobject_cast<QTabBar*>(w->parentWidget()) != nullptr) continue;
-        if (w != &top && w->isHidden() &&
-            qobject_cast<QStackedWidget*>(w->parentWidget()) == nullptr)
-            continue;
+        if (!testing::ShowsOnSomePage(*w, top)) continue;
         if (w->isWindow()) check(*w, QStringLiteral("title"), w->windowTitle());
         check(*w, QStringLiteral("tool tip"), w->toolTip());
         check(*w, QStringLiteral("accessible name"), w->accessibleName());

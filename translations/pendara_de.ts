@@ -1140,6 +1140,74 @@
         <source>No temporary folder</source>
         <translation>Kein temporärer Ordner</translation>
     </message>
+    <message>
+        <source>Cannot open file &quot;%s&quot;. It is not a regular file</source>
+        <translation>Die Datei &quot;%s&quot; kann nicht geöffnet werden. Sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%s&quot;. %s</source>
+        <translation>Die Datei &quot;%s&quot; kann nicht geöffnet werden. %s</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%s&quot;. %s</source>
+        <translation>Die Datei &quot;%s&quot; kann nicht angelegt werden. %s</translation>
+    </message>
+    <message>
+        <source>Line %s holds &quot;%s&quot; (%s), which %s cannot hold</source>
+        <translation>Zeile %s enthält &quot;%s&quot; (%s), das %s nicht darstellen kann</translation>
+    </message>
+    <message>
+        <source>Unknown encoding &quot;%s&quot;</source>
+        <translation>Unbekannte Kodierung &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot read the list as %s</source>
+        <translation>Die Liste kann nicht als %s gelesen werden</translation>
+    </message>
+    <message>
+        <source>Invalid data type for &apos;%s&apos;</source>
+        <translation>Ungültiger Datentyp für &apos;%s&apos;</translation>
+    </message>
+    <message>
+        <source>Failed to set data for &apos;%s&apos;</source>
+        <translation>Die Daten für &apos;%s&apos; konnten nicht gesetzt werden</translation>
+    </message>
+    <message>
+        <source>Failed to create key %s</source>
+        <translation>Der Schlüssel %s konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>List index out of bounds (%d)</source>
+        <translation>Listenindex außerhalb der Grenzen (%d)</translation>
+    </message>
+    <message>
+        <source>&apos;%s&apos; is not a valid integer value</source>
+        <translation>&apos;%s&apos; ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>Stream write error</source>
+        <translation>Fehler beim Schreiben</translation>
+    </message>
+    <message>
+        <source>Line too long to compare</source>
+        <translation>Zeile zu lang zum Vergleichen</translation>
+    </message>
+    <message>
+        <source>Cannot open the line comparison</source>
+        <translation>Der Zeilenvergleich kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot open the case mapping</source>
+        <translation>Die Umwandlung der Schreibung kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>A line is too long to change its case</source>
+        <translation>Eine Zeile ist zu lang, um ihre Schreibung zu ändern</translation>
+    </message>
+    <message>
+        <source>Cannot change the case of a line</source>
+        <translation>Die Schreibung einer Zeile kann nicht geändert werden</translation>
+    </message>
 </context>
 <context>
     <name>pendara::FileFormMenu</name>

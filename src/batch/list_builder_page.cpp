@@ -30,6 +30,7 @@
 #include "text/failure.h"
 #include "ui_list_builder_page.h"
 #include "window/dialogs.h"
+#include "window/handler_guard.h"
 #include "window/page_context.h"
 
 namespace pendara {
@@ -412,7 +413,7 @@ bool ListBuilderPage::writeList(const QString& path) {
     if (unmappable->empty()) return *saved;
     // The user's choice: a file in another encoding, or no file at all.
     const QString question =
-        QString::fromStdString(*unmappable) + tr(".\n\nSave the list as UTF-8 instead?");
+        TranslatedFailure(*unmappable) + tr(".\n\nSave the list as UTF-8 instead?");
     if (!context_.dialogs().askYesNo(&context_.window(), question)) return false;
     ListOrigin utf8 = mainList_->origin();
     FileForm utf8Form = utf8.form();

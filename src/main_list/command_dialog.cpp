@@ -24,6 +24,7 @@
 #include <new>
 
 #include "commands/apply.h"
+#include "window/handler_guard.h"
 
 namespace pendara {
 
@@ -425,7 +426,7 @@ void CommandDialog::optionsChanged() {
     if (!invocation(&error)) {
         debounce_.stop();
         applyButton_->setEnabled(false);
-        status_->setText(QCoreApplication::translate("pendara::Failure", error.c_str()));
+        status_->setText(TranslatedFailure(error));
         preview_->clear();
         shown_ = generation_;
         return;
@@ -458,7 +459,7 @@ void CommandDialog::showPreview(std::uint64_t generation, const PreviewResult& r
     if (generation != generation_) return;  // the options changed since it was asked for
     shown_ = generation;
     if (!result.error.empty()) {
-        status_->setText(QCoreApplication::translate("pendara::Failure", result.error.c_str()));
+        status_->setText(TranslatedFailure(result.error));
         preview_->clear();
         applyButton_->setEnabled(false);
         Q_EMIT previewShown();

@@ -19,6 +19,7 @@
 
 #include "app/every_window.h"
 #include "app/translations.h"
+#include "window/handler_guard.h"
 
 using namespace pendara;
 using pendara::testing::VisitEveryWindow;
@@ -191,6 +192,10 @@ private Q_SLOTS:
             TPDFrm& window = f.make();
             QCOMPARE(testing::Child<QLabel>(window, "Label1")->text(),
                      QStringLiteral("Hauptliste :"));
+            // A message with data keeps the data and translates the rest.
+            QCOMPARE(
+                TranslatedFailure("Cannot open file \"/a %s.txt\". No such file"),
+                QStringLiteral("Die Datei \"/a %s.txt\" kann nicht geöffnet werden. No such file"));
             QDialogButtonBox buttons(QDialogButtonBox::Cancel);
             QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
         }

@@ -9,10 +9,13 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
+#include <QStackedWidget>
 #include <QTabBar>
 
 namespace pendara {
@@ -131,6 +134,62 @@ QWidget* CaptionByPlace(QWidget& control) {
     return best;
 }
 
+// The widget within which no two captions may share a mnemonic: a page of a stack, whose
+// shortcuts work only while it shows, or else the window.
+const QWidget* MnemonicScope(const QWidget& w) {
+    for (const QWidget* at = &w; at != nullptr; at = at->parentWidget()) {
+        if (at->isWindow() || qobject_cast<const QStackedWidget*>(at->parentWidget()) != nullptr)
+            return at;
+    }
+    return nullptr;
+}
+
+QString CaptionOf(const QWidget& w) {
+    if (const auto* label = qobject_cast<const QLabel*>(&w)) return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(&w)) return button->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(&w)) return group->title();
+    return {};
+}
+
+// The letter after a lone "&", lowered; none for a caption without one.
+QChar MnemonicOf(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&')) continue;
+        if (caption[i + 1] != QLatin1Char('&')) return caption[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+// Gives each caption label that names a box, and has no mnemonic yet, the first of its letters
+// no other caption of its page (or of the window around the pages) has taken.
+void GiveCaptionsMnemonics(QWidget& root) {
+    QHash<const QWidget*, QSet<QChar>> taken;
+    QList<QWidget*> widgets = root.findChildren<QWidget*>();
+    widgets.prepend(&root);
+    for (const QWidget* w : widgets) {
+        const QChar mnemonic = MnemonicOf(CaptionOf(*w));
+        if (!mnemonic.isNull()) taken[MnemonicScope(*w)].insert(mnemonic);
+    }
+    const QSet<QChar> window = taken.value(root.window());
+    for (QLabel* label : root.findChildren<QLabel*>()) {
+        const QString text = label->text();
+        // A caption with "&&" shows data with ampersands; it is left as it is.
+        if (label->buddy() == nullptr || text.contains(QLatin1Char('&')) ||
+            Qt::mightBeRichText(text)) {
+            continue;
+        }
+        QSet<QChar>& used = taken[MnemonicScope(*label)];
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar letter = text[i].toLower();
+            if (!text[i].isLetter() || used.contains(letter) || window.contains(letter)) continue;
+            label->setText(text.left(i) + QLatin1Char('&') + text.mid(i));
+            used.insert(letter);
+            break;
+        }
+    }
+}
+
 }  // namespace
 
 void NameControlsForReaders(QWidget& root) {
@@ -164,6 +223,7 @@ void NameControlsForReaders(QWidget& root) {
         }
         if (!name.isEmpty()) control->setAccessibleName(name);
     }
+    GiveCaptionsMnemonics(root);
 }
 
 }  // namespace pendara

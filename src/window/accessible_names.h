@@ -10,6 +10,9 @@ namespace pendara {
 //   hand-placed form the label on its left on the same row, else the one just above it) becomes
 //   that label's buddy, and Qt names it from the label;
 // - otherwise its tool tip names it (icon-only buttons), else its placeholder text.
+// A caption label that names a box and has no mnemonic gets one: the first of its letters no
+// other caption of its page (or of the window around the pages) uses, so Alt with it reaches
+// the box. A label whose text the program sets again later loses it.
 // A control that has a name, a caption or a buddy label keeps it. Run once the page is built:
 // NameControlsForReaders(*this) at the end of a page's constructor.
 // Limits: a label already a buddy of another control is not reused; a control with none of

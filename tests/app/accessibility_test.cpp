@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -68,6 +69,21 @@ private Q_SLOTS:
         });
         nameless.removeDuplicates();
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char('\n'))));
+    }
+
+    void altWithACaptionsLetterReachesItsBox() {
+        testing::WindowFixture f;
+        TPDFrm& window = f.make();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* caption = testing::Child<QLabel>(window, "Label1");
+        QCOMPARE(caption->buddy(), testing::Child(window, "List2"));
+        const QString text = caption->text();
+        QVERIFY(text.contains(QLatin1Char('&')));
+        const QChar letter = text.at(text.indexOf(QLatin1Char('&')) + 1).toUpper();
+        testing::Child(window, "MAdd")->setFocus();
+        QTest::keyClick(&window, static_cast<Qt::Key>(letter.unicode()), Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), caption->buddy());
     }
 };
 

@@ -1,7 +1,8 @@
 # Installs the Debian packages Pendara needs that are not there yet. Sourced by run.sh and test.sh.
 pendara_packages=(
   build-essential cmake
-  qt6-base-dev qt6-base-dev-tools libqscintilla2-qt6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools libqscintilla2-qt6-dev libgl-dev qt6-l10n-tools
+  qt6-translations-l10n
   libicu-dev libre2-dev liblz4-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation desktop-file-utils appstream man-db lintian xdg-utils
 )

@@ -10,6 +10,7 @@
 
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/translations.h"
 #include "os/home_folder.h"
 #include "platform/linux_settings_store.h"
 #include "platform/system_messages.h"
@@ -47,6 +48,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Pendara"));
     QApplication::setApplicationVersion(QString::fromUtf8(pendara::kVersion));
     QApplication::setWindowIcon(pendara::ApplicationIcon());
+    // The user's language for the window's texts and for Qt's own buttons and dialogs.
+    pendara::InstallTranslations(application, QLocale::system(),
+                                 pendara::ProgramTranslationFolders());
     // The forms name the classic Windows faces; elsewhere use metric-compatible ones, since the
     // usual fallback is much wider and would cut captions short.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),

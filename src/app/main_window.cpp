@@ -34,6 +34,7 @@
 #include "support/support_page.h"
 #include "ui_pd_main.h"
 #include "version.h"
+#include "window/accessible_names.h"
 #include "window/button_keys.h"
 #include "window/control_link.h"
 #include "window/dialogs.h"
@@ -45,6 +46,22 @@ namespace pendara {
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// The status bar's words in the user's language.
+StatusWords TranslatedStatusWords() {
+    const auto word = [](const char* text) {
+        return QCoreApplication::translate("pendara::TPDFrm", text).toStdString();
+    };
+    StatusWords words;
+    words.day = word(QT_TRANSLATE_NOOP("pendara::TPDFrm", "Day(s)"));
+    words.hour = word(QT_TRANSLATE_NOOP("pendara::TPDFrm", "Hour(s)"));
+    words.minute = word(QT_TRANSLATE_NOOP("pendara::TPDFrm", "Minute(s)"));
+    words.second = word(QT_TRANSLATE_NOOP("pendara::TPDFrm", "Second(s)"));
+    words.memory = word(QT_TRANSLATE_NOOP("pendara::TPDFrm", "Memory Usage :"));
+    words.power = word(QT_TRANSLATE_NOOP("pendara::TPDFrm", "Power :"));
+    words.uptime = word(QT_TRANSLATE_NOOP("pendara::TPDFrm", "System Uptime :"));
+    return words;
+}
 
 // Room for the title bar and borders the window manager adds, unknown before the first show.
 constexpr PixelSize kFrameAllowance{12, 40};
@@ -81,13 +98,12 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
     more_ = new MorePage(context_);
     merger_ = new MergerPage(context_);
     comparer_ = new ComparerPage(context_);
-    const std::pair<QWidget*, const char*> pages[] = {
-        {listBuilder_, "List Builder"}, {errorMessage_, "Error Message"},
-        {shellFolder_, "Shell Folder"}, {contributor_, "Contributor List"},
-        {support_, "Support Us!"},      {more_, "MORE Software"},
-        {merger_, "List Merger"},       {comparer_, "List Comparer"}};
-    for (const auto& [pageWidget, caption] : pages)
-        ui_->Page->addPage(pageWidget, QString::fromUtf8(caption));
+    const std::pair<QWidget*, QString> pages[] = {
+        {listBuilder_, tr("List Builder")}, {errorMessage_, tr("Error Message")},
+        {shellFolder_, tr("Shell Folder")}, {contributor_, tr("Contributor List")},
+        {support_, tr("Support Us!")},      {more_, tr("MORE Software")},
+        {merger_, tr("List Merger")},       {comparer_, tr("List Comparer")}};
+    for (const auto& [pageWidget, caption] : pages) ui_->Page->addPage(pageWidget, caption);
     // The other pages' buttons that change the Main List wait while an operation runs.
     for (const char* name :
          {"Button11", "btnFirst", "btnSecond", "btnSame", "btnDif", "Button7", "BtnAdd",
@@ -123,7 +139,7 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
     about->setShortcut(QKeySequence(Qt::Key_F1));
     addAction(about);
     connect(about, &QAction::triggered, this, &TPDFrm::AboutClick);
-    ui_->btnAbout->setToolTip(QStringLiteral("About (F1)"));
+    ui_->btnAbout->setToolTip(tr("About (F1)"));
     ui_->Icon->installEventFilter(this);
     ui_->Label6->installEventFilter(this);
     ui_->Label6->setText(QString::fromUtf8(kVersionLabel));
@@ -133,13 +149,14 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
     auto* row = new QHBoxLayout(panels);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    const std::pair<const char*, int> designTexts[] = {{"Memory Usage : 100%", 140},
-                                                       {"Power : 100%", 85},
-                                                       {"System Uptime : -", 400},
-                                                       {maker::kHomePage, 0}};
+    const StatusWords words = TranslatedStatusWords();
+    const std::pair<QString, int> designTexts[] = {{Text(MemoryPanelText(100, words)), 140},
+                                                   {Text(PowerPanelText(100, words)), 85},
+                                                   {Text(words.uptime + " -"), 400},
+                                                   {QString::fromUtf8(maker::kHomePage), 0}};
     std::size_t index = 0;
     for (const auto& [text, width] : designTexts) {
-        auto* panel = new QLabel(QString::fromUtf8(text), panels);
+        auto* panel = new QLabel(text, panels);
         panel->setObjectName(QStringLiteral("SBPanel%1").arg(index));
         statusPanels_[index++] = panel;
         panel->setAlignment(Qt::AlignCenter);
@@ -165,6 +182,7 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
         move(available.center() - rect().center());
     }
     LetEnterPressButtons(*this);
+    NameControlsForReaders(*this);
     FormCreate();
 }
 
@@ -296,9 +314,10 @@ void TPDFrm::Timer1Timer() {
         SystemStatus& status = *services_.systemStatus;
         const int battery = status.batteryPercent();
         const int memory = status.memoryLoad();
-        statusPanels_[0]->setText(Text(MemoryPanelText(memory)));
-        statusPanels_[1]->setText(Text(PowerPanelText(battery)));
-        statusPanels_[2]->setText(Text(UptimePanelText(status.millisecondsSinceBoot())));
+        const StatusWords words = TranslatedStatusWords();
+        statusPanels_[0]->setText(Text(MemoryPanelText(memory, words)));
+        statusPanels_[1]->setText(Text(PowerPanelText(battery, words)));
+        statusPanels_[2]->setText(Text(UptimePanelText(status.millisecondsSinceBoot(), words)));
     });
 }
 
@@ -322,9 +341,8 @@ void TPDFrm::changeEvent(QEvent* event) {
 }
 
 void TPDFrm::FormActivate() {
-    ui_->sBitBtn7->setToolTip(QStringLiteral("Click here if you want to \"Support Us\"\n") +
-                              QString(15, QLatin1Char(' ')) +
-                              QStringLiteral("with a \"Donation\""));
+    ui_->sBitBtn7->setToolTip(tr("Click here if you want to \"Support Us\"\n") +
+                              QString(15, QLatin1Char(' ')) + tr("with a \"Donation\""));
     RunGuarded(this, dialogs(), [this] { more_->reloadCatalogue(); });
 }
 
@@ -333,7 +351,7 @@ bool TPDFrm::mayClose() {
     listBuilder_->bulkRun().cancel();
     MainList& list = mainList();
     if (!list.isModified() || list.count() == 0) return true;
-    switch (dialogs().askSaveChanges(this, QStringLiteral("Save changes to the Main List?"))) {
+    switch (dialogs().askSaveChanges(this, tr("Save changes to the Main List?"))) {
         case Dialogs::SaveChoice::Save:
             return listBuilder_->saveList();
         case Dialogs::SaveChoice::Discard:

@@ -4,7 +4,7 @@
 
 namespace pendara {
 
-std::string UptimeText(std::uint64_t t) {
+std::string UptimeText(std::uint64_t t, const StatusWords& words) {
     const std::uint64_t days = t / 86400000;
     t %= 86400000;
     const std::uint64_t hours = t / 3600000;
@@ -12,20 +12,21 @@ std::string UptimeText(std::uint64_t t) {
     const std::uint64_t minutes = t / 60000;
     t %= 60000;
     const std::uint64_t seconds = t / 1000;
-    return std::to_string(days) + " Day(s) " + std::to_string(hours) + " Hour(s) " +
-           std::to_string(minutes) + " Minute(s) " + std::to_string(seconds) + " Second(s)";
+    return std::to_string(days) + " " + words.day + " " + std::to_string(hours) + " " + words.hour +
+           " " + std::to_string(minutes) + " " + words.minute + " " + std::to_string(seconds) +
+           " " + words.second;
 }
 
-std::string MemoryPanelText(int memoryLoad) {
-    return "Memory Usage : " + std::to_string(memoryLoad) + "%";
+std::string MemoryPanelText(int memoryLoad, const StatusWords& words) {
+    return words.memory + " " + std::to_string(memoryLoad) + "%";
 }
 
-std::string PowerPanelText(int batteryPercent) {
-    return "Power : " + std::to_string(std::min(batteryPercent, 100)) + "%";
+std::string PowerPanelText(int batteryPercent, const StatusWords& words) {
+    return words.power + " " + std::to_string(std::min(batteryPercent, 100)) + "%";
 }
 
-std::string UptimePanelText(std::uint64_t milliseconds) {
-    return "System Uptime : " + UptimeText(milliseconds);
+std::string UptimePanelText(std::uint64_t milliseconds, const StatusWords& words) {
+    return words.uptime + " " + UptimeText(milliseconds, words);
 }
 
 }  // namespace pendara

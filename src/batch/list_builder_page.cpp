@@ -30,6 +30,7 @@
 #include "text/failure.h"
 #include "ui_list_builder_page.h"
 #include "window/dialogs.h"
+#include "window/handler_guard.h"
 #include "window/page_context.h"
 
 namespace pendara {
@@ -83,7 +84,7 @@ ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
         [this](const std::function<void()>& handler) { context_.runGuarded(handler); });
     actions_->addMenuSection(formMenu);
     connect(actions_, &MainListActions::aboutToShow, formMenu, &FileFormMenu::showForm);
-    recentMenu_ = new QMenu(QStringLiteral("Recent &Lists"), this);
+    recentMenu_ = new QMenu(tr("Recent &Lists"), this);
     recentMenu_->setObjectName(QStringLiteral("RecentLists"));
     actions_->addMenuSection(recentMenu_);
     connect(actions_, &MainListActions::aboutToShow, this,
@@ -94,18 +95,18 @@ ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
 
     findBar_ = new FindBar(*mainList_, context_.dialogs(), this);
     connect(findBar_, &FindBar::shownChanged, this, &ListBuilderPage::placeFindBar);
-    connect(addPageAction("actFind", QStringLiteral("Find"), QKeySequence::Find),
-            &QAction::triggered, findBar_, &FindBar::showFind);
-    connect(addPageAction("actFindNext", QStringLiteral("Find Next"), Qt::Key_F3),
-            &QAction::triggered, findBar_, &FindBar::findNext);
-    connect(addPageAction("actFindPrevious", QStringLiteral("Find Previous"),
+    connect(addPageAction("actFind", tr("Find"), QKeySequence::Find), &QAction::triggered, findBar_,
+            &FindBar::showFind);
+    connect(addPageAction("actFindNext", tr("Find Next"), Qt::Key_F3), &QAction::triggered,
+            findBar_, &FindBar::findNext);
+    connect(addPageAction("actFindPrevious", tr("Find Previous"),
                           QKeyCombination(Qt::ShiftModifier, Qt::Key_F3)),
             &QAction::triggered, findBar_, &FindBar::findPrevious);
-    connect(addPageAction("actGoToLine", QStringLiteral("Go to Line"),
+    connect(addPageAction("actGoToLine", tr("Go to Line"),
                           QKeyCombination(Qt::ControlModifier, Qt::Key_G)),
             &QAction::triggered, findBar_, &FindBar::showGoTo);
-    connect(addPageAction("actSave", QStringLiteral("Save"), QKeySequence::Save),
-            &QAction::triggered, this, &ListBuilderPage::saveList);
+    connect(addPageAction("actSave", tr("Save"), QKeySequence::Save), &QAction::triggered, this,
+            &ListBuilderPage::saveList);
 
     // Where the caret is and how long the list is, beside the list's caption; the editor keeps
     // its line count, so this costs nothing on a long list.
@@ -219,11 +220,11 @@ void ListBuilderPage::showPosition() {
                                                 static_cast<unsigned long>(line));
     const long column = editor.SendScintilla(QsciScintillaBase::SCI_COUNTCHARACTERS,
                                              static_cast<unsigned long>(lineStart), caret);
-    position_->setText(QStringLiteral("Line %1, Col %2 \u00B7 %3 %4")
+    position_->setText(tr("Line %1, Col %2 · %3 %4")
                            .arg(line + 1)
                            .arg(column + 1)
                            .arg(lines)
-                           .arg(lines == 1 ? QStringLiteral("line") : QStringLiteral("lines")));
+                           .arg(lines == 1 ? tr("line") : tr("lines")));
 }
 
 bool ListBuilderPage::eventFilter(QObject* watched, QEvent* event) {
@@ -292,8 +293,8 @@ bool ListBuilderPage::eventFilter(QObject* watched, QEvent* event) {
 
 void ListBuilderPage::Load1Click() {
     const auto path = context_.dialogs().openFile(
-        &context_.window(), {QString(), QStringLiteral("Text File (*.txt);;All Files (*)"),
-                             QString(), QString(), QString(), QString(), recent_.files()});
+        &context_.window(), {QString(), tr("Text File (*.txt);;All Files (*)"), QString(),
+                             QString(), QString(), QString(), recent_.files()});
     if (path) loadListFile(*path);
 }
 
@@ -319,7 +320,7 @@ bool ListBuilderPage::loadListFile(const QString& path) {
         try {
             *text = NormalizeBreaks(std::move(*text));
         } catch (const std::bad_alloc&) {
-            throw Failure("Text exceeds memo capacity");
+            throw Failure(QT_TRANSLATE_NOOP("pendara::Failure", "Text exceeds memo capacity"));
         }
         if (cancelled) return {};
         auto delta = std::make_shared<TextDelta>(TextDelta::Between(*before, *text));
@@ -364,9 +365,8 @@ bool ListBuilderPage::saveListAs() {
     context_.runGuarded([&] {
         path = context_.dialogs().saveFile(
             &context_.window(),
-            {QString(), QStringLiteral("Text File (*.txt)"),
-             fromFile ? current.absolutePath() : QString(), QStringLiteral("txt"), QString(),
-             fromFile ? current.fileName() : QString()});
+            {QString(), tr("Text File (*.txt)"), fromFile ? current.absolutePath() : QString(),
+             QStringLiteral("txt"), QString(), fromFile ? current.fileName() : QString()});
     });
     return path && writeList(*path);
 }
@@ -412,8 +412,8 @@ bool ListBuilderPage::writeList(const QString& path) {
     bulkRun_->wait();
     if (unmappable->empty()) return *saved;
     // The user's choice: a file in another encoding, or no file at all.
-    const QString question = QString::fromStdString(*unmappable) +
-                             QStringLiteral(".\n\nSave the list as UTF-8 instead?");
+    const QString question =
+        TranslatedFailure(*unmappable) + tr(".\n\nSave the list as UTF-8 instead?");
     if (!context_.dialogs().askYesNo(&context_.window(), question)) return false;
     ListOrigin utf8 = mainList_->origin();
     FileForm utf8Form = utf8.form();
@@ -460,9 +460,8 @@ void ListBuilderPage::Button5Click() {
 }
 
 void ListBuilderPage::Label1DblClick() {
-    context_.dialogs().message(
-        &context_.window(),
-        QStringLiteral("Number of Lines : %1").arg(context_.workList().count()));
+    context_.dialogs().message(&context_.window(),
+                               tr("Number of Lines : %1").arg(context_.workList().count()));
 }
 
 }  // namespace pendara

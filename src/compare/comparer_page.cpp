@@ -27,7 +27,7 @@ namespace pendara {
 namespace {
 
 QString LinesText(int count) {
-    return count == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(count);
+    return count == 1 ? ComparerPage::tr("1 line") : ComparerPage::tr("%1 lines").arg(count);
 }
 
 }  // namespace
@@ -35,6 +35,9 @@ QString LinesText(int count) {
 ComparerPage::ComparerPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), context_(context), ui_(std::make_unique<Ui::ComparerPage>()) {
     ui_->setupUi(this);
+    // The browse buttons show only "...".
+    ui_->Button1->setAccessibleName(tr("Browse for the 1st list"));
+    ui_->Button3->setAccessibleName(tr("Browse for the 2nd list"));
     setObjectName(QStringLiteral("shtLComp"));
 
     QListView* const views[] = {ui_->lstFirst, ui_->lstSecond, ui_->lstSame, ui_->lstDif};
@@ -246,8 +249,7 @@ void ComparerPage::btnFirstClick(QObject* sender) {
                  context_.mainList().setOrigin(ListOrigin());
                  // The page does not change, so the button says what happened.
                  if (button == nullptr) return;
-                 const QString done =
-                     QStringLiteral("%1 went to the Main List").arg(LinesText(count));
+                 const QString done = tr("%1 went to the Main List").arg(LinesText(count));
                  button->setToolTip(done);
                  QToolTip::showText(button->mapToGlobal(button->rect().center()), done, button);
              },

@@ -24,8 +24,7 @@ ErrorMessagePage::ErrorMessagePage(const PageContext& context, QWidget* parent)
     ui_->spnFrom->setValue(0);
     ui_->spnTo->setValue(5000);
 
-    model_ = &SetUpKeyValueGrid(
-        *ui_->EList, {QStringLiteral("Error Code"), 81, QStringLiteral("Error Message"), 650});
+    model_ = &SetUpKeyValueGrid(*ui_->EList, {tr("Error Code"), 81, tr("Error Message"), 650});
 
     connect(ui_->btnShow, &QPushButton::clicked, this, &ErrorMessagePage::btnShowClick);
     connect(ui_->EList, &QTableView::clicked, this, &ErrorMessagePage::EListClick);

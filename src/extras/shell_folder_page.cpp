@@ -15,12 +15,12 @@ namespace pendara {
 ShellFolderPage::ShellFolderPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), context_(context), ui_(std::make_unique<Ui::ShellFolderPage>()) {
     ui_->setupUi(this);
+    ui_->SL->setAccessibleName(tr("Shell folders"));
     setObjectName(QStringLiteral("shtSFolder"));
     ui_->Button6->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
     ui_->Open->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
 
-    model_ = &SetUpKeyValueGrid(*ui_->SL,
-                                {QStringLiteral("Name"), 150, QStringLiteral("Location"), 589});
+    model_ = &SetUpKeyValueGrid(*ui_->SL, {tr("Name"), 150, tr("Location"), 589});
 
     // Choosing an entry reloads, even the entry already chosen.
     connect(ui_->SF, &QComboBox::activated, this, &ShellFolderPage::SFChange);

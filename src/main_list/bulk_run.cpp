@@ -283,12 +283,12 @@ void BulkRun::showProgress() {
         progress_->setFrameShape(QFrame::StyledPanel);
         progress_->setAutoFillBackground(true);
         auto* layout = new QHBoxLayout(progress_);
-        layout->addWidget(new QLabel(QStringLiteral("Working..."), progress_));
+        layout->addWidget(new QLabel(tr("Working..."), progress_));
         auto* bar = new QProgressBar(progress_);
         bar->setRange(0, 0);  // how far it got is not known
         bar->setTextVisible(false);
         layout->addWidget(bar);
-        auto* stop = new QPushButton(QStringLiteral("Cancel"), progress_);
+        auto* stop = new QPushButton(tr("Cancel"), progress_);
         stop->setObjectName(QStringLiteral("BulkCancel"));
         stop->setFocusPolicy(Qt::NoFocus);
         connect(stop, &QPushButton::clicked, this, &BulkRun::cancel);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFormLayout>
@@ -23,6 +24,7 @@
 #include <new>
 
 #include "commands/apply.h"
+#include "window/handler_guard.h"
 
 namespace pendara {
 
@@ -41,6 +43,12 @@ bool FitsSpinBox(const ValueRange& range) {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+// The catalogue's words for people (summaries, option help, value names) in the user's
+// language; command and option names are the command line's own and stay as they are.
+QString Told(const std::string& text) {
+    return QCoreApplication::translate("pendara::Catalogue", text.c_str());
+}
+
 }  // namespace
 
 PreviewResult Preview(const Invocation& invocation, const LineList& list, std::size_t shown) {
@@ -50,7 +58,7 @@ PreviewResult Preview(const Invocation& invocation, const LineList& list, std::s
     try {
         ApplyInvocation(invocation, after);
     } catch (const std::bad_alloc&) {
-        result.error = "Out of memory";
+        result.error = QT_TRANSLATE_NOOP("pendara::Failure", "Out of memory");
         return result;
     } catch (const std::exception& error) {
         result.error = error.what();
@@ -113,27 +121,30 @@ CommandDialog::CommandDialog(std::function<LineList()> lines, std::function<std:
       form_(new QFormLayout),
       status_(new QLabel(this)),
       preview_(new QPlainTextEdit(this)),
-      applyButton_(new QPushButton(QStringLiteral("&Apply"), this)),
+      applyButton_(new QPushButton(tr("&Apply"), this)),
       alive_(std::make_shared<bool>(true)),
       latest_(std::make_shared<std::atomic<std::uint64_t>>(0)) {
     setObjectName(QStringLiteral("CommandDialog"));
-    setWindowTitle(QStringLiteral("Commands"));
+    setWindowTitle(tr("Commands"));
     filter_->setObjectName(QStringLiteral("commandFilter"));
-    filter_->setPlaceholderText(QStringLiteral("Find a command by name or what it does"));
+    filter_->setPlaceholderText(tr("Find a command by name or what it does"));
     filter_->setClearButtonEnabled(true);
     commands_->setObjectName(QStringLiteral("commandList"));
     for (const CommandEntry& entry : Catalogue()) {
         auto* item = new QListWidgetItem(Q(entry.name), commands_);
-        item->setToolTip(Q(entry.summary));
-        item->setData(Qt::UserRole, Q(entry.summary));
+        item->setToolTip(Told(entry.summary));
+        item->setData(Qt::UserRole, Told(entry.summary));
     }
     commands_->setMinimumWidth(150);
+    commands_->setAccessibleName(tr("Commands"));
+    filter_->setAccessibleName(filter_->placeholderText());
     summary_->setObjectName(QStringLiteral("commandSummary"));
     summary_->setWordWrap(true);
     status_->setObjectName(QStringLiteral("previewStatus"));
     status_->setWordWrap(true);
     preview_->setObjectName(QStringLiteral("preview"));
     preview_->setReadOnly(true);
+    preview_->setAccessibleName(tr("Preview"));
     preview_->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont mono(QStringLiteral("Monospace"));
     mono.setStyleHint(QFont::Monospace);
@@ -226,8 +237,9 @@ void CommandDialog::choose(const std::string& command) {
             commands_->setCurrentRow(row);
         }
     }
-    summary_->setText(QStringLiteral("<b>%1</b>: %2")
-                          .arg(Q(entry->name).toHtmlEscaped(), Q(entry->summary).toHtmlEscaped()));
+    summary_->setText(
+        QStringLiteral("<b>%1</b>: %2")
+            .arg(Q(entry->name).toHtmlEscaped(), Told(entry->summary).toHtmlEscaped()));
     buildControls();
     optionsChanged();
 }
@@ -245,12 +257,11 @@ void CommandDialog::buildControls() {
         control->line = new QLineEdit(options_);
         control->line->setObjectName(QStringLiteral("argument%1").arg(i));
         if (argumentSpec.kind == ArgumentKind::List) {
-            control->line->setPlaceholderText(QStringLiteral("a list file"));
+            control->line->setPlaceholderText(tr("a list file"));
         } else if (!argumentSpec.unless.empty()) {
-            control->line->setPlaceholderText(
-                QStringLiteral("or give %1").arg(Q(argumentSpec.unless)));
+            control->line->setPlaceholderText(tr("or give %1").arg(Q(argumentSpec.unless)));
         } else if (argumentSpec.optional) {
-            control->line->setPlaceholderText(QStringLiteral("optional"));
+            control->line->setPlaceholderText(tr("optional"));
         }
         if (was != nullptr) control->line->setText(Q(was->argument(i)));
         connect(control->line, &QLineEdit::textChanged, this, changed);
@@ -264,14 +275,13 @@ void CommandDialog::buildControls() {
         if (was != nullptr && was->has(option.name)) values = &was->options().at(option.name);
         QWidget* widget = nullptr;
         if (option.kind == ValueKind::Flag) {
-            control->check = new QCheckBox(Q(option.help), options_);
+            control->check = new QCheckBox(Told(option.help), options_);
             control->check->setChecked(values != nullptr);
             connect(control->check, &QCheckBox::toggled, this, changed);
             widget = control->check;
         } else if (option.repeats) {
             control->values = new QPlainTextEdit(options_);
-            control->values->setPlaceholderText(
-                QStringLiteral("one %1 a line").arg(Q(option.valueName)));
+            control->values->setPlaceholderText(tr("one %1 a line").arg(Told(option.valueName)));
             control->values->setFixedHeight(control->values->fontMetrics().lineSpacing() * 4 + 10);
             QString text;
             if (values != nullptr) {
@@ -305,19 +315,23 @@ void CommandDialog::buildControls() {
                 control->line->setText(words.join(QLatin1Char(' ')));
             }
             if (option.kind == ValueKind::Number || option.kind == ValueKind::NumberPair) {
-                control->line->setPlaceholderText(QStringLiteral("%1 (%2 to %3)")
-                                                      .arg(Q(option.valueName))
+                control->line->setPlaceholderText(tr("%1 (%2 to %3)")
+                                                      .arg(Told(option.valueName))
                                                       .arg(option.range.minimum)
                                                       .arg(option.range.maximum));
             } else {
-                control->line->setPlaceholderText(Q(option.valueName));
+                control->line->setPlaceholderText(Told(option.valueName));
             }
             connect(control->line, &QLineEdit::textChanged, this, changed);
             widget = control->line;
         }
         widget->setObjectName(Q(option.name));
-        widget->setToolTip(Q(option.help));
+        widget->setToolTip(Told(option.help));
         auto* caption = new QLabel(Q(option.name) + QLatin1Char(':'), options_);
+        // The caption is the box's, not the cell's that holds it with its help; a reader finds
+        // a buddy's name only beside it, so the box carries the name as well.
+        caption->setBuddy(widget);
+        if (option.kind != ValueKind::Flag) widget->setAccessibleName(Q(option.name));
         if (option.kind == ValueKind::Flag) {
             form_->addRow(caption, widget);
         } else {
@@ -328,12 +342,12 @@ void CommandDialog::buildControls() {
             stack->setSpacing(1);
             widget->setParent(cell);
             stack->addWidget(widget);
-            auto* help = new QLabel(Q(option.help), cell);
+            auto* help = new QLabel(Told(option.help), cell);
             help->setWordWrap(true);
             help->setEnabled(false);
-            help->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+            help->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
             stack->addWidget(help);
-            cell->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+            cell->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
             form_->addRow(caption, cell);
         }
         controls_.push_back(std::move(control));
@@ -342,7 +356,7 @@ void CommandDialog::buildControls() {
 
 std::optional<Invocation> CommandDialog::invocation(std::string* error) const {
     if (entry_ == nullptr) {
-        if (error != nullptr) *error = "Choose a command.";
+        if (error != nullptr) *error = QT_TRANSLATE_NOOP("pendara::Failure", "Choose a command.");
         return std::nullopt;
     }
     std::vector<std::string> words{entry_->name};
@@ -412,13 +426,13 @@ void CommandDialog::optionsChanged() {
     if (!invocation(&error)) {
         debounce_.stop();
         applyButton_->setEnabled(false);
-        status_->setText(Q(error));
+        status_->setText(TranslatedFailure(error));
         preview_->clear();
         shown_ = generation_;
         return;
     }
     applyButton_->setEnabled(true);
-    status_->setText(QStringLiteral("Working out the preview..."));
+    status_->setText(tr("Working out the preview..."));
     debounce_.start();
 }
 
@@ -445,18 +459,18 @@ void CommandDialog::showPreview(std::uint64_t generation, const PreviewResult& r
     if (generation != generation_) return;  // the options changed since it was asked for
     shown_ = generation;
     if (!result.error.empty()) {
-        status_->setText(Q(result.error));
+        status_->setText(TranslatedFailure(result.error));
         preview_->clear();
         applyButton_->setEnabled(false);
         Q_EMIT previewShown();
         return;
     }
-    QString counts = QStringLiteral("%1 lines before, %2 after, %3 changed")
+    QString counts = tr("%1 lines before, %2 after, %3 changed")
                          .arg(result.before)
                          .arg(result.after)
                          .arg(result.changed);
-    if (result.reordered) counts += QStringLiteral(", the order changes");
-    status_->setText(counts + QStringLiteral(". Changed lines are marked with *."));
+    if (result.reordered) counts += tr(", the order changes");
+    status_->setText(counts + tr(". Changed lines are marked with *."));
     QString text;
     for (const auto& [line, changed] : result.first) {
         text +=

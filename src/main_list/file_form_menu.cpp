@@ -18,10 +18,31 @@ constexpr FileForm::LineEnd kLineEnds[] = {FileForm::LineEnd::CrLf, FileForm::Li
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+// The words DescribeEncoding and DescribeLineEnd give, listed for the catalogue.
+[[maybe_unused]] constexpr const char* kFormWords[] = {
+    QT_TRANSLATE_NOOP("pendara::FileFormMenu", "Plain bytes"),
+    QT_TRANSLATE_NOOP("pendara::FileFormMenu", "UTF-8 with mark"),
+    QT_TRANSLATE_NOOP("pendara::FileFormMenu", "UTF-16 LE"),
+    QT_TRANSLATE_NOOP("pendara::FileFormMenu", "UTF-16 BE"),
+    QT_TRANSLATE_NOOP("pendara::FileFormMenu", "CR LF"),
+    QT_TRANSLATE_NOOP("pendara::FileFormMenu", "LF"),
+    QT_TRANSLATE_NOOP("pendara::FileFormMenu", "CR")};
+
+QString Word(const std::string& text) { return FileFormMenu::tr(text.c_str()); }
+
 }  // namespace
 
+QString FileFormCaption(const FileForm& form) {
+    QString text = Word(DescribeEncoding(form.encoding, form.codePage)) + FileFormMenu::tr(", ") +
+                   Word(DescribeLineEnd(form.lineEnd));
+    if (form.finalBreak == FileForm::FinalBreak::No) text += FileFormMenu::tr(", no final break");
+    return text;
+}
+
+namespace {}  // namespace
+
 FileFormMenu::FileFormMenu(MainList& list, QWidget* parent)
-    : QMenu(QStringLiteral("File Form"), parent),
+    : QMenu(tr("File Form"), parent),
       list_(list),
       encodings_(new QActionGroup(this)),
       lineEnds_(new QActionGroup(this)),
@@ -45,12 +66,12 @@ FileFormMenu::FileFormMenu(MainList& list, QWidget* parent)
                   [lineEnd](FileForm& form) { form.lineEnd = lineEnd; });
     }
     addSeparator();
-    reopen_ = addMenu(QStringLiteral("Reopen with &Encoding"));
+    reopen_ = addMenu(tr("Reopen with &Encoding"));
     reopen_->setObjectName(QStringLiteral("reopenMenu"));
     addReopenItem(*reopen_, "UTF-8");
     for (const std::string& page : CommonCodePages()) addReopenItem(*reopen_, page);
     reopen_->addSeparator();
-    QMenu* all = reopen_->addMenu(QStringLiteral("&All Encodings"));
+    QMenu* all = reopen_->addMenu(tr("&All Encodings"));
     // Some two hundred converters: listed the first time the user looks.
     connect(all, &QMenu::aboutToShow, this, [this, all] {
         if (!all->isEmpty()) return;
@@ -74,7 +95,7 @@ void FileFormMenu::showForm() {
     }
     // Only a file's bytes can be read again.
     reopen_->setEnabled(!list_.origin().path().empty());
-    setTitle(QStringLiteral("File Form: ") + Text(DescribeFileForm(form)));
+    setTitle(tr("File Form: ") + FileFormCaption(form));
 }
 
 void FileFormMenu::reopen(const std::string& encoding) {
@@ -95,7 +116,7 @@ void FileFormMenu::addReopenItem(QMenu& menu, const std::string& encoding) {
 
 QAction* FileFormMenu::addChoice(QActionGroup& group, const std::string& text,
                                  std::function<void(FileForm&)> change) {
-    QAction* item = addAction(Text(text));
+    QAction* item = addAction(Word(text));
     item->setCheckable(true);
     group.addAction(item);
     connect(item, &QAction::triggered, this, [this, change = std::move(change)] {

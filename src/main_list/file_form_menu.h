@@ -13,6 +13,10 @@ namespace pendara {
 
 class MainList;
 
+// "UTF-16 LE, LF" as DescribeFileForm gives it, in the user's language; a code page's name
+// stays as it is.
+QString FileFormCaption(const FileForm& form);
+
 // "File Form: UTF-16 LE, LF": shows the form Save List will write the Main List in and lets the
 // user change its encoding form and line ends before saving, or read the list's file again in
 // another encoding. It follows the list each time it opens; a menu that holds it calls

@@ -40,26 +40,26 @@ FindBar::FindBar(MainList& list, Dialogs& dialogs, QWidget* parent)
 
     findBox_ = new QLineEdit(this);
     findBox_->setObjectName(QStringLiteral("FindText"));
-    findBox_->setPlaceholderText(QStringLiteral("Find"));
-    findBox_->setToolTip(QStringLiteral("Enter: next match, Shift+Enter: previous match"));
+    findBox_->setPlaceholderText(tr("Find"));
+    findBox_->setToolTip(tr("Enter: next match, Shift+Enter: previous match"));
     findBox_->setClearButtonEnabled(true);
     QStyle* look = style();
     previous_ = MakeButton(this, "FindPrevious", look->standardIcon(QStyle::SP_ArrowUp),
-                           QStringLiteral("Previous match (Shift+F3)"));
+                           tr("Previous match (Shift+F3)"));
     next_ = MakeButton(this, "FindNext", look->standardIcon(QStyle::SP_ArrowDown),
-                       QStringLiteral("Next match (F3)"));
-    matchCase_ = new QCheckBox(QStringLiteral("Match case"), this);
+                       tr("Next match (F3)"));
+    matchCase_ = new QCheckBox(tr("Match case"), this);
     matchCase_->setObjectName(QStringLiteral("FindMatchCase"));
-    wholeWord_ = new QCheckBox(QStringLiteral("Whole word"), this);
+    wholeWord_ = new QCheckBox(tr("Whole word"), this);
     wholeWord_->setObjectName(QStringLiteral("FindWholeWord"));
     lineBox_ = new QLineEdit(this);
     lineBox_->setObjectName(QStringLiteral("GoToLine"));
-    lineBox_->setPlaceholderText(QStringLiteral("Go to line"));
-    lineBox_->setToolTip(QStringLiteral("Go to Line (Ctrl+G)"));
+    lineBox_->setPlaceholderText(tr("Go to line"));
+    lineBox_->setToolTip(tr("Go to Line (Ctrl+G)"));
     lineBox_->setValidator(new QIntValidator(1, std::numeric_limits<int>::max(), lineBox_));
     lineBox_->setFixedWidth(80);
     close_ = MakeButton(this, "FindClose", look->standardIcon(QStyle::SP_TitleBarCloseButton),
-                        QStringLiteral("Close (Esc)"));
+                        tr("Close (Esc)"));
 
     row->addWidget(findBox_, 1);
     row->addWidget(previous_);

@@ -8,6 +8,7 @@
 #include <limits>
 #include <new>
 
+#include "main_list/file_form_menu.h"
 #include "text/failure.h"
 #include "window/busy_cursor.h"
 
@@ -26,6 +27,9 @@ protected:
 namespace pendara {
 
 namespace {
+
+constexpr const char* kTooLong =
+    QT_TRANSLATE_NOOP("pendara::Failure", "Text exceeds memo capacity");
 
 // Up to this many hunks a step is applied edit by edit, which keeps the view where it was;
 // more are applied by setting the whole text, which takes the same time however many there are.
@@ -151,6 +155,10 @@ MainList::MainList(QsciScintilla& editor) : editor_(editor) {
                           font.family().toUtf8().constData());
     editor_.SendScintilla(QsciScintillaBase::SCI_STYLESETSIZEFRACTIONAL,
                           QsciScintillaBase::STYLE_DEFAULT, 825);  // 11 px at 96 dpi
+    // Black on white whatever the palette: the editor would take the palette's background but
+    // keep its black text, which reads on no dark theme.
+    editor_.setPaper(Qt::white);
+    editor_.setColor(Qt::black);
     editor_.SendScintilla(QsciScintillaBase::SCI_STYLECLEARALL);
     // Let the horizontal scroll bar reach the longest line as the user scrolls.
     editor_.SendScintilla(QsciScintillaBase::SCI_SETSCROLLWIDTHTRACKING, 1);
@@ -187,7 +195,7 @@ bool MainList::WorthLoading(const TextDelta& delta) {
 void MainList::putInPlace(LoadedText& loaded, TextDelta delta, std::string invocation) {
     Q_ASSERT(loaded.filled());
     if (loaded.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        throw Failure("Text exceeds memo capacity");
+        throw Failure(kTooLong);
     }
     if (delta.empty()) return;
     const Suspended suspended(*this);
@@ -292,13 +300,13 @@ void MainList::apply(const UndoHistory::Step& step, bool backwards, const std::s
         // What the editor holds now is not known, so no step may be applied to it.
         history_ = UndoHistory();
         savedState_ = ~std::uint64_t{0};
-        throw Failure("Text exceeds memo capacity");
+        throw Failure(kTooLong);
     }
 }
 
 void MainList::setOrigin(ListOrigin origin) {
     origin_ = std::move(origin);
-    editor_.setToolTip(QString::fromStdString(DescribeFileForm(origin_.form())));
+    editor_.setToolTip(FileFormCaption(origin_.form()));
 }
 
 void MainList::reopen(std::string text, ListOrigin origin) {
@@ -344,7 +352,7 @@ LineList MainList::lines() const {
 
 void MainList::replaceText(const std::string& text, std::string invocation) {
     if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        throw Failure("Text exceeds memo capacity");
+        throw Failure(kTooLong);
     }
     const BusyCursor busy;
     putInPlace(text, TextDelta::Between(view(), text), std::move(invocation));
@@ -352,7 +360,7 @@ void MainList::replaceText(const std::string& text, std::string invocation) {
 
 void MainList::putInPlace(const std::string& text, TextDelta delta, std::string invocation) {
     if (text.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        throw Failure("Text exceeds memo capacity");
+        throw Failure(kTooLong);
     }
     if (delta.empty()) return;
     const Suspended suspended(*this);
@@ -395,7 +403,7 @@ void MainList::setText(std::string text) {
     try {
         normalized = NormalizeBreaks(std::move(text));
     } catch (const std::bad_alloc&) {
-        throw Failure("Text exceeds memo capacity");
+        throw Failure(kTooLong);
     }
     const auto length =
         static_cast<std::size_t>(editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
@@ -413,7 +421,7 @@ void MainList::assign(const LineList& lines, std::string invocation) {
     try {
         text = JoinLines(lines.lines());
     } catch (const std::bad_alloc&) {
-        throw Failure("Text exceeds memo capacity");
+        throw Failure(kTooLong);
     }
     replaceText(text, std::move(invocation));
 }

@@ -19,10 +19,9 @@ namespace pendara {
 
 MainListActions::MainListActions(const PageContext& context, MainList& mainList, QWidget& page)
     : QObject(&page), context_(context), mainList_(mainList), page_(page) {
-    undo_ =
-        makeAction("actUndo", QStringLiteral("&Undo"), {QKeySequence(QStringLiteral("Ctrl+Z"))});
+    undo_ = makeAction("actUndo", tr("&Undo"), {QKeySequence(QStringLiteral("Ctrl+Z"))});
     redo_ = makeAction(
-        "actRedo", QStringLiteral("&Redo"),
+        "actRedo", tr("&Redo"),
         {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     connect(undo_, &QAction::triggered, this, &MainListActions::undo);
     connect(redo_, &QAction::triggered, this, &MainListActions::redo);
@@ -34,45 +33,43 @@ MainListActions::MainListActions(const PageContext& context, MainList& mainList,
         const char* key;
         const char* invocation;
     } commands[] = {
-        {"actDedupe", "Remove &Duplicates", "Ctrl+Shift+D", "dedupe"},
-        {"actRepeated", "Keep &Repeated Lines", "Ctrl+Shift+R", "repeated"},
-        {"actSingles", "Keep S&ingle Lines", "Ctrl+Shift+I", "singles"},
-        {"actTally", "&Tally Lines", "Ctrl+Shift+K", "tally"},
-        {"actReverse", "Re&verse", "Ctrl+Shift+B", "reverse"},
-        {"actSortDescending", "Sort D&escending", "Ctrl+Shift+J", "sort --reverse"},
-        {"actNaturalSort", "N&atural Sort", "Ctrl+Shift+A", "sort --natural"},
-        {"actLengthSort", "Sort by &Length", "Ctrl+Shift+H", "sort --length"},
+        {"actDedupe", QT_TR_NOOP("Remove &Duplicates"), "Ctrl+Shift+D", "dedupe"},
+        {"actRepeated", QT_TR_NOOP("Keep &Repeated Lines"), "Ctrl+Shift+R", "repeated"},
+        {"actSingles", QT_TR_NOOP("Keep S&ingle Lines"), "Ctrl+Shift+I", "singles"},
+        {"actTally", QT_TR_NOOP("&Tally Lines"), "Ctrl+Shift+K", "tally"},
+        {"actReverse", QT_TR_NOOP("Re&verse"), "Ctrl+Shift+B", "reverse"},
+        {"actSortDescending", QT_TR_NOOP("Sort D&escending"), "Ctrl+Shift+J", "sort --reverse"},
+        {"actNaturalSort", QT_TR_NOOP("N&atural Sort"), "Ctrl+Shift+A", "sort --natural"},
+        {"actLengthSort", QT_TR_NOOP("Sort by &Length"), "Ctrl+Shift+H", "sort --length"},
     };
     for (const auto& command : commands) {
-        QAction* action = makeAction(command.name, QString::fromUtf8(command.text),
+        QAction* action = makeAction(command.name, tr(command.text),
                                      {QKeySequence(QString::fromLatin1(command.key))});
         connect(action, &QAction::triggered, this,
                 [this, invocation = command.invocation] { run(invocation); });
         listCommands_.push_back(action);
     }
-    QAction* number = makeAction("actNumberLines", QStringLiteral("&Number Lines..."),
+    QAction* number = makeAction("actNumberLines", tr("&Number Lines..."),
                                  {QKeySequence(QStringLiteral("Ctrl+Shift+N"))});
     connect(number, &QAction::triggered, this, &MainListActions::numberLines);
     listCommands_.push_back(number);
 
-    QAction* dialog = makeAction("actCommands", QStringLiteral("Co&mmands..."),
+    QAction* dialog = makeAction("actCommands", tr("Co&mmands..."),
                                  {QKeySequence(QStringLiteral("Ctrl+Shift+P"))});
     connect(dialog, &QAction::triggered, this, [this] { showCommands(); });
     listCommands_.push_back(dialog);
-    QAction* sortByKey = makeAction("actSortByKey", QStringLiteral("Sort by &Key..."), {});
+    QAction* sortByKey = makeAction("actSortByKey", tr("Sort by &Key..."), {});
     connect(sortByKey, &QAction::triggered, this, [this] { showCommands("sort"); });
     listCommands_.push_back(sortByKey);
-    QAction* runRecipe = makeAction("actRunRecipe", QStringLiteral("Run Recipe..."), {});
+    QAction* runRecipe = makeAction("actRunRecipe", tr("Run Recipe..."), {});
     connect(runRecipe, &QAction::triggered, this, [this] { AskAndRunRecipe(context_, mainList_); });
     recipeCommands_.push_back(runRecipe);
-    QAction* saveRecipe =
-        makeAction("actSaveRecipe", QStringLiteral("&Save Steps as Recipe..."), {});
+    QAction* saveRecipe = makeAction("actSaveRecipe", tr("&Save Steps as Recipe..."), {});
     connect(saveRecipe, &QAction::triggered, this,
             [this] { SaveStepsAsRecipe(context_, mainList_); });
     recipeCommands_.push_back(saveRecipe);
 
-    newWindow_ = makeAction("actNewWindow", QStringLiteral("New &Window"),
-                            {QKeySequence(QKeySequence::New)});
+    newWindow_ = makeAction("actNewWindow", tr("New &Window"), {QKeySequence(QKeySequence::New)});
     connect(newWindow_, &QAction::triggered, this,
             [this] { context_.runGuarded([this] { context_.navigator().openNewWindow(); }); });
 }
@@ -223,11 +220,11 @@ std::unique_ptr<QMenu> MainListActions::makeMenu(QWidget* parent) {
         bool enabled;
         void (QsciScintilla::*slot)();
     } editing[] = {
-        {"actCut", QStringLiteral("Cu&t"), QKeySequence::Cut, selected, &QsciScintilla::cut},
-        {"actCopy", QStringLiteral("&Copy"), QKeySequence::Copy, selected, &QsciScintilla::copy},
-        {"actPaste", QStringLiteral("&Paste"), QKeySequence::Paste,
+        {"actCut", tr("Cu&t"), QKeySequence::Cut, selected, &QsciScintilla::cut},
+        {"actCopy", tr("&Copy"), QKeySequence::Copy, selected, &QsciScintilla::copy},
+        {"actPaste", tr("&Paste"), QKeySequence::Paste,
          editor.SendScintilla(QsciScintillaBase::SCI_CANPASTE) != 0, &QsciScintilla::paste},
-        {"actSelectAll", QStringLiteral("Select &All"), QKeySequence::SelectAll, true, nullptr},
+        {"actSelectAll", tr("Select &All"), QKeySequence::SelectAll, true, nullptr},
     };
     for (const auto& item : editing) {
         QAction* action = menu->addAction(item.text);
@@ -244,7 +241,7 @@ std::unique_ptr<QMenu> MainListActions::makeMenu(QWidget* parent) {
         });
     }
     menu->addSeparator();
-    menu->addSection(QStringLiteral("List"));
+    menu->addSection(tr("List"));
     for (QAction* action : listCommands_) menu->addAction(action);
     menu->addSeparator();
     for (QAction* action : recipeCommands_) menu->addAction(action);

@@ -24,7 +24,7 @@ namespace {
 std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QString RecipeFilter() {
-    return QStringLiteral("Recipe (*.%1);;All Files (*)").arg(QLatin1String(kRecipeSuffix));
+    return RecipeStepsDialog::tr("Recipe (*.%1);;All Files (*)").arg(QLatin1String(kRecipeSuffix));
 }
 
 }  // namespace
@@ -37,17 +37,18 @@ RecipeStepsDialog::RecipeStepsDialog(const std::vector<std::string>& steps, bool
                                      QWidget* parent)
     : QDialog(parent), lines_(new QPlainTextEdit(this)), note_(new QLabel(this)) {
     setObjectName(QStringLiteral("RecipeStepsDialog"));
-    setWindowTitle(QStringLiteral("Save Steps as Recipe"));
+    setWindowTitle(tr("Save Steps as Recipe"));
     auto* layout = new QVBoxLayout(this);
-    auto* intro = new QLabel(
-        QStringLiteral("The steps since the list was loaded, one a line. Move lines to reorder "
-                       "the steps, delete a line to leave its step out."),
-        this);
+    auto* intro =
+        new QLabel(tr("The steps since the list was loaded, one a line. Move lines to reorder "
+                      "the steps, delete a line to leave its step out."),
+                   this);
     intro->setWordWrap(true);
     layout->addWidget(intro);
     QString text;
     for (const std::string& step : steps) text += QString::fromStdString(step) + QLatin1Char('\n');
     lines_->setObjectName(QStringLiteral("recipeLines"));
+    lines_->setAccessibleName(tr("Steps"));
     lines_->setPlainText(text);
     lines_->setLineWrapMode(QPlainTextEdit::NoWrap);
     lines_->setMinimumSize(480, 200);
@@ -55,12 +56,12 @@ RecipeStepsDialog::RecipeStepsDialog(const std::vector<std::string>& steps, bool
     note_->setObjectName(QStringLiteral("recipeNote"));
     note_->setWordWrap(true);
     if (!complete) {
-        note_->setText(QStringLiteral(
-            "Some changes since the list was loaded (typing, Paste, Clear, or a step without a "
-            "command line) are not among these steps: the recipe does not give the list as it "
-            "is now."));
+        note_->setText(
+            tr("Some changes since the list was loaded (typing, Paste, Clear, or a step without a "
+               "command line) are not among these steps: the recipe does not give the list as it "
+               "is now."));
     } else if (steps.empty()) {
-        note_->setText(QStringLiteral("No steps were recorded since the list was loaded."));
+        note_->setText(tr("No steps were recorded since the list was loaded."));
     }
     note_->setVisible(!note_->text().isEmpty());
     layout->addWidget(note_);
@@ -86,7 +87,7 @@ void SaveStepsAsRecipe(const PageContext& context, MainList& mainList) {
             // A recipe that would not run is not saved: the user fixes the line first.
             ParseRecipe(text, "recipe");
             const auto path = context.dialogs().saveFile(
-                &context.window(), {QStringLiteral("Save Recipe"), RecipeFilter(), QString(),
+                &context.window(), {RecipeStepsDialog::tr("Save Recipe"), RecipeFilter(), QString(),
                                     QLatin1String(kRecipeSuffix), QStringLiteral("recipe")});
             if (!path) return;
             WriteListFile(LocalPath(*path), text);
@@ -100,8 +101,8 @@ void AskAndRunRecipe(const PageContext& context, MainList& mainList) {
     std::optional<QString> path;
     context.runGuarded([&] {
         path = context.dialogs().openFile(
-            &context.window(), {QStringLiteral("Run Recipe"), RecipeFilter(), QString(), QString(),
-                                QStringLiteral("recipe")});
+            &context.window(), {RecipeStepsDialog::tr("Run Recipe"), RecipeFilter(), QString(),
+                                QString(), QStringLiteral("recipe")});
     });
     if (path) RunRecipeFile(context, mainList, *path);
 }
@@ -131,10 +132,10 @@ void RunRecipeFile(const PageContext& context, MainList& mainList, const QString
 }
 
 void OfferDroppedRecipe(const PageContext& context, MainList& mainList, const QString& path) {
-    QMessageBox box(
-        QMessageBox::Question, QStringLiteral("Run Recipe"),
-        QStringLiteral("Run the recipe %1 on the Main List?").arg(QFileInfo(path).fileName()),
-        QMessageBox::Yes | QMessageBox::No, &context.window());
+    QMessageBox box(QMessageBox::Question, RecipeStepsDialog::tr("Run Recipe"),
+                    RecipeStepsDialog::tr("Run the recipe %1 on the Main List?")
+                        .arg(QFileInfo(path).fileName()),
+                    QMessageBox::Yes | QMessageBox::No, &context.window());
     box.setObjectName(QStringLiteral("RunDroppedRecipe"));
     box.setDefaultButton(QMessageBox::Yes);
     if (context.dialogs().runModal(box) == QMessageBox::Yes) RunRecipeFile(context, mainList, path);

@@ -31,6 +31,9 @@ LineList ReadLines(const std::string& path) {
 MergerPage::MergerPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), context_(context), ui_(std::make_unique<Ui::MergerPage>()) {
     ui_->setupUi(this);
+    // The browse buttons show only "...".
+    ui_->Button8->setAccessibleName(tr("Browse for the first list"));
+    ui_->Button9->setAccessibleName(tr("Browse for the second list"));
     setObjectName(QStringLiteral("shtLMerge"));
 
     connect(ui_->Button11, &QPushButton::clicked, this, &MergerPage::Button11Click);
@@ -124,10 +127,9 @@ void MergerPage::Button10Click() {
 
 void MergerPage::RadioButton7Click(QObject* sender) {
     const bool topBottom = sender != nullptr && sender->property("tag").toInt() == 1;
-    ui_->Label32->setText(topBottom ? QStringLiteral("Top") : QStringLiteral("Left"));
-    ui_->Label38->setText(topBottom ? QStringLiteral("Bottom") : QStringLiteral("Right"));
-    ui_->Button10->setText(topBottom ? QStringLiteral("Top <=> Bottom")
-                                     : QStringLiteral("Left <=> Right"));
+    ui_->Label32->setText(topBottom ? tr("Top") : tr("Left"));
+    ui_->Label38->setText(topBottom ? tr("Bottom") : tr("Right"));
+    ui_->Button10->setText(topBottom ? tr("Top <=> Bottom") : tr("Left <=> Right"));
 }
 
 }  // namespace pendara

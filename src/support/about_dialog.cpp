@@ -5,9 +5,11 @@
 #include "support/maker_info.h"
 #include "support/support_us_box.h"
 #include "ui_pd_about.h"
+#include "window/accessible_names.h"
 #include "window/control_link.h"
 #include "window/dialogs.h"
 #include "window/glyphs.h"
+#include "window/readable_colour.h"
 
 namespace pendara {
 
@@ -22,6 +24,12 @@ TfrmPDAbout::TfrmPDAbout(Dialogs& dialogs, QWidget* parent)
     ui_->Label9->setText(QString::fromUtf8(maker::kFanAddress));
     ui_->Label5->setText(QString::fromUtf8(maker::kForumAddress));
     ui_->Label3->setText(QString::fromUtf8(maker::kAboutFooter));
+    for (QLabel* link : {ui_->Label7, ui_->Label9, ui_->Label5}) {
+        QFont underlined = link->font();
+        underlined.setUnderline(true);
+        link->setFont(underlined);
+        SetTextColour(*link, QColor(0, 0, 255));
+    }
     ui_->Image2->setIcon(BitcoinPicture(QSize(76, 27)));
     ui_->Image2->setIconSize(QSize(76, 27));
     ui_->Image2->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -30,17 +38,18 @@ TfrmPDAbout::TfrmPDAbout(Dialogs& dialogs, QWidget* parent)
         QToolButton* button;
         const char* target;
         const char* caption;
-    } links[] = {{ui_->FB28, maker::kFanPage, "Like"},
-                 {ui_->Image3, maker::kShareOnFacebook, "Share"},
-                 {ui_->Image4, maker::kShareOnTwitter, "Tweet"}};
+    } links[] = {{ui_->FB28, maker::kFanPage, QT_TR_NOOP("Like")},
+                 {ui_->Image3, maker::kShareOnFacebook, QT_TR_NOOP("Share")},
+                 {ui_->Image4, maker::kShareOnTwitter, QT_TR_NOOP("Tweet")}};
     for (const auto& link : links) {
         SetLinkTarget(*link.button, QString::fromUtf8(link.target));
-        link.button->setText(QString::fromUtf8(link.caption));
+        link.button->setText(tr(link.caption));
         connect(link.button, &QToolButton::clicked, this, &TfrmPDAbout::BClick2);
     }
     for (QLabel* label : {ui_->Label7, ui_->Label9, ui_->Label5}) label->installEventFilter(this);
     connect(ui_->Image2, &QToolButton::clicked, this, &TfrmPDAbout::Image2Click2);
     connect(ui_->Button1, &QPushButton::clicked, this, &TfrmPDAbout::Button1Click);
+    NameControlsForReaders(*this);
 }
 
 TfrmPDAbout::~TfrmPDAbout() = default;

@@ -24,7 +24,8 @@ CatalogueGridPage::~CatalogueGridPage() = default;
 std::vector<TableRow> CatalogueGridPage::rowsThroughFile(const std::string& fileName,
                                                          FileBytes bytes, int columns) const {
     TempFolder* folder = context_.services().tempFolder;
-    if (folder == nullptr) throw Failure("No temporary folder");
+    if (folder == nullptr)
+        throw Failure(QT_TRANSLATE_NOOP("pendara::Failure", "No temporary folder"));
     folder->writeFile(fileName, bytes(tableSource_));
     return ParseTableText(folder->readFile(fileName), TableTextFormat{columns, '\t', 0, '|'});
 }

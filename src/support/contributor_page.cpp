@@ -6,6 +6,7 @@
 #include "window/dialogs.h"
 #include "window/handler_guard.h"
 #include "window/page_context.h"
+#include "window/readable_colour.h"
 
 namespace pendara {
 
@@ -19,7 +20,7 @@ enum class Visibility { Shown, Hidden };
 TableGrid::Column TextColumn(const char* title, int width,
                              Visibility visibility = Visibility::Shown) {
     TableGrid::Column column;
-    column.title = QString::fromUtf8(title);
+    column.title = ContributorPage::tr(title);
     column.width = width;
     column.visible = visibility == Visibility::Shown;
     return column;
@@ -31,11 +32,14 @@ ContributorPage::ContributorPage(const PageContext& context, QWidget* parent)
     : CatalogueGridPage(context, QStringLiteral(":/tables/contributors.tsv"), parent),
       ui_(std::make_unique<Ui::ContributorPage>()) {
     ui_->setupUi(this);
-    ui_->nxContributor->setColumns({TextColumn("Name", 150), TextColumn("Website", 135),
-                                    TextColumn("Facebook", 135), TextColumn("Twitter", 135),
-                                    TextColumn("Google Plus", 135),
-                                    // Shown below the grid instead.
-                                    TextColumn("Contribution", 110, Visibility::Hidden)});
+    SetTextColour(*ui_->lblCName, QColor(0, 0, 255));
+    ui_->mContribution->setAccessibleName(tr("Contribution"));
+    ui_->nxContributor->setColumns(
+        {TextColumn(QT_TR_NOOP("Name"), 150), TextColumn(QT_TR_NOOP("Website"), 135),
+         TextColumn(QT_TR_NOOP("Facebook"), 135), TextColumn(QT_TR_NOOP("Twitter"), 135),
+         TextColumn(QT_TR_NOOP("Google Plus"), 135),
+         // Shown below the grid instead.
+         TextColumn(QT_TR_NOOP("Contribution"), 110, Visibility::Hidden)});
 
     for (QAbstractButton* button : {ui_->cHome, ui_->cFB, ui_->cTwitter, ui_->cGPlus}) {
         SetLinkTarget(*button, QStringLiteral("-"));

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include "window/readable_colour.h"
+
 namespace pendara {
 
 LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
@@ -10,9 +12,7 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    QPalette blue = palette();
-    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    setPalette(blue);
+    SetTextColour(*this, QColor(0, 0, 255));
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 // The maker's addresses and texts in one place. The addresses sit under example.org until the
 // real ones exist.
 namespace pendara::maker {
@@ -14,13 +16,16 @@ inline constexpr const char* kShareOnFacebook =
 inline constexpr const char* kShareOnTwitter =
     "https://share.example.org/twitter?u=pendara.example.org";
 inline constexpr const char* kBitcoinAddress = "bc1q-example-address-not-real";
-// The About and support dialogs word their bitcoin prompts a little differently.
-inline constexpr const char* kAboutBitcoinPrompt =
+// The About and support dialogs word their bitcoin prompts a little differently. The prompts
+// are shown in the user's language.
+inline constexpr const char* kAboutBitcoinPrompt = QT_TRANSLATE_NOOP(
+    "pendara::maker",
     "If you want to support our Software Development, you can send a Donation to Our BitCoin "
-    "Address\n\nThanks!";
-inline constexpr const char* kDonateBitcoinPrompt =
+    "Address\n\nThanks!");
+inline constexpr const char* kDonateBitcoinPrompt = QT_TRANSLATE_NOOP(
+    "pendara::maker",
     "If you want to Support Our Software Development, you can Send a Donation to Our BitCoin "
-    "Address\n\nThanks!";
+    "Address\n\nThanks!");
 // Short forms the About dialog shows; each opens exactly as shown.
 inline constexpr const char* kHomeAddress = "pendara.example.org";
 inline constexpr const char* kFanAddress = "social.example.org/pendara";
@@ -46,9 +51,10 @@ inline constexpr DonationService kPayeer{"https://payeer.example.org/donate?to=p
 inline constexpr DonationService kSkrill{"https://skrill.example.org/pay?to=pendara&amount=",
                                          "&currency=USD", "https://skrill.example.org/register"};
 inline constexpr const char* kMobileNumber = "+00 000 0000 0000";
-inline constexpr const char* kMobilePrompt =
+inline constexpr const char* kMobilePrompt = QT_TRANSLATE_NOOP(
+    "pendara::maker",
     "If you live where mobile credit can be sent from phone to phone, you can support Pendara "
     "through your mobile operator: send any amount of credit to the number below.\n\n"
-    "Select the number and copy it, then send the credit from your phone. Thank you!";
+    "Select the number and copy it, then send the credit from your phone. Thank you!");
 
 }  // namespace pendara::maker

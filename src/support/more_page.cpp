@@ -29,15 +29,15 @@ MorePage::MorePage(const PageContext& context, QWidget* parent)
     : CatalogueGridPage(context, QStringLiteral(":/tables/more.tsv"), parent),
       ui_(std::make_unique<Ui::MorePage>()) {
     ui_->setupUi(this);
+    ui_->nxMore->setAccessibleName(tr("Programs"));
     using Sort = TableGrid::SortType;
-    ui_->nxMore->setColumns(
-        {{QStringLiteral("Program Name"), 170, true, Sort::TextIgnoreCase, {}},
-         {QStringLiteral("Version"), 70, true, Sort::Text, {}},
-         {QStringLiteral("Description"), 370, true, Sort::Text, {}},
-         {QStringLiteral("Rating"), 100, true, Sort::Numeric, QStringLiteral("0")},
-         {QStringLiteral("Download Link"), 120, false, Sort::Text, {}},
-         {QStringLiteral("ID"), 0, false, Sort::Text, {}},
-         {QStringLiteral("Share Link"), 0, false, Sort::Text, {}}});
+    ui_->nxMore->setColumns({{tr("Program Name"), 170, true, Sort::TextIgnoreCase, {}},
+                             {tr("Version"), 70, true, Sort::Text, {}},
+                             {tr("Description"), 370, true, Sort::Text, {}},
+                             {tr("Rating"), 100, true, Sort::Numeric, QStringLiteral("0")},
+                             {tr("Download Link"), 120, false, Sort::Text, {}},
+                             {QStringLiteral("ID"), 0, false, Sort::Text, {}},
+                             {tr("Share Link"), 0, false, Sort::Text, {}}});
     ui_->nxMore->setStarColumn(kRating);
 
     // The icons in the order of their IDs.
@@ -126,8 +126,7 @@ void MorePage::msDownloadClick() {
 }
 
 void MorePage::chkShareClick() {
-    ui_->chkShare->setText(ui_->chkShare->isChecked() ? QStringLiteral("Share :)")
-                                                      : QStringLiteral("Share :("));
+    ui_->chkShare->setText(ui_->chkShare->isChecked() ? tr("Share :)") : tr("Share :("));
 }
 
 }  // namespace pendara

@@ -8,6 +8,7 @@
 #include "support/support_us_box.h"
 #include "text/failure.h"
 #include "ui_donate_main.h"
+#include "window/accessible_names.h"
 #include "window/control_link.h"
 #include "window/dialogs.h"
 #include "window/error_text.h"
@@ -44,6 +45,7 @@ TfrmDonate::TfrmDonate(SettingsStore* settings, Dialogs& dialogs, QWidget* paren
     }
     connect(ui_->Button1, &QPushButton::clicked, this, &TfrmDonate::Button1Click);
     connect(ui_->Image4, &QPushButton::clicked, this, &TfrmDonate::Image4Click);
+    NameControlsForReaders(*this);
 }
 
 TfrmDonate::~TfrmDonate() = default;

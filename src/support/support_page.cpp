@@ -13,6 +13,7 @@
 #include "window/dialogs.h"
 #include "window/handler_guard.h"
 #include "window/page_context.h"
+#include "window/readable_colour.h"
 
 namespace pendara {
 
@@ -48,6 +49,13 @@ SupportPage::SupportPage(const PageContext& context, QWidget* parent)
     : QWidget(parent), context_(context), ui_(std::make_unique<Ui::SupportPage>()) {
     LoadSupportResources();
     ui_->setupUi(this);
+    SetTextColour(*ui_->Label19, QColor(0, 128, 0));
+    SetTextColour(*ui_->Label9, QColor(0, 128, 0));
+    SetTextColour(*ui_->Image5, QColor(63, 135, 224));
+    // Picture buttons: what a screen reader says for each.
+    ui_->imgCP->setAccessibleName(tr("Donate with CoinPayments"));
+    ui_->btnSkrill->setAccessibleName(tr("Donate with Skrill"));
+    ui_->Image6->setAccessibleName(tr("Donate by mobile credit"));
 
     const auto target = [](QWidget* control, const QString& address) {
         SetLinkTarget(*control, address);
@@ -131,18 +139,17 @@ void SupportPage::btnDInfoClick() {
     RunGuarded(this, context_.dialogs(), [&] {
         context_.dialogs().information(
             &context_.window(),
-            QStringLiteral(
-                "Your Donation will be used to :\n"
-                "\n"
-                "1. Keep our Software Development going\n"
-                "\n"
-                "2. Buy our own Domain & Web Hosting\n"
-                "( Currently We still using Subdomain & Free Webhosting\n"
-                "which can be Suspended anytime )\n"
-                "\n"
-                "3. Save our Virtual Company from Collapsed\n"
-                "( Our funds was limited, and our Virtual Company maybe will be Collapsed\n"
-                "when We run out of Money, Sooner or Later )"));
+            tr("Your Donation will be used to :\n"
+               "\n"
+               "1. Keep our Software Development going\n"
+               "\n"
+               "2. Buy our own Domain & Web Hosting\n"
+               "( Currently We still using Subdomain & Free Webhosting\n"
+               "which can be Suspended anytime )\n"
+               "\n"
+               "3. Save our Virtual Company from Collapsed\n"
+               "( Our funds was limited, and our Virtual Company maybe will be Collapsed\n"
+               "when We run out of Money, Sooner or Later )"));
     });
 }
 

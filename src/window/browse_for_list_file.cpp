@@ -1,5 +1,6 @@
 #include "window/browse_for_list_file.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QVariant>
@@ -14,8 +15,8 @@ namespace {
 
 void BrowseForListFile(QLineEdit& box, Dialogs& dialogs, QWidget* owner) {
     Dialogs::FileDialog dialog;
-    dialog.title = QStringLiteral("Browse");
-    dialog.filter = QStringLiteral("Text File (*.txt)");
+    dialog.title = QCoreApplication::translate("pendara::Dialogs", "Browse");
+    dialog.filter = QCoreApplication::translate("pendara::Dialogs", "Text File (*.txt)");
     dialog.purpose = QStringLiteral("Browse");
     dialog.initialFolder = QString::fromStdString(InitialBrowseFolder(box.text().toStdString()));
     const std::optional<QString> chosen = dialogs.openFile(owner, dialog);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -91,8 +92,9 @@ bool QtDialogs::askYesNo(QWidget* owner, const QString& text) {
     QMessageBox box(QMessageBox::Warning, Caption(), text, QMessageBox::Yes | QMessageBox::No,
                     owner);
     box.setObjectName(QStringLiteral("YesNo"));
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Yes"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    box.button(QMessageBox::Yes)
+        ->setText(QCoreApplication::translate("pendara::QtDialogs", "&Yes"));
+    box.button(QMessageBox::No)->setText(QCoreApplication::translate("pendara::QtDialogs", "&No"));
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     box.exec();
@@ -104,9 +106,12 @@ Dialogs::SaveChoice QtDialogs::askSaveChanges(QWidget* owner, const QString& tex
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);
     box.setObjectName(QStringLiteral("SaveChanges"));
     // Not every platform theme gives the standard buttons mnemonics.
-    box.button(QMessageBox::Save)->setText(QStringLiteral("&Save"));
-    box.button(QMessageBox::Discard)->setText(QStringLiteral("&Discard"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Cancel"));
+    box.button(QMessageBox::Save)
+        ->setText(QCoreApplication::translate("pendara::QtDialogs", "&Save"));
+    box.button(QMessageBox::Discard)
+        ->setText(QCoreApplication::translate("pendara::QtDialogs", "&Discard"));
+    box.button(QMessageBox::Cancel)
+        ->setText(QCoreApplication::translate("pendara::QtDialogs", "&Cancel"));
     box.setDefaultButton(QMessageBox::Save);
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();
@@ -118,7 +123,7 @@ Dialogs::SaveChoice QtDialogs::askSaveChanges(QWidget* owner, const QString& tex
 std::optional<Dialogs::Numbering> QtDialogs::askNumbering(QWidget* owner,
                                                           const Numbering& proposal) {
     QDialog dialog(owner);
-    dialog.setWindowTitle(QStringLiteral("Number Lines"));
+    dialog.setWindowTitle(QCoreApplication::translate("pendara::QtDialogs", "Number Lines"));
     auto* form = new QFormLayout(&dialog);
     // A start beyond the box's range is typed as text; the box holds what fits in 32 bits.
     auto* start = new QLineEdit(QString::number(proposal.start), &dialog);
@@ -128,9 +133,10 @@ std::optional<Dialogs::Numbering> QtDialogs::askNumbering(QWidget* owner,
     width->setRange(0, 100);
     width->setValue(proposal.width);
     auto* separator = new QLineEdit(proposal.separator, &dialog);
-    form->addRow(QStringLiteral("Start at:"), start);
-    form->addRow(QStringLiteral("Digits (0 for no padding):"), width);
-    form->addRow(QStringLiteral("Separator:"), separator);
+    form->addRow(QCoreApplication::translate("pendara::QtDialogs", "Start at:"), start);
+    form->addRow(QCoreApplication::translate("pendara::QtDialogs", "Digits (0 for no padding):"),
+                 width);
+    form->addRow(QCoreApplication::translate("pendara::QtDialogs", "Separator:"), separator);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     form->addRow(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
@@ -161,7 +167,8 @@ void QtDialogs::openWithShell(QWidget*, const QString& target) {
 
 std::string QtDialogs::clipboardText() {
     const QClipboard* clipboard = QApplication::clipboard();
-    if (clipboard == nullptr) throw Failure("Cannot open clipboard");
+    if (clipboard == nullptr)
+        throw Failure(QT_TRANSLATE_NOOP("pendara::Failure", "Cannot open clipboard"));
     const QMimeData* data = clipboard->mimeData();
     if (data == nullptr) return {};
     if (data->hasFormat(kUtf8Type)) {
@@ -175,7 +182,8 @@ std::string QtDialogs::clipboardText() {
 
 void QtDialogs::setClipboardText(std::string_view text) {
     QClipboard* clipboard = QApplication::clipboard();
-    if (clipboard == nullptr) throw Failure("Cannot open clipboard");
+    if (clipboard == nullptr)
+        throw Failure(QT_TRANSLATE_NOOP("pendara::Failure", "Cannot open clipboard"));
     auto* data = new QMimeData;
     const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
     data->setText(QString::fromUtf8(bytes));

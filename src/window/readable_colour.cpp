@@ -1,0 +1,88 @@
+#include "window/readable_colour.h"
+
+#include <QEvent>
+#include <QPalette>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace pendara {
+
+namespace {
+
+double Luminance(const QColor& colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+constexpr double kReadable = 4.5;
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor ReadableOn(const QColor& wanted, const QColor& background) {
+    if (background.lightness() >= 128 || ContrastRatio(wanted, background) >= kReadable)
+        return wanted;
+    // Towards white in the colour's own hue; white itself reads on any dark background.
+    QColor lighter = wanted.toHsl();
+    for (int lightness = lighter.lightness(); lightness <= 255; lightness += 5) {
+        lighter.setHsl(lighter.hslHue(), lighter.hslSaturation(), std::min(lightness, 255));
+        if (ContrastRatio(lighter, background) >= kReadable) return lighter.toRgb();
+    }
+    return QColor(Qt::white);
+}
+
+namespace {
+
+void ApplyTextColour(QWidget& widget, const QColor& wanted) {
+    QPalette palette = widget.palette();
+    const QColor colour = ReadableOn(wanted, palette.color(QPalette::Window));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(role, colour);
+    }
+    widget.setPalette(palette);
+}
+
+// Works the colour out again whenever the widget's palette changes; its own change included,
+// which finds the colour already right.
+class TextColourKeeper : public QObject {
+public:
+    TextColourKeeper(QWidget& widget, const QColor& wanted) : QObject(&widget), wanted_(wanted) {
+        widget.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange && !applying_) {
+            auto& widget = static_cast<QWidget&>(*watched);
+            const QColor now = widget.palette().color(QPalette::WindowText);
+            if (now != ReadableOn(wanted_, widget.palette().color(QPalette::Window))) {
+                applying_ = true;
+                ApplyTextColour(widget, wanted_);
+                applying_ = false;
+            }
+        }
+        return false;
+    }
+
+private:
+    QColor wanted_;
+    bool applying_ = false;
+};
+
+}  // namespace
+
+void SetTextColour(QWidget& widget, const QColor& wanted) {
+    ApplyTextColour(widget, wanted);
+    new TextColourKeeper(widget, wanted);
+}
+
+}  // namespace pendara

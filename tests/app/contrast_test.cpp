@@ -1,0 +1,194 @@
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleFactory>
+#include <QToolButton>
+
+#include "app/every_window.h"
+#include "main_list/scintilla.h"
+#include "support/link_label.h"
+#include "window/readable_colour.h"
+
+using namespace pendara;
+using pendara::testing::Child;
+using pendara::testing::VisitEveryWindow;
+using pendara::testing::WindowFixture;
+
+namespace {
+
+// Fusion's dark scheme as desktop themes give it.
+QPalette DarkPalette() {
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    dark.setColor(QPalette::AlternateBase, QColor(53, 53, 53));
+    dark.setColor(QPalette::ToolTipBase, QColor(25, 25, 25));
+    dark.setColor(QPalette::ToolTipText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Button, QColor(53, 53, 53));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::BrightText, Qt::red);
+    dark.setColor(QPalette::Link, QColor(42, 130, 218));
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    dark.setColor(QPalette::HighlightedText, QColor(35, 35, 35));
+    return dark;
+}
+
+// Whether `w` paints what lies behind its children; a style sheet's "background: transparent"
+// does not.
+bool PaintsItsBackground(QWidget& w) {
+    w.ensurePolished();  // a style sheet's background reaches the palette here
+    if (w.palette().color(w.backgroundRole()).alpha() == 0) return false;
+    return w.isWindow() || w.autoFillBackground() || w.testAttribute(Qt::WA_StyledBackground);
+}
+
+// The colour a transparent control's text stands on: the first widget behind it that paints,
+// which is an ancestor or a sibling placed under it (the header band under the title).
+QColor BackgroundBehind(const QWidget& w) {
+    const QWidget* child = &w;
+    for (QWidget* up = w.parentWidget(); up != nullptr; up = up->parentWidget()) {
+        const QRect place(child->mapTo(up, QPoint(0, 0)), child->size());
+        for (QObject* object : up->children()) {
+            if (object == child) break;  // later siblings lie above it
+            auto* sibling = qobject_cast<QWidget*>(object);
+            if (sibling != nullptr && !sibling->isHidden() && PaintsItsBackground(*sibling) &&
+                sibling->geometry().contains(place)) {
+                return sibling->palette().color(sibling->backgroundRole());
+            }
+        }
+        if (PaintsItsBackground(*up)) return up->palette().color(up->backgroundRole());
+        child = up;
+    }
+    return w.palette().color(QPalette::Window);
+}
+
+struct TextColours {
+    QColor text;
+    QColor background;
+};
+
+// The colours a text control draws its text and background in, from the palette roles Fusion
+// uses for it; nothing for a widget that shows no text of its own.
+std::optional<TextColours> ColoursOf(QWidget& w) {
+    w.ensurePolished();  // a style sheet's colours reach the palette here
+    const QPalette& p = w.palette();
+    if (w.inherits("QsciScintillaBase")) {
+        auto& editor = static_cast<QsciScintillaBase&>(w);
+        const auto colour = [&](unsigned message) {
+            const long bgr = editor.SendScintilla(message, QsciScintillaBase::STYLE_DEFAULT);
+            return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+        };
+        return TextColours{colour(QsciScintillaBase::SCI_STYLEGETFORE),
+                           colour(QsciScintillaBase::SCI_STYLEGETBACK)};
+    }
+    if (qobject_cast<QLineEdit*>(&w) || qobject_cast<QPlainTextEdit*>(&w) ||
+        qobject_cast<QAbstractItemView*>(&w)) {
+        return TextColours{p.color(QPalette::Text), p.color(QPalette::Base)};
+    }
+    if (auto* label = qobject_cast<QLabel*>(&w)) {
+        if (label->text().trimmed().isEmpty()) return std::nullopt;
+        return TextColours{p.color(QPalette::WindowText), PaintsItsBackground(w)
+                                                              ? p.color(w.backgroundRole())
+                                                              : BackgroundBehind(w)};
+    }
+    if (qobject_cast<QCheckBox*>(&w) || qobject_cast<QRadioButton*>(&w) ||
+        qobject_cast<QGroupBox*>(&w)) {
+        return TextColours{p.color(QPalette::WindowText), BackgroundBehind(w)};
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(&w)) {
+        if (button->text().trimmed().isEmpty()) return std::nullopt;
+        auto* tool = qobject_cast<QToolButton*>(&w);
+        // A flat tool button shows its caption on what lies behind it.
+        const bool flat = (tool != nullptr && tool->autoRaise() && !tool->isChecked()) ||
+                          p.color(QPalette::Button).alpha() == 0;
+        return TextColours{p.color(QPalette::ButtonText),
+                           flat ? BackgroundBehind(w) : p.color(QPalette::Button)};
+    }
+    return std::nullopt;
+}
+
+struct AppLook {
+    QString style = QApplication::style()->name();
+    QPalette palette = QApplication::palette();
+    ~AppLook() {
+        QApplication::setStyle(style);
+        QApplication::setPalette(palette);
+    }
+};
+
+}  // namespace
+
+class ContrastTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void lightLookKeepsTheSpecifiedColours() {
+        const AppLook look;
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        WindowFixture f;
+        TPDFrm& window = f.make();
+        window.show();
+        const auto colours = [&](const char* name) { return *ColoursOf(*Child(window, name)); };
+        QCOMPARE(colours("List2").text, QColor(Qt::black));
+        QCOMPARE(colours("List2").background, QColor(Qt::white));
+        QCOMPARE(colours("title").text, QColor(Qt::black));
+        QCOMPARE(colours("title").background, QColor(Qt::white));
+        QCOMPARE(colours("Label6").text, QColor(Qt::white));
+        QCOMPARE(colours("Label6").background, QColor(63, 135, 224));
+        for (LinkLabel* link : window.findChildren<LinkLabel*>())
+            QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        TfrmPDAbout about(f.dialogs, &window);
+        QCOMPARE(Child<QLabel>(about, "Label7")->palette().color(QPalette::WindowText),
+                 QColor(0, 0, 255));
+    }
+
+    void everyTextReadsUnderADarkPalette() {
+        const AppLook look;
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(DarkPalette());
+        QStringList poor;
+        VisitEveryWindow([&](QWidget& top, const QString& where) {
+            QList<QWidget*> widgets = top.findChildren<QWidget*>();
+            widgets.prepend(&top);
+            for (QWidget* w : widgets) {
+                // Disabled controls are exempt from the contrast rule.
+                if (!testing::ShowsOnSomePage(*w, top)) continue;
+                if (!w->isEnabled() || qobject_cast<QAbstractSpinBox*>(w->parentWidget())) continue;
+                // The version label's white on blue is fixed both ways by the design, and
+                // below 4.5:1 in every palette.
+                if (w->objectName() == QStringLiteral("Label6") && w->window() == top.window())
+                    continue;
+                const std::optional<TextColours> colours = ColoursOf(*w);
+                if (!colours) continue;
+                const double ratio = ContrastRatio(colours->text, colours->background);
+                if (ratio >= 4.5) continue;
+                poor << QStringLiteral("%1: %2 %3 on %4, %5:1")
+                            .arg(where, w->objectName(), colours->text.name(),
+                                 colours->background.name())
+                            .arg(ratio, 0, 'f', 1);
+            }
+        });
+        poor.removeDuplicates();
+        QVERIFY2(poor.isEmpty(), qPrintable(poor.join(QLatin1Char('\n'))));
+    }
+
+    void fixedColoursLightenOnlyWhereTheyWouldNotRead() {
+        QCOMPARE(ReadableOn(QColor(0, 0, 255), QColor(240, 240, 240)), QColor(0, 0, 255));
+        QCOMPARE(ReadableOn(QColor(63, 135, 224), QColor(240, 240, 240)), QColor(63, 135, 224));
+        const QColor onDark = ReadableOn(QColor(0, 0, 255), QColor(53, 53, 53));
+        QVERIFY(ContrastRatio(onDark, QColor(53, 53, 53)) >= 4.5);
+        QCOMPARE(onDark.toHsl().hslHue(), QColor(0, 0, 255).toHsl().hslHue());
+    }
+};
+
+QTEST_MAIN(ContrastTest)
+#include "contrast_test.moc"

@@ -70,7 +70,7 @@ void FreeOffThread(std::string&& text) {
     });
 }
 
-BulkRun::BulkRun(MainList& mainList, LineList& workList, QWidget& window, Dialogs& dialogs)
+BulkRun::BulkRun(MainList& mainList, WorkList& workList, QWidget& window, Dialogs& dialogs)
     : QObject(&window),
       mainList_(mainList),
       workList_(workList),
@@ -95,7 +95,7 @@ bool BulkRun::start(BulkEdit bulk, std::size_t extraBytes) {
     const std::uint64_t state = mainList_.history().state();
     auto edit = std::make_shared<BulkEdit>(std::move(bulk));
     MainList& list = mainList_;
-    LineList& workList = workList_;
+    WorkList& workList = workList_;
     const std::size_t bytes = before->size() + extraBytes;
     // A long result goes into a document of its own on the worker.
     std::shared_ptr<LoadedText> loaded;
@@ -126,19 +126,17 @@ bool BulkRun::start(BulkEdit bulk, std::size_t extraBytes) {
                 }
             }
             std::string().swap(*before);
+            // The work list keeps only its count: the lines are freed here, off the window.
+            const int count = lines->count();
+            lines.reset();
+            GiveBackFreedMemory();
             if (loaded != nullptr &&
                 (after == nullptr || !MainList::WorthLoading(*delta) || !loaded->fill(*after))) {
                 loaded.reset();
             }
             return [=, &list, &workList] {
                 if (failure != nullptr && edit->failed) edit->failed();
-                if (hand && edit->throughWorkList) {
-                    LineList old = std::move(workList);
-                    workList = std::move(*lines);
-                    FreeOffThread(std::move(old));
-                } else {
-                    FreeOffThread(std::move(*lines));
-                }
+                if (hand && edit->throughWorkList) workList.keepCount(count);
                 if (hand && after != nullptr) {
                     // A step that failed part way is no step of the command it ran.
                     std::string recorded = failure == nullptr ? edit->invocation : std::string();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "list/line_list.h"
+#include "list/work_list.h"
 #include "main_list/edit_transaction.h"
 
 class QAction;
@@ -54,7 +55,7 @@ public:
     // Up to this many bytes a job runs on the window's thread: a worker would not pay for itself.
     static constexpr std::size_t kInlineBytes = std::size_t{1} << 20;
 
-    BulkRun(MainList& mainList, LineList& workList, QWidget& window, Dialogs& dialogs);
+    BulkRun(MainList& mainList, WorkList& workList, QWidget& window, Dialogs& dialogs);
     ~BulkRun() override;
 
     bool running() const { return running_ != nullptr; }
@@ -93,7 +94,7 @@ private:
     void showProgress();
 
     MainList& mainList_;
-    LineList& workList_;
+    WorkList& workList_;
     QWidget& window_;
     Dialogs& dialogs_;
     std::shared_ptr<Job> running_;

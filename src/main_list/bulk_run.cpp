@@ -21,6 +21,7 @@
 #include "main_list/main_list.h"
 #include "main_list/scintilla.h"
 #include "main_list/text_delta.h"
+#include "text/failure.h"
 #include "window/handler_guard.h"
 
 namespace pendara {
@@ -153,6 +154,43 @@ bool BulkRun::start(BulkEdit bulk, std::size_t extraBytes) {
                 }
                 if (failure != nullptr) std::rethrow_exception(failure);
                 if (edit->done) edit->done();
+            };
+        },
+        bytes);
+}
+
+bool BulkRun::replaceText(std::string text, std::function<void()> done) {
+    if (running()) return false;
+    auto before = std::make_shared<std::string>(mainList_.text());
+    auto after = std::make_shared<std::string>(std::move(text));
+    const std::uint64_t state = mainList_.history().state();
+    const std::size_t bytes = before->size() + after->size();
+    std::shared_ptr<LoadedText> loaded;
+    if (!runsInline(bytes)) loaded = mainList_.prepareText(after->size());
+    MainList& list = mainList_;
+    return startJob(
+        [before, after, state, loaded, done = std::move(done),
+         &list](const std::atomic<bool>& cancelled) mutable -> Finish {
+            try {
+                *after = NormalizeBreaks(std::move(*after));
+            } catch (const std::bad_alloc&) {
+                throw Failure("Text exceeds memo capacity");
+            }
+            if (cancelled) return {};
+            auto delta = std::make_shared<TextDelta>(TextDelta::Between(*before, *after));
+            delta->pack();
+            std::string().swap(*before);
+            if (loaded != nullptr && (!MainList::WorthLoading(*delta) || !loaded->fill(*after)))
+                loaded.reset();
+            return [=, &list] {
+                if (list.history().state() != state)
+                    list.putInPlace(*after, TextDelta::Between(list.text(), *after));
+                else if (loaded != nullptr)
+                    list.putInPlace(*loaded, std::move(*delta));
+                else
+                    list.putInPlace(*after, std::move(*delta));
+                FreeOffThread(std::move(*after));
+                if (done) done();
             };
         },
         bytes);

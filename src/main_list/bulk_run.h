@@ -63,6 +63,9 @@ public:
     // Runs `edit` on the Main List's lines; `extraBytes` counts inputs beyond the list (files
     // a merge reads). Returns false, doing nothing, while another operation runs.
     bool start(BulkEdit edit, std::size_t extraBytes = 0);
+    // The whole text becomes `text` (its breaks made CR LF) as one step without a command line,
+    // worked out on a worker as Paste and Clear need; `done` runs once it is in place.
+    bool replaceText(std::string text, std::function<void()> done = {});
     // Runs any job; `bytes` is how much it works through.
     bool startJob(Work work, std::size_t bytes);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -15,6 +16,21 @@ namespace pendara {
 // Every modal interaction of the program, the clipboard and the shell go through this interface.
 // The program passes the Qt implementation; widget tests pass a scripted one, so they can answer
 // a file dialog and see what the program tried to show or open, and never wait for a person.
+// Clipboard text made ready to hand over. Converting a long list takes long, so it is made on a
+// worker (any thread may), and the window's thread only hands it over.
+//
+//   auto ready = ClipboardText::From("a\r\nb\r\n");   // on a worker
+//   dialogs.setClipboard(ready);                        // on the window's thread
+struct ClipboardText {
+    QByteArray utf8;
+    QString text;
+    static ClipboardText From(std::string_view bytes) {
+        ClipboardText ready{QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), {}};
+        ready.text = QString::fromUtf8(ready.utf8);
+        return ready;
+    }
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -67,6 +83,11 @@ public:
     // Clipboard as text bytes. Both fail with "Cannot open clipboard" when it cannot be used.
     virtual std::string clipboardText() = 0;
     virtual void setClipboardText(std::string_view text) = 0;
+    // The same with the text made ready elsewhere.
+    virtual void setClipboard(const ClipboardText& ready) {
+        setClipboardText(
+            std::string_view(ready.utf8.constData(), static_cast<std::size_t>(ready.utf8.size())));
+    }
 
     // The system beep for a refused key.
     virtual void beep() = 0;

@@ -173,13 +173,15 @@ std::string QtDialogs::clipboardText() {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-void QtDialogs::setClipboardText(std::string_view text) {
+void QtDialogs::setClipboardText(std::string_view text) { setClipboard(ClipboardText::From(text)); }
+
+void QtDialogs::setClipboard(const ClipboardText& ready) {
     QClipboard* clipboard = QApplication::clipboard();
     if (clipboard == nullptr) throw Failure("Cannot open clipboard");
     auto* data = new QMimeData;
-    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
-    data->setText(QString::fromUtf8(bytes));
-    data->setData(kUtf8Type, bytes);
+    // Both share the bytes already made.
+    data->setText(ready.text);
+    data->setData(kUtf8Type, ready.utf8);
     clipboard->setMimeData(data);
 }
 

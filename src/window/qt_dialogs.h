@@ -29,6 +29,7 @@ public:
     void openWithShell(QWidget* owner, const QString& target) override;
     std::string clipboardText() override;
     void setClipboardText(std::string_view text) override;
+    void setClipboard(const ClipboardText& ready) override;
     void beep() override;
 
 private:

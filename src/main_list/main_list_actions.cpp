@@ -141,9 +141,14 @@ void MainListActions::step(bool backwards) {
                     }
                 });
             }
+            // The text, its count and its document are made while the step packs what it keeps.
             std::string made;
+            int count = 0;
             try {
                 made = backwards ? step->delta.before(*text) : step->delta.after(*text);
+                // A whole-list step came through the work list, which follows it back.
+                count = CountListLines(made);
+                if (!cancelled && loaded != nullptr && !loaded->fill(made)) loaded.reset();
             } catch (...) {
                 if (keeping.joinable()) keeping.join();
                 throw;
@@ -151,10 +156,7 @@ void MainListActions::step(bool backwards) {
             if (keeping.joinable()) keeping.join();
             if (keepFailed != nullptr) std::rethrow_exception(keepFailed);
             std::string().swap(*text);
-            // A whole-list step came through the work list, which follows it back.
-            const int count = CountListLines(made);
             if (cancelled) return {};
-            if (loaded != nullptr && !loaded->fill(made)) loaded.reset();
             return [=, &list, &workList] {
                 // Changed meanwhile (it should not): the step is no longer the one made here.
                 if (list.history().state() != state) return;

@@ -276,15 +276,28 @@ std::string Splice(std::string_view source, const std::vector<TextHunk>& hunks,
 }  // namespace
 
 std::string TextDelta::before(std::string_view after) const {
-    if (packed_) return unpacked().before(after);
-    return Splice(after, hunks_, removed_, after.size() - inserted_.size() + removed_.size(),
+    std::size_t removed = 0;
+    std::size_t inserted = 0;
+    for (const TextHunk& hunk : hunks_) {
+        removed += hunk.oldLength;
+        inserted += hunk.newLength;
+    }
+    // Only the side the text needs is unpacked.
+    const std::string pieces = packed_ ? Expand(removed_, removedSize_) : std::string();
+    return Splice(after, hunks_, packed_ ? pieces : removed_, after.size() - inserted + removed,
                   &TextHunk::newAt, &TextHunk::newLength, &TextHunk::oldLength);
 }
 
 std::string TextDelta::after(std::string_view before) const {
     assert(holdsInserted_);
-    if (packed_) return unpacked().after(before);
-    return Splice(before, hunks_, inserted_, before.size() - removed_.size() + inserted_.size(),
+    std::size_t removed = 0;
+    std::size_t inserted = 0;
+    for (const TextHunk& hunk : hunks_) {
+        removed += hunk.oldLength;
+        inserted += hunk.newLength;
+    }
+    const std::string pieces = packed_ ? Expand(inserted_, insertedSize_) : std::string();
+    return Splice(before, hunks_, packed_ ? pieces : inserted_, before.size() - removed + inserted,
                   &TextHunk::oldAt, &TextHunk::oldLength, &TextHunk::newLength);
 }
 

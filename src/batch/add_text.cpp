@@ -2,6 +2,7 @@
 
 #include "batch/line_edit.h"
 #include "batch/text_primitives.h"
+#include "text/cancel_point.h"
 #include "text/utf8.h"
 
 namespace pendara {
@@ -24,7 +25,9 @@ std::size_t AddTextOffset(std::string_view line, const LinePlace& place) {
 
 void AddText(LineList& lines, std::string_view text, const LinePlace& place) {
     if (text.empty()) return;
+    std::size_t turn = 0;
     for (std::string& line : lines.lines()) {
+        CancelPointEvery(turn++);
         const std::size_t at = AddTextOffset(line, place);
         if (at != std::string::npos) line.insert(at, text);
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "list/two_cores.h"
+#include "text/cancel_point.h"
 #include "text/utf8.h"
 
 namespace pendara {
@@ -103,6 +104,7 @@ void MakeKeys(std::size_t first, std::size_t last, std::size_t textSize,
     keys.reserve(textSize + textSize / 2 + (last - first) * 8);
     // Each key's offset waits in its prefix until the buffer stops moving.
     for (std::size_t i = first; i < last; ++i) {
+        CancelPointEvery(i);
         out[i].prefix[0] = keys.size();
         append(i, collator, keys);
     }
@@ -131,13 +133,24 @@ bool Before(const KeyedLine& a, const KeyedLine& b) {
     return descending ? order > 0 : order < 0;
 }
 
+// `less` polling for a cancel once in many comparisons, as sorting millions of lines takes a
+// second; `turns` counts the comparisons of all the sort's copies of it.
+template <typename Less>
+auto Polling(const Less& less, std::size_t& turns) {
+    return [&less, &turns](const KeyedLine& a, const KeyedLine& b) {
+        CancelPointEvery(++turns);
+        return less(a, b);
+    };
+}
+
 // Sorts `entries` by `less`, a strict order: a long list is split at a sampled median and the
 // two sides are sorted on two cores, in place.
 template <typename Less>
 void SortEntries(std::vector<KeyedLine>& entries, const LineCollator& collator, Less less) {
     constexpr std::size_t kSamples = 127;
     if (entries.size() < kTwoCoreKeyLines) {
-        std::sort(entries.begin(), entries.end(), less);
+        std::size_t turns = 0;
+        std::sort(entries.begin(), entries.end(), Polling(less, turns));
         return;
     }
     std::vector<KeyedLine> sample;
@@ -150,8 +163,14 @@ void SortEntries(std::vector<KeyedLine>& entries, const LineCollator& collator, 
                                        [&](const KeyedLine& e) { return less(e, pivot); });
     RunOnTwoCores(
         entries.size(), collator,
-        [&](const LineCollator&) { std::sort(entries.begin(), middle, less); },
-        [&](const LineCollator&) { std::sort(middle, entries.end(), less); });
+        [&](const LineCollator&) {
+            std::size_t turns = 0;
+            std::sort(entries.begin(), middle, Polling(less, turns));
+        },
+        [&](const LineCollator&) {
+            std::size_t turns = 0;
+            std::sort(middle, entries.end(), Polling(less, turns));
+        });
 }
 
 bool SameKey(const KeyedLine& a, const KeyedLine& b) {
@@ -232,6 +251,7 @@ std::vector<KeyedLine> SortedEntries(const Lines& lines, const SortOptions& opti
         std::vector<KeyedLine> entries;
         entries.reserve(lines.size());
         for (std::size_t i = 0; i < lines.size(); ++i) {
+            CancelPointEvery(i);
             entries.push_back(order.entry(lines[i], static_cast<std::uint32_t>(i)));
         }
         if (options.descending) {

@@ -21,6 +21,7 @@
 #include "main_list/main_list.h"
 #include "main_list/scintilla.h"
 #include "main_list/text_delta.h"
+#include "text/cancel_point.h"
 #include "text/failure.h"
 #include "window/handler_guard.h"
 
@@ -105,6 +106,7 @@ bool BulkRun::start(BulkEdit bulk, std::size_t extraBytes) {
         [before, state, edit, loaded, &list,
          &workList](const std::atomic<bool>& cancelled) mutable -> Finish {
             auto lines = std::make_shared<LineList>(SplitListText(*before));
+            if (cancelled) return {};
             std::exception_ptr failure;
             try {
                 edit->edit(*lines);
@@ -222,6 +224,8 @@ bool BulkRun::startJob(Work work, std::size_t bytes) {
     begin();
     QPointer<BulkRun> self(this);
     Workers().start([job, work = std::move(work), self] {
+        // The rules' cancel points stop the work soon after a cancel, which drops the job.
+        const CancelScope scope(&job->cancelled);
         Finish done = Finished(work, job->cancelled);
         if (job->cancelled) return;
         // Queued to the runner's thread; dropped with the runner when the window is gone.

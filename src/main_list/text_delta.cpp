@@ -6,6 +6,8 @@
 
 #include <zstd.h>
 
+#include "text/cancel_point.h"
+
 namespace pendara {
 
 namespace {
@@ -91,8 +93,10 @@ TextDelta TextDelta::Between(std::string_view before, std::string_view after) {
         // kept whole without walking the rest.
         constexpr std::size_t kAllChangedAfter = 4096;
         std::size_t walked = 0;
+        std::size_t turn = 0;
         bool allDiffer = true;
         while (i < oldEnd) {
+            CancelPointEvery(++turn);
             const std::string_view oldLine = LineAt(before, i);
             const std::string_view newLine = LineAt(after, j);
             if (oldLine != newLine)
@@ -118,7 +122,9 @@ TextDelta TextDelta::Between(std::string_view before, std::string_view after) {
         const std::size_t end = dropped ? oldEnd : newEnd;
         const std::size_t otherEnd = dropped ? newEnd : oldEnd;
         std::string_view wanted = otherAt < otherEnd ? LineAt(other, otherAt) : std::string_view();
+        std::size_t turn = 0;
         while (at < end) {
+            CancelPointEvery(++turn);
             const std::string_view line = LineAt(longer, at);
             if (otherAt < otherEnd && line == wanted) {
                 at += line.size();

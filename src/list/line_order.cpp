@@ -133,14 +133,36 @@ bool Before(const KeyedLine& a, const KeyedLine& b) {
     return descending ? order > 0 : order < 0;
 }
 
-// `less` polling for a cancel once in many comparisons, as sorting millions of lines takes a
-// second; `turns` counts the comparisons of all the sort's copies of it.
+// The library's sort with a cancel point between pieces: the top levels of the quicksort are
+// split here at a sampled median until the pieces are short, so the comparisons themselves stay
+// as they were. Past a depth that only bad pivots reach, the rest goes to the library at once.
 template <typename Less>
-auto Polling(const Less& less, std::size_t& turns) {
-    return [&less, &turns](const KeyedLine& a, const KeyedLine& b) {
-        CancelPointEvery(++turns);
-        return less(a, b);
-    };
+void SortPolling(std::vector<KeyedLine>::iterator first, std::vector<KeyedLine>::iterator last,
+                 const Less& less, int depth = 0) {
+    constexpr std::ptrdiff_t kPiece = 1 << 16;
+    constexpr std::size_t kSamples = 31;
+    while (last - first > kPiece && depth < 48) {
+        CancelPoint();
+        std::array<KeyedLine, kSamples> sample;
+        const auto size = static_cast<std::size_t>(last - first);
+        for (std::size_t k = 0; k < kSamples; ++k)
+            sample[k] = first[k * (size - 1) / (kSamples - 1)];
+        std::nth_element(sample.begin(), sample.begin() + kSamples / 2, sample.end(), less);
+        const KeyedLine pivot = sample[kSamples / 2];
+        const auto middle =
+            std::partition(first, last, [&](const KeyedLine& e) { return less(e, pivot); });
+        ++depth;
+        // The shorter side by recursion, the longer one by the loop: the stack stays shallow.
+        if (middle - first < last - middle) {
+            SortPolling(first, middle, less, depth);
+            first = middle;
+        } else {
+            SortPolling(middle, last, less, depth);
+            last = middle;
+        }
+    }
+    CancelPoint();
+    std::sort(first, last, less);
 }
 
 // Sorts `entries` by `less`, a strict order: a long list is split at a sampled median and the
@@ -149,8 +171,7 @@ template <typename Less>
 void SortEntries(std::vector<KeyedLine>& entries, const LineCollator& collator, Less less) {
     constexpr std::size_t kSamples = 127;
     if (entries.size() < kTwoCoreKeyLines) {
-        std::size_t turns = 0;
-        std::sort(entries.begin(), entries.end(), Polling(less, turns));
+        SortPolling(entries.begin(), entries.end(), less);
         return;
     }
     std::vector<KeyedLine> sample;
@@ -163,14 +184,8 @@ void SortEntries(std::vector<KeyedLine>& entries, const LineCollator& collator, 
                                        [&](const KeyedLine& e) { return less(e, pivot); });
     RunOnTwoCores(
         entries.size(), collator,
-        [&](const LineCollator&) {
-            std::size_t turns = 0;
-            std::sort(entries.begin(), middle, Polling(less, turns));
-        },
-        [&](const LineCollator&) {
-            std::size_t turns = 0;
-            std::sort(middle, entries.end(), Polling(less, turns));
-        });
+        [&](const LineCollator&) { SortPolling(entries.begin(), middle, less); },
+        [&](const LineCollator&) { SortPolling(middle, entries.end(), less); });
 }
 
 bool SameKey(const KeyedLine& a, const KeyedLine& b) {

@@ -41,9 +41,12 @@ const std::atomic<bool>* CurrentCancelFlag();
 // Throws Cancelled when this thread's job was dropped.
 void CancelPoint();
 
-// In a loop: polls at every 4096th turn `turn`, which keeps the loop as fast as it was.
+// How many turns of a loop go between two polls.
+inline constexpr std::size_t kCancelBlock = 4096;
+
+// In a loop: polls at every kCancelBlock-th turn `turn`, which keeps the loop as fast as it was.
 inline void CancelPointEvery(std::size_t turn) {
-    if ((turn & 4095) == 0) CancelPoint();
+    if ((turn & (kCancelBlock - 1)) == 0) CancelPoint();
 }
 
 }  // namespace pendara

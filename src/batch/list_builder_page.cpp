@@ -443,7 +443,8 @@ void ListBuilderPage::btnScrambleClick() {
 
 void ListBuilderPage::RemAllClick() {
     context_.runGuarded([this] {
-        bulkRun_->replaceText({}, [this] { mainList_->setOrigin(ListOrigin()); });
+        bulkRun_->replaceText([] { return std::string(); }, 0,
+                              [this] { mainList_->setOrigin(ListOrigin()); });
         ui_->List2->setFocus();
     });
 }
@@ -464,7 +465,9 @@ void ListBuilderPage::Button4Click() {
 
 void ListBuilderPage::Button5Click() {
     context_.runGuarded([this] {
-        bulkRun_->replaceText(context_.dialogs().clipboardText(),
+        // Turned into bytes on the worker: a long text would hold up the window.
+        const ClipboardText pasted = context_.dialogs().clipboard();
+        bulkRun_->replaceText([pasted] { return pasted.bytes(); }, pasted.size(),
                               [this] { mainList_->setOrigin(ListOrigin()); });
     });
 }

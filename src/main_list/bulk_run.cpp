@@ -161,20 +161,21 @@ bool BulkRun::start(BulkEdit bulk, std::size_t extraBytes) {
         bytes);
 }
 
-bool BulkRun::replaceText(std::string text, std::function<void()> done) {
+bool BulkRun::replaceText(std::function<std::string()> make, std::size_t newBytes,
+                          std::function<void()> done) {
     if (running()) return false;
     auto before = std::make_shared<std::string>(mainList_.text());
-    auto after = std::make_shared<std::string>(std::move(text));
     const std::uint64_t state = mainList_.history().state();
-    const std::size_t bytes = before->size() + after->size();
+    const std::size_t bytes = before->size() + newBytes;
     std::shared_ptr<LoadedText> loaded;
-    if (!runsInline(bytes)) loaded = mainList_.prepareText(after->size());
+    if (!runsInline(bytes)) loaded = mainList_.prepareText(newBytes);
     MainList& list = mainList_;
     return startJob(
-        [before, after, state, loaded, done = std::move(done),
+        [before, make = std::move(make), state, loaded, done = std::move(done),
          &list](const std::atomic<bool>& cancelled) mutable -> Finish {
+            auto after = std::make_shared<std::string>();
             try {
-                *after = NormalizeBreaks(std::move(*after));
+                *after = NormalizeBreaks(make());
             } catch (const std::bad_alloc&) {
                 throw Failure("Text exceeds memo capacity");
             }

@@ -63,9 +63,11 @@ public:
     // Runs `edit` on the Main List's lines; `extraBytes` counts inputs beyond the list (files
     // a merge reads). Returns false, doing nothing, while another operation runs.
     bool start(BulkEdit edit, std::size_t extraBytes = 0);
-    // The whole text becomes `text` (its breaks made CR LF) as one step without a command line,
-    // worked out on a worker as Paste and Clear need; `done` runs once it is in place.
-    bool replaceText(std::string text, std::function<void()> done = {});
+    // The whole text becomes what `make` gives on a worker (its breaks made CR LF), about
+    // `bytes` long, as one step without a command line, as Paste and Clear need; `done` runs
+    // once it is in place.
+    bool replaceText(std::function<std::string()> make, std::size_t bytes,
+                     std::function<void()> done = {});
     // Runs any job; `bytes` is how much it works through.
     bool startJob(Work work, std::size_t bytes);
 

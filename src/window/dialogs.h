@@ -21,13 +21,24 @@ namespace pendara {
 //
 //   auto ready = ClipboardText::From("a\r\nb\r\n");   // on a worker
 //   dialogs.setClipboard(ready);                        // on the window's thread
+// Read from the clipboard, only one of them may be there; bytes() makes them on any thread.
 struct ClipboardText {
     QByteArray utf8;
     QString text;
+    // Whether only `text` is there, as another program may offer it.
+    bool textOnly = false;
     static ClipboardText From(std::string_view bytes) {
         ClipboardText ready{QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), {}};
         ready.text = QString::fromUtf8(ready.utf8);
         return ready;
+    }
+    std::string bytes() const {
+        const QByteArray made = textOnly ? text.toUtf8() : utf8;
+        return std::string(made.constData(), static_cast<std::size_t>(made.size()));
+    }
+    // About how many bytes bytes() gives.
+    std::size_t size() const {
+        return static_cast<std::size_t>(textOnly ? text.size() : utf8.size());
     }
 };
 
@@ -83,6 +94,11 @@ public:
     // Clipboard as text bytes. Both fail with "Cannot open clipboard" when it cannot be used.
     virtual std::string clipboardText() = 0;
     virtual void setClipboardText(std::string_view text) = 0;
+    // The clipboard as it holds the text, which a worker then turns into bytes.
+    virtual ClipboardText clipboard() {
+        const std::string bytes = clipboardText();
+        return {QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), {}};
+    }
     // The same with the text made ready elsewhere.
     virtual void setClipboard(const ClipboardText& ready) {
         setClipboardText(

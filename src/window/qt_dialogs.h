@@ -30,6 +30,7 @@ public:
     std::string clipboardText() override;
     void setClipboardText(std::string_view text) override;
     void setClipboard(const ClipboardText& ready) override;
+    ClipboardText clipboard() override;
     void beep() override;
 
 private:

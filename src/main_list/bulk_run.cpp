@@ -129,10 +129,11 @@ bool BulkRun::start(BulkEdit bulk, std::size_t extraBytes) {
                 }
             }
             std::string().swap(*before);
-            // The work list keeps only its count: the lines are freed here, off the window.
+            // The work list keeps only its count: the lines are freed off the window, beside
+            // the rest of this work.
             const int count = lines->count();
+            FreeOffThread(std::move(*lines));
             lines.reset();
-            GiveBackFreedMemory();
             if (loaded != nullptr &&
                 (after == nullptr || !MainList::WorthLoading(*delta) || !loaded->fill(*after))) {
                 loaded.reset();

@@ -191,6 +191,30 @@ private Q_SLOTS:
         QCOMPARE(window.mainList().lines(), expected);
     }
 
+    void pasteCopyAndClearWorkOnTheWorkerAsOneStepEach() {
+        Window w("a\r\nb\r\n");
+        const auto press = [&](const char* name) {
+            w.window.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+            QVERIFY(w.run.running());
+            w.run.wait();
+        };
+        w.fixture.dialogs.clipboard = std::string("p\nq\0r", 5);
+        press("Button5");
+        QCOMPARE(w.list.text(), std::string("p\r\nq\0r", 6));
+        w.fixture.dialogs.clipboard.clear();
+        press("Button4");
+        QCOMPARE(w.fixture.dialogs.clipboard, std::string("p\r\nq\0r", 6));
+        press("RemAll");
+        QCOMPARE(w.list.text(), std::string());
+        QCOMPARE(w.fixture.dialogs.errors, QStringList());
+        // Neither touched the work list; each change undoes on its own.
+        QCOMPARE(w.window.workList().count(), 2);
+        w.list.undo();
+        QCOMPARE(w.list.text(), std::string("p\r\nq\0r", 6));
+        w.list.undo();
+        QCOMPARE(w.list.text(), std::string("a\r\nb\r\n"));
+    }
+
     void longListLoadsAndSavesOnTheWorkerByteForByte() {
         // Past the size the editor takes edit by edit, in the file's own form.
         QByteArray bytes;

@@ -13,15 +13,15 @@ class QWidget;
 
 namespace pendara {
 
-// Every modal interaction of the program, the clipboard and the shell go through this interface.
-// The program passes the Qt implementation; widget tests pass a scripted one, so they can answer
-// a file dialog and see what the program tried to show or open, and never wait for a person.
-// Clipboard text made ready to hand over. Converting a long list takes long, so it is made on a
-// worker (any thread may), and the window's thread only hands it over.
+// Clipboard text as Qt holds it. Converting a long list takes long, so a worker makes it (any
+// thread may) and the window's thread only hands it over, or takes it from the clipboard.
 //
 //   auto ready = ClipboardText::From("a\r\nb\r\n");   // on a worker
 //   dialogs.setClipboard(ready);                        // on the window's thread
-// Read from the clipboard, only one of them may be there; bytes() makes them on any thread.
+//   std::string pasted = dialogs.clipboard().bytes();   // bytes() on a worker, too
+//
+// Limits: read from the clipboard it holds one of the two forms, `utf8` or, when another
+// program offers only that, `text`.
 struct ClipboardText {
     QByteArray utf8;
     QString text;
@@ -42,6 +42,9 @@ struct ClipboardText {
     }
 };
 
+// Every modal interaction of the program, the clipboard and the shell go through this interface.
+// The program passes the Qt implementation; widget tests pass a scripted one, so they can answer
+// a file dialog and see what the program tried to show or open, and never wait for a person.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;

@@ -12,10 +12,12 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "bench_lists.h"
 #include "bench_window.h"
@@ -34,10 +36,10 @@ double ResidentBytes() {
     return 0;
 }
 
-const std::string& ListText(std::size_t lines) {
-    static std::map<std::size_t, std::string> texts;
-    std::string& text = texts[lines];
-    if (text.empty()) text = bench::GeneratedText(lines, 7);
+const std::string& ListText(std::size_t lines, std::uint64_t seed = 7) {
+    static std::map<std::pair<std::size_t, std::uint64_t>, std::string> texts;
+    std::string& text = texts[{lines, seed}];
+    if (text.empty()) text = bench::GeneratedText(lines, seed);
     return text;
 }
 
@@ -112,7 +114,8 @@ void BM_GapPaste(benchmark::State& state) {
     Gaps(
         state,
         [&](TPDFrm& w) {
-            w.dialogs().setClipboardText(ListText(static_cast<std::size_t>(state.range(0)) + 1));
+            // Another list of the same length: every line changes.
+            w.dialogs().setClipboardText(ListText(static_cast<std::size_t>(state.range(0)), 13));
         },
         [](TPDFrm& w) { Press(w, "Button5"); });
 }

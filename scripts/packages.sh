@@ -3,7 +3,7 @@ pendara_packages=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools libqscintilla2-qt6-dev libgl-dev qt6-l10n-tools
   qt6-translations-l10n
-  libicu-dev libre2-dev liblz4-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libicu-dev libre2-dev libzstd-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation desktop-file-utils appstream man-db lintian xdg-utils
 )
 

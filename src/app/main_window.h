@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "list/line_list.h"
+#include "list/work_list.h"
 #include "window/page_context.h"
 #include "window/services.h"
 
@@ -48,7 +49,7 @@ public:
     bool isProgramWindow() const { return programWindow_; }
 
     MainList& mainList();
-    LineList& workList() { return workList_; }
+    WorkList& workList() { return workList_; }
     Dialogs& dialogs() { return context_.dialogs(); }
     PageControl& page();
 
@@ -107,7 +108,7 @@ private:
     Services services_;
     const bool programWindow_;
     std::unique_ptr<Ui::TPDFrm> ui_;
-    LineList workList_;
+    WorkList workList_;
     PageContext context_;
     ListBuilderPage* listBuilder_ = nullptr;
     MergerPage* merger_ = nullptr;

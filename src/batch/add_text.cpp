@@ -1,7 +1,10 @@
 #include "batch/add_text.h"
 
+#include <algorithm>
+
 #include "batch/line_edit.h"
 #include "batch/text_primitives.h"
+#include "text/cancel_point.h"
 #include "text/utf8.h"
 
 namespace pendara {
@@ -24,9 +27,15 @@ std::size_t AddTextOffset(std::string_view line, const LinePlace& place) {
 
 void AddText(LineList& lines, std::string_view text, const LinePlace& place) {
     if (text.empty()) return;
-    for (std::string& line : lines.lines()) {
-        const std::size_t at = AddTextOffset(line, place);
-        if (at != std::string::npos) line.insert(at, text);
+    std::vector<std::string>& all = lines.lines();
+    // In blocks with a cancel point between them: the loop inside stays as tight as it was.
+    for (std::size_t from = 0; from < all.size(); from += kCancelBlock) {
+        CancelPoint();
+        const std::size_t to = std::min(all.size(), from + kCancelBlock);
+        for (std::size_t i = from; i < to; ++i) {
+            const std::size_t at = AddTextOffset(all[i], place);
+            if (at != std::string::npos) all[i].insert(at, text);
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "batch/line_edit.h"
 #include "batch/text_primitives.h"
+#include "text/cancel_point.h"
 
 namespace pendara {
 
@@ -14,7 +15,9 @@ void RemoveEmptyLines(LineList& lines, EmptyLines empty) {
 
 void TrimLines(LineList& lines, LineEnds ends) {
     if (ends == LineEnds::Neither) return;
+    std::size_t turn = 0;
     for (std::string& line : lines.lines()) {
+        CancelPointEvery(turn++);
         const std::string_view kept = TrimmedLine(line, ends);
         if (kept.size() == line.size()) continue;
         const auto start = static_cast<std::size_t>(kept.data() - line.data());

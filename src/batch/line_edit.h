@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "text/cancel_point.h"
 #include "text/utf8.h"
 
 namespace pendara {
@@ -45,6 +46,7 @@ void KeepLinesFromLast(std::vector<std::string>& lines, Keep keep) {
     std::size_t next = lines.size();  // lines[..next] are not judged yet
     try {
         while (next > 0) {
+            CancelPointEvery(next);
             std::string& line = lines[next - 1];
             if (keep(std::as_const(line))) {
                 if (--kept != next - 1) lines[kept] = std::move(line);

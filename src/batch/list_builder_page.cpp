@@ -144,9 +144,10 @@ ListBuilderPage::ListBuilderPage(const PageContext& context, QWidget* parent)
             QStringLiteral("%1 (%2)").arg(caption, sequence.toString(QKeySequence::NativeText)));
         connect(button, &QAbstractButton::clicked, this, click);
     }
-    // What would change the list (or save it) while an operation works on it waits for it.
-    for (QWidget* button : std::initializer_list<QWidget*>{
-             ui_->Load1, ui_->Save1, ui_->Sort, ui_->btnScramble, ui_->RemAll, ui_->Button5})
+    // What would change the list (or save or copy it) while an operation works on it waits.
+    for (QWidget* button :
+         std::initializer_list<QWidget*>{ui_->Load1, ui_->Save1, ui_->Sort, ui_->btnScramble,
+                                         ui_->RemAll, ui_->Button4, ui_->Button5})
         bulkRun_->guard(button);
     for (QAction* action : actions_->shortcutActions()) {
         if (action->objectName() != QStringLiteral("actNewWindow")) bulkRun_->guard(action);
@@ -442,20 +443,32 @@ void ListBuilderPage::btnScrambleClick() {
 
 void ListBuilderPage::RemAllClick() {
     context_.runGuarded([this] {
-        mainList_->clear();
-        mainList_->setOrigin(ListOrigin());
+        bulkRun_->replaceText([] { return std::string(); }, 0,
+                              [this] { mainList_->setOrigin(ListOrigin()); });
         ui_->List2->setFocus();
     });
 }
 
 void ListBuilderPage::Button4Click() {
-    context_.runGuarded([this] { context_.dialogs().setClipboardText(mainList_->text()); });
+    context_.runGuarded([this] {
+        auto text = std::make_shared<std::string>(mainList_->text());
+        Dialogs& dialogs = context_.dialogs();
+        bulkRun_->startJob(
+            [text, &dialogs](const std::atomic<bool>&) -> BulkRun::Finish {
+                auto ready = std::make_shared<const ClipboardText>(ClipboardText::From(*text));
+                std::string().swap(*text);
+                return [ready, &dialogs] { dialogs.setClipboard(*ready); };
+            },
+            text->size());
+    });
 }
 
 void ListBuilderPage::Button5Click() {
     context_.runGuarded([this] {
-        mainList_->setText(context_.dialogs().clipboardText());
-        mainList_->setOrigin(ListOrigin());
+        // Turned into bytes on the worker: a long text would hold up the window.
+        const ClipboardText pasted = context_.dialogs().clipboard();
+        bulkRun_->replaceText([pasted] { return pasted.bytes(); }, pasted.size(),
+                              [this] { mainList_->setOrigin(ListOrigin()); });
     });
 }
 

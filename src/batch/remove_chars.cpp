@@ -4,6 +4,7 @@
 
 #include "batch/line_edit.h"
 #include "batch/text_primitives.h"
+#include "text/cancel_point.h"
 
 namespace pendara {
 
@@ -60,7 +61,9 @@ ByteRange RemovedChars(std::string_view line, std::int64_t count, const LinePlac
 
 void RemoveChars(LineList& lines, std::int64_t count, const LinePlace& place) {
     if (count < 1) return;
+    std::size_t turn = 0;
     for (std::string& line : lines.lines()) {
+        CancelPointEvery(turn++);
         const ByteRange removed = RemovedChars(line, count, place);
         if (removed.length != 0) line.erase(removed.offset, removed.length);
     }

@@ -1,12 +1,17 @@
 #include "commands/apply.h"
 
+#include "text/cancel_point.h"
+
 namespace pendara {
 
 std::vector<std::string> RunStep(const Invocation& invocation,
                                  const std::vector<std::string>& lines, ListOpener& lists) {
     const std::unique_ptr<LineStep> step = invocation.entry().make(invocation, lists);
     LinesSink out;
-    for (const std::string& line : lines) step->line(line, out);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        CancelPointEvery(i);
+        step->line(lines[i], out);
+    }
     step->finish(out);
     out.flush();
     return std::move(out.lines);

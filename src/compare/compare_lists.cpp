@@ -12,6 +12,7 @@
 #include "list/collation_keys.h"
 #include "list/hash_slots.h"
 #include "list/line_compare.h"
+#include "text/cancel_point.h"
 
 namespace pendara {
 
@@ -108,6 +109,7 @@ private:
             byKey_.prefetch(ahead[i]);
         }
         for (std::size_t i = 0; i < count; ++i) {
+            CancelPointEvery(i);
             const std::uint64_t hash = ahead[i % kAhead];
             if (i + kAhead < count) {
                 ahead[i % kAhead] = keys.hash(from + i + kAhead);

@@ -4,6 +4,7 @@
 
 #include "list/line_compare.h"
 #include "list/two_cores.h"
+#include "text/cancel_point.h"
 
 namespace pendara {
 
@@ -16,6 +17,7 @@ CollationKeys CollationKeys::MakeFrom(const Lines& lines, const LineCollator& co
     out.bytes_.reserve(textSize + textSize / 4 + lines.size() * 8);
     out.ends_.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        CancelPointEvery(i);
         collator.appendSortKey(lines[i], out.bytes_, form);
         out.ends_.push_back(out.bytes_.size());
     }
@@ -27,6 +29,7 @@ CollationKeys CollationKeys::MakeFrom(std::size_t count, const KeyAppender& appe
     CollationKeys out;
     out.ends_.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
+        CancelPointEvery(i);
         append(i, collator, out.bytes_);
         out.ends_.push_back(out.bytes_.size());
     }

@@ -6,6 +6,7 @@
 
 #include "list/hash_slots.h"
 #include "list/two_cores.h"
+#include "text/cancel_point.h"
 
 namespace pendara {
 
@@ -91,6 +92,7 @@ void LineGroups::groupByBytes(const Lines& lines) {
     HashSlots byText(lines.size());
     for (std::size_t i = 0; i < std::min(kAhead, lines.size()); ++i) byText.prefetch(hashes[i]);
     for (std::size_t i = 0; i < lines.size(); ++i) {
+        CancelPointEvery(i);
         if (i + kAhead < lines.size()) byText.prefetch(hashes[i + kAhead]);
         const auto fresh = static_cast<std::uint32_t>(firstLine_.size());
         const std::uint32_t group = byText.findOrAdd(hashes[i], fresh, [&](std::uint32_t other) {
@@ -140,6 +142,7 @@ void LineGroups::groupByKeys(std::size_t count, std::size_t textSize, const Appe
         const std::size_t count = run.hashes.size();
         for (std::size_t i = 0; i < std::min(kAhead, count); ++i) byKey.prefetch(run.hashes[i]);
         for (std::size_t i = 0; i < count; ++i) {
+            CancelPointEvery(i);
             if (i + kAhead < count) byKey.prefetch(run.hashes[i + kAhead]);
             const std::string_view key = run.key(i);
             const auto fresh = static_cast<std::uint32_t>(firstLine_.size());

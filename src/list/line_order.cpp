@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "list/two_cores.h"
+#include "text/cancel_point.h"
 #include "text/utf8.h"
 
 namespace pendara {
@@ -109,6 +110,7 @@ void MakeKeys(std::size_t first, std::size_t last, std::size_t textSize,
     keys.reserve(textSize + textSize / 2 + (last - first) * 8);
     // Each key's offset waits in its prefix until the buffer stops moving.
     for (std::size_t i = first; i < last; ++i) {
+        CancelPointEvery(i);
         out[i].prefix[0] = keys.size();
         append(i, collator, keys);
     }
@@ -164,13 +166,45 @@ bool Before(const KeyedLine& a, const KeyedLine& b) {
     return descending ? order > 0 : order < 0;
 }
 
+// The library's sort with a cancel point between pieces: the top levels of the quicksort are
+// split here at a sampled median until the pieces are short, so the comparisons themselves stay
+// as they were. Past a depth that only bad pivots reach, the rest goes to the library at once.
+template <typename Less>
+void SortPolling(std::vector<KeyedLine>::iterator first, std::vector<KeyedLine>::iterator last,
+                 const Less& less, int depth = 0) {
+    constexpr std::ptrdiff_t kPiece = 1 << 16;
+    constexpr std::size_t kSamples = 31;
+    while (last - first > kPiece && depth < 48) {
+        CancelPoint();
+        std::array<KeyedLine, kSamples> sample;
+        const auto size = static_cast<std::size_t>(last - first);
+        for (std::size_t k = 0; k < kSamples; ++k)
+            sample[k] = first[k * (size - 1) / (kSamples - 1)];
+        std::nth_element(sample.begin(), sample.begin() + kSamples / 2, sample.end(), less);
+        const KeyedLine pivot = sample[kSamples / 2];
+        const auto middle =
+            std::partition(first, last, [&](const KeyedLine& e) { return less(e, pivot); });
+        ++depth;
+        // The shorter side by recursion, the longer one by the loop: the stack stays shallow.
+        if (middle - first < last - middle) {
+            SortPolling(first, middle, less, depth);
+            first = middle;
+        } else {
+            SortPolling(middle, last, less, depth);
+            last = middle;
+        }
+    }
+    CancelPoint();
+    std::sort(first, last, less);
+}
+
 // Sorts `entries` by `less`, a strict order: a long list is split at a sampled median and the
 // two sides are sorted on two cores, in place.
 template <typename Less>
 void SortEntries(std::vector<KeyedLine>& entries, const LineCollator& collator, Less less) {
     constexpr std::size_t kSamples = 127;
     if (entries.size() < kTwoCoreKeyLines) {
-        std::sort(entries.begin(), entries.end(), less);
+        SortPolling(entries.begin(), entries.end(), less);
         return;
     }
     std::vector<KeyedLine> sample;
@@ -183,8 +217,8 @@ void SortEntries(std::vector<KeyedLine>& entries, const LineCollator& collator, 
                                        [&](const KeyedLine& e) { return less(e, pivot); });
     RunOnTwoCores(
         entries.size(), collator,
-        [&](const LineCollator&) { std::sort(entries.begin(), middle, less); },
-        [&](const LineCollator&) { std::sort(middle, entries.end(), less); });
+        [&](const LineCollator&) { SortPolling(entries.begin(), middle, less); },
+        [&](const LineCollator&) { SortPolling(middle, entries.end(), less); });
 }
 
 bool SameKey(const KeyedLine& a, const KeyedLine& b) {
@@ -272,6 +306,7 @@ std::vector<KeyedLine> SortedEntries(const Lines& lines, const SortOptions& opti
         std::vector<KeyedLine> entries;
         entries.reserve(lines.size());
         for (std::size_t i = 0; i < lines.size(); ++i) {
+            CancelPointEvery(i);
             entries.push_back(order.entry(lines[i], static_cast<std::uint32_t>(i)));
         }
         if (options.descending) {

@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "text/cancel_point.h"
+
 namespace pendara {
 
 void AppendLineNumber(std::string& out, std::int64_t number, const NumberOptions& options) {
@@ -23,7 +25,9 @@ void AppendLineNumber(std::string& out, std::int64_t number, const NumberOptions
 void NumberLines(LineList& list, const NumberOptions& options) {
     std::int64_t number = options.start;
     std::string numbered;
+    std::size_t turn = 0;
     for (std::string& line : list.lines()) {
+        CancelPointEvery(turn++);
         numbered.clear();
         AppendLineNumber(numbered, number++, options);
         numbered += line;

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "text/cancel_point.h"
+
 namespace pendara {
 
 // Puts the items in random order: for each position i from the first, a position j drawn
@@ -16,6 +18,7 @@ void ScrambleItems(std::vector<Item>& items, std::uint64_t seed) {
     std::mt19937_64 generator(seed);
     const std::size_t n = items.size();
     for (std::size_t i = 0; i + 1 < n; ++i) {
+        CancelPointEvery(i);
         std::uniform_int_distribution<std::size_t> draw(i, n - 1);
         std::swap(items[i], items[draw(generator)]);
     }

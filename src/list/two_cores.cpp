@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "list/line_compare.h"
+#include "text/cancel_point.h"
 
 namespace pendara {
 
@@ -18,8 +19,9 @@ void RunOnTwoCores(std::size_t lines, const LineCollator& collator, const Collat
     std::exception_ptr failure;
     std::thread helper;
     try {
-        helper = std::thread([&] {
+        helper = std::thread([&, cancel = CurrentCancelFlag()] {
             try {
+                const CancelScope scope(cancel);
                 const LineCollator own(collator, LineCollator::ForAnotherThread{});
                 second(own);
             } catch (...) {

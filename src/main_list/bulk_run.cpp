@@ -21,6 +21,8 @@
 #include "main_list/main_list.h"
 #include "main_list/scintilla.h"
 #include "main_list/text_delta.h"
+#include "text/cancel_point.h"
+#include "text/failure.h"
 #include "window/handler_guard.h"
 
 namespace pendara {
@@ -70,7 +72,7 @@ void FreeOffThread(std::string&& text) {
     });
 }
 
-BulkRun::BulkRun(MainList& mainList, LineList& workList, QWidget& window, Dialogs& dialogs)
+BulkRun::BulkRun(MainList& mainList, WorkList& workList, QWidget& window, Dialogs& dialogs)
     : QObject(&window),
       mainList_(mainList),
       workList_(workList),
@@ -95,7 +97,7 @@ bool BulkRun::start(BulkEdit bulk, std::size_t extraBytes) {
     const std::uint64_t state = mainList_.history().state();
     auto edit = std::make_shared<BulkEdit>(std::move(bulk));
     MainList& list = mainList_;
-    LineList& workList = workList_;
+    WorkList& workList = workList_;
     const std::size_t bytes = before->size() + extraBytes;
     // A long result goes into a document of its own on the worker.
     std::shared_ptr<LoadedText> loaded;
@@ -104,6 +106,7 @@ bool BulkRun::start(BulkEdit bulk, std::size_t extraBytes) {
         [before, state, edit, loaded, &list,
          &workList](const std::atomic<bool>& cancelled) mutable -> Finish {
             auto lines = std::make_shared<LineList>(SplitListText(*before));
+            if (cancelled) return {};
             std::exception_ptr failure;
             try {
                 edit->edit(*lines);
@@ -126,19 +129,18 @@ bool BulkRun::start(BulkEdit bulk, std::size_t extraBytes) {
                 }
             }
             std::string().swap(*before);
+            // The work list keeps only its count: the lines are freed off the window, beside
+            // the rest of this work.
+            const int count = lines->count();
+            FreeOffThread(std::move(*lines));
+            lines.reset();
             if (loaded != nullptr &&
                 (after == nullptr || !MainList::WorthLoading(*delta) || !loaded->fill(*after))) {
                 loaded.reset();
             }
             return [=, &list, &workList] {
                 if (failure != nullptr && edit->failed) edit->failed();
-                if (hand && edit->throughWorkList) {
-                    LineList old = std::move(workList);
-                    workList = std::move(*lines);
-                    FreeOffThread(std::move(old));
-                } else {
-                    FreeOffThread(std::move(*lines));
-                }
+                if (hand && edit->throughWorkList) workList.keepCount(count);
                 if (hand && after != nullptr) {
                     // A step that failed part way is no step of the command it ran.
                     std::string recorded = failure == nullptr ? edit->invocation : std::string();
@@ -155,6 +157,44 @@ bool BulkRun::start(BulkEdit bulk, std::size_t extraBytes) {
                 }
                 if (failure != nullptr) std::rethrow_exception(failure);
                 if (edit->done) edit->done();
+            };
+        },
+        bytes);
+}
+
+bool BulkRun::replaceText(std::function<std::string()> make, std::size_t newBytes,
+                          std::function<void()> done) {
+    if (running()) return false;
+    auto before = std::make_shared<std::string>(mainList_.text());
+    const std::uint64_t state = mainList_.history().state();
+    const std::size_t bytes = before->size() + newBytes;
+    std::shared_ptr<LoadedText> loaded;
+    if (!runsInline(bytes)) loaded = mainList_.prepareText(newBytes);
+    MainList& list = mainList_;
+    return startJob(
+        [before, make = std::move(make), state, loaded, done = std::move(done),
+         &list](const std::atomic<bool>& cancelled) mutable -> Finish {
+            auto after = std::make_shared<std::string>();
+            try {
+                *after = NormalizeBreaks(make());
+            } catch (const std::bad_alloc&) {
+                throw Failure("Text exceeds memo capacity");
+            }
+            if (cancelled) return {};
+            auto delta = std::make_shared<TextDelta>(TextDelta::Between(*before, *after));
+            delta->pack();
+            std::string().swap(*before);
+            if (loaded != nullptr && (!MainList::WorthLoading(*delta) || !loaded->fill(*after)))
+                loaded.reset();
+            return [=, &list] {
+                if (list.history().state() != state)
+                    list.putInPlace(*after, TextDelta::Between(list.text(), *after));
+                else if (loaded != nullptr)
+                    list.putInPlace(*loaded, std::move(*delta));
+                else
+                    list.putInPlace(*after, std::move(*delta));
+                FreeOffThread(std::move(*after));
+                if (done) done();
             };
         },
         bytes);
@@ -186,6 +226,8 @@ bool BulkRun::startJob(Work work, std::size_t bytes) {
     begin();
     QPointer<BulkRun> self(this);
     Workers().start([job, work = std::move(work), self] {
+        // The rules' cancel points stop the work soon after a cancel, which drops the job.
+        const CancelScope scope(&job->cancelled);
         Finish done = Finished(work, job->cancelled);
         if (job->cancelled) return;
         // Queued to the runner's thread; dropped with the runner when the window is gone.

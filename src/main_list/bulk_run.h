@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "list/line_list.h"
+#include "list/work_list.h"
 #include "main_list/edit_transaction.h"
 
 class QAction;
@@ -54,7 +55,7 @@ public:
     // Up to this many bytes a job runs on the window's thread: a worker would not pay for itself.
     static constexpr std::size_t kInlineBytes = std::size_t{1} << 20;
 
-    BulkRun(MainList& mainList, LineList& workList, QWidget& window, Dialogs& dialogs);
+    BulkRun(MainList& mainList, WorkList& workList, QWidget& window, Dialogs& dialogs);
     ~BulkRun() override;
 
     bool running() const { return running_ != nullptr; }
@@ -62,6 +63,11 @@ public:
     // Runs `edit` on the Main List's lines; `extraBytes` counts inputs beyond the list (files
     // a merge reads). Returns false, doing nothing, while another operation runs.
     bool start(BulkEdit edit, std::size_t extraBytes = 0);
+    // The whole text becomes what `make` gives on a worker (its breaks made CR LF), about
+    // `bytes` long, as one step without a command line, as Paste and Clear need; `done` runs
+    // once it is in place.
+    bool replaceText(std::function<std::string()> make, std::size_t bytes,
+                     std::function<void()> done = {});
     // Runs any job; `bytes` is how much it works through.
     bool startJob(Work work, std::size_t bytes);
 
@@ -93,7 +99,7 @@ private:
     void showProgress();
 
     MainList& mainList_;
-    LineList& workList_;
+    WorkList& workList_;
     QWidget& window_;
     Dialogs& dialogs_;
     std::shared_ptr<Job> running_;

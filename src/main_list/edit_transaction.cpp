@@ -7,7 +7,7 @@
 
 namespace pendara {
 
-void RunEditTransaction(MainList& mainList, LineList& workList, TransactionForm form,
+void RunEditTransaction(MainList& mainList, WorkList& kept, TransactionForm form,
                         const std::function<void(LineList&)>& edit, const std::string& invocation) {
     // Whichever way the transaction ends, the Main List repaints as it did before it.
     struct DepthCheck {
@@ -18,6 +18,16 @@ void RunEditTransaction(MainList& mainList, LineList& workList, TransactionForm 
     const BusyCursor busy;
     mainList.suspendUpdates();
     bool copiedIn = false;
+    LineList workList;
+    // Whatever the lines are when it ends, the work list keeps their count.
+    struct Keep {
+        WorkList& kept;
+        const LineList& lines;
+        const bool& copiedIn;
+        ~Keep() {
+            if (copiedIn) kept.keep(lines);
+        }
+    } keep{kept, workList, copiedIn};
     try {
         workList = mainList.lines();
         copiedIn = true;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "list/line_list.h"
+#include "list/work_list.h"
 
 namespace pendara {
 
@@ -16,11 +17,11 @@ enum class TransactionForm {
     SuccessOnly,
 };
 
-// Copies the Main List into `workList` with repainting suspended, runs `edit` on the work list,
-// and copies it back according to `form`. A failure of the edit is passed on to the caller.
-// A completed edit is recorded as `invocation` (its command line, "" for none); one that
-// failed midway is recorded as none.
-void RunEditTransaction(MainList& mainList, LineList& workList, TransactionForm form,
+// Copies the Main List into a work list with repainting suspended, runs `edit` on it, and copies
+// it back according to `form`; `workList` keeps the count it ends with. A failure of the edit is
+// passed on to the caller. A completed edit is recorded as `invocation` (its command line, "" for
+// none); one that failed midway is recorded as none.
+void RunEditTransaction(MainList& mainList, WorkList& workList, TransactionForm form,
                         const std::function<void(LineList&)>& edit,
                         const std::string& invocation = {});
 

@@ -118,6 +118,15 @@ std::vector<std::string> SplitListText(std::string_view text) {
     return lines;
 }
 
+int CountListLines(std::string_view text) {
+    int breaks = 0;
+    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
+         at = text.find("\r\n", at + 2)) {
+        ++breaks;
+    }
+    return breaks + (text.empty() || text.ends_with("\r\n") ? 0 : 1);
+}
+
 std::string NormalizeBreaks(std::string text) {
     const BreakCounts breaks = CountBreaks(text);
     if (breaks.cr + breaks.lf == 0) return text;
@@ -326,20 +335,7 @@ std::string MainList::text() const {
     return std::string(data, length);
 }
 
-int MainList::count() const {
-    const auto length =
-        static_cast<std::size_t>(editor_.SendScintilla(QsciScintillaBase::SCI_GETLENGTH));
-    if (length == 0) return 0;
-    const auto* data = reinterpret_cast<const char*>(
-        editor_.SendScintilla(QsciScintillaBase::SCI_GETCHARACTERPOINTER));
-    const std::string_view text(data, length);
-    int breaks = 0;
-    for (std::size_t at = text.find("\r\n"); at != std::string_view::npos;
-         at = text.find("\r\n", at + 2)) {
-        ++breaks;
-    }
-    return breaks + (text.ends_with("\r\n") ? 0 : 1);
-}
+int MainList::count() const { return CountListLines(view()); }
 
 LineList MainList::lines() const {
     const auto length =

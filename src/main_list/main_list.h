@@ -149,5 +149,7 @@ std::string NormalizeBreaks(std::string text);
 // The lines of a text as the Main List holds it: split at CR LF only, a final CR LF starting no
 // extra line.
 std::vector<std::string> SplitListText(std::string_view text);
+// How many lines SplitListText gives, without making them.
+int CountListLines(std::string_view text);
 
 }  // namespace pendara

@@ -7,6 +7,7 @@
 #include <memory>
 #include <thread>
 #include "commands/apply.h"
+#include "list/work_list.h"
 #include "main_list/bulk_run.h"
 #include "main_list/command_dialog.h"
 #include "main_list/edit_transaction.h"
@@ -118,7 +119,7 @@ void MainListActions::step(bool backwards) {
     if (!run.runsInline(text->size())) loaded = mainList_.prepareText(text->size());
     const std::uint64_t state = history.state();
     MainList& list = mainList_;
-    LineList& workList = context_.workList();
+    WorkList& workList = context_.workList();
     const std::size_t bytes = text->size();
     run.startJob(
         [=, &list, &workList](const std::atomic<bool>& cancelled) mutable -> BulkRun::Finish {
@@ -137,9 +138,14 @@ void MainListActions::step(bool backwards) {
                     }
                 });
             }
+            // The text, its count and its document are made while the step packs what it keeps.
             std::string made;
+            int count = 0;
             try {
                 made = backwards ? step->delta.before(*text) : step->delta.after(*text);
+                // A whole-list step came through the work list, which follows it back.
+                count = CountListLines(made);
+                if (!cancelled && loaded != nullptr && !loaded->fill(made)) loaded.reset();
             } catch (...) {
                 if (keeping.joinable()) keeping.join();
                 throw;
@@ -147,10 +153,7 @@ void MainListActions::step(bool backwards) {
             if (keeping.joinable()) keeping.join();
             if (keepFailed != nullptr) std::rethrow_exception(keepFailed);
             std::string().swap(*text);
-            // A whole-list step came through the work list, which follows it back.
-            auto lines = std::make_shared<LineList>(SplitListText(made));
             if (cancelled) return {};
-            if (loaded != nullptr && !loaded->fill(made)) loaded.reset();
             return [=, &list, &workList] {
                 // Changed meanwhile (it should not): the step is no longer the one made here.
                 if (list.history().state() != state) return;
@@ -158,9 +161,7 @@ void MainListActions::step(bool backwards) {
                     list.undo(loaded.get(), kept->empty() ? nullptr : kept.get());
                 else
                     list.redo(loaded.get());
-                LineList old = std::move(workList);
-                workList = std::move(*lines);
-                FreeOffThread(std::move(old));
+                workList.keepCount(count);
             };
         },
         bytes);

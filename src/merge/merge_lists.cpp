@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "text/cancel_point.h"
+
 namespace pendara {
 
 namespace {
@@ -16,6 +18,7 @@ std::vector<std::string> SideBySide(const std::vector<std::string>& left,
     static const std::string kEmpty;
     std::vector<std::string> result(n);
     for (std::size_t i = 0; i < n; ++i) {
+        CancelPointEvery(i);
         // A missing line on the shorter side counts as an empty line.
         const std::string& l = i < left.size() ? left[i] : kEmpty;
         const std::string& r = i < right.size() ? right[i] : kEmpty;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -11,6 +12,35 @@ class QDialog;
 class QWidget;
 
 namespace pendara {
+
+// Clipboard text as Qt holds it. Converting a long list takes long, so a worker makes it (any
+// thread may) and the window's thread only hands it over, or takes it from the clipboard.
+//
+//   auto ready = ClipboardText::From("a\r\nb\r\n");   // on a worker
+//   dialogs.setClipboard(ready);                        // on the window's thread
+//   std::string pasted = dialogs.clipboard().bytes();   // bytes() on a worker, too
+//
+// Limits: read from the clipboard it holds one of the two forms, `utf8` or, when another
+// program offers only that, `text`.
+struct ClipboardText {
+    QByteArray utf8;
+    QString text;
+    // Whether only `text` is there, as another program may offer it.
+    bool textOnly = false;
+    static ClipboardText From(std::string_view bytes) {
+        ClipboardText ready{QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), {}};
+        ready.text = QString::fromUtf8(ready.utf8);
+        return ready;
+    }
+    std::string bytes() const {
+        const QByteArray made = textOnly ? text.toUtf8() : utf8;
+        return std::string(made.constData(), static_cast<std::size_t>(made.size()));
+    }
+    // About how many bytes bytes() gives.
+    std::size_t size() const {
+        return static_cast<std::size_t>(textOnly ? text.size() : utf8.size());
+    }
+};
 
 // Every modal interaction of the program, the clipboard and the shell go through this interface.
 // The program passes the Qt implementation; widget tests pass a scripted one, so they can answer
@@ -67,6 +97,16 @@ public:
     // Clipboard as text bytes. Both fail with "Cannot open clipboard" when it cannot be used.
     virtual std::string clipboardText() = 0;
     virtual void setClipboardText(std::string_view text) = 0;
+    // The clipboard as it holds the text, which a worker then turns into bytes.
+    virtual ClipboardText clipboard() {
+        const std::string bytes = clipboardText();
+        return {QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), {}};
+    }
+    // The same with the text made ready elsewhere.
+    virtual void setClipboard(const ClipboardText& ready) {
+        setClipboardText(
+            std::string_view(ready.utf8.constData(), static_cast<std::size_t>(ready.utf8.size())));
+    }
 
     // The system beep for a refused key.
     virtual void beep() = 0;

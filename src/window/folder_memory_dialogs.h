@@ -38,6 +38,8 @@ public:
     }
     std::string clipboardText() override { return inner_.clipboardText(); }
     void setClipboardText(std::string_view text) override { inner_.setClipboardText(text); }
+    void setClipboard(const ClipboardText& ready) override { inner_.setClipboard(ready); }
+    ClipboardText clipboard() override { return inner_.clipboard(); }
     void beep() override { inner_.beep(); }
     SaveChoice askSaveChanges(QWidget* owner, const QString& text) override {
         return inner_.askSaveChanges(owner, text);

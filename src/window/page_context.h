@@ -13,7 +13,7 @@ namespace pendara {
 
 class BulkRun;
 class Dialogs;
-class LineList;
+class WorkList;
 class MainList;
 
 // How a page asks for another page; the main window answers. Pages never reach the window
@@ -34,7 +34,7 @@ public:
 // What the pages of one main window share. The window owns it and outlives its pages.
 class PageContext {
 public:
-    PageContext(QWidget& window, const Services& services, LineList& workList,
+    PageContext(QWidget& window, const Services& services, WorkList& workList,
                 PageNavigator& navigator)
         : window_(window), services_(services), workList_(workList), navigator_(navigator) {}
 
@@ -45,7 +45,7 @@ public:
         Q_ASSERT(services_.dialogs != nullptr);
         return *services_.dialogs;
     }
-    LineList& workList() const { return workList_; }
+    WorkList& workList() const { return workList_; }
     PageNavigator& navigator() const { return navigator_; }
     // Runs a handler that works for the whole window: a failure shows the error box over it.
     void runGuarded(const std::function<void()>& handler) const {
@@ -68,7 +68,7 @@ public:
 private:
     QWidget& window_;
     const Services& services_;
-    LineList& workList_;
+    WorkList& workList_;
     PageNavigator& navigator_;
     MainList* mainList_ = nullptr;
     BulkRun* bulkRun_ = nullptr;

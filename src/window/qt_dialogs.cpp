@@ -165,29 +165,30 @@ void QtDialogs::openWithShell(QWidget*, const QString& target) {
     QDesktopServices::openUrl(url);  // a target that cannot be opened is ignored
 }
 
-std::string QtDialogs::clipboardText() {
+std::string QtDialogs::clipboardText() { return clipboard().bytes(); }
+
+ClipboardText QtDialogs::clipboard() {
     const QClipboard* clipboard = QApplication::clipboard();
     if (clipboard == nullptr)
         throw Failure(QT_TRANSLATE_NOOP("pendara::Failure", "Cannot open clipboard"));
     const QMimeData* data = clipboard->mimeData();
     if (data == nullptr) return {};
-    if (data->hasFormat(kUtf8Type)) {
-        const QByteArray bytes = data->data(kUtf8Type);
-        return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    }
+    // Both share what the clipboard holds; the bytes are made from them later.
+    if (data->hasFormat(kUtf8Type)) return {data->data(kUtf8Type), {}};
     if (!data->hasText()) return {};
-    const QByteArray bytes = data->text().toUtf8();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return {{}, data->text(), true};
 }
 
-void QtDialogs::setClipboardText(std::string_view text) {
+void QtDialogs::setClipboardText(std::string_view text) { setClipboard(ClipboardText::From(text)); }
+
+void QtDialogs::setClipboard(const ClipboardText& ready) {
     QClipboard* clipboard = QApplication::clipboard();
     if (clipboard == nullptr)
         throw Failure(QT_TRANSLATE_NOOP("pendara::Failure", "Cannot open clipboard"));
     auto* data = new QMimeData;
-    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
-    data->setText(QString::fromUtf8(bytes));
-    data->setData(kUtf8Type, bytes);
+    // Both share the bytes already made.
+    data->setText(ready.text);
+    data->setData(kUtf8Type, ready.utf8);
     clipboard->setMimeData(data);
 }
 

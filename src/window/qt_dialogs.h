@@ -29,6 +29,8 @@ public:
     void openWithShell(QWidget* owner, const QString& target) override;
     std::string clipboardText() override;
     void setClipboardText(std::string_view text) override;
+    void setClipboard(const ClipboardText& ready) override;
+    ClipboardText clipboard() override;
     void beep() override;
 
 private:

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <map>
 #include <set>
 
 #include "commands/apply.h"
 #include "compare/compare_lists.h"
 #include "merge/merge_lists.h"
+#include "text/cancel_point.h"
 
 namespace pendara {
 namespace {
@@ -162,6 +164,29 @@ TEST(CatalogueSteps, InPlaceRulesGiveWhatTheStepsGive) {
         if (entry.inPlace != nullptr) {
             EXPECT_TRUE(tried.count(entry.name)) << entry.name;
         }
+    }
+}
+
+// A dropped job stops at the rules' cancel points instead of running on; an open scope whose
+// flag stays down changes nothing. Reverse and count take no time worth stopping.
+TEST(CatalogueSteps, EveryLongRuleStopsOnceItsJobIsDropped) {
+    MemoryLists lists({{"right", kRight}});
+    std::atomic<bool> dropped{false};
+    for (const char* text : kInvocations) {
+        SCOPED_TRACE(text);
+        const Invocation invocation = ReadInvocation(text);
+        LineList plain(kLines);
+        ApplyInvocation(invocation, plain, lists);
+        dropped = false;
+        const CancelScope scope(&dropped);
+        LineList kept(kLines);
+        ApplyInvocation(invocation, kept, lists);
+        EXPECT_EQ(kept, plain);
+        if (invocation.command() == "reverse" || invocation.command() == "count") continue;
+        dropped = true;
+        LineList stopped(kLines);
+        EXPECT_THROW(ApplyInvocation(invocation, stopped, lists), Cancelled);
+        EXPECT_THROW(RunStep(invocation, kLines, lists), Cancelled);
     }
 }
 

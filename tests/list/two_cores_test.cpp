@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdio>
 #include <string>
 #include <system_error>
@@ -13,6 +14,7 @@
 
 #include "list/line_compare.h"
 #include "list/line_order.h"
+#include "text/cancel_point.h"
 
 namespace pendara {
 namespace {
@@ -79,6 +81,16 @@ TEST(RunOnTwoCores, WithoutASecondThreadDoesAllTheWorkOnOne) {
     });
     if (status == kCannotLimitThreads) GTEST_SKIP() << "cannot limit the threads of a process here";
     EXPECT_EQ(status, 0) << "1: lines out of order, 2: a part not run, 4: threw";
+}
+
+TEST(RunOnTwoCores, TheSecondCoreStopsAtACancelToo) {
+    // Guards against a dropped job's second half running on, unseen by its cancel.
+    std::atomic<bool> dropped{true};
+    const CancelScope scope(&dropped);
+    EXPECT_THROW(RunOnTwoCores(
+                     kTwoCoreKeyLines, LineCollator::forUserLocale(), [](const LineCollator&) {},
+                     [](const LineCollator&) { CancelPoint(); }),
+                 Cancelled);
 }
 
 }  // namespace

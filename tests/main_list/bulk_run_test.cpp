@@ -43,7 +43,7 @@ struct Window {
 
     explicit Window(const std::string& text) {
         list.setText(text);
-        window.workList() = list.lines();
+        window.workList().keep(list.lines());
         // Every job goes to the worker, however short the list.
         run.setInlineBytes(0);
     }
@@ -80,7 +80,7 @@ private Q_SLOTS:
 
         QCOMPARE(w.fixture.dialogs.errors, QStringList());
         QCOMPARE(w.list.text(), std::string("b\r\na\r\nc\r\n"));
-        QCOMPARE(w.window.workList().lines(), (std::vector<std::string>{"b", "a", "c"}));
+        QCOMPARE(w.window.workList().count(), 3);
         // One step for the one operation that ran; it undoes to the text before it.
         QCOMPARE(w.list.history().steps(), std::size_t{2});
         QVERIFY(!w.list.editor().isReadOnly());
@@ -94,7 +94,7 @@ private Q_SLOTS:
         w.window.show();
         w.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
-        w.window.workList() = LineList({"stale", "work"});
+        w.window.workList().keepCount(7);  // stale: no operation left it so
         const std::uint64_t state = w.list.history().state();
         const std::size_t steps = w.list.history().steps();
         w.run.setProgressDelay(0);
@@ -121,7 +121,7 @@ private Q_SLOTS:
         // What the dropped edit gives later never arrives.
         QTest::qWait(100);
         QCOMPARE(w.list.text(), std::string("one\r\ntwo\r\n"));
-        QCOMPARE(w.window.workList().lines(), (std::vector<std::string>{"stale", "work"}));
+        QCOMPARE(w.window.workList().count(), 7);
         QCOMPARE(w.list.history().state(), state);
         QCOMPARE(w.list.history().steps(), steps);
         QVERIFY(!w.list.editor().isReadOnly());
@@ -185,10 +185,34 @@ private Q_SLOTS:
         actions.undo();
         window.listBuilderPage().bulkRun().wait();
         QCOMPARE(window.mainList().text(), text);
-        QCOMPARE(window.workList(), LineList(SplitListText(text)));
+        QCOMPARE(window.workList().count(), 200000);
         actions.redo();
         window.listBuilderPage().bulkRun().wait();
         QCOMPARE(window.mainList().lines(), expected);
+    }
+
+    void pasteCopyAndClearWorkOnTheWorkerAsOneStepEach() {
+        Window w("a\r\nb\r\n");
+        const auto press = [&](const char* name) {
+            w.window.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+            QVERIFY(w.run.running());
+            w.run.wait();
+        };
+        w.fixture.dialogs.clipboard = std::string("p\nq\0r", 5);
+        press("Button5");
+        QCOMPARE(w.list.text(), std::string("p\r\nq\0r", 6));
+        w.fixture.dialogs.clipboard.clear();
+        press("Button4");
+        QCOMPARE(w.fixture.dialogs.clipboard, std::string("p\r\nq\0r", 6));
+        press("RemAll");
+        QCOMPARE(w.list.text(), std::string());
+        QCOMPARE(w.fixture.dialogs.errors, QStringList());
+        // Neither touched the work list; each change undoes on its own.
+        QCOMPARE(w.window.workList().count(), 2);
+        w.list.undo();
+        QCOMPARE(w.list.text(), std::string("p\r\nq\0r", 6));
+        w.list.undo();
+        QCOMPARE(w.list.text(), std::string("a\r\nb\r\n"));
     }
 
     void longListLoadsAndSavesOnTheWorkerByteForByte() {

@@ -85,6 +85,17 @@ TEST(TextDelta, PackedStepUndoesAndRedoesToTheSameBytesInLessMemory) {
     EXPECT_TRUE(delta.packed());
     EXPECT_EQ(delta.after(before), after);
 
+    // A whole middle changed, its ends kept: the one hunk is unpacked into its place.
+    const std::string framed = "head\r\n" + before + "tail\r\n";
+    const std::string reworked = "head\r\n" + after + "tail\r\n";
+    TextDelta middle = TextDelta::Between(framed, reworked);
+    ASSERT_EQ(middle.hunks().size(), 1U);
+    middle.pack();
+    ASSERT_TRUE(middle.packed());
+    EXPECT_EQ(middle.before(reworked), framed);
+    middle.keepInserted(reworked);
+    EXPECT_EQ(middle.after(framed), reworked);
+
     // A short change stays as it is: packing it would gain nothing.
     TextDelta typed = TextDelta::Replacement(3, "", "x");
     typed.pack();

@@ -45,6 +45,27 @@ private:
     Joiner joiner_;
 };
 
+// Case's step: runs of ASCII lines are mapped a block at a time where the line end stays LF.
+class CaseStep final : public LineStep {
+public:
+    explicit CaseStep(CaseMode mode) : mapper_(mode) {}
+
+    void line(std::string_view line, LineSink& out) override {
+        mapper_.append(out.compose(), line);
+        out.commit();
+    }
+    bool takesWholeLines() const override { return true; }
+    std::size_t wholeLines(std::string_view text, LineSink& out) override {
+        if (out.lineEnd() != "\n") return 0;
+        const std::size_t taken = mapper_.appendAsciiLines(out.compose(), text);
+        out.commitLines();
+        return taken;
+    }
+
+private:
+    CaseMapper mapper_;
+};
+
 CaseMode ReadCaseMode(const std::string& mode) {
     if (mode == "upper") return CaseMode::Upper;
     if (mode == "lower") return CaseMode::Lower;
@@ -125,15 +146,9 @@ void AddShapingEntries(std::vector<CommandEntry>& entries) {
         .name = "case",
         .summary = "change every line to upper, lower, title or sentence case, by the locale",
         .arguments = {{.name = "MODE", .choices = {"upper", "lower", "title", "sentence"}}},
-        .make =
-            [](const Invocation& invocation, ListOpener&) {
-                return EachLine(
-                    [mapper = std::make_shared<CaseMapper>(ReadCaseMode(invocation.argument(0)))](
-                        std::string_view line, LineSink& out) {
-                        mapper->append(out.compose(), line);
-                        out.commit();
-                    });
-            },
+        .make = [](const Invocation& invocation, ListOpener&) -> std::unique_ptr<LineStep> {
+            return std::make_unique<CaseStep>(ReadCaseMode(invocation.argument(0)));
+        },
     });
 }
 

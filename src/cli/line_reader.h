@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,16 @@ public:
     // Where the input after the last line handed out and its line break starts: the break is
     // what lies between the two. Breaks split by a read show only their first part.
     const char* rest() const { return buffer_.data() + pos_; }
+
+    // The lines buffered whole after the last one handed out, up to and with the last LF, for
+    // a step that takes many at once; skip() passes over those it took.
+    std::string_view wholeLines() const {
+        const char* const text = rest();
+        const void* const lastLf = memrchr(text, '\n', end_ - pos_);
+        if (lastLf == nullptr) return {};
+        return std::string_view(text, static_cast<const char*>(lastLf) + 1 - text);
+    }
+    void skip(std::size_t bytes) { skipTo(rest() + bytes); }
 
     // The next line, or false at the end. The view holds until the next call.
     bool next(std::string_view& line) {

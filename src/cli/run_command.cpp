@@ -316,7 +316,10 @@ void Produce(const CommandLine& commandLine, std::string* held) {
                 step->line(line, out);
             }
         } else {
-            while (reader->next(line)) {
+            const bool takesWholeLines = step->takesWholeLines();
+            for (;;) {
+                if (takesWholeLines) reader->skip(step->wholeLines(reader->wholeLines(), out));
+                if (!reader->next(line)) break;
                 out.given(line, reader->rest());
                 step->line(line, out);
             }

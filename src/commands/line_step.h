@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -44,6 +45,12 @@ public:
     // The line end commit() appends, for a step that composes several lines at once.
     std::string_view lineEnd() const { return lineEnd_; }
     inline void commit();
+    // For whole lines composed at once, each with the line end already: ends them. Not while
+    // lines go straight on to another step.
+    void commitLines() {
+        assert(next_ == nullptr);
+        if (out_.size() >= kDeliverAt) flush();
+    }
 
     // Every line goes straight on to `next`, which puts into `nextOut`, instead of being
     // gathered as text: between two steps on one thread, no text need be made and split again.
@@ -106,6 +113,13 @@ public:
     // place a line it may keep holds, or npos when there is none.
     virtual bool searches() const { return false; }
     virtual std::size_t search(std::string_view) const { return 0; }
+
+    // A step that may map many lines at once, faster than one by one: wholeLines(text, out) is
+    // given lines that each end in LF and puts the results of the first of them, as whole lines
+    // through compose() and commitLines(), and returns the bytes of `text` it took (0 for none).
+    // The lines after those come to line() as usual. Only for an `out` that gathers text.
+    virtual bool takesWholeLines() const { return false; }
+    virtual std::size_t wholeLines(std::string_view, LineSink&) { return 0; }
 };
 
 inline void LineSink::put(std::string_view line) {

@@ -40,6 +40,21 @@ void AppendAsciiFlipped(std::string& out, std::string_view line, char from) {
     }
 }
 
+// The length of the run of whole lines at the start of `text` before the first byte that is
+// not ASCII or is a CR.
+std::size_t AsciiLinesWithoutCr(std::string_view text) {
+    std::size_t at = 0;
+    for (; at + 8 <= text.size(); at += 8) {
+        const std::uint64_t word = LoadWord(text.data() + at);
+        if (HasNonAscii(word) || ZeroBytes(word ^ ('\r' * kEveryByte)) != 0) break;
+    }
+    while (at < text.size() && (text[at] & 0x80) == 0 && text[at] != '\r') ++at;
+    const void* lastLf = memrchr(text.data(), '\n', at);
+    return lastLf == nullptr
+               ? 0
+               : static_cast<std::size_t>(static_cast<const char*>(lastLf) + 1 - text.data());
+}
+
 constexpr std::size_t kLongestLine = std::size_t{1} << 30;
 
 bool IsAscii(std::string_view line) {
@@ -82,6 +97,13 @@ CaseMapper::CaseMapper(CaseMode mode, const char* locale) : mode_(mode) {
 }
 
 CaseMapper::~CaseMapper() { ucasemap_close(map_); }
+
+std::size_t CaseMapper::appendAsciiLines(std::string& out, std::string_view text) const {
+    if (!asciiStaysAscii_ || (mode_ != CaseMode::Upper && mode_ != CaseMode::Lower)) return 0;
+    const std::size_t taken = AsciiLinesWithoutCr(text);
+    AppendAsciiFlipped(out, text.substr(0, taken), mode_ == CaseMode::Upper ? 'a' : 'A');
+    return taken;
+}
 
 void CaseMapper::append(std::string& out, std::string_view line) const {
     if (asciiStaysAscii_ && (mode_ == CaseMode::Upper || mode_ == CaseMode::Lower) &&

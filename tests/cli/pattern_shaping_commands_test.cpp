@@ -102,6 +102,51 @@ TEST(CliPatternsAndShaping, MatchOverBlocksKeepsWhatEachLineSearchKeeps) {
     }
 }
 
+// Case maps runs of ASCII lines a block at a time; lines with CR breaks, stray or non-ASCII
+// bytes, a NUL, the reader's block ends and the last line without a break must come out as
+// mapping each line on its own gives, with the line end asked for.
+TEST(CliPatternsAndShaping, CaseOverBlocksMapsAsEachLineOnItsOwn) {
+    std::string input, upper, lower;
+    for (int i = 0; i < 40000; ++i) {
+        const std::string n = std::to_string(i);
+        const bool odd = i % 997 == 0;
+        input += (odd ? "Stra\xc3\x9f"
+                        "e\xff "
+                      : "Apple-") +
+                 n + (i % 1009 == 0 ? "\0z"s : "");
+        upper += (odd ? "STRASSE\xff " : "APPLE-") + n + (i % 1009 == 0 ? "\0Z"s : "");
+        lower += (odd ? "stra\xc3\x9f"
+                        "e\xff "
+                      : "apple-") +
+                 n + (i % 1009 == 0 ? "\0z"s : "");
+        input += i % 1013 == 0 ? "\r\n" : i % 1019 == 0 ? "\r" : "\n";
+        upper += "\n";
+        lower += "\n";
+    }
+    input += "last";
+    upper += "LAST\n";
+    lower += "last\n";
+    const auto crlf = [](std::string text) {
+        std::string out;
+        for (const char c : text) out.append(c == '\n' ? "\r\n" : std::string(1, c));
+        return out;
+    };
+    const struct {
+        std::vector<std::string> args;
+        std::string expected;
+    } cases[] = {
+        {{"case", "upper"}, upper},
+        {{"case", "lower"}, lower},
+        {{"case", "upper", "--crlf"}, crlf(upper)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        const CliResult result = RunCli(c.args, input);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_TRUE(result.out == c.expected) << "outputs differ";
+    }
+}
+
 // A long joined line goes out in pieces; none of them may add a break.
 TEST(CliPatternsAndShaping, JoinsALongInputIntoOneLine) {
     std::string input, expected;

@@ -241,6 +241,31 @@ bool BulkRun::startJob(Work work, std::size_t bytes) {
     return true;
 }
 
+void BulkRun::startBackground(std::function<Finish()> work, std::size_t bytes) {
+    const auto run = [](const std::function<Finish()>& work) -> Finish {
+        try {
+            return work();
+        } catch (...) {
+            return {};
+        }
+    };
+    if (bytes <= inlineBytes_) {
+        if (Finish done = run(work)) done();
+        return;
+    }
+    QPointer<BulkRun> self(this);
+    Workers().start([run, work = std::move(work), self] {
+        Finish done = run(work);
+        if (!done) return;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, done = std::move(done)] {
+                if (self != nullptr) done();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 void BulkRun::finish(const std::shared_ptr<Job>& job, Finish done) {
     if (job != running_ || job->cancelled) return;
     running_.reset();

@@ -70,6 +70,10 @@ public:
                      std::function<void()> done = {});
     // Runs any job; `bytes` is how much it works through.
     bool startJob(Work work, std::size_t bytes);
+    // Work that follows an operation without holding up the window or the next operation, as
+    // packing what an undo keeps for redo: on a worker unless short, its Finish then on the
+    // window's thread; dropped, failure and all, when the window is gone or it fails.
+    void startBackground(std::function<Finish()> work, std::size_t bytes);
 
     // Drops the running operation: nothing it computes reaches the window.
     void cancel();

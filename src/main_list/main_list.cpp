@@ -80,7 +80,7 @@ LoadedText::~LoadedText() {
     if (loader_ != nullptr) static_cast<ILoader*>(loader_)->Release();
 }
 
-bool LoadedText::fill(std::string_view text) {
+bool LoadedText::append(std::string_view text) {
     if (loader_ == nullptr || filled_) return false;
     auto* loader = static_cast<ILoader*>(loader_);
     // In pieces: the length is an int in some of the editor's versions.
@@ -92,7 +92,12 @@ bool LoadedText::fill(std::string_view text) {
             return false;
         }
     }
-    size_ = text.size();
+    size_ += text.size();
+    return true;
+}
+
+bool LoadedText::fill(std::string_view text) {
+    if (!append(text)) return false;
     filled_ = true;
     return true;
 }
@@ -125,6 +130,15 @@ int CountListLines(std::string_view text) {
         ++breaks;
     }
     return breaks + (text.empty() || text.ends_with("\r\n") ? 0 : 1);
+}
+
+void ListLineCounter::add(std::string_view piece) {
+    if (piece.empty()) return;
+    const bool joined = afterCr_ && piece.front() == '\n';
+    breaks_ += (joined ? 1 : 0) + CountListLines(piece) - (piece.ends_with("\r\n") ? 0 : 1);
+    endsInBreak_ = piece.ends_with("\r\n") || (joined && piece.size() == 1);
+    afterCr_ = piece.back() == '\r';
+    any_ = true;
 }
 
 std::string NormalizeBreaks(std::string text) {
@@ -365,23 +379,27 @@ void MainList::putInPlace(const std::string& text, TextDelta delta, std::string 
     history_.record(std::move(step.delta), EditKind::Bulk, text.size(), std::move(invocation));
 }
 
-std::optional<EditKind> MainList::undo(LoadedText* made, TextDelta* kept) {
-    return takeStep(history_.undo(view(), kept), made, true);
+std::optional<EditKind> MainList::undo(LoadedText* made,
+                                       std::shared_ptr<const std::string> textNow) {
+    return takeStep(textNow != nullptr ? history_.undo(std::move(textNow)) : history_.undo(view()),
+                    made, true);
 }
 
 std::optional<EditKind> MainList::redo(LoadedText* made) {
-    return takeStep(history_.redo(), made, false);
+    std::shared_ptr<const std::string> ledTo;
+    const UndoHistory::Step* step = history_.redo(&ledTo);
+    return takeStep(step, made, false, ledTo.get());
 }
 
 std::optional<EditKind> MainList::takeStep(const UndoHistory::Step* step, LoadedText* made,
-                                           bool undoing) {
+                                           bool undoing, const std::string* result) {
     if (step == nullptr) return std::nullopt;
     const BusyCursor busy;
     const Suspended suspended(*this);
     if (made != nullptr && made->filled())
         swapIn(*made);
     else
-        apply(*step, undoing);
+        apply(*step, undoing, result);
     // A reopening in another encoding goes back and forth with its form.
     if (const auto found = reopened_.find(step->id); found != reopened_.end()) {
         setOrigin(undoing ? found->second.first : found->second.second);

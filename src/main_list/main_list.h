@@ -26,6 +26,8 @@ public:
 
     // Any thread: loads `text`; false when the document could not hold it.
     bool fill(std::string_view text);
+    // The same in pieces: append() each, then fill() the last (or "").
+    bool append(std::string_view piece);
     bool filled() const { return filled_; }
     std::size_t size() const { return size_; }
 
@@ -78,9 +80,13 @@ public:
 
     // Take back or make again the newest step; the kind of step it was, nothing when none.
     // `made`, when filled, is the text the step gives, made elsewhere.
-    // `kept`, when given, is the step's delta holding its inserted bytes, made elsewhere.
-    std::optional<EditKind> undo(LoadedText* made = nullptr, TextDelta* kept = nullptr);
+    // `textNow`, when given, is the list as it is, held for redo as it is until keep() gives
+    // the step's inserted bytes packed; without it they are packed here and now.
+    std::optional<EditKind> undo(LoadedText* made = nullptr,
+                                 std::shared_ptr<const std::string> textNow = nullptr);
     std::optional<EditKind> redo(LoadedText* made = nullptr);
+    // Step `id`'s delta holding its inserted bytes, packed elsewhere after an undo.
+    void keep(std::uint64_t id, TextDelta kept) { history_.keep(id, std::move(kept)); }
     bool canUndo() const { return history_.canUndo(); }
     bool canRedo() const { return history_.canRedo(); }
     const UndoHistory& history() const { return history_; }
@@ -121,7 +127,8 @@ private:
     // does. A failure leaves the history empty.
     void apply(const UndoHistory::Step& step, bool backwards, const std::string* result = nullptr);
     // Undo (or redo) of `step` that the history gave, "none" when it gave none.
-    std::optional<EditKind> takeStep(const UndoHistory::Step* step, LoadedText* made, bool undoing);
+    std::optional<EditKind> takeStep(const UndoHistory::Step* step, LoadedText* made, bool undoing,
+                                     const std::string* result = nullptr);
     void noteEdit(int position, int modification, const char* text, int length);
     std::string_view view() const;
     // The document's own settings, which a new document starts without.
@@ -151,5 +158,18 @@ std::string NormalizeBreaks(std::string text);
 std::vector<std::string> SplitListText(std::string_view text);
 // How many lines SplitListText gives, without making them.
 int CountListLines(std::string_view text);
+
+// CountListLines of a text handed over in pieces, a CR LF possibly split between two.
+class ListLineCounter {
+public:
+    void add(std::string_view piece);
+    int lines() const { return breaks_ + (any_ && !endsInBreak_ ? 1 : 0); }
+
+private:
+    int breaks_ = 0;
+    bool any_ = false;
+    bool afterCr_ = false;  // the last piece ended in CR
+    bool endsInBreak_ = false;
+};
 
 }  // namespace pendara

@@ -98,6 +98,24 @@ void MainListActions::run(const std::string& invocation) {
     });
 }
 
+namespace {
+
+// Undone, a step holds the text it led to for redo until what it inserted is packed from that
+// text, after the undo is in place and off the window's thread.
+void KeepForRedo(BulkRun& run, MainList& list, std::shared_ptr<const UndoHistory::Step> step,
+                 std::shared_ptr<const std::string> ledTo) {
+    const std::size_t bytes = ledTo->size();
+    run.startBackground(
+        [step = std::move(step), ledTo = std::move(ledTo), &list]() -> BulkRun::Finish {
+            auto kept = std::make_shared<TextDelta>(step->delta);
+            kept->keepInserted(*ledTo);
+            return [kept, id = step->id, &list] { list.keep(id, std::move(*kept)); };
+        },
+        bytes);
+}
+
+}  // namespace
+
 void MainListActions::undo() { step(true); }
 
 void MainListActions::redo() { step(false); }
@@ -110,61 +128,50 @@ void MainListActions::step(bool backwards) {
         context_.runGuarded([&] { backwards ? mainList_.undo() : mainList_.redo(); });
         return;
     }
-    // A whole-list step: the text it gives, its lines and its document are made on the worker,
-    // from a copy of the step: a dropped job may still read it while the history goes on.
+    // A whole-list step: the text it gives, its count and its document are made on the
+    // worker, from a copy of the step: a dropped job may still read it while the history goes
+    // on. A redo whose step holds the text it leads to puts that back; otherwise the text
+    // comes from the list as it is.
     BulkRun& run = context_.bulkRun();
     const auto step = std::make_shared<const UndoHistory::Step>(*next);
-    auto text = std::make_shared<std::string>(mainList_.text());
+    const bool heldText = !backwards && step->ledTo != nullptr;
+    const auto text =
+        heldText ? step->ledTo : std::make_shared<const std::string>(mainList_.text());
     std::shared_ptr<LoadedText> loaded;
     if (!run.runsInline(text->size())) loaded = mainList_.prepareText(text->size());
     const std::uint64_t state = history.state();
     MainList& list = mainList_;
     WorkList& workList = context_.workList();
-    const std::size_t bytes = text->size();
     run.startJob(
-        [=, &list, &workList](const std::atomic<bool>& cancelled) mutable -> BulkRun::Finish {
-            // Undone, the step keeps what it inserted for redo, packed as it was; on a second
-            // thread, beside making the text.
-            auto kept = std::make_shared<TextDelta>();
-            std::thread keeping;
-            std::exception_ptr keepFailed;
-            if (backwards && !step->delta.holdsInserted()) {
-                keeping = std::thread([kept, step, text, &keepFailed] {
-                    try {
-                        *kept = step->delta;
-                        kept->keepInserted(*text);
-                    } catch (...) {
-                        keepFailed = std::current_exception();
-                    }
-                });
-            }
-            // The text, its count and its document are made while the step packs what it keeps.
-            std::string made;
-            int count = 0;
-            try {
-                made = backwards ? step->delta.before(*text) : step->delta.after(*text);
-                // A whole-list step came through the work list, which follows it back.
-                count = CountListLines(made);
-                if (!cancelled && loaded != nullptr && !loaded->fill(made)) loaded.reset();
-            } catch (...) {
-                if (keeping.joinable()) keeping.join();
-                throw;
-            }
-            if (keeping.joinable()) keeping.join();
-            if (keepFailed != nullptr) std::rethrow_exception(keepFailed);
-            std::string().swap(*text);
+        [=, &list, &workList, &run](const std::atomic<bool>& cancelled) mutable -> BulkRun::Finish {
+            // A block at a time: the text is never held whole on the way.
+            ListLineCounter counter;
+            bool loading = loaded != nullptr;
+            const auto put = [&](std::string_view piece) {
+                counter.add(piece);
+                loading = loading && !cancelled && loaded->append(piece);
+            };
+            if (heldText)
+                put(*text);
+            else
+                backwards ? step->delta.before(*text, put) : step->delta.after(*text, put);
+            if (!loading || !loaded->fill({})) loaded.reset();
             if (cancelled) return {};
-            return [=, &list, &workList] {
+            // Only an undo needs the text afterwards: the step holds it.
+            return [=, &list, &workList, &run, ledTo = backwards ? text : nullptr] {
                 // Changed meanwhile (it should not): the step is no longer the one made here.
                 if (list.history().state() != state) return;
-                if (backwards)
-                    list.undo(loaded.get(), kept->empty() ? nullptr : kept.get());
-                else
+                if (!backwards) {
                     list.redo(loaded.get());
-                workList.keepCount(count);
+                } else {
+                    list.undo(loaded.get(), ledTo);
+                    if (!step->delta.holdsInserted()) KeepForRedo(run, list, step, ledTo);
+                }
+                // A whole-list step came through the work list, which follows it back.
+                workList.keepCount(counter.lines());
             };
         },
-        bytes);
+        text->size());
 }
 
 void MainListActions::numberLines() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <memory>
 #include <new>
 
 #include <zstd.h>
@@ -334,6 +335,54 @@ std::string TextDelta::after(std::string_view before) const {
     const std::string pieces = packed_ ? Expand(inserted_, insertedSize_) : std::string();
     return Splice(before, hunks_, packed_ ? pieces : inserted_, before.size() - removed + inserted,
                   &TextHunk::oldAt, &TextHunk::oldLength, &TextHunk::newLength);
+}
+
+namespace {
+
+// `source` with `length` bytes at `at` replaced by the packed piece, handed to `put` in blocks.
+void PutOnePacked(std::string_view source, std::size_t at, std::size_t length,
+                  const std::string& packed, std::size_t pieceSize,
+                  const TextDelta::PutPiece& put) {
+    if (at > 0) put(source.substr(0, at));
+    if (pieceSize != 0) {
+        constexpr std::size_t kBlock = std::size_t{1} << 20;
+        const std::unique_ptr<ZSTD_DCtx, decltype(&ZSTD_freeDCtx)> context(ZSTD_createDCtx(),
+                                                                           ZSTD_freeDCtx);
+        if (context == nullptr) throw std::bad_alloc();
+        std::string block(kBlock, '\0');
+        ZSTD_inBuffer in{packed.data(), packed.size(), 0};
+        std::size_t made = 0;
+        while (made < pieceSize) {
+            ZSTD_outBuffer out{block.data(), block.size(), 0};
+            const std::size_t status = ZSTD_decompressStream(context.get(), &out, &in);
+            // Only this class packs, so a broken frame is a broken invariant, not bad input.
+            assert(!ZSTD_isError(status) && (out.pos > 0 || made == pieceSize));
+            if (ZSTD_isError(status) || out.pos == 0) throw std::bad_alloc();
+            put(std::string_view(block.data(), out.pos));
+            made += out.pos;
+        }
+        assert(made == pieceSize);
+    }
+    if (at + length < source.size()) put(source.substr(at + length));
+}
+
+}  // namespace
+
+void TextDelta::before(std::string_view after, const PutPiece& put) const {
+    if (packed_ && hunks_.size() == 1) {
+        const TextHunk& hunk = hunks_.front();
+        return PutOnePacked(after, hunk.newAt, hunk.newLength, removed_, removedSize_, put);
+    }
+    put(before(after));
+}
+
+void TextDelta::after(std::string_view before, const PutPiece& put) const {
+    assert(holdsInserted_);
+    if (packed_ && hunks_.size() == 1) {
+        const TextHunk& hunk = hunks_.front();
+        return PutOnePacked(before, hunk.oldAt, hunk.oldLength, inserted_, insertedSize_, put);
+    }
+    put(after(before));
 }
 
 bool TextDelta::absorb(const TextDelta& next) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,11 @@ public:
     // inserted bytes).
     std::string before(std::string_view after) const;
     std::string after(std::string_view before) const;
+    // The same texts handed to `put` in pieces as they are made: a whole list's packed step is
+    // unpacked a block at a time, so its text is never held whole on the way.
+    using PutPiece = std::function<void(std::string_view piece)>;
+    void before(std::string_view after, const PutPiece& put) const;
+    void after(std::string_view before, const PutPiece& put) const;
 
     // Joins `next`, a one-hunk edit made right after this one-hunk edit, when it continues it:
     // typing on at the end of an insertion, or deleting on from either side of a deletion.

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ public:
         std::uint64_t id;
         // The command line that made a bulk step, as a recipe has it; "" when it has none.
         std::string invocation{};
+        // The text the step leads to, held whole by an undone step while its inserted bytes
+        // are packed elsewhere (keep() ends that); redo puts it back as it is.
+        std::shared_ptr<const std::string> ledTo{};
     };
 
     explicit UndoHistory(std::size_t budget = kDefaultBudget) : budget_(budget) {}
@@ -44,8 +48,15 @@ public:
     // the step's inserted bytes are kept from for redo.
     // `kept`, when given, is the step's delta with those bytes already kept, which it replaces.
     const Step* undo(std::string_view text, TextDelta* kept = nullptr);
-    // The step to make again, now counted as redone, or null.
-    const Step* redo();
+    // The same, holding `text` for redo as it is instead: what the step inserted is packed
+    // from it later, off the window's thread, and handed to keep().
+    const Step* undo(std::shared_ptr<const std::string> text);
+    // Step `id`'s delta with its inserted bytes kept, in place of the text it held; false, and
+    // dropped, when the step is gone or holds its inserted bytes already.
+    bool keep(std::uint64_t id, TextDelta kept);
+    // The step to make again, now counted as redone, or null; the text it held for that, if
+    // any, moves to `ledTo`.
+    const Step* redo(std::shared_ptr<const std::string>* ledTo = nullptr);
     // The steps undo and redo would take, left as they are.
     const Step* nextUndo() const { return canUndo() ? &steps_[done_ - 1] : nullptr; }
     const Step* nextRedo() const { return canRedo() ? &steps_[done_] : nullptr; }
@@ -64,6 +75,10 @@ public:
     Since since(std::uint64_t from) const;
 
 private:
+    static std::size_t BytesOf(const Step& step) {
+        return step.delta.bytes() + (step.ledTo != nullptr ? step.ledTo->size() : 0);
+    }
+
     std::deque<Step> steps_;
     std::size_t done_ = 0;  // steps_[0, done_) are in effect
     std::size_t bytes_ = 0;

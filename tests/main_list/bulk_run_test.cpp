@@ -186,9 +186,36 @@ private Q_SLOTS:
         window.listBuilderPage().bulkRun().wait();
         QCOMPARE(window.mainList().text(), text);
         QCOMPARE(window.workList().count(), 200000);
+        QVERIFY(window.mainList().history().nextRedo()->ledTo != nullptr);
         actions.redo();
         window.listBuilderPage().bulkRun().wait();
         QCOMPARE(window.mainList().lines(), expected);
+        // Redone above from the text the step held while its inserted bytes were packed; once
+        // they are, the step holds only them, and redo makes the text from them.
+        actions.undo();
+        window.listBuilderPage().bulkRun().wait();
+        const UndoHistory& history = window.mainList().history();
+        QTRY_VERIFY(history.nextRedo()->ledTo == nullptr);
+        QVERIFY(history.nextRedo()->delta.holdsInserted());
+        QVERIFY(history.bytes() < text.size());
+        actions.redo();
+        window.listBuilderPage().bulkRun().wait();
+        QCOMPARE(window.mainList().lines(), expected);
+    }
+
+    void linesCountedInPiecesAreTheWholeTextsLines() {
+        // A CR LF split between two pieces is one break; a lone CR or LF is none.
+        for (const std::string text : {"", "a", "a\r\n", "a\r\nb", "\r\n\r\n", "a\rb\n\r\nc\r"}) {
+            for (std::size_t cut = 0; cut <= text.size(); ++cut) {
+                for (std::size_t second = cut; second <= text.size(); ++second) {
+                    ListLineCounter counter;
+                    counter.add(std::string_view(text).substr(0, cut));
+                    counter.add(std::string_view(text).substr(cut, second - cut));
+                    counter.add(std::string_view(text).substr(second));
+                    QCOMPARE(counter.lines(), CountListLines(text));
+                }
+            }
+        }
     }
 
     void pasteCopyAndClearWorkOnTheWorkerAsOneStepEach() {

@@ -143,5 +143,37 @@ TEST(UndoHistory, StatesNameTheTextAndANewStepEndsRedo) {
     EXPECT_EQ(history.steps(), 2u);
 }
 
+TEST(UndoHistory, AnUndoneStepHoldsItsTextUntilItsInsertedBytesAreKept) {
+    UndoHistory history;
+    const std::string before = "b\r\na\r\n", after = "a\r\nb\r\n";
+    history.record(TextDelta::Between(before, after), EditKind::Bulk, after.size());
+    const std::size_t recorded = history.bytes();
+    const auto ledTo = std::make_shared<const std::string>(after);
+    const UndoHistory::Step* step = history.undo(ledTo);
+    ASSERT_NE(step, nullptr);
+    EXPECT_EQ(step->ledTo, ledTo);
+    EXPECT_EQ(history.bytes(), recorded + after.size());
+    // Redone before its bytes are kept, the step gives its text back and holds it no more.
+    std::shared_ptr<const std::string> given;
+    history.redo(&given);
+    EXPECT_EQ(given, ledTo);
+    EXPECT_EQ(history.bytes(), recorded);
+
+    const std::uint64_t id = history.undo(ledTo)->id;
+    TextDelta kept = history.nextRedo()->delta;
+    kept.keepInserted(after);
+    EXPECT_FALSE(history.keep(id + 1, kept));  // no such step
+    EXPECT_TRUE(history.keep(id, kept));
+    EXPECT_EQ(history.nextRedo()->ledTo, nullptr);
+    EXPECT_EQ(history.nextRedo()->delta.after(before), after);
+    EXPECT_FALSE(history.keep(id, kept));  // kept already
+    // A new step ends redo: bytes kept for the step that went are dropped.
+    const std::uint64_t gone = history.redo()->id;
+    history.undo(std::make_shared<const std::string>(after));
+    history.record(TextDelta::Replacement(0, "", "x"), EditKind::Bulk, 1);
+    EXPECT_FALSE(history.keep(gone, kept));
+    EXPECT_LT(history.bytes(), recorded + after.size());
+}
+
 }  // namespace
 }  // namespace pendara

@@ -13,6 +13,7 @@
 #include <map>
 #include <mutex>
 
+#include "text/cancel_point.h"
 #include "text/utf8.h"
 
 namespace pendara {
@@ -159,6 +160,7 @@ std::string CodePage::decode(std::string_view bytes, BreakCounts* breaks) const 
             if (out - chunk >= static_cast<std::ptrdiff_t>(kChunk - 8)) {
                 text.append(chunk, out);
                 out = chunk;
+                CancelPoint();
             }
             if (asciiSame && end - p >= 8) {
                 std::uint64_t word;
@@ -202,8 +204,10 @@ std::string CodePage::decode(std::string_view bytes, BreakCounts* breaks) const 
         length = convert();
     }
     if (U_FAILURE(error)) throw Failure(FormatMessage("Cannot read the list as %s", {name_}));
+    CancelPoint();
     text.reserve(bytes.size() * 2);
     for (int32_t i = 0; i < length; ++i) {
+        CancelPointEvery(static_cast<std::size_t>(i));
         char32_t cp = units[static_cast<std::size_t>(i)];
         if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < length) {
             const char32_t low = units[static_cast<std::size_t>(i + 1)];

@@ -17,6 +17,7 @@
 #include "os/read_all.h"
 #include "os/replace_file.h"
 #include "os/system_reason.h"
+#include "text/cancel_point.h"
 #include "text/failure.h"
 #include "text/line_breaks.h"
 #include "text/utf8.h"
@@ -71,6 +72,7 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     };
     const std::size_t units = bytes.size() / 2;
     for (std::size_t i = 0; i < units; ++i) {
+        CancelPointEvery(i);
         const char16_t u = unit(2 * i);
         if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units) {
             const char16_t low = unit(2 * (i + 1));

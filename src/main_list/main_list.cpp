@@ -9,6 +9,7 @@
 #include <new>
 
 #include "main_list/file_form_menu.h"
+#include "text/cancel_point.h"
 #include "text/failure.h"
 #include "window/busy_cursor.h"
 
@@ -83,9 +84,11 @@ LoadedText::~LoadedText() {
 bool LoadedText::append(std::string_view text) {
     if (loader_ == nullptr || filled_) return false;
     auto* loader = static_cast<ILoader*>(loader_);
-    // In pieces: the length is an int in some of the editor's versions.
-    constexpr std::size_t kPiece = std::size_t{1} << 30;
+    // In pieces: the length is an int in some of the editor's versions, and a dropped job
+    // stops between two.
+    constexpr std::size_t kPiece = std::size_t{4} << 20;
     for (std::size_t at = 0; at < text.size(); at += kPiece) {
+        CancelPoint();
         const std::string_view piece = text.substr(at, kPiece);
         if (loader->AddData(piece.data(), static_cast<std::ptrdiff_t>(piece.size())) !=
             QsciScintillaBase::SC_STATUS_OK) {
@@ -147,7 +150,9 @@ std::string NormalizeBreaks(std::string text) {
     std::string out;
     out.reserve(text.size() + breaks.cr + breaks.lf);
     std::size_t from = 0;
+    std::size_t turn = 0;
     for (std::size_t at = FindBreak(text); at < text.size(); at = FindBreak(text, from)) {
+        CancelPointEvery(++turn);
         out.append(text, from, at - from).append("\r\n");
         from = at + BreakSize(text, at);
     }

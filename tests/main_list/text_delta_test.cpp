@@ -96,6 +96,21 @@ TEST(TextDelta, PackedStepUndoesAndRedoesToTheSameBytesInLessMemory) {
     middle.keepInserted(reworked);
     EXPECT_EQ(middle.after(framed), reworked);
 
+    // Packed in frames of a few MiB, a long list comes back whole as one text and in pieces.
+    const std::string longBefore = Numbered(0, 700000);
+    const std::string longAfter = Numbered(350000, 700000) + Numbered(0, 350000);
+    ASSERT_GT(longBefore.size(), std::size_t{8} << 20);  // three frames
+    TextDelta whole = TextDelta::Between(longBefore, longAfter);
+    whole.pack();
+    EXPECT_TRUE(whole.before(longAfter) == longBefore);
+    std::string pieces;
+    whole.before(longAfter, [&](std::string_view piece) { pieces.append(piece); });
+    EXPECT_TRUE(pieces == longBefore);
+    whole.keepInserted(longAfter);
+    pieces.clear();
+    whole.after(longBefore, [&](std::string_view piece) { pieces.append(piece); });
+    EXPECT_TRUE(pieces == longAfter);
+
     // A short change stays as it is: packing it would gain nothing.
     TextDelta typed = TextDelta::Replacement(3, "", "x");
     typed.pack();

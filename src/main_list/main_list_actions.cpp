@@ -3,9 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
-#include <exception>
 #include <memory>
-#include <thread>
 #include "commands/apply.h"
 #include "list/work_list.h"
 #include "main_list/bulk_run.h"

@@ -368,6 +368,7 @@ void PutOnePacked(std::string_view source, std::size_t at, std::size_t length,
         ZSTD_inBuffer in{packed.data(), packed.size(), 0};
         std::size_t made = 0;
         while (made < pieceSize) {
+            CancelPoint();
             ZSTD_outBuffer out{block.data(), block.size(), 0};
             const std::size_t status = ZSTD_decompressStream(context.get(), &out, &in);
             // Only this class packs, so a broken frame is a broken invariant, not bad input.

@@ -69,7 +69,9 @@ public:
         if (decided_ || sieve_.keeps(line)) out.keep(line);
     }
     bool searches() const override { return sieve_.hasRequired(); }
-    std::size_t search(std::string_view text) const override { return sieve_.findRequired(text); }
+    std::size_t search(std::string_view text, bool) const override {
+        return sieve_.findRequired(text);
+    }
 
 private:
     std::string include_, exclude_;

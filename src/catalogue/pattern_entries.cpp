@@ -40,9 +40,9 @@ public:
         if (found != invert_) out.keep(line);
     }
     bool searches() const override { return !invert_; }
-    std::size_t search(std::string_view text) const override {
+    std::size_t search(std::string_view text, bool continues) const override {
         bool sure = false;
-        const std::size_t at = pattern_->findCandidate(text, sure);
+        const std::size_t at = pattern_->findCandidate(text, sure, continues);
         sure_ = sure ? text.data() + at : nullptr;
         return at;
     }

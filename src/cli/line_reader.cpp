@@ -99,6 +99,7 @@ std::size_t LineReader::readRaw(char* into, std::size_t room) {
 bool LineReader::readMore() {
     if (ended_) return false;
     if (beforeRead_) beforeRead_();
+    read_ = true;
     // The unfinished line moves to the front; a line longer than half the buffer doubles it.
     if (pos_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);

@@ -54,10 +54,12 @@ public:
         return nextAfterRead(line);
     }
 
-    // The next line that holds the place `find(text)` points to in the text not yet handed
-    // out, skipping the lines before it unseen; false when `find` gives npos up to the end.
-    // `find` sees whole lines only, each once, so it answers as it would on the whole list.
-    // For filters that know a line's fate is sealed without a text it must hold.
+    // The next line that holds the place `find(text, continues)` points to in the text not yet
+    // handed out, skipping the lines before it unseen; false when `find` gives npos up to the
+    // end. `find` sees whole lines only, each once, so it answers as it would on the whole list;
+    // `continues` says that `text` is a tail of the text it saw last, in the same memory and
+    // unchanged since. For filters that know a line's fate is sealed without a text it must
+    // hold.
     template <typename Find>
     bool nextHolding(std::string_view& line, Find find) {
         for (;;) {
@@ -70,7 +72,8 @@ public:
                 scanned_ = end_ - pos_;
             } else {
                 const std::size_t at =
-                    find(std::string_view(text, static_cast<std::size_t>(whole - text)));
+                    find(std::string_view(text, static_cast<std::size_t>(whole - text)), !read_);
+                read_ = false;
                 if (at != std::string_view::npos) {
                     skipTo(FindLineStart(text, text + at));
                     return next(line);
@@ -130,6 +133,7 @@ private:
     std::size_t scanned_ = 0;  // from pos_, bytes already known to hold no break
     bool skipLf_ = false;      // the last block ended in CR: an LF that follows belongs to it
     bool ended_ = false;       // no more input
+    bool read_ = true;         // the buffer changed since nextHolding's last `find`
 
     Encoding encoding_ = Encoding::Unknown;
     std::string raw_;  // UTF-16 bytes read but not decoded yet

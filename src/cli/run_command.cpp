@@ -310,7 +310,9 @@ void Produce(const CommandLine& commandLine, std::string* held) {
         if (step->searches()) {
             // The lines before the one holding what the step searches for are passed over
             // unseen.
-            const auto find = [&](std::string_view text) { return step->search(text); };
+            const auto find = [&](std::string_view text, bool continues) {
+                return step->search(text, continues);
+            };
             while (reader->nextHolding(line, find)) {
                 out.given(line, reader->rest());
                 step->line(line, out);
@@ -418,7 +420,9 @@ public:
         }
     }
     bool searches() const override { return step_->searches(); }
-    std::size_t search(std::string_view text) const override { return step_->search(text); }
+    std::size_t search(std::string_view text, bool continues) const override {
+        return step_->search(text, continues);
+    }
 
 private:
     [[noreturn]] void rethrow() const {
@@ -443,7 +447,9 @@ template <typename Step>
 void Feed(LineReader& reader, Step& step, LineSink& out) {
     std::string_view line;
     if (step.searches()) {
-        const auto find = [&](std::string_view text) { return step.search(text); };
+        const auto find = [&](std::string_view text, bool continues) {
+            return step.search(text, continues);
+        };
         while (reader.nextHolding(line, find)) {
             out.given(line, reader.rest());
             step.line(line, out);

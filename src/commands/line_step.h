@@ -109,10 +109,12 @@ public:
     virtual void wholeText(std::string text, LineSink& out);
 
     // A step that drops every line not holding some text may let the reader pass over those
-    // lines unseen: search(text) is the offset in `text` (lines not yet given) of the first
-    // place a line it may keep holds, or npos when there is none.
+    // lines unseen: search(text, continues) is the offset in `text` (lines not yet given) of
+    // the first place a line it may keep holds, or npos when there is none. `continues` says
+    // that `text` is a tail of the text searched last, in the same memory and unchanged since,
+    // so that what the step found past the place it gave still holds.
     virtual bool searches() const { return false; }
-    virtual std::size_t search(std::string_view) const { return 0; }
+    virtual std::size_t search(std::string_view, bool /*continues*/) const { return 0; }
 
     // A step that may map many lines at once, faster than one by one: wholeLines(text, out) is
     // given lines that each end in LF and puts the results of the first of them, as whole lines

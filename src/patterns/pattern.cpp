@@ -267,6 +267,16 @@ void ToSearchText(std::string_view text, std::string& out, std::vector<std::size
 
 std::string QuotedPattern(std::string_view text) { return re2::RE2::QuoteMeta(Piece(text)); }
 
+namespace {
+
+// A place in a text where a line may match, and whether it does for certain.
+struct Candidate {
+    std::size_t at;
+    bool sure;
+};
+
+}  // namespace
+
 struct Pattern::Engine {
     std::string source;  // what `re` was compiled from
     re2::RE2::Options options;
@@ -275,9 +285,19 @@ struct Pattern::Engine {
     std::vector<std::string> literals;
     // The pattern over many lines at once, made when first asked for (see findCandidate).
     std::unique_ptr<re2::RE2> acrossLines;
-    bool acrossLinesSure = true;           // whether a match it finds can make a line sure
-    bool lastFoundNothing = true;          // whether the last search across lines found no line
-    std::unique_ptr<HelperThread> helper;  // searches a second half while this thread does one
+    bool acrossLinesSure = true;  // whether a match it finds can make a line sure
+    // The second part of a long text, searched whole on the helper thread while this thread
+    // searches the first part line by line; see findCandidate.
+    struct SecondPart {
+        const char* from = nullptr;   // the text it was split from, for as long as it continues
+        const char* start = nullptr;  // the second part in that text
+        const char* end = nullptr;
+        std::string copy;  // the helper reads its own copy: the text may go first
+        std::vector<Candidate> found;
+        std::size_t next = 0;  // the first of `found` not yet handed out
+        bool searching = false;
+    } second;
+    std::unique_ptr<HelperThread> helper;
     // For the word test past the start of a line: with ^ left out, as a search that starts one
     // character back at the line's start would otherwise find ^ there.
     std::unique_ptr<re2::RE2> reAfterStart;
@@ -379,12 +399,28 @@ std::size_t FindCandidateIn(const re2::RE2& re, bool canBeSure, std::string_view
     return at;
 }
 
-// Texts at least this long are searched in two halves at once while matches are rare.
-constexpr std::size_t kTwoHalvesFrom = 64 * 1024;
+// Texts at least this long are searched in two parts at once.
+constexpr std::size_t kTwoPartsFrom = 64 * 1024;
+
+// Every candidate FindCandidateIn leads to in `text`, each searched for from the line after
+// the last one's, as a reader that splits at CR LF, lone CR and lone LF asks on.
+void FindAllCandidatesIn(const re2::RE2& re, bool canBeSure, std::string_view text,
+                         std::vector<Candidate>& found) {
+    std::size_t from = 0;
+    while (from < text.size()) {
+        bool sure = false;
+        const std::size_t at = FindCandidateIn(re, canBeSure, text.substr(from), sure);
+        if (at == std::string_view::npos) return;
+        found.push_back({from + at, sure});
+        const std::size_t brk = text.find_first_of("\r\n", from + at);
+        if (brk == std::string_view::npos) return;
+        from = brk + (text.substr(brk, 2) == "\r\n" ? 2 : 1);
+    }
+}
 
 }  // namespace
 
-std::size_t Pattern::findCandidate(std::string_view text, bool& sure) const {
+std::size_t Pattern::findCandidate(std::string_view text, bool& sure, bool continues) const {
     if (!engine_->literals.empty()) {
         // A word of valid UTF-8 found as bytes lies on whole characters, and holds no break.
         sure = true;
@@ -406,39 +442,56 @@ std::size_t Pattern::findCandidate(std::string_view text, bool& sure) const {
     }
     const re2::RE2& re = *engine_->acrossLines;
     const bool canBeSure = engine_->acrossLinesSure;
-    // A search that found nothing says matches are rare: the next text is searched in two
-    // halves, the second on another core. A line never reaches past a LF, so the second half
-    // starts after one, and what each half finds is what the whole would find there. While
-    // matches are frequent, most searches end early and halving would only waste the second
-    // core's work.
-    const std::size_t middle =
-        text.size() >= kTwoHalvesFrom && engine_->lastFoundNothing && HelperThread::Worthwhile()
-            ? text.find('\n', text.size() / 2)
-            : std::string_view::npos;
-    if (middle == std::string_view::npos || middle + 1 == text.size()) {
-        const std::size_t at = FindCandidateIn(re, canBeSure, text, sure);
-        engine_->lastFoundNothing = at == std::string_view::npos;
-        return at;
-    }
-    const std::string_view first = text.substr(0, middle + 1), second = text.substr(middle + 1);
-    bool secondSure = false;
-    std::size_t inSecond = std::string_view::npos;
-    if (!engine_->helper) engine_->helper = std::make_unique<HelperThread>();
-    engine_->helper->start([&] { inSecond = FindCandidateIn(re, canBeSure, second, secondSure); });
-    std::size_t at = std::string_view::npos;
-    try {
-        at = FindCandidateIn(re, canBeSure, first, sure);
-    } catch (...) {
+    Engine::SecondPart& second = engine_->second;
+    const char* const end = text.data() + text.size();
+    const auto waitForSecond = [&] {
+        if (!second.searching) return;
+        second.searching = false;
         engine_->helper->wait();
-        throw;
+    };
+    // A long text is searched in two parts at once: the second, after a LF, whole on another
+    // core, for every line it may keep; the first here, a line at a time as the caller asks.
+    // A line never reaches past a LF, so each part finds what the whole would find there.
+    // While the caller asks on into the same text, it is answered from both.
+    if (!continues || second.start == nullptr || second.end != end || text.data() < second.from) {
+        waitForSecond();
+        second.start = nullptr;
+        const std::size_t middle = text.size() >= kTwoPartsFrom && HelperThread::Worthwhile()
+                                       ? text.find('\n', text.size() / 2)
+                                       : std::string_view::npos;
+        if (middle == std::string_view::npos || middle + 1 == text.size()) {
+            return FindCandidateIn(re, canBeSure, text, sure);
+        }
+        second.from = text.data();
+        second.start = text.data() + middle + 1;
+        second.end = end;
+        second.copy.assign(second.start, end);
+        second.found.clear();
+        second.next = 0;
+        if (!engine_->helper) engine_->helper = std::make_unique<HelperThread>();
+        engine_->helper->start([&re, canBeSure, &second] {
+            FindAllCandidatesIn(re, canBeSure, second.copy, second.found);
+        });
+        second.searching = true;
     }
-    engine_->helper->wait();
-    if (at == std::string_view::npos && inSecond != std::string_view::npos) {
-        at = first.size() + inSecond;
-        sure = secondSure;
+    if (text.data() < second.start) {
+        const std::size_t at = FindCandidateIn(
+            re, canBeSure,
+            std::string_view(text.data(), static_cast<std::size_t>(second.start - text.data())),
+            sure);
+        if (at != std::string_view::npos) return at;
     }
-    engine_->lastFoundNothing = at == std::string_view::npos;
-    return at;
+    waitForSecond();
+    const auto before =
+        static_cast<std::size_t>(std::max(text.data(), second.start) - second.start);
+    while (second.next < second.found.size() && second.found[second.next].at < before)
+        ++second.next;
+    if (second.next == second.found.size()) {
+        second.start = nullptr;
+        return std::string_view::npos;
+    }
+    sure = second.found[second.next].sure;
+    return static_cast<std::size_t>(second.start + second.found[second.next].at - text.data());
 }
 
 LineMatches::LineMatches(const Pattern& pattern, std::string_view line, int groups)

@@ -72,9 +72,11 @@ public:
     // every line before that line does not match. `sure` tells whether the line holding the
     // place matches for certain; otherwise ask matches() about it. Lines with a CR or a stray
     // byte are never sure, so such text still gives the right lines, only more slowly.
-    // While matches are rare, a long text is searched in two halves at once, the second on a
-    // helper thread of this Pattern's own.
-    std::size_t findCandidate(std::string_view text, bool& sure) const;
+    // A long text is searched in two parts at once, the second whole on a helper thread of
+    // this Pattern's own, which reads a copy of it. `continues` says that `text` is a tail of
+    // the text given last time, in the same memory and unchanged: the second part's lines are
+    // then handed out as found.
+    std::size_t findCandidate(std::string_view text, bool& sure, bool continues = false) const;
 
 private:
     friend class LineMatches;

@@ -35,7 +35,18 @@ std::vector<std::string> ReadHoldingInBlocks(const std::string& bytes, std::size
                                              std::string_view needle) {
     cli::LineReader reader(TempFile("blocks.txt", bytes), blockSize);
     std::vector<std::string> lines;
-    const auto find = [&](std::string_view text) { return FindWhole(text, needle); };
+    // A text said to continue is the tail of the last one, with the same bytes there.
+    std::string last;
+    const char* lastEnd = nullptr;
+    const auto find = [&](std::string_view text, bool continues) {
+        if (continues) {
+            EXPECT_EQ(text.data() + text.size(), lastEnd);
+            EXPECT_TRUE(last.ends_with(text));
+        }
+        last.assign(text);
+        lastEnd = text.data() + text.size();
+        return FindWhole(text, needle);
+    };
     for (std::string_view line; reader.nextHolding(line, find);) lines.emplace_back(line);
     return lines;
 }
@@ -130,7 +141,7 @@ TEST(LineReader, FilterKeepsWhatTheWholeListRuleKeepsWhereverBlocksEnd) {
                          ::testing::PrintToString(include) + " block " + std::to_string(block));
             cli::LineReader reader(TempFile("blocks.txt", text), block);
             std::vector<std::string> kept;
-            const auto find = [&](std::string_view t) { return sieve.findRequired(t); };
+            const auto find = [&](std::string_view t, bool) { return sieve.findRequired(t); };
             for (std::string_view line; reader.nextHolding(line, find);) {
                 if (sieve.requiredDecides() || sieve.keeps(line)) kept.emplace_back(line);
             }
@@ -164,7 +175,7 @@ TEST(LineReader, SearchesALongLineOnceFromAPipeOrInUtf16) {
         SCOPED_TRACE(path);
         cli::LineReader reader(path);
         std::size_t searched = 0;
-        const auto find = [&](std::string_view text) {
+        const auto find = [&](std::string_view text, bool) {
             searched += text.size();
             return FindWhole(text, "zz");
         };

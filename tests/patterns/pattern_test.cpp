@@ -97,7 +97,8 @@ std::vector<std::string_view> KeptByCandidates(const Pattern& pattern, std::stri
     std::size_t pos = 0;
     while (pos < text.size()) {
         bool sure = false;
-        const std::size_t at = pattern.findCandidate(text.substr(pos), sure);
+        // Asked on into the same text, as the reader does between two reads.
+        const std::size_t at = pattern.findCandidate(text.substr(pos), sure, pos > 0);
         // Past a final break lies no line, though ^ and $ match there.
         if (at == std::string_view::npos || pos + at == text.size()) break;
         std::size_t start = pos + at;

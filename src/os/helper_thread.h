@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <functional>
@@ -18,7 +19,9 @@ namespace pendara {
 //     helper.wait();  // `second` is ready; a failure of the piece is thrown here
 //
 // The thread starts with the first piece and ends with the object. Not for work that may block
-// for long: wait() and the destructor wait for the piece to end.
+// for long: wait() and the destructor wait for the piece to end. Both sides spin a little before
+// they sleep: pieces come a fraction of a millisecond apart, and waking a sleeping core can take
+// longer than that.
 class HelperThread {
 public:
     HelperThread() = default;
@@ -41,6 +44,7 @@ private:
     std::condition_variable changed_;
     std::function<void()> work_;
     bool busy_ = false;
+    std::atomic<bool> busyNow_{false};  // busy_, read without the lock while spinning
     bool stopping_ = false;
     std::exception_ptr failure_;
     std::thread thread_;

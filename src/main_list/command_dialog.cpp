@@ -24,6 +24,7 @@
 #include <new>
 
 #include "commands/apply.h"
+#include "window/accessible_names.h"
 #include "window/handler_guard.h"
 
 namespace pendara {
@@ -352,6 +353,7 @@ void CommandDialog::buildControls() {
         }
         controls_.push_back(std::move(control));
     }
+    NameControlsForReaders(*this);
 }
 
 std::optional<Invocation> CommandDialog::invocation(std::string* error) const {

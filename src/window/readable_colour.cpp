@@ -1,5 +1,6 @@
 #include "window/readable_colour.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPalette>
 #include <QWidget>
@@ -78,11 +79,42 @@ private:
     bool applying_ = false;
 };
 
+// Hands a change of the application's palette on to every window, which then passes it down
+// to its widgets. Qt 6.4 tells only the application, so the windows open at the time kept the
+// palette they were built with; and a widget with a style sheet keeps the palette its sheet
+// was worked out against until the sheet is set again.
+class PaletteRelay : public QObject {
+public:
+    PaletteRelay() : QObject(qApp) {
+        setObjectName(QStringLiteral("paletteRelay"));
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                QEvent change(QEvent::ApplicationPaletteChange);
+                QCoreApplication::sendEvent(window, &change);
+            }
+            for (QWidget* widget : QApplication::allWidgets()) {
+                if (!widget->styleSheet().isEmpty()) widget->setStyleSheet(widget->styleSheet());
+            }
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 void SetTextColour(QWidget& widget, const QColor& wanted) {
     ApplyTextColour(widget, wanted);
     new TextColourKeeper(widget, wanted);
+}
+
+void FollowApplicationPalette() {
+    if (qApp->findChild<QObject*>(QStringLiteral("paletteRelay"), Qt::FindDirectChildrenOnly))
+        return;
+    new PaletteRelay;
 }
 
 }  // namespace pendara

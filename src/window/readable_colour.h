@@ -18,7 +18,12 @@ QColor ReadableOn(const QColor& wanted, const QColor& background);
 
 // Gives `widget` the text colour `wanted`, made readable on the window colour of its palette
 // (its parent's, once it is in its place), and keeps it so when the palette changes, as when
-// the desktop switches to a dark theme while the program runs.
+// the desktop switches to a dark theme while the program runs (see FollowApplicationPalette).
 void SetTextColour(QWidget& widget, const QColor& wanted);
+
+// Lets every window of the program follow a change of the application's palette, as when the
+// desktop switches to a dark theme while the program runs; without it the windows open at the
+// time keep their old colours. Once is enough; later calls do nothing.
+void FollowApplicationPalette();
 
 }  // namespace pendara

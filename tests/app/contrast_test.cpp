@@ -115,6 +115,40 @@ std::optional<TextColours> ColoursOf(QWidget& w) {
     return std::nullopt;
 }
 
+// The colours of every text `top` shows on some page, by widget.
+QHash<QWidget*, TextColours> EveryTextsColours(QWidget& top) {
+    QHash<QWidget*, TextColours> found;
+    QList<QWidget*> widgets = top.findChildren<QWidget*>();
+    widgets.prepend(&top);
+    for (QWidget* w : widgets) {
+        // Disabled controls are exempt from the contrast rule.
+        if (!testing::ShowsOnSomePage(*w, top)) continue;
+        if (!w->isEnabled() || qobject_cast<QAbstractSpinBox*>(w->parentWidget())) continue;
+        if (const std::optional<TextColours> colours = ColoursOf(*w)) found.insert(w, *colours);
+    }
+    return found;
+}
+
+// The texts of `top` that do not reach 4.5:1 against their background.
+QStringList PoorTexts(QWidget& top, const QString& where) {
+    QStringList poor;
+    const QHash<QWidget*, TextColours> texts = EveryTextsColours(top);
+    for (auto text = texts.begin(); text != texts.end(); ++text) {
+        // The version label's white on blue is fixed both ways by the design, and below 4.5:1
+        // in every palette.
+        if (text.key()->objectName() == QStringLiteral("Label6") &&
+            text.key()->window() == top.window())
+            continue;
+        const double ratio = ContrastRatio(text->text, text->background);
+        if (ratio >= 4.5) continue;
+        poor << QStringLiteral("%1: %2 %3 on %4, %5:1")
+                    .arg(where, text.key()->objectName(), text->text.name(),
+                         text->background.name())
+                    .arg(ratio, 0, 'f', 1);
+    }
+    return poor;
+}
+
 struct AppLook {
     QString style = QApplication::style()->name();
     QPalette palette = QApplication::palette();
@@ -156,29 +190,34 @@ private Q_SLOTS:
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(DarkPalette());
         QStringList poor;
-        VisitEveryWindow([&](QWidget& top, const QString& where) {
-            QList<QWidget*> widgets = top.findChildren<QWidget*>();
-            widgets.prepend(&top);
-            for (QWidget* w : widgets) {
-                // Disabled controls are exempt from the contrast rule.
-                if (!testing::ShowsOnSomePage(*w, top)) continue;
-                if (!w->isEnabled() || qobject_cast<QAbstractSpinBox*>(w->parentWidget())) continue;
-                // The version label's white on blue is fixed both ways by the design, and
-                // below 4.5:1 in every palette.
-                if (w->objectName() == QStringLiteral("Label6") && w->window() == top.window())
-                    continue;
-                const std::optional<TextColours> colours = ColoursOf(*w);
-                if (!colours) continue;
-                const double ratio = ContrastRatio(colours->text, colours->background);
-                if (ratio >= 4.5) continue;
-                poor << QStringLiteral("%1: %2 %3 on %4, %5:1")
-                            .arg(where, w->objectName(), colours->text.name(),
-                                 colours->background.name())
-                            .arg(ratio, 0, 'f', 1);
-            }
-        });
+        VisitEveryWindow(
+            [&](QWidget& top, const QString& where) { poor << PoorTexts(top, where); });
         poor.removeDuplicates();
         QVERIFY2(poor.isEmpty(), qPrintable(poor.join(QLatin1Char('\n'))));
+    }
+
+    void aThemeSwitchWhileTheWindowsShowReachesEveryText() {
+        const AppLook look;
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        const QPalette light = QApplication::style()->standardPalette();
+        QApplication::setPalette(light);
+        QStringList faults;
+        VisitEveryWindow([&](QWidget& top, const QString& where) {
+            const QHash<QWidget*, TextColours> lightLook = EveryTextsColours(top);
+            QApplication::setPalette(DarkPalette());
+            faults << PoorTexts(top, where + QStringLiteral(", switched to dark"));
+            QApplication::setPalette(light);
+            const QHash<QWidget*, TextColours> back = EveryTextsColours(top);
+            for (auto was = lightLook.begin(); was != lightLook.end(); ++was) {
+                const TextColours now = back.value(was.key());
+                if (now.text == was->text && now.background == was->background) continue;
+                faults << QStringLiteral("%1, back to light: %2 %3 on %4, was %5 on %6")
+                              .arg(where, was.key()->objectName(), now.text.name(),
+                                   now.background.name(), was->text.name(), was->background.name());
+            }
+        });
+        faults.removeDuplicates();
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
     void fixedColoursLightenOnlyWhereTheyWouldNotRead() {

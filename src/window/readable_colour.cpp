@@ -32,13 +32,20 @@ double ContrastRatio(const QColor& a, const QColor& b) {
 QColor ReadableOn(const QColor& wanted, const QColor& background) {
     if (background.lightness() >= 128 || ContrastRatio(wanted, background) >= kReadable)
         return wanted;
-    // Towards white in the colour's own hue; white itself reads on any dark background.
-    QColor lighter = wanted.toHsl();
-    for (int lightness = lighter.lightness(); lightness <= 255; lightness += 5) {
-        lighter.setHsl(lighter.hslHue(), lighter.hslSaturation(), std::min(lightness, 255));
-        if (ContrastRatio(lighter, background) >= kReadable) return lighter.toRgb();
+    // Towards white in the colour's own hue; on a background of middle grey, where no light
+    // colour reads, towards black.
+    const QColor hsl = wanted.toHsl();
+    for (const int step : {5, -5}) {
+        QColor shade = hsl;
+        for (int lightness = hsl.lightness(); 0 <= lightness && lightness <= 255;
+             lightness += step) {
+            shade.setHsl(hsl.hslHue(), hsl.hslSaturation(), lightness);
+            if (ContrastRatio(shade, background) >= kReadable) return shade.toRgb();
+        }
     }
-    return QColor(Qt::white);
+    const QColor white(Qt::white);
+    const QColor black(Qt::black);
+    return ContrastRatio(white, background) >= ContrastRatio(black, background) ? white : black;
 }
 
 namespace {

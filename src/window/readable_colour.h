@@ -13,7 +13,8 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // The colour to draw text of the fixed colour `wanted` in on `background`: `wanted` itself on a
 // light background (the look the colours were chosen for, kept even where they read poorly, as
 // #3f87e0 on the button face does) or wherever it reaches 4.5:1, else the same hue lightened
-// until it does. Example: ReadableOn(Qt::blue, QColor(53, 53, 53)) gives a light blue.
+// until it does, or on a middle grey, where no light colour reads, darkened. Example:
+// ReadableOn(Qt::blue, QColor(53, 53, 53)) gives a light blue, on QColor(127, 127, 127) a navy.
 QColor ReadableOn(const QColor& wanted, const QColor& background);
 
 // Gives `widget` the text colour `wanted`, made readable on the window colour of its palette

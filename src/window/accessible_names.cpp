@@ -191,16 +191,22 @@ void MarkMnemonic(QLabel& label, QChar letter) {
     }
 }
 
-// Gives as many of `labels` as can be a letter of their own that `taken` does not hold, each
-// the first of its letters where that leaves the others theirs: a short caption ("--at:") may
-// need the letter a longer one ("--text:") would have had first. Returns the letters given.
+// Gives as many of `labels` as can be a letter of their own that `taken` does not hold: each
+// the first of its letters still free, or where none is, one that the label holding it can
+// trade for another, as a short caption ("--at:") may need the letter a longer one ("--text:")
+// took first. Returns the letters given.
 QSet<QChar> GiveMnemonics(const QList<QLabel*>& labels, const QSet<QChar>& taken) {
     std::vector<QList<QChar>> choices;
     for (const QLabel* label : labels) choices.push_back(FreeLetters(label->text(), taken));
     QHash<QChar, std::size_t> owner;
-    // Finds label `i` a letter, moving the label that has one on to another of its own.
     const std::function<bool(std::size_t, QSet<QChar>&)> place = [&](std::size_t i,
                                                                      QSet<QChar>& tried) {
+        for (const QChar letter : choices[i]) {
+            if (!owner.contains(letter)) {
+                owner.insert(letter, i);
+                return true;
+            }
+        }
         for (const QChar letter : choices[i]) {
             if (tried.contains(letter)) continue;
             tried.insert(letter);

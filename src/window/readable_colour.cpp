@@ -2,7 +2,13 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QImage>
+#include <QPainter>
 #include <QPalette>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTabWidget>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -20,6 +26,9 @@ double Luminance(const QColor& colour) {
 }
 
 constexpr double kReadable = 4.5;
+// The lightness from which a background counts as the light look the fixed colours were chosen
+// for: the light window and button colours of desktop themes lie above it, grey ones below.
+constexpr int kLightLook = 200;
 
 }  // namespace
 
@@ -30,7 +39,7 @@ double ContrastRatio(const QColor& a, const QColor& b) {
 }
 
 QColor ReadableOn(const QColor& wanted, const QColor& background) {
-    if (background.lightness() >= 128 || ContrastRatio(wanted, background) >= kReadable)
+    if (background.lightness() >= kLightLook || ContrastRatio(wanted, background) >= kReadable)
         return wanted;
     // Towards white in the colour's own hue; on a background of middle grey, where no light
     // colour reads, towards black.
@@ -50,9 +59,37 @@ QColor ReadableOn(const QColor& wanted, const QColor& background) {
 
 namespace {
 
+// The colour the style fills the frame around a tab widget's pages with, which is not the
+// window's: Fusion lightens the button colour for it.
+QColor TabFrameColour(const QTabWidget& tabs) {
+    QStyleOptionTabWidgetFrame option;
+    option.initFrom(&tabs);
+    option.rect = QRect(0, 0, 32, 32);
+    QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(tabs.palette().color(QPalette::Window));
+    QPainter painter(&image);
+    tabs.style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, &tabs);
+    painter.end();
+    return image.pixelColor(option.rect.center());
+}
+
+// The colour `widget`'s text stands on: a background it or a widget around it fills, the frame
+// of the tab widget whose page holds it, else the window colour.
+QColor Backdrop(const QWidget& widget) {
+    for (const QWidget* at = &widget; at != nullptr && !at->isWindow(); at = at->parentWidget()) {
+        if (at->autoFillBackground()) return at->palette().color(at->backgroundRole());
+        const QWidget* pages = at->parentWidget();
+        if (qobject_cast<const QStackedWidget*>(pages) != nullptr) {
+            if (const auto* tabs = qobject_cast<const QTabWidget*>(pages->parentWidget()))
+                return TabFrameColour(*tabs);
+        }
+    }
+    return widget.palette().color(QPalette::Window);
+}
+
 void ApplyTextColour(QWidget& widget, const QColor& wanted) {
     QPalette palette = widget.palette();
-    const QColor colour = ReadableOn(wanted, palette.color(QPalette::Window));
+    const QColor colour = ReadableOn(wanted, Backdrop(widget));
     for (const QPalette::ColorRole role :
          {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         palette.setColor(role, colour);
@@ -60,8 +97,9 @@ void ApplyTextColour(QWidget& widget, const QColor& wanted) {
     widget.setPalette(palette);
 }
 
-// Works the colour out again whenever the widget's palette changes; its own change included,
-// which finds the colour already right.
+// Works the colour out again whenever the widget's palette changes (its own change included,
+// which finds the colour already right), and when it is polished or shown: a form puts a tab
+// page into its tab widget only after the page's widgets are made.
 class TextColourKeeper : public QObject {
 public:
     TextColourKeeper(QWidget& widget, const QColor& wanted) : QObject(&widget), wanted_(wanted) {
@@ -69,10 +107,12 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::PaletteChange && !applying_) {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::PaletteChange || type == QEvent::Polish || type == QEvent::Show) &&
+            !applying_) {
             auto& widget = static_cast<QWidget&>(*watched);
             const QColor now = widget.palette().color(QPalette::WindowText);
-            if (now != ReadableOn(wanted_, widget.palette().color(QPalette::Window))) {
+            if (now != ReadableOn(wanted_, Backdrop(widget))) {
                 applying_ = true;
                 ApplyTextColour(widget, wanted_);
                 applying_ = false;

@@ -8,7 +8,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedWidget>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QToolButton>
 
 #include "app/every_window.h"
@@ -50,8 +52,24 @@ bool PaintsItsBackground(QWidget& w) {
     return w.isWindow() || w.autoFillBackground() || w.testAttribute(Qt::WA_StyledBackground);
 }
 
+// The colour most of `tabs`' page area shows: the frame the style fills around the pages.
+QColor TabFrameColour(QTabWidget& tabs) {
+    const QImage shot = tabs.grab().toImage();
+    const QRect pages = tabs.findChild<QStackedWidget*>()->geometry();
+    QHash<QRgb, int> count;
+    for (int y = pages.top(); y <= pages.bottom(); ++y) {
+        for (int x = pages.left(); x <= pages.right(); ++x) ++count[shot.pixel(x, y)];
+    }
+    QRgb most = 0;
+    for (auto at = count.begin(); at != count.end(); ++at) {
+        if (at.value() > count.value(most)) most = at.key();
+    }
+    return QColor::fromRgb(most);
+}
+
 // The colour a transparent control's text stands on: the first widget behind it that paints,
-// which is an ancestor or a sibling placed under it (the header band under the title).
+// which is an ancestor or a sibling placed under it (the header band under the title), or the
+// frame of the tab widget whose page holds it.
 QColor BackgroundBehind(const QWidget& w) {
     const QWidget* child = &w;
     for (QWidget* up = w.parentWidget(); up != nullptr; up = up->parentWidget()) {
@@ -65,6 +83,10 @@ QColor BackgroundBehind(const QWidget& w) {
             }
         }
         if (PaintsItsBackground(*up)) return up->palette().color(up->backgroundRole());
+        if (qobject_cast<QStackedWidget*>(up) != nullptr) {
+            if (auto* tabs = qobject_cast<QTabWidget*>(up->parentWidget()))
+                return TabFrameColour(*tabs);
+        }
         child = up;
     }
     return w.palette().color(QPalette::Window);
@@ -237,9 +259,10 @@ private Q_SLOTS:
     void fixedColoursShiftOnlyWhereTheyWouldNotRead() {
         QCOMPARE(ReadableOn(QColor(0, 0, 255), QColor(240, 240, 240)), QColor(0, 0, 255));
         QCOMPARE(ReadableOn(QColor(63, 135, 224), QColor(240, 240, 240)), QColor(63, 135, 224));
-        // A dark background lightens the colour; a middle grey, on which even white stays
-        // below 4.5:1, darkens it.
-        for (const QColor background : {QColor(53, 53, 53), QColor(127, 127, 127)}) {
+        // A dark background lightens the colour; a grey, on which even white stays below
+        // 4.5:1, darkens it.
+        for (const QColor background :
+             {QColor(53, 53, 53), QColor(127, 127, 127), QColor(142, 142, 142)}) {
             for (const QColor wanted : {QColor(0, 0, 255), QColor(0, 128, 0)}) {
                 const QColor shifted = ReadableOn(wanted, background);
                 QVERIFY2(ContrastRatio(shifted, background) >= 4.5, qPrintable(shifted.name()));

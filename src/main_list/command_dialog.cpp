@@ -336,7 +336,8 @@ void CommandDialog::buildControls() {
         if (option.kind == ValueKind::Flag) {
             form_->addRow(caption, widget);
         } else {
-            // The value's meaning under its box, as the check boxes carry theirs.
+            // The value's meaning under its box, as the check boxes carry theirs, and in the
+            // same colour: greyed out as a disabled label it would not read.
             auto* cell = new QWidget(options_);
             auto* stack = new QVBoxLayout(cell);
             stack->setContentsMargins(0, 0, 0, 0);
@@ -345,7 +346,6 @@ void CommandDialog::buildControls() {
             stack->addWidget(widget);
             auto* help = new QLabel(Told(option.help), cell);
             help->setWordWrap(true);
-            help->setEnabled(false);
             help->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
             stack->addWidget(help);
             cell->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);

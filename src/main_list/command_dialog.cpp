@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QThreadPool>
@@ -178,7 +179,11 @@ CommandDialog::CommandDialog(std::function<LineList()> lines, std::function<std:
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
     layout->addLayout(right, 2);
-    resize(800, 640);
+    // 800 by 640 at the forms' font; a desktop's larger font needs as much more room for the
+    // options' help to show whole, as far as the screen allows.
+    QSize room(fontMetrics().averageCharWidth() * 133, fontMetrics().lineSpacing() * 53);
+    if (const QScreen* here = screen()) room = room.boundedTo(here->availableGeometry().size());
+    resize(room);
 
     debounce_.setSingleShot(true);
     debounce_.setInterval(150);

@@ -99,31 +99,49 @@ void ApplyTextColour(QWidget& widget, const QColor& wanted) {
 
 // Works the colour out again whenever the widget's palette changes (its own change included,
 // which finds the colour already right), and when it is polished or shown: a form puts a tab
-// page into its tab widget only after the page's widgets are made.
+// page into its tab widget only after the page's widgets are made. A palette change reaches
+// the widgets of a window in no set order, so the widget may hear of it before the tab widget
+// it stands on: it looks once more when the change is through.
 class TextColourKeeper : public QObject {
 public:
-    TextColourKeeper(QWidget& widget, const QColor& wanted) : QObject(&widget), wanted_(wanted) {
+    TextColourKeeper(QWidget& widget, const QColor& wanted)
+        : QObject(&widget), widget_(widget), wanted_(wanted) {
         widget.installEventFilter(this);
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
+    bool eventFilter(QObject*, QEvent* event) override {
         const QEvent::Type type = event->type();
-        if ((type == QEvent::PaletteChange || type == QEvent::Polish || type == QEvent::Show) &&
-            !applying_) {
-            auto& widget = static_cast<QWidget&>(*watched);
-            const QColor now = widget.palette().color(QPalette::WindowText);
-            if (now != ReadableOn(wanted_, Backdrop(widget))) {
-                applying_ = true;
-                ApplyTextColour(widget, wanted_);
-                applying_ = false;
-            }
+        if (applying_ ||
+            (type != QEvent::PaletteChange && type != QEvent::Polish && type != QEvent::Show)) {
+            return false;
+        }
+        keepReadable();
+        if (type == QEvent::PaletteChange && !queued_) {
+            queued_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    queued_ = false;
+                    keepReadable();
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }
 
 private:
+    void keepReadable() {
+        if (widget_.palette().color(QPalette::WindowText) == ReadableOn(wanted_, Backdrop(widget_)))
+            return;
+        applying_ = true;
+        ApplyTextColour(widget_, wanted_);
+        applying_ = false;
+    }
+
+    QWidget& widget_;
     QColor wanted_;
     bool applying_ = false;
+    bool queued_ = false;
 };
 
 // Hands a change of the application's palette on to every window, which then passes it down

@@ -240,9 +240,12 @@ private Q_SLOTS:
         QStringList faults;
         VisitEveryWindow([&](QWidget& top, const QString& where) {
             const QHash<QWidget*, TextColours> lightLook = EveryTextsColours(top);
+            // A desktop's switch arrives as an event; what it sets off may take a turn.
             QApplication::setPalette(DarkPalette());
+            QCoreApplication::processEvents();
             faults << PoorTexts(top, where + QStringLiteral(", switched to dark"));
             QApplication::setPalette(light);
+            QCoreApplication::processEvents();
             const QHash<QWidget*, TextColours> back = EveryTextsColours(top);
             for (auto was = lightLook.begin(); was != lightLook.end(); ++was) {
                 const TextColours now = back.value(was.key());

@@ -2,7 +2,7 @@
 pendara_packages=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools libqscintilla2-qt6-dev libgl-dev qt6-l10n-tools
-  qt6-translations-l10n
+  qt6-translations-l10n qt6ct
   libicu-dev libre2-dev libzstd-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation desktop-file-utils appstream man-db lintian xdg-utils
 )

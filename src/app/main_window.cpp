@@ -40,6 +40,7 @@
 #include "window/dialogs.h"
 #include "window/glyphs.h"
 #include "window/handler_guard.h"
+#include "window/readable_colour.h"
 
 namespace pendara {
 
@@ -183,6 +184,7 @@ TPDFrm::TPDFrm(const Services& services, QWidget* owner)
     }
     LetEnterPressButtons(*this);
     NameControlsForReaders(*this);
+    FollowApplicationPalette();
     FormCreate();
 }
 

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QThreadPool>
@@ -24,6 +25,7 @@
 #include <new>
 
 #include "commands/apply.h"
+#include "window/accessible_names.h"
 #include "window/handler_guard.h"
 
 namespace pendara {
@@ -177,7 +179,11 @@ CommandDialog::CommandDialog(std::function<LineList()> lines, std::function<std:
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
     layout->addLayout(right, 2);
-    resize(800, 640);
+    // 800 by 640 at the forms' font; a desktop's larger font needs as much more room for the
+    // options' help to show whole, as far as the screen allows.
+    QSize room(fontMetrics().averageCharWidth() * 133, fontMetrics().lineSpacing() * 53);
+    if (const QScreen* here = screen()) room = room.boundedTo(here->availableGeometry().size());
+    resize(room);
 
     debounce_.setSingleShot(true);
     debounce_.setInterval(150);
@@ -335,7 +341,8 @@ void CommandDialog::buildControls() {
         if (option.kind == ValueKind::Flag) {
             form_->addRow(caption, widget);
         } else {
-            // The value's meaning under its box, as the check boxes carry theirs.
+            // The value's meaning under its box, as the check boxes carry theirs, and in the
+            // same colour: greyed out as a disabled label it would not read.
             auto* cell = new QWidget(options_);
             auto* stack = new QVBoxLayout(cell);
             stack->setContentsMargins(0, 0, 0, 0);
@@ -344,7 +351,6 @@ void CommandDialog::buildControls() {
             stack->addWidget(widget);
             auto* help = new QLabel(Told(option.help), cell);
             help->setWordWrap(true);
-            help->setEnabled(false);
             help->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
             stack->addWidget(help);
             cell->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
@@ -352,6 +358,7 @@ void CommandDialog::buildControls() {
         }
         controls_.push_back(std::move(control));
     }
+    NameControlsForReaders(*this);
 }
 
 std::optional<Invocation> CommandDialog::invocation(std::string* error) const {

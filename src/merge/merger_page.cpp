@@ -12,6 +12,7 @@
 #include "main_list/main_list.h"
 #include "merge/merge_lists.h"
 #include "ui_merger_page.h"
+#include "window/accessible_names.h"
 #include "window/browse_for_list_file.h"
 #include "window/handler_guard.h"
 #include "window/line_box_filter.h"
@@ -127,8 +128,8 @@ void MergerPage::Button10Click() {
 
 void MergerPage::RadioButton7Click(QObject* sender) {
     const bool topBottom = sender != nullptr && sender->property("tag").toInt() == 1;
-    ui_->Label32->setText(topBottom ? tr("Top") : tr("Left"));
-    ui_->Label38->setText(topBottom ? tr("Bottom") : tr("Right"));
+    SetCaptionText(*ui_->Label32, topBottom ? tr("Top") : tr("Left"));
+    SetCaptionText(*ui_->Label38, topBottom ? tr("Bottom") : tr("Right"));
     ui_->Button10->setText(topBottom ? tr("Top <=> Bottom") : tr("Left <=> Right"));
 }
 

@@ -34,6 +34,8 @@ ContributorPage::ContributorPage(const PageContext& context, QWidget* parent)
     ui_->setupUi(this);
     SetTextColour(*ui_->lblCName, QColor(0, 0, 255));
     ui_->mContribution->setAccessibleName(tr("Contribution"));
+    // Named without the caption's colon; the caption above the box still takes Alt to it.
+    ui_->Label31->setBuddy(ui_->mContribution);
     ui_->nxContributor->setColumns(
         {TextColumn(QT_TR_NOOP("Name"), 150), TextColumn(QT_TR_NOOP("Website"), 135),
          TextColumn(QT_TR_NOOP("Facebook"), 135), TextColumn(QT_TR_NOOP("Twitter"), 135),

@@ -17,6 +17,8 @@
 #include <QSet>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <functional>
+#include <vector>
 
 namespace pendara {
 
@@ -161,32 +163,103 @@ QChar MnemonicOf(const QString& caption) {
     return {};
 }
 
-// Gives each caption label that names a box, and has no mnemonic yet, the first of its letters
-// no other caption of its page (or of the window around the pages) has taken.
-void GiveCaptionsMnemonics(QWidget& root) {
+// Whether `label` is a caption that names a box and still wants a mnemonic. A caption with
+// "&&" shows data with ampersands; it is left as it is.
+bool WantsMnemonic(const QLabel& label) {
+    const QString text = label.text();
+    return label.buddy() != nullptr && !text.contains(QLatin1Char('&')) &&
+           !Qt::mightBeRichText(text);
+}
+
+// The letters of `text` a mnemonic may take, lowered, each once, in the order they stand.
+QList<QChar> FreeLetters(const QString& text, const QSet<QChar>& taken) {
+    QList<QChar> letters;
+    for (const QChar c : text) {
+        const QChar letter = c.toLower();
+        if (c.isLetter() && !taken.contains(letter) && !letters.contains(letter)) letters << letter;
+    }
+    return letters;
+}
+
+void MarkMnemonic(QLabel& label, QChar letter) {
+    const QString text = label.text();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isLetter() && text[i].toLower() == letter) {
+            label.setText(text.left(i) + QLatin1Char('&') + text.mid(i));
+            return;
+        }
+    }
+}
+
+// Gives as many of `labels` as can be a letter of their own that `taken` does not hold: each
+// the first of its letters still free, or where none is, one that the label holding it can
+// trade for another, as a short caption ("--at:") may need the letter a longer one ("--text:")
+// took first. Returns the letters given.
+QSet<QChar> GiveMnemonics(const QList<QLabel*>& labels, const QSet<QChar>& taken) {
+    std::vector<QList<QChar>> choices;
+    for (const QLabel* label : labels) choices.push_back(FreeLetters(label->text(), taken));
+    QHash<QChar, std::size_t> owner;
+    const std::function<bool(std::size_t, QSet<QChar>&)> place = [&](std::size_t i,
+                                                                     QSet<QChar>& tried) {
+        for (const QChar letter : choices[i]) {
+            if (!owner.contains(letter)) {
+                owner.insert(letter, i);
+                return true;
+            }
+        }
+        for (const QChar letter : choices[i]) {
+            if (tried.contains(letter)) continue;
+            tried.insert(letter);
+            const auto held = owner.constFind(letter);
+            if (held == owner.constEnd() || place(*held, tried)) {
+                owner.insert(letter, i);
+                return true;
+            }
+        }
+        return false;
+    };
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        QSet<QChar> tried;
+        place(i, tried);
+    }
+    QSet<QChar> given;
+    for (auto at = owner.constBegin(); at != owner.constEnd(); ++at) {
+        MarkMnemonic(*labels[static_cast<qsizetype>(at.value())], at.key());
+        given.insert(at.key());
+    }
+    return given;
+}
+
+// The mnemonics the captions below `root` (and `root` itself) have taken, by scope; `except`
+// does not count.
+QHash<const QWidget*, QSet<QChar>> TakenMnemonics(QWidget& root, const QWidget* except) {
     QHash<const QWidget*, QSet<QChar>> taken;
     QList<QWidget*> widgets = root.findChildren<QWidget*>();
     widgets.prepend(&root);
     for (const QWidget* w : widgets) {
+        if (w == except) continue;
         const QChar mnemonic = MnemonicOf(CaptionOf(*w));
         if (!mnemonic.isNull()) taken[MnemonicScope(*w)].insert(mnemonic);
     }
-    const QSet<QChar> window = taken.value(root.window());
+    return taken;
+}
+
+// Gives each caption label that names a box, and has no mnemonic yet, one of its letters no
+// other caption of its page (or of the window around the pages) has taken. The window's own
+// captions go first and keep clear of every page's letters.
+void GiveCaptionsMnemonics(QWidget& root) {
+    QHash<const QWidget*, QSet<QChar>> taken = TakenMnemonics(root, nullptr);
+    QHash<const QWidget*, QList<QLabel*>> wanting;
     for (QLabel* label : root.findChildren<QLabel*>()) {
-        const QString text = label->text();
-        // A caption with "&&" shows data with ampersands; it is left as it is.
-        if (label->buddy() == nullptr || text.contains(QLatin1Char('&')) ||
-            Qt::mightBeRichText(text)) {
-            continue;
-        }
-        QSet<QChar>& used = taken[MnemonicScope(*label)];
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const QChar letter = text[i].toLower();
-            if (!text[i].isLetter() || used.contains(letter) || window.contains(letter)) continue;
-            label->setText(text.left(i) + QLatin1Char('&') + text.mid(i));
-            used.insert(letter);
-            break;
-        }
+        if (WantsMnemonic(*label)) wanting[MnemonicScope(*label)] << label;
+    }
+    const QWidget* window = root.window();
+    QSet<QChar> everywhere;
+    for (const QSet<QChar>& letters : std::as_const(taken)) everywhere += letters;
+    taken[window] += GiveMnemonics(wanting.value(window), everywhere);
+    for (auto scope = wanting.constBegin(); scope != wanting.constEnd(); ++scope) {
+        if (scope.key() != window)
+            GiveMnemonics(scope.value(), taken.value(scope.key()) + taken.value(window));
     }
 }
 
@@ -224,6 +297,13 @@ void NameControlsForReaders(QWidget& root) {
         if (!name.isEmpty()) control->setAccessibleName(name);
     }
     GiveCaptionsMnemonics(root);
+}
+
+void SetCaptionText(QLabel& caption, const QString& text) {
+    caption.setText(text);
+    if (!WantsMnemonic(caption)) return;
+    const QHash<const QWidget*, QSet<QChar>> taken = TakenMnemonics(*caption.window(), &caption);
+    GiveMnemonics({&caption}, taken.value(MnemonicScope(caption)) + taken.value(caption.window()));
 }
 
 }  // namespace pendara

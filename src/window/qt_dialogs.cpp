@@ -5,22 +5,18 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QSettings>
-#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QUrl>
 
 #include "text/failure.h"
+#include "window/numbering_dialog.h"
 
 namespace pendara {
 
@@ -122,29 +118,9 @@ Dialogs::SaveChoice QtDialogs::askSaveChanges(QWidget* owner, const QString& tex
 
 std::optional<Dialogs::Numbering> QtDialogs::askNumbering(QWidget* owner,
                                                           const Numbering& proposal) {
-    QDialog dialog(owner);
-    dialog.setWindowTitle(QCoreApplication::translate("pendara::QtDialogs", "Number Lines"));
-    auto* form = new QFormLayout(&dialog);
-    // A start beyond the box's range is typed as text; the box holds what fits in 32 bits.
-    auto* start = new QLineEdit(QString::number(proposal.start), &dialog);
-    start->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[+-]?[0-9]{1,18}")), start));
-    auto* width = new QSpinBox(&dialog);
-    width->setRange(0, 100);
-    width->setValue(proposal.width);
-    auto* separator = new QLineEdit(proposal.separator, &dialog);
-    form->addRow(QCoreApplication::translate("pendara::QtDialogs", "Start at:"), start);
-    form->addRow(QCoreApplication::translate("pendara::QtDialogs", "Digits (0 for no padding):"),
-                 width);
-    form->addRow(QCoreApplication::translate("pendara::QtDialogs", "Separator:"), separator);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    form->addRow(buttons);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    NumberingDialog dialog(proposal, owner);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    bool ok = false;
-    const qlonglong first = start->text().toLongLong(&ok);
-    return Numbering{ok ? first : proposal.start, width->value(), separator->text()};
+    return dialog.numbering();
 }
 
 void QtDialogs::inputBox(QWidget* owner, const QString& title, const QString& prompt,

@@ -1,7 +1,14 @@
 #include "window/readable_colour.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QImage>
+#include <QPainter>
 #include <QPalette>
+#include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOption>
+#include <QTabWidget>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -19,6 +26,9 @@ double Luminance(const QColor& colour) {
 }
 
 constexpr double kReadable = 4.5;
+// The lightness from which a background counts as the light look the fixed colours were chosen
+// for: the light window and button colours of desktop themes lie above it, grey ones below.
+constexpr int kLightLook = 200;
 
 }  // namespace
 
@@ -29,22 +39,57 @@ double ContrastRatio(const QColor& a, const QColor& b) {
 }
 
 QColor ReadableOn(const QColor& wanted, const QColor& background) {
-    if (background.lightness() >= 128 || ContrastRatio(wanted, background) >= kReadable)
+    if (background.lightness() >= kLightLook || ContrastRatio(wanted, background) >= kReadable)
         return wanted;
-    // Towards white in the colour's own hue; white itself reads on any dark background.
-    QColor lighter = wanted.toHsl();
-    for (int lightness = lighter.lightness(); lightness <= 255; lightness += 5) {
-        lighter.setHsl(lighter.hslHue(), lighter.hslSaturation(), std::min(lightness, 255));
-        if (ContrastRatio(lighter, background) >= kReadable) return lighter.toRgb();
+    // Towards white in the colour's own hue; on a background of middle grey, where no light
+    // colour reads, towards black.
+    const QColor hsl = wanted.toHsl();
+    for (const int step : {5, -5}) {
+        QColor shade = hsl;
+        for (int lightness = hsl.lightness(); 0 <= lightness && lightness <= 255;
+             lightness += step) {
+            shade.setHsl(hsl.hslHue(), hsl.hslSaturation(), lightness);
+            if (ContrastRatio(shade, background) >= kReadable) return shade.toRgb();
+        }
     }
-    return QColor(Qt::white);
+    const QColor white(Qt::white);
+    const QColor black(Qt::black);
+    return ContrastRatio(white, background) >= ContrastRatio(black, background) ? white : black;
 }
 
 namespace {
 
+// The colour the style fills the frame around a tab widget's pages with, which is not the
+// window's: Fusion lightens the button colour for it.
+QColor TabFrameColour(const QTabWidget& tabs) {
+    QStyleOptionTabWidgetFrame option;
+    option.initFrom(&tabs);
+    option.rect = QRect(0, 0, 32, 32);
+    QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(tabs.palette().color(QPalette::Window));
+    QPainter painter(&image);
+    tabs.style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &painter, &tabs);
+    painter.end();
+    return image.pixelColor(option.rect.center());
+}
+
+// The colour `widget`'s text stands on: a background it or a widget around it fills, the frame
+// of the tab widget whose page holds it, else the window colour.
+QColor Backdrop(const QWidget& widget) {
+    for (const QWidget* at = &widget; at != nullptr && !at->isWindow(); at = at->parentWidget()) {
+        if (at->autoFillBackground()) return at->palette().color(at->backgroundRole());
+        const QWidget* pages = at->parentWidget();
+        if (qobject_cast<const QStackedWidget*>(pages) != nullptr) {
+            if (const auto* tabs = qobject_cast<const QTabWidget*>(pages->parentWidget()))
+                return TabFrameColour(*tabs);
+        }
+    }
+    return widget.palette().color(QPalette::Window);
+}
+
 void ApplyTextColour(QWidget& widget, const QColor& wanted) {
     QPalette palette = widget.palette();
-    const QColor colour = ReadableOn(wanted, palette.color(QPalette::Window));
+    const QColor colour = ReadableOn(wanted, Backdrop(widget));
     for (const QPalette::ColorRole role :
          {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         palette.setColor(role, colour);
@@ -52,30 +97,76 @@ void ApplyTextColour(QWidget& widget, const QColor& wanted) {
     widget.setPalette(palette);
 }
 
-// Works the colour out again whenever the widget's palette changes; its own change included,
-// which finds the colour already right.
+// Works the colour out again whenever the widget's palette changes (its own change included,
+// which finds the colour already right), and when it is polished or shown: a form puts a tab
+// page into its tab widget only after the page's widgets are made. A palette change reaches
+// the widgets of a window in no set order, so the widget may hear of it before the tab widget
+// it stands on: it looks once more when the change is through.
 class TextColourKeeper : public QObject {
 public:
-    TextColourKeeper(QWidget& widget, const QColor& wanted) : QObject(&widget), wanted_(wanted) {
+    TextColourKeeper(QWidget& widget, const QColor& wanted)
+        : QObject(&widget), widget_(widget), wanted_(wanted) {
         widget.installEventFilter(this);
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::PaletteChange && !applying_) {
-            auto& widget = static_cast<QWidget&>(*watched);
-            const QColor now = widget.palette().color(QPalette::WindowText);
-            if (now != ReadableOn(wanted_, widget.palette().color(QPalette::Window))) {
-                applying_ = true;
-                ApplyTextColour(widget, wanted_);
-                applying_ = false;
-            }
+    bool eventFilter(QObject*, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (applying_ ||
+            (type != QEvent::PaletteChange && type != QEvent::Polish && type != QEvent::Show)) {
+            return false;
+        }
+        keepReadable();
+        if (type == QEvent::PaletteChange && !queued_) {
+            queued_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    queued_ = false;
+                    keepReadable();
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }
 
 private:
+    void keepReadable() {
+        if (widget_.palette().color(QPalette::WindowText) == ReadableOn(wanted_, Backdrop(widget_)))
+            return;
+        applying_ = true;
+        ApplyTextColour(widget_, wanted_);
+        applying_ = false;
+    }
+
+    QWidget& widget_;
     QColor wanted_;
     bool applying_ = false;
+    bool queued_ = false;
+};
+
+// Hands a change of the application's palette on to every window, which then passes it down
+// to its widgets. Qt 6.4 tells only the application, so the windows open at the time kept the
+// palette they were built with; and a widget with a style sheet keeps the palette its sheet
+// was worked out against until the sheet is set again.
+class PaletteRelay : public QObject {
+public:
+    PaletteRelay() : QObject(qApp) {
+        setObjectName(QStringLiteral("paletteRelay"));
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                QEvent change(QEvent::ApplicationPaletteChange);
+                QCoreApplication::sendEvent(window, &change);
+            }
+            for (QWidget* widget : QApplication::allWidgets()) {
+                if (!widget->styleSheet().isEmpty()) widget->setStyleSheet(widget->styleSheet());
+            }
+        }
+        return false;
+    }
 };
 
 }  // namespace
@@ -83,6 +174,12 @@ private:
 void SetTextColour(QWidget& widget, const QColor& wanted) {
     ApplyTextColour(widget, wanted);
     new TextColourKeeper(widget, wanted);
+}
+
+void FollowApplicationPalette() {
+    if (qApp->findChild<QObject*>(QStringLiteral("paletteRelay"), Qt::FindDirectChildrenOnly))
+        return;
+    new PaletteRelay;
 }
 
 }  // namespace pendara

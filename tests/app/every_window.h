@@ -18,6 +18,7 @@
 #include "main_list/recipe_window.h"
 #include "support/about_dialog.h"
 #include "support/support_dialog.h"
+#include "window/numbering_dialog.h"
 
 namespace pendara::testing {
 
@@ -33,8 +34,8 @@ inline bool ShowsOnSomePage(const QWidget& w, const QWidget& top) {
 
 // Builds the main window with every page, the Main List's context menu with its sections, the
 // command dialog (once for each command, since its controls follow the command), the recipe
-// steps dialog, About and the support dialog, and hands each top widget to `look` while it is
-// shown. `where` names what is looked at, for the failure message.
+// steps dialog, the Number Lines box, About and the support dialog, and hands each top widget
+// to `look` while it is shown. `where` names what is looked at, for the failure message.
 inline void VisitEveryWindow(const std::function<void(QWidget& top, const QString& where)>& look) {
     WindowFixture f;
     TPDFrm& window = f.make();
@@ -64,6 +65,10 @@ inline void VisitEveryWindow(const std::function<void(QWidget& top, const QStrin
     RecipeStepsDialog recipe({"sort"}, false, &window);
     recipe.show();
     look(recipe, QStringLiteral("recipe steps dialog"));
+
+    NumberingDialog numbering({}, &window);
+    numbering.show();
+    look(numbering, QStringLiteral("Number Lines"));
 
     TfrmPDAbout about(f.dialogs, &window);
     about.show();

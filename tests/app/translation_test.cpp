@@ -42,12 +42,13 @@ public:
 };
 
 // Data rather than words: no word of two letters or more, the product's name, copyright and
-// addresses, and the command line's own words (option names) the command dialog shows.
+// addresses, and the command line's own words (option names) the command dialog shows, with
+// or without a mnemonic.
 bool IsData(const QString& text) {
     static const QRegularExpression word(QStringLiteral("\\p{L}{2,}"));
     static const QRegularExpression data(QStringLiteral(
         "^(Pendara|Copyright .*|Pendara developers, \\d+|[\\w./:-]*example\\.org[\\w./?=&-]*|"
-        "--[a-z-]+:?|[A-Z]+:)$"));
+        "--[a-z&-]+:?|[A-Z&]+:)$"));
     const QString plain = text.trimmed();
     return !word.match(plain).hasMatch() || data.match(plain).hasMatch();
 }

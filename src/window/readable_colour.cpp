@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOption>
@@ -148,6 +150,43 @@ private:
 // to its widgets. Qt 6.4 tells only the application, so the windows open at the time kept the
 // palette they were built with; and a widget with a style sheet keeps the palette its sheet
 // was worked out against until the sheet is set again.
+// `colour` as it shows over `base`, its alpha taken into account.
+QColor Over(const QColor& colour, const QColor& base) {
+    const double a = colour.alphaF();
+    const auto mix = [a](int top, int under) {
+        return static_cast<int>(std::lround(a * top + (1 - a) * under));
+    };
+    return QColor(mix(colour.red(), base.red()), mix(colour.green(), base.green()),
+                  mix(colour.blue(), base.blue()));
+}
+
+// Gives a box's placeholder hint a colour that reads, where the palette's does not: Qt draws
+// hints as the text colour at half strength, about 4:1 on white and less on dark themes. The
+// hint stays fainter than the text: the palest mix of text into base that reaches 4.5:1.
+void KeepPlaceholderReadable(QWidget& box) {
+    QPalette palette = box.palette();
+    bool changed = false;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        const QColor base = palette.color(group, QPalette::Base);
+        if (ContrastRatio(Over(palette.color(group, QPalette::PlaceholderText), base), base) >=
+            kReadable) {
+            continue;
+        }
+        QColor hint = palette.color(group, QPalette::Text);
+        for (int percent = 50; percent < 100; percent += 5) {
+            QColor mix = hint;
+            mix.setAlphaF(percent / 100.0);
+            if (ContrastRatio(Over(mix, base), base) >= kReadable) {
+                hint = Over(mix, base);
+                break;
+            }
+        }
+        palette.setColor(group, QPalette::PlaceholderText, hint);
+        changed = true;
+    }
+    if (changed) box.setPalette(palette);
+}
+
 class PaletteRelay : public QObject {
 public:
     PaletteRelay() : QObject(qApp) {
@@ -156,7 +195,14 @@ public:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange) {
+        const QEvent::Type type = event->type();
+        if ((type == QEvent::Polish || type == QEvent::PaletteChange) &&
+            (qobject_cast<QLineEdit*>(watched) != nullptr ||
+             qobject_cast<QPlainTextEdit*>(watched) != nullptr)) {
+            // Its own change finds the hint readable already.
+            KeepPlaceholderReadable(static_cast<QWidget&>(*watched));
+        }
+        if (watched == qApp && type == QEvent::ApplicationPaletteChange) {
             for (QWidget* window : QApplication::topLevelWidgets()) {
                 QEvent change(QEvent::ApplicationPaletteChange);
                 QCoreApplication::sendEvent(window, &change);

@@ -95,7 +95,16 @@ QColor BackgroundBehind(const QWidget& w) {
 struct TextColours {
     QColor text;
     QColor background;
+    QColor hint{};  // a box's placeholder hint as it shows, when it has one
 };
+
+// `colour` as it shows over `base`.
+QColor Over(const QColor& colour, const QColor& base) {
+    const double a = colour.alphaF();
+    return QColor::fromRgbF(static_cast<float>(a * colour.redF() + (1 - a) * base.redF()),
+                            static_cast<float>(a * colour.greenF() + (1 - a) * base.greenF()),
+                            static_cast<float>(a * colour.blueF() + (1 - a) * base.blueF()));
+}
 
 // The colours a text control draws its text and background in, from the palette roles Fusion
 // uses for it; nothing for a widget that shows no text of its own.
@@ -113,7 +122,14 @@ std::optional<TextColours> ColoursOf(QWidget& w) {
     }
     if (qobject_cast<QLineEdit*>(&w) || qobject_cast<QPlainTextEdit*>(&w) ||
         qobject_cast<QAbstractItemView*>(&w)) {
-        return TextColours{p.color(QPalette::Text), p.color(QPalette::Base)};
+        TextColours colours{p.color(QPalette::Text), p.color(QPalette::Base)};
+        const auto* line = qobject_cast<QLineEdit*>(&w);
+        const auto* plain = qobject_cast<QPlainTextEdit*>(&w);
+        if ((line != nullptr && !line->placeholderText().isEmpty()) ||
+            (plain != nullptr && !plain->placeholderText().isEmpty())) {
+            colours.hint = Over(p.color(QPalette::PlaceholderText), colours.background);
+        }
+        return colours;
     }
     if (auto* label = qobject_cast<QLabel*>(&w)) {
         if (label->text().trimmed().isEmpty()) return std::nullopt;
@@ -161,12 +177,14 @@ QStringList PoorTexts(QWidget& top, const QString& where) {
         if (text.key()->objectName() == QStringLiteral("Label6") &&
             text.key()->window() == top.window())
             continue;
-        const double ratio = ContrastRatio(text->text, text->background);
-        if (ratio >= 4.5) continue;
-        poor << QStringLiteral("%1: %2 %3 on %4, %5:1")
-                    .arg(where, text.key()->objectName(), text->text.name(),
-                         text->background.name())
-                    .arg(ratio, 0, 'f', 1);
+        for (const QColor& shown : {text->text, text->hint}) {
+            if (!shown.isValid()) continue;
+            const double ratio = ContrastRatio(shown, text->background);
+            if (ratio >= 4.5) continue;
+            poor << QStringLiteral("%1: %2 %3 on %4, %5:1")
+                        .arg(where, text.key()->objectName(), shown.name(), text->background.name())
+                        .arg(ratio, 0, 'f', 1);
+        }
     }
     return poor;
 }
@@ -249,7 +267,9 @@ private Q_SLOTS:
             const QHash<QWidget*, TextColours> back = EveryTextsColours(top);
             for (auto was = lightLook.begin(); was != lightLook.end(); ++was) {
                 const TextColours now = back.value(was.key());
-                if (now.text == was->text && now.background == was->background) continue;
+                if (now.text == was->text && now.background == was->background &&
+                    now.hint == was->hint)
+                    continue;
                 faults << QStringLiteral("%1, back to light: %2 %3 on %4, was %5 on %6")
                               .arg(where, was.key()->objectName(), now.text.name(),
                                    now.background.name(), was->text.name(), was->background.name());

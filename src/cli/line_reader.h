@@ -35,6 +35,7 @@ public:
     // The lines buffered whole after the last one handed out, up to and with the last LF, for
     // a step that takes many at once; skip() passes over those it took.
     std::string_view wholeLines() const {
+        if (pos_ == end_) return {};
         const char* const text = rest();
         const void* const lastLf = memrchr(text, '\n', end_ - pos_);
         if (lastLf == nullptr) return {};

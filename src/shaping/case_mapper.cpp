@@ -43,6 +43,7 @@ void AppendAsciiFlipped(std::string& out, std::string_view line, char from) {
 // The length of the run of whole lines at the start of `text` before the first byte that is
 // not ASCII or is a CR.
 std::size_t AsciiLinesWithoutCr(std::string_view text) {
+    if (text.empty()) return 0;  // memrchr takes no null pointer, even for no bytes
     std::size_t at = 0;
     for (; at + 8 <= text.size(); at += 8) {
         const std::uint64_t word = LoadWord(text.data() + at);

@@ -51,15 +51,12 @@ UndoHistory::Since UndoHistory::since(std::uint64_t from) const {
     return since;
 }
 
-const UndoHistory::Step* UndoHistory::undo(std::string_view text, TextDelta* kept) {
+const UndoHistory::Step* UndoHistory::undo(std::string_view text) {
     if (!canUndo()) return nullptr;
     sealed_ = true;
     Step& step = steps_[done_ - 1];
     const std::size_t was = step.delta.bytes();
-    if (kept != nullptr)
-        step.delta = std::move(*kept);
-    else
-        step.delta.keepInserted(text);
+    step.delta.keepInserted(text);
     bytes_ = bytes_ - was + step.delta.bytes();
     --done_;
     return &step;

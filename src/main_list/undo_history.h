@@ -46,8 +46,7 @@ public:
     bool canRedo() const { return done_ < steps_.size(); }
     // The step to take back, now counted as undone, or null; `text` is the list as it is, where
     // the step's inserted bytes are kept from for redo.
-    // `kept`, when given, is the step's delta with those bytes already kept, which it replaces.
-    const Step* undo(std::string_view text, TextDelta* kept = nullptr);
+    const Step* undo(std::string_view text);
     // The same, holding `text` for redo as it is instead: what the step inserted is packed
     // from it later, off the window's thread, and handed to keep().
     const Step* undo(std::shared_ptr<const std::string> text);

@@ -297,32 +297,7 @@ std::string Splice(std::string_view source, const std::vector<TextHunk>& hunks,
 
 }  // namespace
 
-namespace {
-
-// `source` with `length` bytes at `at` replaced by the packed piece, unpacked straight into its
-// place: a whole list's step makes its text without a copy of it on the way.
-std::string SpliceOnePacked(std::string_view source, std::size_t at, std::size_t length,
-                            const std::string& packed, std::size_t pieceSize) {
-    std::string text(source.size() - length + pieceSize, '\0');
-    source.copy(text.data(), at);
-    if (pieceSize != 0) {
-        const std::size_t got =
-            ZSTD_decompress(text.data() + at, pieceSize, packed.data(), packed.size());
-        // Only this class packs, so a mismatch is a broken invariant, not bad input.
-        assert(got == pieceSize);
-        (void)got;
-    }
-    source.substr(at + length).copy(text.data() + at + pieceSize, std::string_view::npos);
-    return text;
-}
-
-}  // namespace
-
 std::string TextDelta::before(std::string_view after) const {
-    if (packed_ && hunks_.size() == 1) {
-        const TextHunk& hunk = hunks_.front();
-        return SpliceOnePacked(after, hunk.newAt, hunk.newLength, removed_, removedSize_);
-    }
     std::size_t removed = 0;
     std::size_t inserted = 0;
     for (const TextHunk& hunk : hunks_) {
@@ -337,10 +312,6 @@ std::string TextDelta::before(std::string_view after) const {
 
 std::string TextDelta::after(std::string_view before) const {
     assert(holdsInserted_);
-    if (packed_ && hunks_.size() == 1) {
-        const TextHunk& hunk = hunks_.front();
-        return SpliceOnePacked(before, hunk.oldAt, hunk.oldLength, inserted_, insertedSize_);
-    }
     std::size_t removed = 0;
     std::size_t inserted = 0;
     for (const TextHunk& hunk : hunks_) {
@@ -372,7 +343,7 @@ void PutOnePacked(std::string_view source, std::size_t at, std::size_t length,
             ZSTD_outBuffer out{block.data(), block.size(), 0};
             const std::size_t status = ZSTD_decompressStream(context.get(), &out, &in);
             // Only this class packs, so a broken frame is a broken invariant, not bad input.
-            assert(!ZSTD_isError(status) && (out.pos > 0 || made == pieceSize));
+            assert(!ZSTD_isError(status) && out.pos > 0);
             if (ZSTD_isError(status) || out.pos == 0) throw std::bad_alloc();
             put(std::string_view(block.data(), out.pos));
             made += out.pos;

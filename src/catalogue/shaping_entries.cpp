@@ -54,7 +54,7 @@ public:
         mapper_.append(out.compose(), line);
         out.commit();
     }
-    bool takesWholeLines() const override { return true; }
+    bool takesWholeLines() const override { return mapper_.mapsAsciiByteForByte(); }
     std::size_t wholeLines(std::string_view text, LineSink& out) override {
         if (out.lineEnd() != "\n") return 0;
         const std::size_t taken = mapper_.appendAsciiLines(out.compose(), text);

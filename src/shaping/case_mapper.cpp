@@ -4,6 +4,7 @@
 #include <unicode/ucasemap.h>
 #include <unicode/uloc.h>
 
+#include <cassert>
 #include <cstdlib>
 #include <cstring>
 
@@ -100,15 +101,14 @@ CaseMapper::CaseMapper(CaseMode mode, const char* locale) : mode_(mode) {
 CaseMapper::~CaseMapper() { ucasemap_close(map_); }
 
 std::size_t CaseMapper::appendAsciiLines(std::string& out, std::string_view text) const {
-    if (!asciiStaysAscii_ || (mode_ != CaseMode::Upper && mode_ != CaseMode::Lower)) return 0;
+    assert(mapsAsciiByteForByte());
     const std::size_t taken = AsciiLinesWithoutCr(text);
     AppendAsciiFlipped(out, text.substr(0, taken), mode_ == CaseMode::Upper ? 'a' : 'A');
     return taken;
 }
 
 void CaseMapper::append(std::string& out, std::string_view line) const {
-    if (asciiStaysAscii_ && (mode_ == CaseMode::Upper || mode_ == CaseMode::Lower) &&
-        IsAscii(line)) {
+    if (mapsAsciiByteForByte() && IsAscii(line)) {
         return AppendAsciiFlipped(out, line, mode_ == CaseMode::Upper ? 'a' : 'A');
     }
     // ICU counts in int32_t; a longer line would be read as ending at its first NUL.

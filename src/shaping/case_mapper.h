@@ -31,10 +31,15 @@ public:
     // keeps its word-break iterator in the mapper.
     void append(std::string& out, std::string_view line) const;
 
+    // Whether ASCII maps to ASCII byte for byte in this mode and locale: upper or lower case
+    // anywhere but in Turkish and Azerbaijani.
+    bool mapsAsciiByteForByte() const {
+        return asciiStaysAscii_ && (mode_ == CaseMode::Upper || mode_ == CaseMode::Lower);
+    }
     // For `text`, whole lines each ending in LF: appends the longest run of its first lines that
-    // are plain ASCII without CR, mapped byte for byte, and returns the bytes taken (0 where the
-    // locale or mode maps ASCII otherwise). The run's LFs stay LFs; the lines after it are left
-    // to append(). A list of ASCII lines is mapped a block at a time instead of a line at a time.
+    // are plain ASCII without CR, mapped byte for byte, and returns the bytes taken; only where
+    // mapsAsciiByteForByte(). The run's LFs stay LFs; the lines after it are left to append().
+    // A list of ASCII lines is mapped a block at a time instead of a line at a time.
     std::size_t appendAsciiLines(std::string& out, std::string_view text) const;
 
 private:

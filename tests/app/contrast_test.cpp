@@ -189,6 +189,14 @@ QStringList PoorTexts(QWidget& top, const QString& where) {
     return poor;
 }
 
+// PoorTexts of every page and dialog, each named once.
+QStringList PoorTextsOfEveryWindow() {
+    QStringList poor;
+    VisitEveryWindow([&](QWidget& top, const QString& where) { poor << PoorTexts(top, where); });
+    poor.removeDuplicates();
+    return poor;
+}
+
 struct AppLook {
     QString style = QApplication::style()->name();
     QPalette palette = QApplication::palette();
@@ -231,10 +239,7 @@ private Q_SLOTS:
         const AppLook look;
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
         QApplication::setPalette(DarkPalette());
-        QStringList poor;
-        VisitEveryWindow(
-            [&](QWidget& top, const QString& where) { poor << PoorTexts(top, where); });
-        poor.removeDuplicates();
+        const QStringList poor = PoorTextsOfEveryWindow();
         QVERIFY2(poor.isEmpty(), qPrintable(poor.join(QLatin1Char('\n'))));
     }
 
@@ -243,10 +248,7 @@ private Q_SLOTS:
         // palette and style the theme gives; under a light desktop there is nothing to check.
         if (QApplication::palette().color(QPalette::Window).lightness() >= 128)
             QSKIP("the desktop's theme is light");
-        QStringList poor;
-        VisitEveryWindow(
-            [&](QWidget& top, const QString& where) { poor << PoorTexts(top, where); });
-        poor.removeDuplicates();
+        const QStringList poor = PoorTextsOfEveryWindow();
         QVERIFY2(poor.isEmpty(), qPrintable(poor.join(QLatin1Char('\n'))));
     }
 

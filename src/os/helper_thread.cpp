@@ -4,11 +4,17 @@
 #include <chrono>
 #include <utility>
 
+#if defined(__linux__)
+#include <pthread.h>
+#include <sched.h>
+#endif
+
 namespace pendara {
 
 namespace {
 
-// Spins until `done()` or about a millisecond has passed.
+// Spins until `done()` or about a millisecond has passed. It yields now and then: the other
+// side may have been put on this very core, and then spinning would only keep it off.
 template <typename Done>
 void SpinBriefly(Done done) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(1);
@@ -16,8 +22,38 @@ void SpinBriefly(Done done) {
 #if defined(__x86_64__) || defined(__i386__)
         __builtin_ia32_pause();
 #endif
-        if (turn % 64 == 0 && std::chrono::steady_clock::now() > until) return;
+        if (turn % 64 == 0) {
+            if (std::chrono::steady_clock::now() > until) return;
+            std::this_thread::yield();
+        }
     }
+}
+
+// Starts `thread` running `body` on another core than this one. A new thread is queued on the
+// core of the thread that made it, where it waits until this one pauses or the system moves it,
+// which on an otherwise idle machine can take several milliseconds: the pieces, meanwhile, would
+// all be done here. So the new thread is sent away at once, and frees itself to go anywhere
+// again once it runs.
+template <typename Body>
+void StartElsewhere(std::thread& thread, Body body) {
+#if defined(__linux__)
+    cpu_set_t allowed;
+    CPU_ZERO(&allowed);
+    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0) {
+        thread = std::thread([allowed, body] {
+            sched_setaffinity(0, sizeof allowed, &allowed);
+            body();
+        });
+        cpu_set_t others = allowed;
+        const int here = sched_getcpu();
+        if (here >= 0) CPU_CLR(here, &others);
+        if (CPU_COUNT(&others) > 0) {
+            pthread_setaffinity_np(thread.native_handle(), sizeof others, &others);
+        }
+        return;
+    }
+#endif
+    thread = std::thread(body);
 }
 
 }  // namespace
@@ -27,6 +63,7 @@ HelperThread::~HelperThread() {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         stopping_ = true;
+        waiting_.store(true, std::memory_order_release);
     }
     changed_.notify_all();
     thread_.join();
@@ -44,16 +81,39 @@ void HelperThread::start(std::function<void()> work) {
         work_ = std::move(work);
         busy_ = true;
         busyNow_.store(true, std::memory_order_release);
+        waiting_.store(true, std::memory_order_release);
         failure_ = nullptr;
     }
     if (!thread_.joinable()) {
-        thread_ = std::thread([this] { run(); });
+        StartElsewhere(thread_, [this] { run(); });
     } else {
         changed_.notify_all();
     }
 }
 
+bool HelperThread::takeBack() {
+    std::function<void()> work;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!work_) return false;
+        work = std::exchange(work_, nullptr);
+        busy_ = false;
+        busyNow_.store(false, std::memory_order_release);
+        waiting_.store(stopping_, std::memory_order_release);
+    }
+    work();
+    return true;
+}
+
+void HelperThread::waitFor(const std::atomic<bool>& reached) {
+    if (reached.load(std::memory_order_acquire) || takeBack()) return;
+    // The thread is at it and sets `reached` soon; it may be off its core for a while.
+    SpinBriefly([&] { return reached.load(std::memory_order_acquire); });
+    while (!reached.load(std::memory_order_acquire)) std::this_thread::yield();
+}
+
 void HelperThread::wait() {
+    if (takeBack()) return;
     SpinBriefly([&] { return !busyNow_.load(std::memory_order_acquire); });
     std::unique_lock<std::mutex> lock(mutex_);
     changed_.wait(lock, [&] { return !busy_; });
@@ -63,14 +123,15 @@ void HelperThread::wait() {
 void HelperThread::run() {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        if (!busy_ && !stopping_) {
+        if (!work_ && !stopping_) {
             lock.unlock();
-            SpinBriefly([&] { return busyNow_.load(std::memory_order_acquire); });
+            SpinBriefly([&] { return waiting_.load(std::memory_order_acquire); });
             lock.lock();
         }
-        changed_.wait(lock, [&] { return busy_ || stopping_; });
-        if (!busy_) return;  // stopping, with nothing left to do
-        std::function<void()> work = std::move(work_);
+        changed_.wait(lock, [&] { return work_ || stopping_; });
+        if (!work_) return;  // stopping, with nothing left to do
+        std::function<void()> work = std::exchange(work_, nullptr);
+        waiting_.store(stopping_, std::memory_order_release);
         lock.unlock();
         try {
             work();

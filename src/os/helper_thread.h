@@ -18,10 +18,12 @@ namespace pendara {
 //     first = Search(firstHalf);
 //     helper.wait();  // `second` is ready; a failure of the piece is thrown here
 //
-// The thread starts with the first piece and ends with the object. Not for work that may block
-// for long: wait() and the destructor wait for the piece to end. Both sides spin a little before
-// they sleep: pieces come a fraction of a millisecond apart, and waking a sleeping core can take
-// longer than that.
+// wait() does the piece itself when the thread has not begun it yet: on a virtual machine a
+// sleeping core can take a millisecond or more to wake, longer than the piece, so handing work
+// over never makes it slower than doing it on one core. The thread starts with the first piece
+// and ends with the object. Not for work that may block for long: wait() and the destructor
+// wait for a piece begun. Both sides spin a little before they sleep, as pieces come a fraction
+// of a millisecond apart.
 class HelperThread {
 public:
     HelperThread() = default;
@@ -34,17 +36,26 @@ public:
 
     // Hands `work` to the thread; the last piece must have been waited for.
     void start(std::function<void()> work);
-    // Waits for the piece handed over last to end, and throws what it threw.
+    // Waits for the piece handed over last to end, or does it here if the thread has not begun
+    // it, and throws what it threw.
     void wait();
+    // Returns once `reached`, which the piece sets on its way and must set even when it fails,
+    // is true, or once the piece is done here because the thread had not begun it.
+    void waitFor(const std::atomic<bool>& reached);
 
 private:
     void run();
+    // Does the piece here if the thread has not begun it; false when the thread has.
+    bool takeBack();
 
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::function<void()> work_;
-    bool busy_ = false;
-    std::atomic<bool> busyNow_{false};  // busy_, read without the lock while spinning
+    std::function<void()> work_;  // handed over and not begun
+    bool busy_ = false;           // a piece is handed over or being done
+    // Read without the lock while spinning: work_ is there or the thread is stopping (waiting_),
+    // and busy_ (busyNow_).
+    std::atomic<bool> waiting_{false};
+    std::atomic<bool> busyNow_{false};
     bool stopping_ = false;
     std::exception_ptr failure_;
     std::thread thread_;

@@ -390,10 +390,12 @@ std::size_t FindCandidateIn(const re2::RE2& re, bool canBeSure, std::string_view
         found ? static_cast<std::size_t>(match.data() - text.data()) : text.size();
     std::size_t lineStart = at;
     while (lineStart > 0 && text[lineStart - 1] != '\n') --lineStart;
-    // Before `at` lie only whole lines ended by LF or CR LF: one with a stray byte may have
-    // hidden a match, so it comes first, to be asked about on its own.
-    const std::size_t stray = FirstStrayByte(text.substr(0, found ? lineStart : text.size()));
-    if (stray != std::string_view::npos) return stray;
+    // Before `at` the search saw only lines ended by LF or CR LF, unless a stray byte hid a
+    // match or a lone CR (the stop at one needs a character after it): the first stray byte
+    // comes first, to be asked about on its own, or the line a CR before it ends.
+    const std::size_t stray = FirstStrayByte(text.substr(0, at));
+    if (stray != std::string_view::npos)
+        return stray > 0 && text[stray - 1] == '\r' ? stray - 1 : stray;
     if (!found) return std::string_view::npos;
     // Sure when the line is valid UTF-8 ended by LF or CR LF and the match leaves its CR alone.
     const std::size_t lineEnd = text.find('\n', lineStart);

@@ -120,7 +120,8 @@ TEST(Pattern, FindsTheMatchingLinesOfATextAsLineByLine) {
         "a\n"
         "b\xfe"
         "car\na\xff"
-        "b\nx$ \r\nend car";
+        "b\nx$ \r\nold car\r\xffz\nred car\r\xfe"
+        "car z\nend car";
     const struct {
         std::vector<std::string> patterns;
         PatternOptions options;
@@ -148,6 +149,7 @@ TEST(Pattern, FindsTheMatchingLinesOfATextAsLineByLine) {
         {{"[$r]$"}, {}},
         {{"\\Q$\\E|r$"}, {}},
         {{"^z{1,3}$"}, {}},  // none of the long texts' "zzzz" lines, though a part of one
+        {{"car$|z"}, {}},    // a lone CR before a stray byte, and a match after it
     };
     // Long texts are searched in two halves while matches are rare: the lines to keep may lie
     // in the first half, in the second, or in both.

@@ -8,6 +8,7 @@
 #include "batch/text_primitives.h"
 #include "commands/invocation.h"
 #include "patterns/line_patterns.h"
+#include "text/line_breaks.h"
 
 namespace pendara {
 
@@ -106,6 +107,19 @@ public:
         if (!pattern_ || !pattern_->matches(line)) return out.keep(line);
         replacement_->append(out.compose(), line);
         out.commit();
+    }
+    // The lines before the first that may match go out unseen, as in match.
+    bool takesWholeLines() const override { return pattern_ != nullptr; }
+    std::size_t wholeLines(std::string_view text, bool continues, LineSink& out) override {
+        bool sure = false;
+        const std::size_t at = pattern_->findCandidate(text, sure, continues);
+        const std::size_t taken =
+            at == std::string_view::npos
+                ? text.size()
+                : static_cast<std::size_t>(FindLineStart(text.data(), text.data() + at) -
+                                           text.data());
+        out.keepLines(text.substr(0, taken));
+        return taken;
     }
 
 private:

@@ -55,7 +55,7 @@ public:
         out.commit();
     }
     bool takesWholeLines() const override { return mapper_.mapsAsciiByteForByte(); }
-    std::size_t wholeLines(std::string_view text, LineSink& out) override {
+    std::size_t wholeLines(std::string_view text, bool /*continues*/, LineSink& out) override {
         if (out.lineEnd() != "\n") return 0;
         const std::size_t taken = mapper_.appendAsciiLines(out.compose(), text);
         out.commitLines();

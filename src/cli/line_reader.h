@@ -33,8 +33,12 @@ public:
     const char* rest() const { return buffer_.data() + pos_; }
 
     // The lines buffered whole after the last one handed out, up to and with the last LF, for
-    // a step that takes many at once; skip() passes over those it took.
-    std::string_view wholeLines() const {
+    // a step that takes many at once; skip() passes over those it took. `continues` tells, as
+    // for nextHolding's `find`, whether they are a tail of the text handed out so last time, in
+    // the same memory and unchanged since.
+    std::string_view wholeLines(bool& continues) {
+        continues = !read_;
+        read_ = false;
         if (pos_ == end_) return {};
         const char* const text = rest();
         const void* const lastLf = memrchr(text, '\n', end_ - pos_);
@@ -134,7 +138,7 @@ private:
     std::size_t scanned_ = 0;  // from pos_, bytes already known to hold no break
     bool skipLf_ = false;      // the last block ended in CR: an LF that follows belongs to it
     bool ended_ = false;       // no more input
-    bool read_ = true;         // the buffer changed since nextHolding's last `find`
+    bool read_ = true;         // the buffer changed since the last text for a search
 
     Encoding encoding_ = Encoding::Unknown;
     std::string raw_;  // UTF-16 bytes read but not decoded yet

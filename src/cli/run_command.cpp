@@ -320,7 +320,11 @@ void Produce(const CommandLine& commandLine, std::string* held) {
         } else {
             const bool takesWholeLines = step->takesWholeLines();
             for (;;) {
-                if (takesWholeLines) reader->skip(step->wholeLines(reader->wholeLines(), out));
+                if (takesWholeLines) {
+                    bool continues = false;
+                    const std::string_view lines = reader->wholeLines(continues);
+                    reader->skip(step->wholeLines(lines, continues, out));
+                }
                 if (!reader->next(line)) break;
                 out.given(line, reader->rest());
                 step->line(line, out);

@@ -7,6 +7,7 @@
 #include "os/read_all.h"
 #include "os/system_reason.h"
 #include "text/failure.h"
+#include "text/line_breaks.h"
 
 namespace pendara {
 
@@ -20,6 +21,22 @@ void LineSink::closeRun() {
 void LineSink::startRun(const char* start) {
     if (runEnd_ != runStart_) closeRun();
     runStart_ = start;
+}
+
+void LineSink::keepLines(std::string_view lines) {
+    assert(next_ == nullptr);
+    std::string& out = text();
+    if (lineEnd_ == "\n" && lines.find('\r') == std::string_view::npos) {
+        out.append(lines);
+    } else {
+        for (std::size_t at = 0; at < lines.size();) {
+            const std::size_t brk = FindBreak(lines, at);
+            assert(brk < lines.size());
+            out.append(lines.substr(at, brk - at)).append(lineEnd_);
+            at = brk + BreakSize(lines, brk);
+        }
+    }
+    commitLines();
 }
 
 void LineSink::passComposed() {

@@ -51,6 +51,9 @@ public:
         assert(next_ == nullptr);
         if (out_.size() >= kDeliverAt) flush();
     }
+    // Whole lines kept as they came, many at once: each ends in its break (CR LF, CR or LF, the
+    // last one too), which becomes the line end. Not while lines go straight on to another step.
+    void keepLines(std::string_view lines);
 
     // Every line goes straight on to `next`, which puts into `nextOut`, instead of being
     // gathered as text: between two steps on one thread, no text need be made and split again.
@@ -116,12 +119,13 @@ public:
     virtual bool searches() const { return false; }
     virtual std::size_t search(std::string_view, bool /*continues*/) const { return 0; }
 
-    // A step that may map many lines at once, faster than one by one: wholeLines(text, out) is
-    // given lines that each end in LF and puts the results of the first of them, as whole lines
-    // through compose() and commitLines(), and returns the bytes of `text` it took (0 for none).
-    // The lines after those come to line() as usual. Only for an `out` that gathers text.
+    // A step that may map many lines at once, faster than one by one: wholeLines(text,
+    // continues, out) is given lines that each end in LF and puts the results of the first of
+    // them, as whole lines through compose() and commitLines() or by keepLines(), and returns the
+    // bytes of `text` it took (0 for none). The lines after those come to line() as usual.
+    // `continues` is as for search(). Only for an `out` that gathers text.
     virtual bool takesWholeLines() const { return false; }
-    virtual std::size_t wholeLines(std::string_view, LineSink&) { return 0; }
+    virtual std::size_t wholeLines(std::string_view, bool /*continues*/, LineSink&) { return 0; }
 };
 
 inline void LineSink::put(std::string_view line) {

@@ -147,6 +147,54 @@ TEST(CliPatternsAndShaping, CaseOverBlocksMapsAsEachLineOnItsOwn) {
     }
 }
 
+// Replace passes over the lines before the first that may match a block at a time; what comes
+// out must be what replacing in each line on its own gives: sparse and frequent matches, the
+// reader's block ends, CR LF and lone CR breaks (one before a stray byte), a NUL, stray bytes,
+// the last line without a break, and either line end.
+TEST(CliPatternsAndShaping, ReplaceOverBlocksGivesWhatEachLineGives) {
+    std::string input, sparse, frequent;
+    for (int i = 0; i < 40000; ++i) {
+        const std::string n = std::to_string(i);
+        const bool key = i % 211 == 0;
+        const std::string stray = i % 997 == 0 ? "\xff" : "", nul = i % 1009 == 0 ? "\0z"s : "";
+        input += (key ? "k=" + n : "apple " + n) + stray + nul;
+        sparse += (key ? n + "=k" : "apple " + n) + stray + nul + "\n";
+        frequent += (key ? "k=" + n : "pear " + n) + stray + nul + "\n";
+        const std::string brk = i % 1013 == 0   ? "\r\n"
+                                : i % 1019 == 0 ? "\r"
+                                : i % 1021 == 0 ? "\r\xfe\n"  // a line of a stray byte after a CR
+                                                : "\n";
+        input += brk;
+        if (brk.size() == 3) {
+            sparse += "\xfe\n";
+            frequent += "\xfe\n";
+        }
+    }
+    input += "k=last";
+    sparse += "last=k\n";
+    frequent += "k=last\n";
+    const auto crlf = [](std::string text) {
+        std::string out;
+        for (const char c : text) out.append(c == '\n' ? "\r\n" : std::string(1, c));
+        return out;
+    };
+    const struct {
+        std::vector<std::string> args;
+        std::string expected;
+    } cases[] = {
+        {{"replace", "--regex", "([a-z]+)=([0-9a-z]+)", "\\2=\\1"}, sparse},
+        {{"replace", "--regex", "apple", "pear"}, frequent},
+        {{"replace", "-I", "APPLE", "pear"}, frequent},
+        {{"replace", "--regex", "([a-z]+)=([0-9a-z]+)", "\\2=\\1", "--crlf"}, crlf(sparse)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[2]);
+        const CliResult result = RunCli(c.args, input);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_TRUE(result.out == c.expected) << "outputs differ";
+    }
+}
+
 // A long joined line goes out in pieces; none of them may add a break.
 TEST(CliPatternsAndShaping, JoinsALongInputIntoOneLine) {
     std::string input, expected;

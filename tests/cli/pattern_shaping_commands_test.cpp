@@ -102,6 +102,30 @@ TEST(CliPatternsAndShaping, MatchOverBlocksKeepsWhatEachLineSearchKeeps) {
     }
 }
 
+// `text` with every LF made CR LF.
+std::string WithCrLf(std::string_view text) {
+    std::string out;
+    for (const char c : text) out.append(c == '\n' ? "\r\n" : std::string(1, c));
+    return out;
+}
+
+struct OutputCase {
+    std::vector<std::string> args;
+    std::string expected;
+};
+
+// Runs each command line over `input` and checks what comes out, byte for byte.
+void ExpectOutputs(const std::string& input, const std::vector<OutputCase>& cases) {
+    for (const OutputCase& c : cases) {
+        std::string command;
+        for (const std::string& arg : c.args) command += arg + " ";
+        SCOPED_TRACE(command);
+        const CliResult result = RunCli(c.args, input);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_TRUE(result.out == c.expected) << "outputs differ";
+    }
+}
+
 // Case maps runs of ASCII lines a block at a time; lines with CR breaks, stray or non-ASCII
 // bytes, a NUL, the reader's block ends and the last line without a break must come out as
 // mapping each line on its own gives, with the line end asked for.
@@ -126,25 +150,11 @@ TEST(CliPatternsAndShaping, CaseOverBlocksMapsAsEachLineOnItsOwn) {
     input += "last";
     upper += "LAST\n";
     lower += "last\n";
-    const auto crlf = [](std::string text) {
-        std::string out;
-        for (const char c : text) out.append(c == '\n' ? "\r\n" : std::string(1, c));
-        return out;
-    };
-    const struct {
-        std::vector<std::string> args;
-        std::string expected;
-    } cases[] = {
-        {{"case", "upper"}, upper},
-        {{"case", "lower"}, lower},
-        {{"case", "upper", "--crlf"}, crlf(upper)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.args.back());
-        const CliResult result = RunCli(c.args, input);
-        EXPECT_EQ(result.status, 0) << result.err;
-        EXPECT_TRUE(result.out == c.expected) << "outputs differ";
-    }
+    ExpectOutputs(input, {
+                             {{"case", "upper"}, upper},
+                             {{"case", "lower"}, lower},
+                             {{"case", "upper", "--crlf"}, WithCrLf(upper)},
+                         });
 }
 
 // Replace passes over the lines before the first that may match a block at a time; what comes
@@ -173,26 +183,13 @@ TEST(CliPatternsAndShaping, ReplaceOverBlocksGivesWhatEachLineGives) {
     input += "k=last";
     sparse += "last=k\n";
     frequent += "k=last\n";
-    const auto crlf = [](std::string text) {
-        std::string out;
-        for (const char c : text) out.append(c == '\n' ? "\r\n" : std::string(1, c));
-        return out;
-    };
-    const struct {
-        std::vector<std::string> args;
-        std::string expected;
-    } cases[] = {
-        {{"replace", "--regex", "([a-z]+)=([0-9a-z]+)", "\\2=\\1"}, sparse},
-        {{"replace", "--regex", "apple", "pear"}, frequent},
-        {{"replace", "-I", "APPLE", "pear"}, frequent},
-        {{"replace", "--regex", "([a-z]+)=([0-9a-z]+)", "\\2=\\1", "--crlf"}, crlf(sparse)},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.args[2]);
-        const CliResult result = RunCli(c.args, input);
-        EXPECT_EQ(result.status, 0) << result.err;
-        EXPECT_TRUE(result.out == c.expected) << "outputs differ";
-    }
+    ExpectOutputs(input, {
+                             {{"replace", "--regex", "([a-z]+)=([0-9a-z]+)", "\\2=\\1"}, sparse},
+                             {{"replace", "--regex", "apple", "pear"}, frequent},
+                             {{"replace", "-I", "APPLE", "pear"}, frequent},
+                             {{"replace", "--regex", "([a-z]+)=([0-9a-z]+)", "\\2=\\1", "--crlf"},
+                              WithCrLf(sparse)},
+                         });
 }
 
 // A long joined line goes out in pieces; none of them may add a break.

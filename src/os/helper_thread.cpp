@@ -70,7 +70,15 @@ HelperThread::~HelperThread() {
 }
 
 bool HelperThread::Worthwhile() {
-    static const bool worthwhile = std::thread::hardware_concurrency() >= 2;
+    static const bool worthwhile = [] {
+#if defined(__linux__)
+        // The cores this process may use, which `taskset` and containers narrow.
+        cpu_set_t allowed;
+        CPU_ZERO(&allowed);
+        if (sched_getaffinity(0, sizeof allowed, &allowed) == 0) return CPU_COUNT(&allowed) >= 2;
+#endif
+        return std::thread::hardware_concurrency() >= 2;
+    }();
     return worthwhile;
 }
 

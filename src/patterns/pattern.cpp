@@ -299,7 +299,9 @@ struct Pattern::Engine {
         const char* from = nullptr;   // the text it was split from, for as long as it continues
         const char* start = nullptr;  // the second part in that text
         const char* end = nullptr;
-        std::string copy;                 // the helper reads its own copy: the text may go first
+        // The helper's own copy, taken before a place in the first part goes back to the
+        // caller, who may then change the text.
+        std::string copy;
         std::atomic<bool> copied{false};  // set by the helper once `copy` is taken
         std::vector<Candidate> found;
         std::size_t next = 0;  // the first of `found` not yet handed out

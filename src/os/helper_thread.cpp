@@ -13,11 +13,11 @@ namespace pendara {
 
 namespace {
 
-// Spins until `done()` or about a millisecond has passed. It yields now and then: the other
-// side may have been put on this very core, and then spinning would only keep it off.
+// Spins until `done()` or `most` has passed. It yields now and then: the other side may have
+// been put on this very core, and then spinning would only keep it off.
 template <typename Done>
-void SpinBriefly(Done done) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(1);
+void SpinBriefly(std::chrono::microseconds most, Done done) {
+    const auto until = std::chrono::steady_clock::now() + most;
     for (unsigned turn = 1; !done(); ++turn) {
 #if defined(__x86_64__) || defined(__i386__)
         __builtin_ia32_pause();
@@ -113,16 +113,11 @@ bool HelperThread::takeBack() {
     return true;
 }
 
-void HelperThread::waitFor(const std::atomic<bool>& reached) {
-    if (reached.load(std::memory_order_acquire) || takeBack()) return;
-    // The thread is at it and sets `reached` soon; it may be off its core for a while.
-    SpinBriefly([&] { return reached.load(std::memory_order_acquire); });
-    while (!reached.load(std::memory_order_acquire)) std::this_thread::yield();
-}
-
 void HelperThread::wait() {
     if (takeBack()) return;
-    SpinBriefly([&] { return !busyNow_.load(std::memory_order_acquire); });
+    // The piece is under way and soon done.
+    SpinBriefly(std::chrono::milliseconds(1),
+                [&] { return !busyNow_.load(std::memory_order_acquire); });
     std::unique_lock<std::mutex> lock(mutex_);
     changed_.wait(lock, [&] { return !busy_; });
     if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
@@ -133,7 +128,10 @@ void HelperThread::run() {
     for (;;) {
         if (!work_ && !stopping_) {
             lock.unlock();
-            SpinBriefly([&] { return waiting_.load(std::memory_order_acquire); });
+            // Long enough for the gap between two pieces of one search, no longer: a core
+            // that spins slows the other one down on some machines.
+            SpinBriefly(std::chrono::microseconds(250),
+                        [&] { return waiting_.load(std::memory_order_acquire); });
             lock.lock();
         }
         changed_.wait(lock, [&] { return work_ || stopping_; });

@@ -39,9 +39,6 @@ public:
     // Waits for the piece handed over last to end, or does it here if the thread has not begun
     // it, and throws what it threw.
     void wait();
-    // Returns once `reached`, which the piece sets on its way and must set even when it fails,
-    // is true, or once the piece is done here because the thread had not begun it.
-    void waitFor(const std::atomic<bool>& reached);
 
 private:
     void run();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cassert>
+#include <mutex>
 
 #include "os/helper_thread.h"
 #include "text/ascii.h"
@@ -227,14 +228,8 @@ constexpr std::string_view kNotWordChar = "[^\\pL\\pN\\pM_]";
 std::size_t FirstStrayByte(std::string_view text) {
     const auto* const begin = reinterpret_cast<const unsigned char*>(text.data());
     const auto* const end = begin + text.size();
-    const auto word = [](const unsigned char* at) {
-        return LoadWord(reinterpret_cast<const char*>(at));
-    };
     for (const auto* p = begin; p < end;) {
-        // Blocks are mostly ASCII: four words at once let the compiler use vector registers.
-        if (end - p >= 32 && !HasNonAscii(word(p) | word(p + 8) | word(p + 16) | word(p + 24))) {
-            p += 32;
-        } else if (end - p >= 8 && !HasNonAscii(word(p))) {
+        if (end - p >= 8 && !HasNonAscii(LoadWord(reinterpret_cast<const char*>(p)))) {
             p += 8;
         } else if (*p < 0x80) {
             ++p;
@@ -300,9 +295,17 @@ struct Pattern::Engine {
         const char* start = nullptr;  // the second part in that text
         const char* end = nullptr;
         // The helper's own copy, taken before a place in the first part goes back to the
-        // caller, who may then change the text.
+        // caller, who may then change the text: by the helper, or here if it has not yet.
         std::string copy;
-        std::atomic<bool> copied{false};  // set by the helper once `copy` is taken
+        std::mutex copying;
+        std::atomic<bool> copied{false};
+        void takeCopy() {
+            if (copied.load(std::memory_order_acquire)) return;
+            const std::lock_guard<std::mutex> lock(copying);
+            if (copied.load(std::memory_order_relaxed)) return;
+            copy.assign(start, end);
+            copied.store(true, std::memory_order_release);
+        }
         std::vector<Candidate> found;
         std::size_t next = 0;  // the first of `found` not yet handed out
         bool searching = false;
@@ -414,15 +417,6 @@ std::size_t FindCandidateIn(const re2::RE2& re, bool canBeSure, std::string_view
 // Texts at least this long are searched in two parts at once.
 constexpr std::size_t kTwoPartsFrom = 64 * 1024;
 
-// Sets its flag on the way out, also when the copy fails, so that no one waits for it forever.
-struct CopiedWhenDone {
-    explicit CopiedWhenDone(std::atomic<bool>& flag) : flag(flag) {}
-    ~CopiedWhenDone() { flag.store(true, std::memory_order_release); }
-    CopiedWhenDone(const CopiedWhenDone&) = delete;
-    CopiedWhenDone& operator=(const CopiedWhenDone&) = delete;
-    std::atomic<bool>& flag;
-};
-
 // Every candidate FindCandidateIn leads to in `text`, each searched for from the line after
 // the last one's, as a reader that splits at CR LF, lone CR and lone LF asks on.
 void FindAllCandidatesIn(const re2::RE2& re, bool canBeSure, std::string_view text,
@@ -491,14 +485,10 @@ std::size_t Pattern::findCandidate(std::string_view text, bool& sure, bool conti
         second.copied.store(false, std::memory_order_relaxed);
         if (!engine_->helper) engine_->helper = std::make_unique<HelperThread>();
         // The helper copies its part itself, so this thread starts on its own part at once.
-        engine_->helper->start(
-            [&re, canBeSure, &second, part = std::string_view(second.start, end - second.start)] {
-                {
-                    const CopiedWhenDone copied(second.copied);
-                    second.copy.assign(part);
-                }
-                FindAllCandidatesIn(re, canBeSure, second.copy, second.found);
-            });
+        engine_->helper->start([&re, canBeSure, &second] {
+            second.takeCopy();
+            FindAllCandidatesIn(re, canBeSure, second.copy, second.found);
+        });
         second.searching = true;
     }
     if (text.data() < second.start) {
@@ -507,8 +497,14 @@ std::size_t Pattern::findCandidate(std::string_view text, bool& sure, bool conti
             std::string_view(text.data(), static_cast<std::size_t>(second.start - text.data())),
             sure);
         if (at != std::string_view::npos) {
-            // The caller may change the text once it has the place back.
-            if (second.searching) engine_->helper->waitFor(second.copied);
+            if (second.searching) {
+                try {
+                    second.takeCopy();
+                } catch (...) {
+                    waitForSecond();  // the helper must be off the text before it goes
+                    throw;
+                }
+            }
             return at;
         }
     }

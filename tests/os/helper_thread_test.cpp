@@ -1,7 +1,6 @@
 #include "os/helper_thread.h"
 
 #include <gtest/gtest.h>
-#include <atomic>
 #include <chrono>
 #include <stdexcept>
 #include <thread>
@@ -31,47 +30,6 @@ TEST(HelperThreadTest, EveryPieceRunsOnceAndIsSeenAfterWaitWhoeverDidIt) {
     helper.start([&] { after = 7; });
     helper.wait();
     EXPECT_EQ(after, 7);
-}
-
-// waitFor returns once the piece has reached its mark, while the rest of the piece may go on;
-// a piece that fails before its mark still sets it, and wait() reports the failure.
-TEST(HelperThreadTest, WaitForReturnsAtTheMarkAndWaitAtTheEnd) {
-    HelperThread helper;
-    for (int round = 0; round < 200; ++round) {
-        std::atomic<bool> mark{false};
-        std::atomic<bool> release{false};
-        int before = 0, rest = 0;
-        helper.start([&] {
-            before = 1;
-            mark.store(true, std::memory_order_release);
-            // When done here, no one would let it go on: it goes on by itself then.
-            for (int spin = 0; spin < 500 && !release.load(); ++spin) std::this_thread::yield();
-            rest = 1;
-        });
-        helper.waitFor(mark);
-        EXPECT_EQ(before, 1);
-        release = true;
-        helper.wait();
-        EXPECT_EQ(rest, 1);
-    }
-    std::atomic<bool> mark{false};
-    helper.start([&] {
-        struct Set {
-            std::atomic<bool>& flag;
-            ~Set() { flag = true; }
-        } set{mark};
-        throw std::runtime_error("before the mark");
-    });
-    // Done here the failure comes out of waitFor, done there out of wait.
-    bool failed = false;
-    try {
-        helper.waitFor(mark);
-        helper.wait();
-    } catch (const std::runtime_error&) {
-        failed = true;
-    }
-    EXPECT_TRUE(failed);
-    EXPECT_TRUE(mark.load());
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 // The List Builder's batch operations, each changing or dropping lines one at a time.
+#include <algorithm>
+
 #include "batch/add_text.h"
 #include "batch/keyword_filter.h"
 #include "batch/keyword_sieve.h"
@@ -111,6 +113,13 @@ public:
     // The lines before the first that may match go out unseen, as in match.
     bool takesWholeLines() const override { return pattern_ != nullptr; }
     std::size_t wholeLines(std::string_view text, bool continues, LineSink& out) override {
+        // Where most lines match, a search passes over next to nothing and only adds its own
+        // cost: after such a search, lines go one by one for a while, twice as long each time
+        // it happens again.
+        if (oneByOne_ > 0) {
+            --oneByOne_;
+            return 0;
+        }
         bool sure = false;
         const std::size_t at = pattern_->findCandidate(text, sure, continues);
         const std::size_t taken =
@@ -118,13 +127,24 @@ public:
                 ? text.size()
                 : static_cast<std::size_t>(FindLineStart(text.data(), text.data() + at) -
                                            text.data());
+        if (taken < kFewBytes) {
+            oneByOne_ = backOff_;
+            backOff_ = std::min(backOff_ * 2, kMostOneByOne);
+        } else {
+            backOff_ = kOneByOne;
+        }
         out.keepLines(text.substr(0, taken));
         return taken;
     }
 
 private:
+    static constexpr std::size_t kFewBytes = 256;  // some lines' worth
+    static constexpr int kOneByOne = 64, kMostOneByOne = 64 * 1024;
+
     std::unique_ptr<Pattern> pattern_;
     std::unique_ptr<RegexReplacement> replacement_;
+    int oneByOne_ = 0;  // lines still to go one by one before the next search
+    int backOff_ = kOneByOne;
 };
 
 }  // namespace

@@ -100,6 +100,7 @@ bool LineReader::readMore() {
     if (ended_) return false;
     if (beforeRead_) beforeRead_();
     read_ = true;
+    wholeEnd_ = kUnknown;
     // The unfinished line moves to the front; a line longer than half the buffer doubles it.
     if (pos_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + pos_, end_ - pos_);

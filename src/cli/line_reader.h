@@ -39,11 +39,13 @@ public:
     std::string_view wholeLines(bool& continues) {
         continues = !read_;
         read_ = false;
-        if (pos_ == end_) return {};
-        const char* const text = rest();
-        const void* const lastLf = memrchr(text, '\n', end_ - pos_);
-        if (lastLf == nullptr) return {};
-        return std::string_view(text, static_cast<const char*>(lastLf) + 1 - text);
+        if (wholeEnd_ == kUnknown) {
+            const void* const lastLf = pos_ == end_ ? nullptr : memrchr(rest(), '\n', end_ - pos_);
+            wholeEnd_ =
+                lastLf == nullptr ? 0 : static_cast<const char*>(lastLf) + 1 - buffer_.data();
+        }
+        if (wholeEnd_ <= pos_) return {};
+        return std::string_view(rest(), wholeEnd_ - pos_);
     }
     void skip(std::size_t bytes) { skipTo(rest() + bytes); }
 
@@ -139,6 +141,8 @@ private:
     bool skipLf_ = false;      // the last block ended in CR: an LF that follows belongs to it
     bool ended_ = false;       // no more input
     bool read_ = true;         // the buffer changed since the last text for a search
+    static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
+    std::size_t wholeEnd_ = kUnknown;  // just past the last LF in the buffer, 0 for none
 
     Encoding encoding_ = Encoding::Unknown;
     std::string raw_;  // UTF-16 bytes read but not decoded yet

@@ -128,9 +128,9 @@ void HelperThread::run() {
     for (;;) {
         if (!work_ && !stopping_) {
             lock.unlock();
-            // Long enough for the gap between two pieces of one search, no longer: a core
-            // that spins slows the other one down on some machines.
-            SpinBriefly(std::chrono::microseconds(250),
+            // Long enough for the gap between two pieces of one search, however many lines
+            // the caller handles in between.
+            SpinBriefly(std::chrono::milliseconds(1),
                         [&] { return waiting_.load(std::memory_order_acquire); });
             lock.lock();
         }

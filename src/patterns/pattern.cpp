@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cassert>
-#include <mutex>
+#include <thread>
 
 #include "os/helper_thread.h"
 #include "text/ascii.h"
@@ -297,14 +297,27 @@ struct Pattern::Engine {
         // The helper's own copy, taken before a place in the first part goes back to the
         // caller, who may then change the text: by the helper, or here if it has not yet.
         std::string copy;
-        std::mutex copying;
-        std::atomic<bool> copied{false};
+        enum CopyState { kNotCopied, kCopying, kCopied };
+        std::atomic<int> copyState{kNotCopied};
+        // Whoever comes first copies; the other waits the few microseconds that takes, spinning:
+        // a thread put to sleep may take a millisecond to wake.
         void takeCopy() {
-            if (copied.load(std::memory_order_acquire)) return;
-            const std::lock_guard<std::mutex> lock(copying);
-            if (copied.load(std::memory_order_relaxed)) return;
-            copy.assign(start, end);
-            copied.store(true, std::memory_order_release);
+            int state = kNotCopied;
+            if (copyState.compare_exchange_strong(state, kCopying, std::memory_order_acquire)) {
+                try {
+                    copy.assign(start, end);
+                } catch (...) {
+                    copyState.store(kNotCopied, std::memory_order_release);
+                    throw;
+                }
+                copyState.store(kCopied, std::memory_order_release);
+                return;
+            }
+            while (state != kCopied) {
+                if (state == kNotCopied) return takeCopy();  // the other's copy failed
+                std::this_thread::yield();
+                state = copyState.load(std::memory_order_acquire);
+            }
         }
         std::vector<Candidate> found;
         std::size_t next = 0;  // the first of `found` not yet handed out
@@ -482,7 +495,7 @@ std::size_t Pattern::findCandidate(std::string_view text, bool& sure, bool conti
         second.end = end;
         second.found.clear();
         second.next = 0;
-        second.copied.store(false, std::memory_order_relaxed);
+        second.copyState.store(Engine::SecondPart::kNotCopied, std::memory_order_relaxed);
         if (!engine_->helper) engine_->helper = std::make_unique<HelperThread>();
         // The helper copies its part itself, so this thread starts on its own part at once.
         engine_->helper->start([&re, canBeSure, &second] {

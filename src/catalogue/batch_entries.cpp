@@ -115,7 +115,7 @@ public:
     std::size_t wholeLines(std::string_view text, bool continues, LineSink& out) override {
         // Where most lines match, a search passes over next to nothing and only adds its own
         // cost: after such a search, lines go one by one for a while, twice as long each time
-        // it happens again.
+        // it happens again and half as long after a search that paid.
         if (oneByOne_ > 0) {
             --oneByOne_;
             return 0;
@@ -131,7 +131,7 @@ public:
             oneByOne_ = backOff_;
             backOff_ = std::min(backOff_ * 2, kMostOneByOne);
         } else {
-            backOff_ = kOneByOne;
+            backOff_ = std::max(backOff_ / 2, kOneByOne);
         }
         out.keepLines(text.substr(0, taken));
         return taken;

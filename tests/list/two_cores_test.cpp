@@ -59,8 +59,8 @@ int StatusWithoutThreads(Work work) {
 TEST(RunOnTwoCores, WithoutASecondThreadDoesAllTheWorkOnOne) {
     // Guards against the abort when the second thread cannot be started (a `ulimit -u` limit).
     if (std::thread::hardware_concurrency() < 2) GTEST_SKIP() << "needs a second core";
-    const std::size_t count = kTwoCoreKeyLines + 1;
-    const int status = StatusWithoutThreads([count] {
+    constexpr std::size_t count = kTwoCoreKeyLines + 1;
+    const int status = StatusWithoutThreads([] {
         std::vector<std::string> lines;
         for (std::size_t i = 0; i < count; ++i) {
             const std::size_t n = (i * 7919) % count;  // 7919 is prime: every n once

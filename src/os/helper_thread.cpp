@@ -13,11 +13,11 @@ namespace pendara {
 
 namespace {
 
-// Spins until `done()` or `most` has passed. It yields now and then: the other side may have
-// been put on this very core, and then spinning would only keep it off.
+// Spins until `done()` or about a millisecond has passed. It yields now and then: the other
+// side may have been put on this very core, and then spinning would only keep it off.
 template <typename Done>
-void SpinBriefly(std::chrono::microseconds most, Done done) {
-    const auto until = std::chrono::steady_clock::now() + most;
+void SpinBriefly(Done done) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(1);
     for (unsigned turn = 1; !done(); ++turn) {
 #if defined(__x86_64__) || defined(__i386__)
         __builtin_ia32_pause();
@@ -29,6 +29,14 @@ void SpinBriefly(std::chrono::microseconds most, Done done) {
     }
 }
 
+#if defined(__linux__)
+// The cores this process may use, which `taskset` and containers narrow; false if unknown.
+bool AllowedCores(cpu_set_t& cores) {
+    CPU_ZERO(&cores);
+    return sched_getaffinity(0, sizeof cores, &cores) == 0;
+}
+#endif
+
 // Starts `thread` running `body` on another core than this one. A new thread is queued on the
 // core of the thread that made it, where it waits until this one pauses or the system moves it,
 // which on an otherwise idle machine can take several milliseconds: the pieces, meanwhile, would
@@ -38,8 +46,7 @@ template <typename Body>
 void StartElsewhere(std::thread& thread, Body body) {
 #if defined(__linux__)
     cpu_set_t allowed;
-    CPU_ZERO(&allowed);
-    if (sched_getaffinity(0, sizeof allowed, &allowed) == 0) {
+    if (AllowedCores(allowed)) {
         thread = std::thread([allowed, body] {
             sched_setaffinity(0, sizeof allowed, &allowed);
             body();
@@ -72,10 +79,8 @@ HelperThread::~HelperThread() {
 bool HelperThread::Worthwhile() {
     static const bool worthwhile = [] {
 #if defined(__linux__)
-        // The cores this process may use, which `taskset` and containers narrow.
         cpu_set_t allowed;
-        CPU_ZERO(&allowed);
-        if (sched_getaffinity(0, sizeof allowed, &allowed) == 0) return CPU_COUNT(&allowed) >= 2;
+        if (AllowedCores(allowed)) return CPU_COUNT(&allowed) >= 2;
 #endif
         return std::thread::hardware_concurrency() >= 2;
     }();
@@ -116,8 +121,7 @@ bool HelperThread::takeBack() {
 void HelperThread::wait() {
     if (takeBack()) return;
     // The piece is under way and soon done.
-    SpinBriefly(std::chrono::milliseconds(1),
-                [&] { return !busyNow_.load(std::memory_order_acquire); });
+    SpinBriefly([&] { return !busyNow_.load(std::memory_order_acquire); });
     std::unique_lock<std::mutex> lock(mutex_);
     changed_.wait(lock, [&] { return !busy_; });
     if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
@@ -130,8 +134,7 @@ void HelperThread::run() {
             lock.unlock();
             // Long enough for the gap between two pieces of one search, however many lines
             // the caller handles in between.
-            SpinBriefly(std::chrono::milliseconds(1),
-                        [&] { return waiting_.load(std::memory_order_acquire); });
+            SpinBriefly([&] { return waiting_.load(std::memory_order_acquire); });
             lock.lock();
         }
         changed_.wait(lock, [&] { return work_ || stopping_; });
